@@ -1,0 +1,28 @@
+// quelta: the form host, the script host and the type library printer in one program.
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+int usage() {
+    std::fputs(
+        "usage: quelta run [FORM]      open a form at run time (the sample form without FORM)\n"
+        "       quelta design [FORM]   open a form in the designer\n"
+        "       quelta script [FILE]   run an automation script (standard input without FILE)\n"
+        "       quelta typelib         print the type library\n",
+        stderr);
+    return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) return usage();
+    const char* command = argv[1];
+    if (std::strcmp(command, "run") == 0 || std::strcmp(command, "design") == 0 ||
+        std::strcmp(command, "script") == 0 || std::strcmp(command, "typelib") == 0) {
+        std::puts("no host yet");
+        return 0;
+    }
+    return usage();
+}

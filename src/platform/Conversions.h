@@ -1,0 +1,36 @@
+#pragma once
+// The runtime library's text conversions, in the thread's regional settings
+// (RegionalSettings.h). A conversion that fails raises error 13 (type mismatch).
+
+#include "platform/String.h"
+#include "platform/Variant.h"
+
+namespace quelta {
+
+// "True"/"False" in any letter case, or a number: 0 is False, any other number True.
+bool textToBoolean(StringView text);
+
+// A number in regional notation: decimal and group separators, surrounding spaces, a sign
+// before or after, parentheses for negatives, the currency symbol and an exponent.
+double textToDouble(StringView text);
+
+// A date, a time, or both, in the regional order; the result is a serial date.
+double textToDate(StringView text);
+
+// Whether textToDate would succeed / textToDouble would succeed.
+bool isDateText(StringView text);
+bool isNumericText(StringView text);
+
+// Back to text in regional notation.
+String booleanToText(bool value);     // "True" / "False"
+String doubleToText(double value);    // up to 15 significant digits, no group separators
+String singleToText(float value);     // up to 7 significant digits
+String currencyToText(Currency value);
+String dateToText(double serial);  // short date, plus long time unless midnight; time alone
+                                   // when the date part is zero
+
+// The leading number of a text in invariant notation (full stop as decimal point);
+// 0 when the text does not start with a number. Never fails.
+double val(StringView text);
+
+}  // namespace quelta

@@ -1,0 +1,71 @@
+#pragma once
+// The user's regional settings, as the runtime library's conversions and Format routine
+// use them. They come from ICU for a region name (BCP 47), or are defined field by field by
+// a host. Each thread has its own, chosen once before first use; the default region comes
+// from the environment (LC_ALL, then LC_NUMERIC / LC_TIME, then LANG; C, POSIX or an
+// unknown name give en-US).
+//
+// Date and time patterns are written in the Format routine's own code language ("dd.mm.yyyy",
+// "h:nn:ss AM/PM"), so that the named formats are just these patterns.
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/String.h"
+
+namespace quelta {
+
+struct RegionalSettings {
+    std::string regionName;  // BCP 47, e.g. "de-DE"
+
+    String decimalSeparator;
+    String groupSeparator;
+    std::vector<int> grouping;  // digits per group from the decimal point outwards; the last
+                                // size repeats ({3} for 1,234,567; {3, 2} for 12,34,567)
+    String negativeSign;
+
+    String dateSeparator;
+    String timeSeparator;
+    String shortDatePattern;   // always with a four-digit year for ICU regions
+    String mediumDatePattern;
+    String longDatePattern;
+    String longTimePattern;
+    String mediumTimePattern;
+    String shortTimePattern;
+    String amDesignator;
+    String pmDesignator;
+
+    std::array<String, 7> dayNames;               // Sunday first
+    std::array<String, 7> abbreviatedDayNames;
+    std::array<String, 12> monthNames;            // January first
+    std::array<String, 12> abbreviatedMonthNames;
+
+    String currencySymbol;
+    int currencyDecimals = 2;
+    // The platform's currency placement codes: positive 0 "$1", 1 "1$", 2 "$ 1", 3 "1 $";
+    // negative 0..15 as the platform numbers them (0 "($1)", 1 "-$1", 5 "-1$", 8 "-1 $", ...).
+    int positiveCurrencyPattern = 0;
+    int negativeCurrencyPattern = 1;
+
+    int firstDayOfWeek = 1;  // 1 = Sunday .. 7 = Saturday
+};
+
+// The settings of a region from ICU. An unknown or malformed name gives en-US's settings
+// (with regionName "en-US").
+RegionalSettings regionalSettingsFor(std::string_view regionName);
+
+// The region name the environment asks for (see above).
+std::string regionNameFromEnvironment();
+
+// The current thread's settings; established from the environment on first use.
+const RegionalSettings& currentRegionalSettings();
+
+// Chooses the current thread's settings. A host does this before it creates controls:
+// controls derive their own notation from these settings once per thread and would not
+// see a later change.
+void selectRegion(std::string_view regionName);
+void defineRegionalSettings(RegionalSettings settings);
+
+}  // namespace quelta

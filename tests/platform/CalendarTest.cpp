@@ -1,0 +1,66 @@
+#include "platform/Calendar.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/AutomationError.h"
+
+namespace quelta {
+namespace {
+
+TEST(CalendarTest, DateSerialKnownDays) {
+    struct Case {
+        int year, month, day;
+        double serial;
+    };
+    for (Case c : {Case{1899, 12, 30, 0}, {1900, 1, 1, 2}, {2000, 1, 1, 36526},
+                   {1899, 12, 29, -1}, {100, 1, 1, -657434}, {9999, 12, 31, 2958465},
+                   {2000, 13, 1, 36892},      // month 13 rolls into the next year
+                   {2000, 3, 0, 36585},       // day 0 is the last day of February
+                   {2001, 2, 29, 36951},      // 1 March 2001
+                   {2000, 0, 1, 36495},       // December 1999
+                   {2000, -11, 1, 36161},     // January 1999
+                   {29, 1, 1, 47119},         // two-digit years are windowed: 2029
+                   {30, 1, 1, 10959}}) {      // 1930
+        EXPECT_EQ(dateSerial(c.year, c.month, c.day), c.serial)
+            << c.year << "-" << c.month << "-" << c.day;
+    }
+    EXPECT_THROW(dateSerial(10000, 1, 1), AutomationError);
+}
+
+TEST(CalendarTest, PartsOfNegativeSerialKeepTimeRunningForwards) {
+    DateParts p = datePartsOf(-1.25);
+    EXPECT_EQ(p.year, 1899);
+    EXPECT_EQ(p.month, 12);
+    EXPECT_EQ(p.day, 29);
+    EXPECT_EQ(p.hour, 6);
+    EXPECT_EQ(combineDateAndTime(-1, 0.25), -1.25);
+}
+
+TEST(CalendarTest, PartsRoundToTheSecondAndCarryIntoTheNextDay) {
+    DateParts p = datePartsOf(36526.0 + 86399.6 / 86400.0);
+    EXPECT_EQ(p.day, 2);
+    EXPECT_EQ(p.hour, 0);
+    EXPECT_EQ(p.second, 0);
+    DateParts q = datePartsOf(36526.0 + (13 * 3600 + 45 * 60 + 7) / 86400.0);
+    EXPECT_EQ(q.hour, 13);
+    EXPECT_EQ(q.minute, 45);
+    EXPECT_EQ(q.second, 7);
+    EXPECT_EQ(q.weekday, 7);  // 1 January 2000 was a Saturday
+}
+
+TEST(CalendarTest, TimeSerialRollsOver) {
+    EXPECT_DOUBLE_EQ(timeSerial(25, 0, 0), 1.0 + 1.0 / 24);
+    EXPECT_DOUBLE_EQ(timeSerial(0, 90, 0), 1.5 / 24);
+    EXPECT_DOUBLE_EQ(timeSerial(-1, 0, 0), -1.0 / 24);
+}
+
+TEST(CalendarTest, ValidDays) {
+    EXPECT_TRUE(isValidDay(2000, 2, 29));
+    EXPECT_FALSE(isValidDay(1900, 2, 29));
+    EXPECT_FALSE(isValidDay(2001, 4, 31));
+    EXPECT_FALSE(isValidDay(2001, 0, 1));
+    EXPECT_FALSE(isValidDay(2001, 1, 32));
+}
+
+}  // namespace
+}  // namespace quelta
