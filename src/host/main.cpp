@@ -1,6 +1,10 @@
 // quelta: the form host, the script host and the type library printer in one program.
 #include <cstdio>
 #include <cstring>
+#include <fstream>
+#include <iostream>
+
+#include "host/ScriptHost.h"
 
 namespace {
 
@@ -14,13 +18,28 @@ int usage() {
     return 2;
 }
 
+int runScript(int argc, char** argv) {
+    quelta::script::ScriptHost host(std::cout);
+    if (argc < 3 || std::strcmp(argv[2], "-") == 0)
+        return host.run(std::cin);
+    std::ifstream file(argv[2]);
+    if (!file) {
+        std::fprintf(stderr, "quelta: cannot read script '%s'\n", argv[2]);
+        return 1;
+    }
+    return host.run(file);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2) return usage();
+    if (argc < 2)
+        return usage();
     const char* command = argv[1];
+    if (std::strcmp(command, "script") == 0)
+        return runScript(argc, argv);
     if (std::strcmp(command, "run") == 0 || std::strcmp(command, "design") == 0 ||
-        std::strcmp(command, "script") == 0 || std::strcmp(command, "typelib") == 0) {
+        std::strcmp(command, "typelib") == 0) {
         std::puts("no host yet");
         return 0;
     }

@@ -1,0 +1,100 @@
+#include "host/RuntimeFunctions.h"
+
+#include <functional>
+#include <map>
+#include <string>
+
+#include "host/ScriptParser.h"
+#include "platform/Calendar.h"
+#include "platform/Conversions.h"
+#include "platform/FormatRoutine.h"
+#include "platform/PlatformClock.h"
+
+namespace quelta::script {
+namespace {
+
+constexpr std::int32_t kErrWrongArgumentCount = 450;
+
+using Arguments = std::span<const Variant>;
+
+struct Function {
+    std::size_t minArguments;
+    std::size_t maxArguments;
+    std::function<Variant(Arguments)> call;
+};
+
+int intArgument(Arguments arguments, std::size_t index, int fallback) {
+    if (index >= arguments.size() || arguments[index].isEmpty())
+        return fallback;
+    return arguments[index].toInteger();
+}
+
+Variant isDate(const Variant& value) {
+    if (value.type() == VariantType::Date)
+        return Variant::boolean(true);
+    if (value.type() == VariantType::String)
+        return Variant::boolean(isDateText(value.toString()));
+    return Variant::boolean(false);
+}
+
+Variant isNumeric(const Variant& value) {
+    if (value.isNumeric() || value.isEmpty())
+        return Variant::boolean(true);
+    if (value.type() == VariantType::String) {
+        return Variant::boolean(isNumericText(value.toString()));
+    }
+    return Variant::boolean(false);
+}
+
+Variant format(Arguments arguments) {
+    String pattern = arguments.size() > 1 ? arguments[1].toString() : String();
+    if (arguments[0].isNull() && pattern.empty())
+        return Variant::null();
+    return formatValue(arguments[0], pattern, intArgument(arguments, 2, 1),
+                       intArgument(arguments, 3, 1));
+}
+
+const std::map<std::string, Function>& functions() {
+    static const std::map<std::string, Function> table = {
+        {"format", {1, 4, format}},
+        {"cstr", {1, 1, [](Arguments a) { return Variant(a[0].toString()); }}},
+        {"cdbl", {1, 1, [](Arguments a) { return Variant(a[0].toDouble()); }}},
+        {"cdate", {1, 1, [](Arguments a) { return Variant(a[0].toDate()); }}},
+        {"cbool", {1, 1, [](Arguments a) { return Variant::boolean(a[0].toBool()); }}},
+        {"cint", {1, 1, [](Arguments a) { return Variant(a[0].toInteger()); }}},
+        {"clng", {1, 1, [](Arguments a) { return Variant(a[0].toLong()); }}},
+        {"val", {1, 1, [](Arguments a) { return Variant(val(a[0].toString())); }}},
+        {"isdate", {1, 1, [](Arguments a) { return isDate(a[0]); }}},
+        {"isnumeric", {1, 1, [](Arguments a) { return isNumeric(a[0]); }}},
+        {"dateserial",
+         {3, 3,
+          [](Arguments a) {
+              return Variant(
+                  Date{dateSerial(a[0].toInteger(), a[1].toInteger(), a[2].toInteger())});
+          }}},
+        {"timeserial",
+         {3, 3,
+          [](Arguments a) {
+              return Variant(
+                  Date{timeSerial(a[0].toInteger(), a[1].toInteger(), a[2].toInteger())});
+          }}},
+        {"now", {0, 0, [](Arguments) { return Variant(Date{Now()}); }}},
+        {"date", {0, 0, [](Arguments) { return Variant(Date{Today()}); }}},
+    };
+    return table;
+}
+
+}  // namespace
+
+std::optional<Variant> callRuntimeFunction(std::string_view name, Arguments arguments) {
+    auto entry = functions().find(lowerCase(name));
+    if (entry == functions().end())
+        return std::nullopt;
+    const Function& function = entry->second;
+    if (arguments.size() < function.minArguments || arguments.size() > function.maxArguments) {
+        raiseError(kErrWrongArgumentCount);
+    }
+    return function.call(arguments);
+}
+
+}  // namespace quelta::script

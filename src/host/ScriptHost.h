@@ -1,0 +1,43 @@
+#pragma once
+// The headless automation host: runs script statements one line at a time and prints what
+// they produce. Every failing statement prints "Error N" and the script goes on; a line that
+// is not a statement is reported with its number.
+
+#include <iosfwd>
+#include <string_view>
+
+#include "host/ScriptSyntax.h"
+
+namespace quelta::script {
+
+class ScriptHost {
+  public:
+    explicit ScriptHost(std::ostream& out);
+
+    // Runs every line of the input. Returns the process exit status (0).
+    int run(std::istream& in);
+
+    // Runs one line; lineNumber is used in reports.
+    void runLine(std::string_view line, int lineNumber);
+
+  private:
+    void execute(const Statement& statement, int lineNumber);
+    void print(const Variant& value);
+    Variant evaluate(const Expression& expression);
+    Variant evaluateName(const NameReference& reference);
+    Variant evaluateCall(const FunctionCall& call);
+    Variant evaluateMember(const MemberReference& reference);
+    void reportNotSupported(const Statement& statement, int lineNumber);
+
+    std::ostream& out_;
+    bool userMode_ = true;
+};
+
+// The text that `?` prints for a value: strings raw, Null as "Null", everything else as
+// CStr gives it.
+String printedText(const Variant& value);
+
+// The value of -x by the platform's rules.
+Variant negated(const Variant& value);
+
+}  // namespace quelta::script
