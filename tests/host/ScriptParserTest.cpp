@@ -92,7 +92,7 @@ TEST(ScriptParserTest, StatementShapes) {
         {"? txtA.Text", "? args=member:txtA.Text"},
         {"? txtA.RowLength(2)", "? args=member:txtA.RowLength(lit:2:2)"},
         {"? ((1))", "? args=lit:2:1"},
-        {"txtA.Text = \"x\"", "let target=txtA. args=lit:8:x"},
+        {"txtA.Text = \"x\"", "let target=txtA.Text args=lit:8:x"},
         {"txtA.Format = \"\"", "let target=txtA.Format args=lit:8:"},
         {"txtA = 5", "let target=txtA. args=lit:2:5"},
         {"page.cboFormat = \"Fixed\"", "let target=page.cboFormat args=lit:8:Fixed"},
