@@ -304,6 +304,28 @@ TEST_F(WindowSystemTest, UnhookingInsideTheHookIsSafe) {
         << "the message was not passed on after the hook removed itself";
 }
 
+// A hook that sends messages itself must not be shown them again, or it would recurse.
+TEST_F(WindowSystemTest, MessagesSentByAHookSkipTheHooks) {
+    std::vector<std::uint32_t> hookSaw;
+    HookHandle hook = SetWindowsHookExA(
+        WH_CALLWNDPROC,
+        [&hookSaw](std::int32_t code, std::uint32_t wParam, const void* lParam) {
+            const auto* record = static_cast<const CallWindowProcRecord*>(lParam);
+            hookSaw.push_back(record->message);
+            SendMessageA(record->hwnd, 0x601, 0, 0);
+            return CallNextHookEx(0, code, wParam, lParam);
+        },
+        0, GetCurrentThreadId());
+    RecordingProcedure& procedure = newProcedure();
+    WindowHandle w = track(createWindow({u"Edit", 0, 0, 0, &procedure}));
+    hookSaw.clear();
+    procedure.received.clear();
+    SendMessageA(w, 0x600, 0, 0);
+    UnhookWindowsHookEx(hook);
+    EXPECT_EQ(hookSaw, (std::vector<std::uint32_t>{0x600}));
+    EXPECT_EQ(procedure.messages(), (std::vector<std::uint32_t>{0x601, 0x600}));
+}
+
 TEST_F(WindowSystemTest, HookOfOneThreadNeverSeesAnotherThread) {
     HookHandle hook = installStyleHook(WS_BORDER);
     std::int32_t otherStyle = -1;
