@@ -89,7 +89,8 @@ TEST(RecordingContainerTest, ChangingTheSizeRaisesResizeOnce) {
     for (auto [w, h] : {std::pair{-1.0f, 300.0f},
                         {2000.0f, -0.01f},
                         {std::numeric_limits<float>::infinity(), 1.0f}}) {
-        EXPECT_EQ(errorOf([&] { container.setSize(w, h); }), kErrInvalidPropertyValue);
+        EXPECT_EQ(errorOf([&, w = w, h = h] { container.setSize(w, h); }),
+                  kErrInvalidPropertyValue);
     }
     EXPECT_EQ(container.width(), 2000);
     EXPECT_EQ(container.resizeCount(), 1);
