@@ -304,6 +304,23 @@ TEST_F(WindowSystemTest, UnhookingInsideTheHookIsSafe) {
         << "the message was not passed on after the hook removed itself";
 }
 
+// A hook removed by a newer one while the chain runs must not be called by that chain.
+TEST_F(WindowSystemTest, HookRemovedMidChainIsSkipped) {
+    HookHandle bottom = installStyleHook(WS_HSCROLL);
+    HookHandle middle = installStyleHook(WS_VSCROLL);
+    HookHandle top = SetWindowsHookExA(
+        WH_CALLWNDPROC,
+        [middle](std::int32_t code, std::uint32_t wParam, const void* lParam) {
+            UnhookWindowsHookEx(middle);
+            return CallNextHookEx(0, code, wParam, lParam);
+        },
+        0, GetCurrentThreadId());
+    WindowHandle w = track(createWindow({u"Edit", 0, 0, 0, nullptr}));
+    UnhookWindowsHookEx(top);
+    UnhookWindowsHookEx(bottom);
+    EXPECT_EQ(GetWindowLongA(w, GWL_STYLE), static_cast<std::int32_t>(WS_HSCROLL));
+}
+
 // A hook that sends messages itself must not be shown them again, or it would recurse.
 TEST_F(WindowSystemTest, MessagesSentByAHookSkipTheHooks) {
     std::vector<std::uint32_t> hookSaw;
