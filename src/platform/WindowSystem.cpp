@@ -50,9 +50,24 @@ struct ThreadWindows {
     int beeps = 0;
 };
 
+// Objects destroyed late in a thread's exit (other thread_local or static objects that own
+// windows) may still call the window system after the thread's state is gone. They see one
+// shared, empty state instead, in which every handle is invalid; the calls that would change
+// a state refuse while the thread is ending, so the shared state is only ever read.
+thread_local bool threadStateEnded = false;
+
+struct ThreadWindowsOwner {
+    ThreadWindows state;
+    ~ThreadWindowsOwner() { threadStateEnded = true; }
+};
+
 ThreadWindows& thisThread() {
-    thread_local ThreadWindows state;
-    return state;
+    if (threadStateEnded) {
+        static ThreadWindows* const ended = new ThreadWindows;  // outlives every thread
+        return *ended;
+    }
+    thread_local ThreadWindowsOwner owner;
+    return owner.state;
 }
 
 // Handles and thread ids come from process-wide counters, so that a value issued on one
@@ -176,7 +191,13 @@ std::uint32_t* styleWord(WindowRecord& record, std::int32_t index) {
 }  // namespace
 
 WindowHandle createWindow(const WindowCreation& creation) {
-    if (creation.parent != 0 && !isWindow(creation.parent))
+    if (creation.parent != 0) {
+        // A dying parent would leave the new child behind with a dangling parent handle.
+        auto parent = findWindow(creation.parent);
+        if (!parent || parent->destroying)
+            return 0;
+    }
+    if (threadStateEnded)
         return 0;
     const WindowHandle window = issueHandle();
     auto record = std::make_shared<WindowRecord>();
@@ -295,7 +316,8 @@ std::int32_t SetWindowLongA(WindowHandle window, std::int32_t index, std::int32_
 
 HookHandle SetWindowsHookExA(std::int32_t idHook, HookProc procedure, std::uint32_t /*module*/,
                              std::uint32_t threadId) {
-    if (idHook != WH_CALLWNDPROC || !procedure || threadId != GetCurrentThreadId())
+    if (idHook != WH_CALLWNDPROC || !procedure || threadId != GetCurrentThreadId() ||
+        threadStateEnded)
         return 0;
     auto entry = std::make_shared<HookEntry>();
     entry->handle = issueHandle();
@@ -373,6 +395,8 @@ WindowHandle GetFocus() {
 }
 
 void postKeyInput(const KeyInput& input) {
+    if (threadStateEnded)
+        return;
     thisThread().keyQueue.push_back(input);
 }
 
@@ -390,6 +414,8 @@ bool hasKeyInput() {
 }
 
 void MessageBeep() {
+    if (threadStateEnded)
+        return;
     auto& state = thisThread();
     ++state.beeps;
     auto listener = state.beepListener;  // the listener may replace itself
@@ -398,6 +424,8 @@ void MessageBeep() {
 }
 
 void setBeepListener(std::function<void()> listener) {
+    if (threadStateEnded)
+        return;
     thisThread().beepListener = std::move(listener);
 }
 

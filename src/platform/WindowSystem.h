@@ -88,7 +88,8 @@ struct WindowCreation {
 
 // Creates a window on the current thread. Sends WM_NCCREATE (through the thread's hooks
 // first, so that a hook can patch the style words before the window reads them), then
-// WM_CREATE; both carry lParam 0. Returns 0 when the parent is not a window of this thread,
+// WM_CREATE; both carry lParam 0. Returns 0 when the parent is not a window of this thread
+// or is being destroyed,
 // when the window's procedure refuses WM_NCCREATE (answers 0) or WM_CREATE (answers -1), or
 // when a handler destroyed the window during its creation. An exception thrown by the
 // procedure during creation removes the window and reaches the caller.

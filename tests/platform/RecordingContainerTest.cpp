@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <thread>
 
 #include "platform/ContainedControl.h"
 #include "platform/RecordingContainer.h"
@@ -147,6 +148,18 @@ TEST(RecordingContainerTest, OwnsARealWindowThatFollowsEnabled) {
     EXPECT_EQ(GetParent(child.windowHandle()), form.windowHandle());
     EXPECT_NE(GetWindowLongA(child.windowHandle(), GWL_STYLE) & static_cast<std::int32_t>(WS_CHILD),
               0);
+}
+
+// A container held by a thread_local made before the window system's own state outlives
+// that state; destroying it at thread exit must not touch the state that is gone.
+TEST(RecordingContainerTest, OutlivingTheThreadsWindowStateIsSafe) {
+    bool created = false;
+    std::thread([&created] {
+        thread_local std::unique_ptr<RecordingContainer> heldUntilThreadExit;
+        heldUntilThreadExit = std::make_unique<RecordingContainer>();
+        created = isWindow(heldUntilThreadExit->windowHandle());
+    }).join();
+    EXPECT_TRUE(created);
 }
 
 // Measures every character as 100 twips wide, so widths are predictable.

@@ -484,6 +484,17 @@ TEST_F(WindowSystemTest, DestroyFromInsideAHandlerIsSafe) {
     }
 }
 
+TEST_F(WindowSystemTest, DyingWindowTakesNoNewChildren) {
+    RecordingProcedure& procedure = newProcedure();
+    WindowHandle child = 1;
+    procedure.actionMessage = WM_NCDESTROY;
+    procedure.onMessage = [&child](WindowHandle dying) {
+        child = createWindow({u"Edit", WS_CHILD, 0, dying, nullptr});
+    };
+    destroyWindow(makeWindow(&procedure));
+    EXPECT_EQ(child, 0u);
+}
+
 TEST_F(WindowSystemTest, ProcedureSendingToItselfForeverIsCutOff) {
     RecordingProcedure& procedure = newProcedure();
     procedure.actionMessage = 0x500;
