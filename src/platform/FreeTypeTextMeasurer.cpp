@@ -4,9 +4,11 @@
 #include FT_FREETYPE_H
 #include <unicode/utf16.h>
 
+#include <array>
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <optional>
 #include <tuple>
 #include <unordered_map>
 
@@ -71,15 +73,26 @@ class LoadedFace {
     }
 
   private:
+    // Latin-1 is what forms mostly hold: it is kept in a table, the rest in a map.
     const GlyphMetrics& glyphFor(char32_t codePoint) {
+        if (codePoint < kTableSize) {
+            std::optional<GlyphMetrics>& slot = table_[codePoint];
+            if (!slot)
+                slot = readGlyph(codePoint);
+            return *slot;
+        }
         auto found = glyphs_.find(codePoint);
         if (found != glyphs_.end())
             return found->second;
-        // A missing character maps to glyph 0, the face's replacement glyph.
+        return glyphs_.emplace(codePoint, readGlyph(codePoint)).first->second;
+    }
+
+    // A missing character maps to glyph 0, the face's replacement glyph.
+    GlyphMetrics readGlyph(char32_t codePoint) {
         GlyphMetrics metrics;
         metrics.index = FT_Get_Char_Index(face_, codePoint);
         metrics.advance = advanceOf(metrics.index);
-        return glyphs_.emplace(codePoint, metrics).first->second;
+        return metrics;
     }
 
     FT_Pos advanceOf(FT_UInt glyphIndex) {
@@ -105,6 +118,8 @@ class LoadedFace {
     double unitsPerEm_ = 0;
     double lineUnits_ = 0;
     FT_Pos emboldenUnits_ = 0;
+    static constexpr char32_t kTableSize = 256;
+    std::array<std::optional<GlyphMetrics>, kTableSize> table_{};
     std::unordered_map<char32_t, GlyphMetrics> glyphs_;
 };
 
