@@ -6,11 +6,13 @@
 
 #include <array>
 #include <cstdint>
+#include <limits>
 #include <map>
 #include <memory>
 #include <optional>
 #include <tuple>
 #include <unordered_map>
+#include <vector>
 
 #include "platform/Font.h"
 #include "platform/FontFileMatch.h"
@@ -61,12 +63,15 @@ class LoadedFace {
     // Sum of advances and kerning of the text, in the face's units.
     std::int64_t widthUnits(StringView text) {
         std::int64_t total = 0;
+        char32_t previousCharacter = 0;
         FT_UInt previous = 0;
         for (std::size_t i = 0; i < text.size();) {
             UChar32 codePoint = 0;
             U16_NEXT(text.data(), i, text.size(), codePoint);
-            const GlyphMetrics& glyph = glyphFor(static_cast<char32_t>(codePoint));
-            total += glyph.advance + kerningBetween(previous, glyph.index);
+            const auto character = static_cast<char32_t>(codePoint);
+            const GlyphMetrics& glyph = glyphFor(character);
+            total += glyph.advance + kerning(previousCharacter, previous, character, glyph.index);
+            previousCharacter = character;
             previous = glyph.index;
         }
         return total;
@@ -102,6 +107,21 @@ class LoadedFace {
         return advance != 0 ? advance + emboldenUnits_ : 0;
     }
 
+    // Kerning lookups cost more than the rest of a measurement, so the pairs of Latin-1
+    // characters are remembered once asked.
+    FT_Pos kerning(char32_t leftCharacter, FT_UInt left, char32_t rightCharacter, FT_UInt right) {
+        if (!kerning_ || left == 0 || right == 0)
+            return 0;
+        if (leftCharacter >= kTableSize || rightCharacter >= kTableSize)
+            return kerningBetween(left, right);
+        if (kerningTable_.empty())
+            kerningTable_.assign(kTableSize * kTableSize, kUnknownKerning);
+        std::int32_t& cached = kerningTable_[leftCharacter * kTableSize + rightCharacter];
+        if (cached == kUnknownKerning)
+            cached = static_cast<std::int32_t>(kerningBetween(left, right));
+        return cached;
+    }
+
     FT_Pos kerningBetween(FT_UInt left, FT_UInt right) const {
         if (!kerning_ || left == 0 || right == 0)
             return 0;
@@ -121,6 +141,8 @@ class LoadedFace {
     static constexpr char32_t kTableSize = 256;
     std::array<std::optional<GlyphMetrics>, kTableSize> table_{};
     std::unordered_map<char32_t, GlyphMetrics> glyphs_;
+    static constexpr std::int32_t kUnknownKerning = std::numeric_limits<std::int32_t>::min();
+    std::vector<std::int32_t> kerningTable_;  // kTableSize x kTableSize, filled on demand
 };
 
 // The faces one thread has opened. FreeType's library object must not be shared between
@@ -142,15 +164,22 @@ class ThreadFaces {
 
     // The face for the font's name and style, or null when none can be loaded.
     LoadedFace* faceFor(const Font& font) {
+        // Consecutive measurements nearly always use the same font.
+        if (last_ && std::get<0>(last_->first) == font.name() &&
+            std::get<1>(last_->first) == font.weight() &&
+            std::get<2>(last_->first) == font.italic()) {
+            return last_->second;
+        }
         NameKey key{font.name(), font.weight(), font.italic()};
         auto found = resolved_.find(key);
-        if (found != resolved_.end())
-            return found->second;
-        if (resolved_.size() >= kMaxResolvedNames)
-            resolved_.clear();
-        LoadedFace* face = resolve(FontFileRequest{font.name(), font.weight(), font.italic()});
-        resolved_.emplace(std::move(key), face);
-        return face;
+        if (found == resolved_.end()) {
+            if (resolved_.size() >= kMaxResolvedNames)
+                resolved_.clear();
+            LoadedFace* face = resolve(FontFileRequest{font.name(), font.weight(), font.italic()});
+            found = resolved_.emplace(std::move(key), face).first;
+        }
+        last_ = &*found;
+        return found->second;
     }
 
   private:
@@ -182,6 +211,7 @@ class ThreadFaces {
     FT_Library library_ = nullptr;
     std::map<FileKey, std::unique_ptr<LoadedFace>> files_;
     std::map<NameKey, LoadedFace*> resolved_;
+    const std::pair<const NameKey, LoadedFace*>* last_ = nullptr;  // an entry of resolved_
 };
 
 ThreadFaces& threadFaces() {
