@@ -1,5 +1,6 @@
 #include "platform/WindowSystem.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cstring>
 #include <deque>
@@ -171,13 +172,23 @@ bool isFocusWithin(WindowHandle window) {
     return false;
 }
 
+// The children in the order they were created.
 std::vector<WindowHandle> childrenOf(WindowHandle parent) {
     std::vector<WindowHandle> children;
     for (const auto& [handle, record] : thisThread().windows) {
         if (record->parent == parent)
             children.push_back(handle);
     }
+    std::sort(children.begin(), children.end());
     return children;
+}
+
+// Removes a window and its descendants without telling them, for a creation or destruction
+// that a failing handler broke off: no window may be left half-made or half-destroyed.
+void discardTree(WindowHandle window) {
+    for (WindowHandle child : childrenOf(window))
+        discardTree(child);
+    discardWindow(window);
 }
 
 std::uint32_t* styleWord(WindowRecord& record, std::int32_t index) {
@@ -221,7 +232,7 @@ WindowHandle createWindow(const WindowCreation& creation) {
             return 0;
         }
     } catch (...) {
-        discardWindow(window);
+        discardTree(window);
         throw;
     }
     return isWindow(window) ? window : 0;
@@ -234,12 +245,17 @@ bool destroyWindow(WindowHandle window) {
     if (record->destroying)
         return true;  // already on its way out; destroy it once
     record->destroying = true;
-    if (isFocusWithin(window))
-        SetFocus(0);
-    SendMessageA(window, WM_DESTROY, 0, 0);
-    for (WindowHandle child : childrenOf(window))
-        destroyWindow(child);
-    SendMessageA(window, WM_NCDESTROY, 0, 0);
+    try {
+        if (isFocusWithin(window))
+            SetFocus(0);
+        SendMessageA(window, WM_DESTROY, 0, 0);
+        for (WindowHandle child : childrenOf(window))
+            destroyWindow(child);
+        SendMessageA(window, WM_NCDESTROY, 0, 0);
+    } catch (...) {
+        discardTree(window);
+        throw;
+    }
     discardWindow(window);
     return true;
 }

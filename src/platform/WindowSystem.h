@@ -99,7 +99,8 @@ WindowHandle createWindow(const WindowCreation& creation);
 // (WM_KILLFOCUS, after which no window has the focus), then sends WM_DESTROY, destroys the
 // children, and sends WM_NCDESTROY. Its handle is invalid afterwards. Safe to call from any
 // of the window's own message handlers; a second call while the destruction runs does
-// nothing. Returns false for an invalid handle.
+// nothing. A handler that throws still leaves the window and its children destroyed; the
+// exception then reaches the caller. Returns false for an invalid handle.
 bool destroyWindow(WindowHandle window);
 
 bool isWindow(WindowHandle window);

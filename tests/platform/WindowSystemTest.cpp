@@ -516,6 +516,19 @@ TEST_F(WindowSystemTest, ThrowingProcedureDuringCreationLeavesNoWindow) {
     EXPECT_FALSE(isWindow(created));
 }
 
+TEST_F(WindowSystemTest, ThrowingProcedureDuringDestructionStillDestroys) {
+    RecordingProcedure& parentProcedure = newProcedure();
+    parentProcedure.actionMessage = WM_DESTROY;
+    parentProcedure.onMessage = [](WindowHandle) { raiseError(kErrOutOfMemory); };
+    WindowHandle parent = makeWindow(&parentProcedure);
+    WindowHandle child = makeWindow(&newProcedure(), WS_CHILD, parent);
+    SetFocus(child);
+    EXPECT_THROW(destroyWindow(parent), AutomationError);
+    EXPECT_FALSE(isWindow(parent));
+    EXPECT_FALSE(isWindow(child));
+    EXPECT_EQ(GetFocus(), 0u);
+}
+
 TEST(PlatformVersionTest, LowByteIsMajorNextIsMinor) {
     const std::uint32_t original = GetVersion();
     setPlatformVersion(3, 51);
