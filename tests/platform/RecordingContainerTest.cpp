@@ -112,20 +112,6 @@ TEST(RecordingContainerTest, ResizeInsideResizeSettles) {
     EXPECT_EQ(calls, 2);
 }
 
-TEST(RecordingContainerTest, RecordsWhatTheControlReports) {
-    RecordingContainer container;
-    container.propertyChanged(u"Text");
-    container.propertyChanged(u"Font");
-    container.setHelpFile(u"C:\\Help\\Qelt532.hlp");
-    container.reportError(380);
-    EXPECT_EQ(container.changedProperties(), (std::vector<String>{u"Text", u"Font"}));
-    EXPECT_EQ(container.helpFiles(), (std::vector<String>{u"C:\\Help\\Qelt532.hlp"}));
-    EXPECT_EQ(container.errors(), (std::vector<std::int32_t>{380}));
-    container.clearRecords();
-    EXPECT_TRUE(container.changedProperties().empty());
-    EXPECT_TRUE(container.errors().empty());
-}
-
 TEST(RecordingContainerTest, OwnsARealWindowThatFollowsEnabled) {
     WindowHandle window = 0;
     {
