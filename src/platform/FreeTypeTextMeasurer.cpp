@@ -1,0 +1,199 @@
+#include "platform/FreeTypeTextMeasurer.h"
+
+#include <ft2build.h>
+#include FT_FREETYPE_H
+#include <unicode/utf16.h>
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <tuple>
+#include <unordered_map>
+
+#include "platform/Font.h"
+#include "platform/FontFileMatch.h"
+
+namespace quelta {
+
+namespace {
+
+constexpr double kTwipsPerPoint = 20.0;
+// Used only when no face can be loaded: rough proportions of a sans-serif face.
+constexpr double kFallbackAdvanceEm = 0.5;
+constexpr double kFallbackLineEm = 1.2;
+// Fontconfig's cache of names is bounded so that a host trying endless names cannot grow
+// it without end; the faces themselves are bounded by the fonts installed.
+constexpr std::size_t kMaxResolvedNames = 1024;
+
+struct GlyphMetrics {
+    FT_UInt index = 0;
+    FT_Pos advance = 0;  // in the face's units (see LoadedFace)
+};
+
+// One opened face and the advances read from it so far. Scalable faces are measured in
+// design units (unitsPerEm per em); a bitmap-only face in 26.6 pixels of its first strike.
+class LoadedFace {
+  public:
+    LoadedFace(FT_Face face, bool embolden) : face_(face) {
+        scalable_ = FT_IS_SCALABLE(face) != 0;
+        if (scalable_) {
+            unitsPerEm_ = face->units_per_EM;
+            lineUnits_ = face->height > 0 ? face->height : face->ascender - face->descender;
+            // Synthetic emboldening widens each advance by 1/24 em, as FreeType's does.
+            emboldenUnits_ = embolden ? face->units_per_EM / 24 : 0;
+        } else if (FT_Select_Size(face, 0) == 0) {
+            unitsPerEm_ = face->size->metrics.y_ppem * 64.0;
+            lineUnits_ = face->size->metrics.height;
+        }
+        kerning_ = scalable_ && FT_HAS_KERNING(face);
+        loadFlags_ = scalable_ ? FT_LOAD_NO_SCALE | FT_LOAD_NO_HINTING : FT_LOAD_DEFAULT;
+    }
+    ~LoadedFace() { FT_Done_Face(face_); }
+    LoadedFace(const LoadedFace&) = delete;
+    LoadedFace& operator=(const LoadedFace&) = delete;
+
+    bool usable() const { return unitsPerEm_ > 0; }
+    double unitsPerEm() const { return unitsPerEm_; }
+    double lineUnits() const { return lineUnits_; }
+
+    // Sum of advances and kerning of the text, in the face's units.
+    std::int64_t widthUnits(StringView text) {
+        std::int64_t total = 0;
+        FT_UInt previous = 0;
+        for (std::size_t i = 0; i < text.size();) {
+            UChar32 codePoint = 0;
+            U16_NEXT(text.data(), i, text.size(), codePoint);
+            const GlyphMetrics& glyph = glyphFor(static_cast<char32_t>(codePoint));
+            total += glyph.advance + kerningBetween(previous, glyph.index);
+            previous = glyph.index;
+        }
+        return total;
+    }
+
+  private:
+    const GlyphMetrics& glyphFor(char32_t codePoint) {
+        auto found = glyphs_.find(codePoint);
+        if (found != glyphs_.end())
+            return found->second;
+        // A missing character maps to glyph 0, the face's replacement glyph.
+        GlyphMetrics metrics;
+        metrics.index = FT_Get_Char_Index(face_, codePoint);
+        metrics.advance = advanceOf(metrics.index);
+        return glyphs_.emplace(codePoint, metrics).first->second;
+    }
+
+    FT_Pos advanceOf(FT_UInt glyphIndex) {
+        if (FT_Load_Glyph(face_, glyphIndex, loadFlags_) != 0)
+            return 0;
+        const FT_Pos advance = face_->glyph->advance.x;
+        return advance != 0 ? advance + emboldenUnits_ : 0;
+    }
+
+    FT_Pos kerningBetween(FT_UInt left, FT_UInt right) const {
+        if (!kerning_ || left == 0 || right == 0)
+            return 0;
+        FT_Vector delta{0, 0};
+        if (FT_Get_Kerning(face_, left, right, FT_KERNING_UNSCALED, &delta) != 0)
+            return 0;
+        return delta.x;
+    }
+
+    FT_Face face_;
+    bool scalable_ = false;
+    bool kerning_ = false;
+    FT_Int32 loadFlags_ = FT_LOAD_DEFAULT;
+    double unitsPerEm_ = 0;
+    double lineUnits_ = 0;
+    FT_Pos emboldenUnits_ = 0;
+    std::unordered_map<char32_t, GlyphMetrics> glyphs_;
+};
+
+// The faces one thread has opened. FreeType's library object must not be shared between
+// threads, so each thread has its own; it is declared first so that it outlives the faces.
+class ThreadFaces {
+  public:
+    ThreadFaces() {
+        if (FT_Init_FreeType(&library_) != 0)
+            library_ = nullptr;
+    }
+    ~ThreadFaces() {
+        resolved_.clear();
+        files_.clear();
+        if (library_)
+            FT_Done_FreeType(library_);
+    }
+    ThreadFaces(const ThreadFaces&) = delete;
+    ThreadFaces& operator=(const ThreadFaces&) = delete;
+
+    // The face for the font's name and style, or null when none can be loaded.
+    LoadedFace* faceFor(const Font& font) {
+        NameKey key{font.name(), font.weight(), font.italic()};
+        auto found = resolved_.find(key);
+        if (found != resolved_.end())
+            return found->second;
+        if (resolved_.size() >= kMaxResolvedNames)
+            resolved_.clear();
+        LoadedFace* face = resolve(FontFileRequest{font.name(), font.weight(), font.italic()});
+        resolved_.emplace(std::move(key), face);
+        return face;
+    }
+
+  private:
+    using NameKey = std::tuple<String, int, bool>;
+    using FileKey = std::tuple<std::string, int, bool>;
+
+    LoadedFace* resolve(const FontFileRequest& request) {
+        const std::optional<FontFile> file = matchFontFile(request);
+        if (!file || !library_)
+            return nullptr;
+        FileKey key{file->path, file->faceIndex, file->embolden};
+        auto found = files_.find(key);
+        if (found != files_.end())
+            return found->second.get();
+        std::unique_ptr<LoadedFace> face = open(*file);
+        return files_.emplace(std::move(key), std::move(face)).first->second.get();
+    }
+
+    std::unique_ptr<LoadedFace> open(const FontFile& file) {
+        FT_Face face = nullptr;
+        if (FT_New_Face(library_, file.path.c_str(), file.faceIndex, &face) != 0)
+            return nullptr;
+        auto loaded = std::make_unique<LoadedFace>(face, file.embolden);
+        if (!loaded->usable())
+            return nullptr;
+        return loaded;
+    }
+
+    FT_Library library_ = nullptr;
+    std::map<FileKey, std::unique_ptr<LoadedFace>> files_;
+    std::map<NameKey, LoadedFace*> resolved_;
+};
+
+ThreadFaces& threadFaces() {
+    thread_local ThreadFaces faces;
+    return faces;
+}
+
+double twipsPerEm(const Font& font) {
+    return static_cast<double>(font.size()) * kTwipsPerPoint;
+}
+
+}  // namespace
+
+double FreeTypeTextMeasurer::textWidth(const Font& font, StringView text) const {
+    if (text.empty())
+        return 0.0;
+    LoadedFace* face = threadFaces().faceFor(font);
+    if (!face)
+        return static_cast<double>(text.size()) * kFallbackAdvanceEm * twipsPerEm(font);
+    return static_cast<double>(face->widthUnits(text)) * twipsPerEm(font) / face->unitsPerEm();
+}
+
+double FreeTypeTextMeasurer::lineHeight(const Font& font) const {
+    LoadedFace* face = threadFaces().faceFor(font);
+    if (!face)
+        return kFallbackLineEm * twipsPerEm(font);
+    return face->lineUnits() * twipsPerEm(font) / face->unitsPerEm();
+}
+
+}  // namespace quelta

@@ -1,0 +1,235 @@
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+
+#include "platform/AutomationError.h"
+#include "platform/KeyboardLayout.h"
+#include "platform/SendKeys.h"
+#include "platform/VirtualKeys.h"
+
+namespace quelta {
+namespace {
+
+std::string keyName(std::uint16_t keyCode) {
+    static const std::map<std::uint16_t, std::string> names{
+        {VK_SHIFT, "SHIFT"},    {VK_CONTROL, "CTRL"},  {VK_MENU, "ALT"},    {VK_RETURN, "ENTER"},
+        {VK_TAB, "TAB"},        {VK_BACK, "BS"},       {VK_DELETE, "DEL"},  {VK_LEFT, "LEFT"},
+        {VK_RIGHT, "RIGHT"},    {VK_HOME, "HOME"},     {VK_END, "END"},     {VK_ESCAPE, "ESC"},
+        {VK_PACKET, "PACKET"},  {VK_OEM_PLUS, "PLUS"}, {VK_OEM_3, "TILDE"}, {VK_OEM_4, "LBRACKET"},
+        {VK_OEM_6, "RBRACKET"}, {VK_F1, "F1"},         {VK_F1 + 15, "F16"}, {VK_INSERT, "INS"},
+        {VK_NEXT, "PGDN"},      {VK_PRIOR, "PGUP"},    {VK_UP, "UP"},       {VK_DOWN, "DOWN"},
+        {VK_SPACE, "SPACE"},    {VK_ADD, "ADD"}};
+    if (auto found = names.find(keyCode); found != names.end())
+        return found->second;
+    if ((keyCode >= 'A' && keyCode <= 'Z') || (keyCode >= '0' && keyCode <= '9')) {
+        return std::string(1, static_cast<char>(keyCode));
+    }
+    return "#" + std::to_string(keyCode);
+}
+
+std::string shiftSuffix(std::int16_t shift) {
+    std::string suffix;
+    if (shift & kShiftMask)
+        suffix += 'S';
+    if (shift & kCtrlMask)
+        suffix += 'C';
+    if (shift & kAltMask)
+        suffix += 'A';
+    return suffix.empty() ? "" : "," + suffix;
+}
+
+std::string characterText(char16_t c) {
+    if (c >= 0x20 && c < 0x7F)
+        return std::string(1, static_cast<char>(c));
+    char buffer[8];
+    std::snprintf(buffer, sizeof buffer, "\\x%02X", static_cast<unsigned>(c));
+    return buffer;
+}
+
+// The sequence as compact text: D(key) down, C(char) character, U(key) up, each with its
+// shift state (S, C, A) when one is held.
+std::string describe(const std::vector<KeyInput>& inputs) {
+    std::string text;
+    for (const KeyInput& input : inputs) {
+        if (!text.empty())
+            text += ' ';
+        switch (input.kind) {
+            case KeyInput::Kind::KeyDown:
+                text += "D(" + keyName(input.keyCode);
+                break;
+            case KeyInput::Kind::Character:
+                text += "C(" + characterText(input.character);
+                break;
+            case KeyInput::Kind::KeyUp:
+                text += "U(" + keyName(input.keyCode);
+                break;
+        }
+        text += shiftSuffix(input.shift) + ")";
+    }
+    return text;
+}
+
+// Only the characters the keys deliver, as a text box would receive them.
+String typedText(const std::vector<KeyInput>& inputs) {
+    String text;
+    for (const KeyInput& input : inputs) {
+        if (input.kind == KeyInput::Kind::Character)
+            text += input.character;
+    }
+    return text;
+}
+
+TEST(SendKeysTest, KeySequences) {
+    struct Case {
+        const char16_t* keys;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {u"", ""},
+        {u"a", "D(A) C(a) U(A)"},
+        {u"A", "D(SHIFT,S) D(A,S) C(A,S) U(A,S) U(SHIFT)"},
+        {u"+a", "D(SHIFT,S) D(A,S) C(A,S) U(A,S) U(SHIFT)"},
+        {u"+A", "D(SHIFT,S) D(A,S) C(A,S) U(A,S) U(SHIFT)"},
+        {u"^c", "D(CTRL,C) D(C,C) C(\\x03,C) U(C,C) U(CTRL)"},
+        {u"%f", "D(ALT,A) D(F,A) U(F,A) U(ALT)"},
+        {u"^+{LEFT}", "D(SHIFT,S) D(CTRL,SC) D(LEFT,SC) U(LEFT,SC) U(CTRL,S) U(SHIFT)"},
+        {u"+(ab)", "D(SHIFT,S) D(A,S) C(A,S) U(A,S) D(B,S) C(B,S) U(B,S) U(SHIFT)"},
+        {u"+(aB)", "D(SHIFT,S) D(A,S) C(A,S) U(A,S) D(B,S) C(B,S) U(B,S) U(SHIFT)"},
+        {u"~", "D(ENTER) C(\\x0D) U(ENTER)"},
+        {u"{ENTER}", "D(ENTER) C(\\x0D) U(ENTER)"},
+        {u"{tab}", "D(TAB) C(\\x09) U(TAB)"},
+        {u"+{TAB}", "D(SHIFT,S) D(TAB,S) C(\\x09,S) U(TAB,S) U(SHIFT)"},
+        {u"{BS}{BKSP}{BACKSPACE}",
+         "D(BS) C(\\x08) U(BS) D(BS) C(\\x08) U(BS) D(BS) C(\\x08) U(BS)"},
+        {u"{DEL}{Delete}", "D(DEL) U(DEL) D(DEL) U(DEL)"},
+        {u"{INS}{INSERT}", "D(INS) U(INS) D(INS) U(INS)"},
+        {u"{HOME}{END}{PGUP}{PGDN}",
+         "D(HOME) U(HOME) D(END) U(END) D(PGUP) U(PGUP) D(PGDN) U(PGDN)"},
+        {u"{UP}{DOWN}{RIGHT}", "D(UP) U(UP) D(DOWN) U(DOWN) D(RIGHT) U(RIGHT)"},
+        {u"{ESC}", "D(ESC) C(\\x1B) U(ESC)"},
+        {u"{F1}{f16}", "D(F1) U(F1) D(F16) U(F16)"},
+        {u"{LEFT 3}", "D(LEFT) U(LEFT) D(LEFT) U(LEFT) D(LEFT) U(LEFT)"},
+        {u"{x 0}", ""},
+        {u"{+}", "D(SHIFT,S) D(PLUS,S) C(+,S) U(PLUS,S) U(SHIFT)"},
+        {u"{~}", "D(SHIFT,S) D(TILDE,S) C(~,S) U(TILDE,S) U(SHIFT)"},
+        {u"1 2", "D(1) C(1) U(1) D(SPACE) C( ) U(SPACE) D(2) C(2) U(2)"},
+        {u"+1", "D(SHIFT,S) D(1,S) C(!,S) U(1,S) U(SHIFT)"},
+        {u"\u00E9", "D(PACKET) C(\\xE9) U(PACKET)"},
+        {u"^\u00E9", "D(CTRL,C) D(PACKET,C) U(PACKET,C) U(CTRL)"},
+        {u"\U0001F600", "D(PACKET) C(\\xD83D) C(\\xDE00) U(PACKET)"},
+        {u"\n", "D(CTRL,C) D(ENTER,C) C(\\x0A,C) U(ENTER,C) U(CTRL)"},
+        {u"{ADD}", "D(ADD) C(+) U(ADD)"},
+        {u"+()", "D(SHIFT,S) U(SHIFT)"},
+        // A modifier already held is not pressed again inside the group.
+        {u"+(+a)", "D(SHIFT,S) D(A,S) C(A,S) U(A,S) U(SHIFT)"},
+        {u"^(A)", "D(CTRL,C) D(SHIFT,SC) D(A,SC) C(\\x01,SC) U(A,SC) U(SHIFT,C) U(CTRL)"},
+        {u"+a+b",
+         "D(SHIFT,S) D(A,S) C(A,S) U(A,S) U(SHIFT) D(SHIFT,S) D(B,S) C(B,S) U(B,S) "
+         "U(SHIFT)"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(describe(parseKeys(c.keys)), c.expected) << toUtf8(c.keys);
+    }
+}
+
+TEST(SendKeysTest, TypedCharacters) {
+    struct Case {
+        const char16_t* keys;
+        const char16_t* typed;
+    };
+    const Case cases[] = {
+        {u"Hello, World!", u"Hello, World!"},
+        {u"{+}{^}{%}{~}{(}{)}{{}{}}{[}{]}", u"+^%~(){}[]"},
+        {u"[a]", u"[a]"},
+        {u"{a 3}{B 2}", u"aaaBB"},
+        {u"{} 2}{{ 2}", u"}}{{"},
+        {u"{  3}", u"   "},
+        {u"+(abc)d", u"ABCd"},
+        {u"+(a(b)c)", u"ABC"},
+        {u"12.5{BS}", u"12.5\b"},
+        {u"Stra\u00DFe", u"Stra\u00DFe"},
+        {u"{\u00E9 2}", u"\u00E9\u00E9"},
+        {u"{\U0001F600}", u"\U0001F600"},
+        {u"\xD800x", u"\xD800x"},  // an unpaired surrogate still travels as itself
+        {u"a\tb\r", u"a\tb\r"},
+        {u"%(abc)", u""},
+        {u"+{5 2}", u"%%"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(typedText(parseKeys(c.keys)), c.typed) << toUtf8(c.keys);
+    }
+}
+
+// Every key down is matched by a key up, and modifiers are released in reverse order, so
+// that no key is left held down after the text.
+TEST(SendKeysTest, EveryKeyIsReleased) {
+    for (const char16_t* keys : {u"+^%(a{LEFT 2}B)", u"^(+(x)%{F4})Y", u"{A 5}~{ESC}"}) {
+        std::map<std::uint16_t, int> down;
+        for (const KeyInput& input : parseKeys(keys)) {
+            if (input.kind == KeyInput::Kind::KeyDown)
+                ++down[input.keyCode];
+            if (input.kind == KeyInput::Kind::KeyUp) {
+                EXPECT_GT(down[input.keyCode]--, 0) << toUtf8(keys);
+            }
+        }
+        for (auto [keyCode, count] : down)
+            EXPECT_EQ(count, 0) << toUtf8(keys) << " " << keyCode;
+    }
+}
+
+TEST(SendKeysTest, MalformedTextIsError5) {
+    const String deepGroups = String(200, u'(') + u"a" + String(200, u')');
+    const char16_t* malformed[] = {
+        u"{",      u"}",        u"(",           u")",           u"a)",        u"((a)",
+        u"+",      u"a^",       u"%+",          u"+)",          u"(+)",       u"{ab",
+        u"{}",     u"{}a}",     u"{TAB",        u"{TAB 3",      u"{TAB x}",   u"{TAB -1}",
+        u"{TAB }", u"{TAB 3 }", u"{TAB 99999}", u"{TAB 32768}", u"{UNKNOWN}", u"{F0}",
+        u"{F17}",  u"{F01}",    u"{ 3}",        u"{LEFT}}",     u"{ENTERX}",  u"{\u00E9\u00E9}",
+    };
+    for (const char16_t* keys : malformed) {
+        try {
+            parseKeys(keys);
+            ADD_FAILURE() << "accepted: " << toUtf8(keys);
+        } catch (const AutomationError& error) {
+            EXPECT_EQ(error.number(), kErrInvalidProcedureCall) << toUtf8(keys);
+        }
+    }
+    EXPECT_THROW(parseKeys(deepGroups), AutomationError);
+}
+
+TEST(SendKeysTest, RepeatsAreBounded) {
+    EXPECT_EQ(parseKeys(u"{a 32767}").size(), 3u * 32767u);
+    // Many large repeats together would exhaust the memory; they are refused instead.
+    String huge;
+    for (int i = 0; i < 20; ++i)
+        huge += u"{a 32767}";
+    EXPECT_THROW(parseKeys(huge), AutomationError);
+}
+
+// Typing a character and translating its key back must give the same character, for every
+// printable ASCII character and the control characters that have keys.
+TEST(KeyboardLayoutTest, CharacterAndKeyRoundTrip) {
+    String characters = u"\b\t\r\n\x1B\x01\x1A";
+    for (char16_t c = 0x20; c < 0x7F; ++c)
+        characters += c;
+    for (char16_t c : characters) {
+        const std::optional<KeyForCharacter> key = keyForCharacter(c);
+        ASSERT_TRUE(key.has_value()) << static_cast<int>(c);
+        EXPECT_EQ(characterForKey(key->keyCode, key->shift), c) << static_cast<int>(c);
+    }
+}
+
+TEST(KeyboardLayoutTest, CharactersWithoutKeys) {
+    for (char16_t c : {u'\0', u'\x1C', u'\x1F', u'\x7F', u'\u00E9', u'\u20AC', u'\xD800'}) {
+        EXPECT_FALSE(keyForCharacter(c).has_value()) << static_cast<int>(c);
+    }
+    for (std::uint16_t key : {VK_LEFT, VK_F1, VK_DELETE, VK_SHIFT, VK_PACKET}) {
+        EXPECT_FALSE(characterForKey(key, 0).has_value()) << key;
+    }
+    EXPECT_FALSE(characterForKey('A', kAltMask).has_value());
+    EXPECT_FALSE(characterForKey('1', kCtrlMask).has_value());
+}
+
+}  // namespace
+}  // namespace quelta

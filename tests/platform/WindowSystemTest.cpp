@@ -1,0 +1,566 @@
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <set>
+#include <thread>
+#include <vector>
+
+#include "platform/AutomationError.h"
+#include "platform/WindowSystem.h"
+
+namespace quelta {
+namespace {
+
+struct Delivered {
+    WindowHandle window;
+    std::uint32_t message;
+    std::uint32_t wParam;
+    friend bool operator==(const Delivered&, const Delivered&) = default;
+};
+
+// A window procedure that records what it receives and can be told how to answer, or what
+// to do, for one message.
+class RecordingProcedure : public WindowProcedure {
+  public:
+    std::int32_t windowProc(WindowHandle window, std::uint32_t message, std::uint32_t wParam,
+                            std::int32_t /*lParam*/) override {
+        received.push_back({window, message, wParam});
+        if (message == WM_NCCREATE) {
+            styleAtNcCreate = static_cast<std::uint32_t>(GetWindowLongA(window, GWL_STYLE));
+        }
+        if (onMessage && message == actionMessage)
+            onMessage(window);
+        if (message == answeredMessage)
+            return answer;
+        return message == WM_NCCREATE ? 1 : 0;
+    }
+
+    std::vector<std::uint32_t> messages() const {
+        std::vector<std::uint32_t> result;
+        for (const auto& d : received)
+            result.push_back(d.message);
+        return result;
+    }
+
+    std::vector<Delivered> received;
+    std::uint32_t styleAtNcCreate = 0;
+    std::uint32_t answeredMessage = 0xFFFFFFFF;
+    std::int32_t answer = 0;
+    std::uint32_t actionMessage = 0xFFFFFFFF;
+    std::function<void(WindowHandle)> onMessage;
+};
+
+WindowHandle makeWindow(RecordingProcedure* procedure, std::uint32_t style = 0,
+                        WindowHandle parent = 0) {
+    return createWindow({u"Edit", style, 0, parent, procedure});
+}
+
+// Installs a hook for the current thread that ORs its bits into the style word at
+// WM_NCCREATE after passing the message on, and records the order it ran in.
+HookHandle installStyleHook(std::uint32_t bits, std::vector<std::uint32_t>* order = nullptr) {
+    auto handle = std::make_shared<HookHandle>(0);
+    *handle = SetWindowsHookExA(
+        WH_CALLWNDPROC,
+        [bits, order, handle](std::int32_t code, std::uint32_t wParam, const void* lParam) {
+            const std::int32_t next = CallNextHookEx(*handle, code, wParam, lParam);
+            if (order)
+                order->push_back(bits);
+            CallWindowProcRecord record;
+            RtlMoveMemory(&record, lParam, sizeof record);
+            if (code == 0 && record.message == WM_NCCREATE) {
+                const auto style = GetWindowLongA(record.hwnd, GWL_STYLE);
+                SetWindowLongA(record.hwnd, GWL_STYLE, style | static_cast<std::int32_t>(bits));
+            }
+            return next;
+        },
+        0, GetCurrentThreadId());
+    return *handle;
+}
+
+// Removes the focus and the windows a test made, so that the next test starts clean.
+class WindowSystemTest : public ::testing::Test {
+  protected:
+    void TearDown() override {
+        SetFocus(0);
+        for (WindowHandle w : windows)
+            destroyWindow(w);
+    }
+    WindowHandle track(WindowHandle w) {
+        windows.push_back(w);
+        return w;
+    }
+    // Procedures live in the fixture so that they outlive the windows TearDown destroys.
+    RecordingProcedure& newProcedure() { return procedures.emplace_back(); }
+    std::vector<WindowHandle> windows;
+    std::deque<RecordingProcedure> procedures;
+};
+
+TEST_F(WindowSystemTest, CreationSendsNcCreateThenCreate) {
+    RecordingProcedure& procedure = newProcedure();
+    WindowHandle w = track(makeWindow(&procedure, WS_CHILD));
+    ASSERT_NE(w, 0u);
+    EXPECT_TRUE(isWindow(w));
+    EXPECT_EQ(procedure.messages(), (std::vector<std::uint32_t>{WM_NCCREATE, WM_CREATE}));
+    EXPECT_EQ(GetWindowLongA(w, GWL_STYLE), static_cast<std::int32_t>(WS_CHILD));
+}
+
+TEST_F(WindowSystemTest, RefusedCreationGivesNoWindow) {
+    struct Case {
+        const char* name;
+        std::uint32_t message;
+        std::int32_t answer;
+    };
+    for (Case c :
+         {Case{"NcCreate answers 0", WM_NCCREATE, 0}, {"Create answers -1", WM_CREATE, -1}}) {
+        RecordingProcedure& procedure = newProcedure();
+        procedure.answeredMessage = c.message;
+        procedure.answer = c.answer;
+        EXPECT_EQ(makeWindow(&procedure), 0u) << c.name;
+    }
+    RecordingProcedure& child = newProcedure();
+    EXPECT_EQ(makeWindow(&child, WS_CHILD, 0xDEADBEEF), 0u) << "invalid parent";
+    EXPECT_TRUE(child.received.empty());
+}
+
+TEST_F(WindowSystemTest, HandlesAreUniqueAndWindowsWithoutProcedureAnswerDefaults) {
+    std::set<WindowHandle> seen;
+    for (int i = 0; i < 20; ++i) {
+        WindowHandle w = track(createWindow({u"Static", 0, 0, 0, nullptr}));
+        ASSERT_NE(w, 0u);
+        EXPECT_TRUE(seen.insert(w).second);
+        EXPECT_EQ(SendMessageA(w, EM_GETLINECOUNT, 0, 0), 0);
+        EXPECT_EQ(SendMessageA(w, WM_NCCREATE, 0, 0), 1);
+    }
+}
+
+TEST_F(WindowSystemTest, InvalidHandlesAndIndexesFailQuietly) {
+    RecordingProcedure& procedure = newProcedure();
+    WindowHandle w = track(makeWindow(&procedure, WS_VISIBLE));
+    const WindowHandle invalid[] = {0, 1, 0xFFFFFFFF, w + 1000000};
+    for (WindowHandle bad : invalid) {
+        EXPECT_FALSE(isWindow(bad)) << bad;
+        EXPECT_EQ(SendMessageA(bad, WM_CREATE, 0, 0), 0) << bad;
+        EXPECT_EQ(GetWindowLongA(bad, GWL_STYLE), 0) << bad;
+        EXPECT_EQ(SetWindowLongA(bad, GWL_STYLE, 5), 0) << bad;
+        EXPECT_FALSE(destroyWindow(bad)) << bad;
+        EXPECT_EQ(SetFocus(bad), 0u) << bad;
+        EXPECT_FALSE(EnableWindow(bad, false)) << bad;
+    }
+    for (std::int32_t index : {0, -4, -21, 1000}) {
+        EXPECT_EQ(GetWindowLongA(w, index), 0) << index;
+        EXPECT_EQ(SetWindowLongA(w, index, 7), 0) << index;
+    }
+    EXPECT_EQ(GetWindowLongA(w, GWL_STYLE), static_cast<std::int32_t>(WS_VISIBLE));
+}
+
+TEST_F(WindowSystemTest, SetWindowLongReturnsPreviousValue) {
+    WindowHandle w =
+        track(createWindow({u"Edit", ES_AUTOHSCROLL, WS_EX_NOPARENTNOTIFY, 0, nullptr}));
+    EXPECT_EQ(SetWindowLongA(w, GWL_STYLE, -1), static_cast<std::int32_t>(ES_AUTOHSCROLL));
+    EXPECT_EQ(GetWindowLongA(w, GWL_STYLE), -1);
+    EXPECT_EQ(SetWindowLongA(w, GWL_EXSTYLE, WS_EX_CLIENTEDGE),
+              static_cast<std::int32_t>(WS_EX_NOPARENTNOTIFY));
+    EXPECT_EQ(GetWindowLongA(w, GWL_EXSTYLE), static_cast<std::int32_t>(WS_EX_CLIENTEDGE));
+}
+
+TEST_F(WindowSystemTest, MessagesReachTheProcedureWithTheirAnswers) {
+    RecordingProcedure& procedure = newProcedure();
+    procedure.answeredMessage = 0x7FFF;
+    procedure.answer = 42;
+    WindowHandle w = track(makeWindow(&procedure));
+    EXPECT_EQ(SendMessageA(w, 0x7FFF, 9, -3), 42);
+    EXPECT_EQ(SendMessageA(w, 0x1234, 0, 0), 0) << "an unhandled message answers 0";
+    EXPECT_EQ(procedure.received.back(), (Delivered{w, 0x1234, 0}));
+}
+
+TEST_F(WindowSystemTest, HookPatchesStyleBeforeTheWindowSeesNcCreate) {
+    HookHandle hook = installStyleHook(WS_BORDER);
+    ASSERT_NE(hook, 0u);
+    RecordingProcedure& procedure = newProcedure();
+    WindowHandle w = track(makeWindow(&procedure, ES_LEFT));
+    EXPECT_TRUE(UnhookWindowsHookEx(hook));
+    EXPECT_EQ(procedure.styleAtNcCreate, WS_BORDER);
+    EXPECT_EQ(GetWindowLongA(w, GWL_STYLE), static_cast<std::int32_t>(WS_BORDER));
+
+    RecordingProcedure& later = newProcedure();
+    WindowHandle unpatched = track(makeWindow(&later, ES_LEFT));
+    EXPECT_EQ(GetWindowLongA(unpatched, GWL_STYLE), 0) << "hook still ran after unhooking";
+    EXPECT_FALSE(UnhookWindowsHookEx(hook)) << "a hook can be removed once";
+}
+
+TEST_F(WindowSystemTest, HookReceivesTheRecordOfEverySentMessage) {
+    std::vector<CallWindowProcRecord> seen;
+    std::vector<std::pair<std::int32_t, std::uint32_t>> codes;
+    HookHandle hook = SetWindowsHookExA(
+        WH_CALLWNDPROC,
+        [&](std::int32_t code, std::uint32_t wParam, const void* lParam) {
+            codes.emplace_back(code, wParam);
+            seen.push_back(*static_cast<const CallWindowProcRecord*>(lParam));
+            return 0;
+        },
+        0, GetCurrentThreadId());
+    WindowHandle w = track(createWindow({u"Edit", 0, 0, 0, nullptr}));
+    SendMessageA(w, EM_LINEINDEX, 0xFFFFFFFF, -7);
+    UnhookWindowsHookEx(hook);
+    SendMessageA(w, EM_LINEINDEX, 1, 2);
+
+    ASSERT_EQ(seen.size(), 3u);
+    EXPECT_EQ(seen[0].message, WM_NCCREATE);
+    EXPECT_EQ(seen[1].message, WM_CREATE);
+    EXPECT_EQ(seen[2].hwnd, w);
+    EXPECT_EQ(seen[2].message, EM_LINEINDEX);
+    EXPECT_EQ(seen[2].wParam, 0xFFFFFFFFu);
+    EXPECT_EQ(seen[2].lParam, -7);
+    for (auto [code, wParam] : codes) {
+        EXPECT_EQ(code, 0);
+        EXPECT_EQ(wParam, 1u);
+    }
+}
+
+TEST_F(WindowSystemTest, InstallationIsRefusedForWrongArguments) {
+    HookProc passOn = [](std::int32_t, std::uint32_t, const void*) { return 0; };
+    const std::uint32_t self = GetCurrentThreadId();
+    struct Case {
+        const char* name;
+        std::int32_t id;
+        bool withProcedure;
+        std::uint32_t thread;
+    };
+    for (Case c : {Case{"keyboard hook id", 2, true, self},
+                   {"get-message hook id", 3, true, self},
+                   {"null procedure", WH_CALLWNDPROC, false, self},
+                   {"all threads", WH_CALLWNDPROC, true, 0},
+                   {"another thread", WH_CALLWNDPROC, true, self + 1}}) {
+        EXPECT_EQ(SetWindowsHookExA(c.id, c.withProcedure ? passOn : HookProc{}, 0, c.thread), 0u)
+            << c.name;
+    }
+    EXPECT_FALSE(UnhookWindowsHookEx(0));
+}
+
+// The newest hook runs first; each sees what the older ones returned through CallNextHookEx.
+TEST_F(WindowSystemTest, ChainCallsNewestFirstAndPassesResultsBack) {
+    std::vector<int> calls;
+    std::vector<std::int32_t> nextResults;
+    auto makeHook = [&](int id, std::int32_t own) {
+        return SetWindowsHookExA(
+            WH_CALLWNDPROC,
+            [&, id, own](std::int32_t code, std::uint32_t wParam, const void* lParam) {
+                calls.push_back(id);
+                nextResults.push_back(CallNextHookEx(0, code, wParam, lParam));
+                return own;
+            },
+            0, GetCurrentThreadId());
+    };
+    HookHandle first = makeHook(1, 100);
+    HookHandle second = makeHook(2, 200);
+    HookHandle third = makeHook(3, 300);
+    WindowHandle w = track(createWindow({u"Edit", 0, 0, 0, nullptr}));
+    calls.clear();
+    nextResults.clear();
+    SendMessageA(w, 0x400, 0, 0);
+    EXPECT_EQ(calls, (std::vector<int>{3, 2, 1}));
+    EXPECT_EQ(nextResults, (std::vector<std::int32_t>{0, 100, 200}));
+
+    UnhookWindowsHookEx(second);
+    calls.clear();
+    SendMessageA(w, 0x400, 0, 0);
+    EXPECT_EQ(calls, (std::vector<int>{3, 1}));
+    UnhookWindowsHookEx(first);
+    UnhookWindowsHookEx(third);
+    EXPECT_EQ(CallNextHookEx(0, 0, 0, nullptr), 0) << "outside a hook there is no next hook";
+}
+
+TEST_F(WindowSystemTest, HooksPatchInCombination) {
+    std::vector<std::uint32_t> order;
+    HookHandle older = installStyleHook(ES_MULTILINE, &order);
+    HookHandle newer = installStyleHook(ES_RIGHT, &order);
+    WindowHandle w = track(createWindow({u"Edit", 0, 0, 0, nullptr}));
+    UnhookWindowsHookEx(older);
+    UnhookWindowsHookEx(newer);
+    EXPECT_EQ(GetWindowLongA(w, GWL_STYLE), static_cast<std::int32_t>(ES_MULTILINE | ES_RIGHT));
+    // Each hook records after passing on, so the older one finishes first.
+    ASSERT_GE(order.size(), 2u);
+    EXPECT_EQ(order[0], ES_MULTILINE);
+    EXPECT_EQ(order[1], ES_RIGHT);
+}
+
+TEST_F(WindowSystemTest, UnhookingInsideTheHookIsSafe) {
+    HookHandle below = installStyleHook(WS_VSCROLL);
+    auto self = std::make_shared<HookHandle>(0);
+    int calls = 0;
+    *self = SetWindowsHookExA(
+        WH_CALLWNDPROC,
+        [&calls, self](std::int32_t code, std::uint32_t wParam, const void* lParam) {
+            ++calls;
+            UnhookWindowsHookEx(*self);  // the running call must survive its own removal
+            return CallNextHookEx(*self, code, wParam, lParam);
+        },
+        0, GetCurrentThreadId());
+    ASSERT_NE(*self, 0u);
+    WindowHandle w = track(createWindow({u"Edit", 0, 0, 0, nullptr}));
+    UnhookWindowsHookEx(below);
+    EXPECT_EQ(calls, 1) << "a removed hook was called again";
+    EXPECT_EQ(GetWindowLongA(w, GWL_STYLE), static_cast<std::int32_t>(WS_VSCROLL))
+        << "the message was not passed on after the hook removed itself";
+}
+
+// A hook that sends messages itself must not be shown them again, or it would recurse.
+TEST_F(WindowSystemTest, MessagesSentByAHookSkipTheHooks) {
+    std::vector<std::uint32_t> hookSaw;
+    HookHandle hook = SetWindowsHookExA(
+        WH_CALLWNDPROC,
+        [&hookSaw](std::int32_t code, std::uint32_t wParam, const void* lParam) {
+            const auto* record = static_cast<const CallWindowProcRecord*>(lParam);
+            hookSaw.push_back(record->message);
+            SendMessageA(record->hwnd, 0x601, 0, 0);
+            return CallNextHookEx(0, code, wParam, lParam);
+        },
+        0, GetCurrentThreadId());
+    RecordingProcedure& procedure = newProcedure();
+    WindowHandle w = track(createWindow({u"Edit", 0, 0, 0, &procedure}));
+    hookSaw.clear();
+    procedure.received.clear();
+    SendMessageA(w, 0x600, 0, 0);
+    UnhookWindowsHookEx(hook);
+    EXPECT_EQ(hookSaw, (std::vector<std::uint32_t>{0x600}));
+    EXPECT_EQ(procedure.messages(), (std::vector<std::uint32_t>{0x601, 0x600}));
+}
+
+TEST_F(WindowSystemTest, HookOfOneThreadNeverSeesAnotherThread) {
+    HookHandle hook = installStyleHook(WS_BORDER);
+    std::int32_t otherStyle = -1;
+    WindowHandle otherWindow = 0;
+    bool otherSeesMine = true;
+    std::uint32_t otherThreadId = 0;
+    HookHandle refused = 1;
+    WindowHandle mine = track(createWindow({u"Edit", 0, 0, 0, nullptr}));
+    std::thread other([&] {
+        otherThreadId = GetCurrentThreadId();
+        otherWindow = createWindow({u"Edit", 0, 0, 0, nullptr});
+        otherStyle = GetWindowLongA(otherWindow, GWL_STYLE);
+        otherSeesMine = isWindow(mine);
+        refused = SetWindowsHookExA(
+            WH_CALLWNDPROC, [](std::int32_t, std::uint32_t, const void*) { return 0; }, 0,
+            otherThreadId + 1);
+        destroyWindow(otherWindow);
+    });
+    other.join();
+    UnhookWindowsHookEx(hook);
+    EXPECT_EQ(otherStyle, 0) << "the hook patched a window of another thread";
+    EXPECT_EQ(GetWindowLongA(mine, GWL_STYLE), static_cast<std::int32_t>(WS_BORDER));
+    EXPECT_FALSE(otherSeesMine);
+    EXPECT_FALSE(isWindow(otherWindow)) << "a handle of another thread must be invalid here";
+    EXPECT_NE(otherWindow, mine);
+    EXPECT_NE(otherThreadId, GetCurrentThreadId());
+    EXPECT_EQ(refused, 0u);
+}
+
+TEST_F(WindowSystemTest, FocusMovesWithNotificationsInOrder) {
+    std::vector<Delivered> log;
+    struct Logger : WindowProcedure {
+        std::vector<Delivered>* log;
+        std::int32_t windowProc(WindowHandle w, std::uint32_t m, std::uint32_t wp,
+                                std::int32_t) override {
+            if (m == WM_SETFOCUS || m == WM_KILLFOCUS) {
+                log->push_back({w, m, wp});
+                EXPECT_EQ(GetFocus(), m == WM_SETFOCUS ? w : wp);
+            }
+            return m == WM_NCCREATE ? 1 : 0;
+        }
+    } logger;
+    logger.log = &log;
+    WindowHandle a = createWindow({u"Edit", 0, 0, 0, &logger});
+    WindowHandle b = createWindow({u"Edit", 0, 0, 0, &logger});
+    EXPECT_EQ(SetFocus(a), 0u);
+    EXPECT_EQ(SetFocus(b), a);
+    EXPECT_EQ(SetFocus(b), b) << "refocusing returns the window and sends nothing";
+    EXPECT_EQ(SetFocus(0), b);
+    EXPECT_EQ(GetFocus(), 0u);
+    EXPECT_EQ(
+        log,
+        (std::vector<Delivered>{
+            {a, WM_SETFOCUS, 0}, {a, WM_KILLFOCUS, b}, {b, WM_SETFOCUS, a}, {b, WM_KILLFOCUS, 0}}));
+}
+
+TEST_F(WindowSystemTest, DisabledWindowsCannotTakeTheFocus) {
+    RecordingProcedure& procedure = newProcedure();
+    WindowHandle enabled = track(makeWindow(&procedure));
+    WindowHandle disabled = track(makeWindow(&procedure, WS_DISABLED));
+    SetFocus(enabled);
+    procedure.received.clear();
+    EXPECT_EQ(SetFocus(disabled), 0u);
+    EXPECT_EQ(GetFocus(), enabled);
+    EXPECT_TRUE(procedure.received.empty());
+
+    EXPECT_FALSE(EnableWindow(enabled, false)) << "it was enabled before";
+    EXPECT_EQ(GetFocus(), 0u) << "disabling the focused window removes the focus";
+    EXPECT_EQ(procedure.messages(), (std::vector<std::uint32_t>{WM_KILLFOCUS, WM_ENABLE}));
+    EXPECT_TRUE(EnableWindow(enabled, true));
+    EXPECT_TRUE(IsWindowEnabled(enabled));
+    EXPECT_EQ(SetFocus(enabled), 0u);
+    EXPECT_EQ(GetFocus(), enabled);
+}
+
+TEST_F(WindowSystemTest, KillFocusHandlerMayRedirectTheFocus) {
+    RecordingProcedure& first = newProcedure();
+    RecordingProcedure& second = newProcedure();
+    RecordingProcedure& third = newProcedure();
+    WindowHandle a = track(makeWindow(&first));
+    WindowHandle b = track(makeWindow(&second));
+    WindowHandle c = track(makeWindow(&third));
+    SetFocus(a);
+    first.actionMessage = WM_KILLFOCUS;
+    first.onMessage = [c](WindowHandle) { SetFocus(c); };
+    SetFocus(b);
+    first.onMessage = nullptr;
+    EXPECT_EQ(GetFocus(), c);
+    for (const auto& d : second.received)
+        EXPECT_NE(d.message, WM_SETFOCUS);
+}
+
+TEST_F(WindowSystemTest, DestroyingTheFocusedWindowRemovesFocusFirst) {
+    RecordingProcedure& parentProcedure = newProcedure();
+    RecordingProcedure& childProcedure = newProcedure();
+    WindowHandle parent = makeWindow(&parentProcedure);
+    WindowHandle child = makeWindow(&childProcedure, WS_CHILD, parent);
+    ASSERT_NE(child, 0u);
+    EXPECT_EQ(GetParent(child), parent);
+    SetFocus(child);
+    parentProcedure.received.clear();
+    childProcedure.received.clear();
+    EXPECT_TRUE(destroyWindow(parent));
+    EXPECT_EQ(GetFocus(), 0u);
+    EXPECT_FALSE(isWindow(parent));
+    EXPECT_FALSE(isWindow(child)) << "children go with their parent";
+    EXPECT_EQ(childProcedure.messages(),
+              (std::vector<std::uint32_t>{WM_KILLFOCUS, WM_DESTROY, WM_NCDESTROY}));
+    EXPECT_EQ(parentProcedure.messages(), (std::vector<std::uint32_t>{WM_DESTROY, WM_NCDESTROY}));
+    EXPECT_FALSE(destroyWindow(parent));
+}
+
+TEST_F(WindowSystemTest, DestroyFromInsideAHandlerIsSafe) {
+    struct Case {
+        const char* name;
+        std::uint32_t trigger;
+    };
+    for (Case c : {Case{"own custom message", 0x401},
+                   {"own WM_DESTROY", WM_DESTROY},
+                   {"own WM_SETFOCUS", WM_SETFOCUS},
+                   {"own WM_NCCREATE", WM_NCCREATE}}) {
+        auto procedure = std::make_unique<RecordingProcedure>();
+        procedure->actionMessage = c.trigger;
+        procedure->onMessage = [](WindowHandle w) { destroyWindow(w); };
+        WindowHandle w = makeWindow(procedure.get());
+        if (c.trigger == WM_NCCREATE) {
+            EXPECT_EQ(w, 0u) << c.name;
+        } else {
+            SendMessageA(w, 0x401, 0, 0);
+            SetFocus(w);
+            destroyWindow(w);
+        }
+        EXPECT_FALSE(isWindow(w)) << c.name;
+        EXPECT_EQ(GetFocus(), 0u) << c.name;
+        int destroys = 0;
+        for (auto m : procedure->messages())
+            destroys += m == WM_NCDESTROY;
+        EXPECT_LE(destroys, 1) << c.name;
+    }
+}
+
+TEST_F(WindowSystemTest, ProcedureSendingToItselfForeverIsCutOff) {
+    RecordingProcedure& procedure = newProcedure();
+    procedure.actionMessage = 0x500;
+    procedure.onMessage = [](WindowHandle w) { SendMessageA(w, 0x500, 0, 0); };
+    WindowHandle w = track(makeWindow(&procedure));
+    EXPECT_EQ(SendMessageA(w, 0x500, 0, 0), 0);
+    EXPECT_GT(procedure.received.size(), 10u);
+}
+
+TEST_F(WindowSystemTest, ThrowingProcedureDuringCreationLeavesNoWindow) {
+    RecordingProcedure& procedure = newProcedure();
+    WindowHandle created = 0;
+    procedure.actionMessage = WM_CREATE;
+    procedure.onMessage = [&created](WindowHandle w) {
+        created = w;
+        raiseError(kErrOutOfMemory);
+    };
+    EXPECT_THROW(makeWindow(&procedure), AutomationError);
+    EXPECT_FALSE(isWindow(created));
+}
+
+TEST(PlatformVersionTest, LowByteIsMajorNextIsMinor) {
+    const std::uint32_t original = GetVersion();
+    setPlatformVersion(3, 51);
+    EXPECT_EQ(GetVersion() & 0xFF, 3u);
+    EXPECT_EQ((GetVersion() >> 8) & 0xFF, 51u);
+    std::uint32_t seenOnOtherThread = 0;
+    std::thread([&] { seenOnOtherThread = GetVersion(); }).join();
+    EXPECT_EQ(seenOnOtherThread, GetVersion()) << "the version is one value for the process";
+    for (auto [major, minor] : {std::pair{-1, 0}, {256, 0}, {4, -1}, {4, 256}}) {
+        EXPECT_THROW(setPlatformVersion(major, minor), AutomationError) << major << "." << minor;
+    }
+    EXPECT_EQ(GetVersion() & 0xFFFF, 3u | (51u << 8)) << "a refused version changes nothing";
+    setPlatformVersion(static_cast<int>(original & 0xFF), static_cast<int>((original >> 8) & 0xFF));
+}
+
+TEST(PlatformVersionTest, DefaultIsSixPointOne) {
+    std::uint32_t version = 0;
+    std::thread([&] { version = GetVersion(); }).join();
+    // Other tests restore the version they change, so the process default shows.
+    EXPECT_EQ(version & 0xFFFF, 6u | (1u << 8));
+}
+
+TEST(MoveMemoryTest, CopiesOverlappingRangesAndRefusesNull) {
+    char text[] = "abcdef";
+    RtlMoveMemory(text + 1, text, 4);
+    EXPECT_STREQ(text, "aabcdf");
+    RtlMoveMemory(nullptr, nullptr, 0);
+    EXPECT_THROW(RtlMoveMemory(nullptr, text, 1), AutomationError);
+    EXPECT_THROW(RtlMoveMemory(text, nullptr, 1), AutomationError);
+}
+
+TEST(KeyInputTest, QueueIsFirstInFirstOutPerThread) {
+    while (takeKeyInput()) {
+    }
+    postKeyInput({KeyInput::Kind::KeyDown, 9, 0, 0});
+    postKeyInput({KeyInput::Kind::Character, 0, u'x', 0});
+    postKeyInput({KeyInput::Kind::KeyUp, 9, 0, 1});
+    bool otherThreadSawKeys = true;
+    std::thread([&] { otherThreadSawKeys = hasKeyInput(); }).join();
+    EXPECT_FALSE(otherThreadSawKeys);
+    std::vector<KeyInput::Kind> kinds;
+    while (auto key = takeKeyInput())
+        kinds.push_back(key->kind);
+    EXPECT_EQ(kinds, (std::vector{KeyInput::Kind::KeyDown, KeyInput::Kind::Character,
+                                  KeyInput::Kind::KeyUp}));
+    EXPECT_FALSE(hasKeyInput());
+    EXPECT_FALSE(takeKeyInput().has_value());
+}
+
+TEST(BeepTest, ListenerAndCountArePerThread) {
+    int heard = 0;
+    const int before = beepCount();
+    setBeepListener([&heard] { ++heard; });
+    MessageBeep();
+    MessageBeep();
+    int otherCount = -1;
+    std::thread([&] {
+        MessageBeep();
+        otherCount = beepCount();
+    }).join();
+    EXPECT_EQ(heard, 2) << "another thread's beep reached this thread's listener";
+    EXPECT_EQ(beepCount() - before, 2);
+    EXPECT_EQ(otherCount, 1);
+    // A listener that removes itself while it runs.
+    setBeepListener([&heard] {
+        ++heard;
+        setBeepListener(nullptr);
+    });
+    MessageBeep();
+    MessageBeep();
+    EXPECT_EQ(heard, 3);
+    EXPECT_EQ(beepCount() - before, 4);
+}
+
+}  // namespace
+}  // namespace quelta
