@@ -2,6 +2,7 @@
 
 #include <map>
 #include <string>
+#include <thread>
 
 #include "platform/AutomationError.h"
 #include "platform/KeyboardLayout.h"
@@ -205,6 +206,35 @@ TEST(SendKeysTest, RepeatsAreBounded) {
     for (int i = 0; i < 20; ++i)
         huge += u"{a 32767}";
     EXPECT_THROW(parseKeys(huge), AutomationError);
+}
+
+std::vector<KeyInput> drainQueue() {
+    std::vector<KeyInput> inputs;
+    while (std::optional<KeyInput> input = takeKeyInput())
+        inputs.push_back(*input);
+    return inputs;
+}
+
+// Sending posts exactly the parsed keys, after what is already queued, and returns at once.
+TEST(SendKeysTest, SendingPostsIntoTheThreadsQueue) {
+    drainQueue();
+    sendKeys(u"a");
+    sendKeys(u"{TAB}");
+    EXPECT_EQ(describe(drainQueue()), "D(A) C(a) U(A) D(TAB) C(\\x09) U(TAB)");
+
+    bool otherThreadSawKeys = true;
+    sendKeys(u"x");
+    std::thread([&] { otherThreadSawKeys = hasKeyInput(); }).join();
+    EXPECT_FALSE(otherThreadSawKeys);
+    drainQueue();
+}
+
+TEST(SendKeysTest, MalformedTextPostsNothing) {
+    drainQueue();
+    for (const char16_t* keys : {u"abc{", u"ab(c", u"abc{NOPE}"}) {
+        EXPECT_THROW(sendKeys(keys), AutomationError) << toUtf8(keys);
+        EXPECT_FALSE(hasKeyInput()) << toUtf8(keys);
+    }
 }
 
 // Typing a character and translating its key back must give the same character, for every
