@@ -7,29 +7,9 @@
 
 #include <cstdint>
 
+#include "platform/VirtualKeys.h"
+
 namespace quelta {
-
-// Virtual-key codes the edit box knows.
-inline constexpr std::int16_t kKeyBack = 8;
-inline constexpr std::int16_t kKeyTab = 9;
-inline constexpr std::int16_t kKeyReturn = 13;
-inline constexpr std::int16_t kKeyEscape = 27;
-inline constexpr std::int16_t kKeySpace = 32;
-inline constexpr std::int16_t kKeyPageUp = 33;
-inline constexpr std::int16_t kKeyPageDown = 34;
-inline constexpr std::int16_t kKeyEnd = 35;
-inline constexpr std::int16_t kKeyHome = 36;
-inline constexpr std::int16_t kKeyLeft = 37;
-inline constexpr std::int16_t kKeyUp = 38;
-inline constexpr std::int16_t kKeyRight = 39;
-inline constexpr std::int16_t kKeyDown = 40;
-inline constexpr std::int16_t kKeyInsert = 45;
-inline constexpr std::int16_t kKeyDelete = 46;
-
-// Modifier bits of the Shift argument.
-inline constexpr std::int16_t kShiftMask = 1;
-inline constexpr std::int16_t kCtrlMask = 2;
-inline constexpr std::int16_t kAltMask = 4;
 
 enum class EditCommand {
     None,
@@ -72,19 +52,5 @@ EditAction commandForKey(std::int16_t keyCode, std::int16_t shift, bool multiLin
 // shortcuts insert nothing; a line break (CR or LF) inserts CR LF in a multi-line box only,
 // a tab inserts itself in a multi-line box only.
 EditAction commandForCharacter(char16_t character, bool multiLine);
-
-// The key (and Shift state) that types a character on the standard layout, for hosts that
-// replay text as keystrokes; keyCode 0 when no key produces it (it then arrives as a
-// character alone).
-struct KeyStroke {
-    std::int16_t keyCode = 0;
-    std::int16_t shift = 0;
-};
-KeyStroke keyForCharacter(char16_t character);
-
-// The character a key produces when it goes down, 0 when none: Enter gives CR (LF with
-// Ctrl), Backspace 8 (127 with Ctrl), Tab, Escape, Ctrl+letter the control code, and the
-// printable keys their character on the standard layout.
-char16_t characterForKey(std::int16_t keyCode, std::int16_t shift);
 
 }  // namespace quelta

@@ -52,11 +52,6 @@ void HostEditBox::destroy() {
 
 std::shared_ptr<HostEditBox> HostEditBox::keepAlive() { return weak_from_this().lock(); }
 
-template <typename Notification>
-void HostEditBox::notify(Notification&& notification) {
-    if (owner_ != nullptr && !destroying_ && window_ != 0) notification(*owner_);
-}
-
 void HostEditBox::setText(StringView text) {
     auto self = keepAlive();
     applyEdit(text_.setText(String(text)), false);

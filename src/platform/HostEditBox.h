@@ -233,8 +233,11 @@ private:
 
     explicit HostEditBox(const EditBoxCreation& creation);
     std::shared_ptr<HostEditBox> keepAlive();
+    // Tells the owner, unless there is none or the box is going away.
     template <typename Notification>
-    void notify(Notification&& notification);
+    void notify(Notification&& notification) {
+        if (owner_ != nullptr && !destroying_ && window_ != 0) notification(*owner_);
+    }
 
     bool acceptsInput() const;
 

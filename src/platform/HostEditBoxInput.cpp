@@ -7,6 +7,7 @@
 #include "platform/Clipboard.h"
 #include "platform/HostEditBox.h"
 #include "platform/KeyAscii.h"
+#include "platform/KeyboardLayout.h"
 #include "platform/TextBoundaries.h"
 
 namespace quelta {
@@ -65,17 +66,20 @@ void HostEditBox::keyUp(std::int16_t keyCode, std::int16_t shift) {
 void HostEditBox::pressKey(std::int16_t keyCode, std::int16_t shift) {
     auto self = keepAlive();
     keyDown(keyCode, shift);
-    if (const char16_t produced = characterForKey(keyCode, shift); produced != 0)
-        keyPress(produced);
+    if (auto produced = characterForKey(static_cast<std::uint16_t>(keyCode), shift))
+        keyPress(*produced);
     keyUp(keyCode, shift);
 }
 
 void HostEditBox::typeCharacter(char16_t character) {
     auto self = keepAlive();
-    const KeyStroke key = keyForCharacter(character);
-    if (key.keyCode != 0) keyDown(key.keyCode, key.shift);
+    // A character without a key of its own arrives as a packet, as from an input method.
+    const auto key = keyForCharacter(character);
+    const auto keyCode = static_cast<std::int16_t>(key ? key->keyCode : VK_PACKET);
+    const std::int16_t shift = key ? key->shift : 0;
+    keyDown(keyCode, shift);
     keyPress(character);
-    if (key.keyCode != 0) keyUp(key.keyCode, key.shift);
+    keyUp(keyCode, shift);
 }
 
 void HostEditBox::typeText(StringView text) {
