@@ -12,12 +12,20 @@ std::optional<String>& threadClipboard() {
 
 }  // namespace
 
-bool clipboardHasText() { return threadClipboard().has_value(); }
+bool clipboardHasText() {
+    return threadClipboard().has_value();
+}
 
-String clipboardText() { return threadClipboard().value_or(String()); }
+String clipboardText() {
+    return threadClipboard().value_or(String());
+}
 
-void setClipboardText(String text) { threadClipboard() = std::move(text); }
+void setClipboardText(String text) {
+    threadClipboard() = std::move(text);
+}
 
-void clearClipboard() { threadClipboard().reset(); }
+void clearClipboard() {
+    threadClipboard().reset();
+}
 
 }  // namespace quelta

@@ -11,12 +11,17 @@ DropTargetPlayer& threadPlayer() {
 }  // namespace
 
 Variant DataObjectDragSession::getData(std::int16_t format) {
-    if (!data_) raiseError(kErrTypeMismatch);
+    if (!data_)
+        raiseError(kErrTypeMismatch);
     return data_->getData(format);
 }
 
-void setDropTargetPlayer(DropTargetPlayer player) { threadPlayer() = std::move(player); }
+void setDropTargetPlayer(DropTargetPlayer player) {
+    threadPlayer() = std::move(player);
+}
 
-const DropTargetPlayer& dropTargetPlayer() { return threadPlayer(); }
+const DropTargetPlayer& dropTargetPlayer() {
+    return threadPlayer();
+}
 
 }  // namespace quelta

@@ -13,7 +13,7 @@
 namespace quelta {
 
 class EditBoxEvents {
-public:
+  public:
     virtual ~EditBoxEvents() = default;
 
     virtual void keyDown(int /*index*/, std::int16_t& /*keyCode*/, std::int16_t& /*shift*/) {}
@@ -37,8 +37,7 @@ public:
     // The box as drag source.
     virtual void oleStartDrag(int /*index*/, DataObjectRef& /*data*/,
                               std::int32_t& /*allowedEffects*/) {}
-    virtual void oleSetData(int /*index*/, DataObjectRef& /*data*/, std::int16_t& /*dataFormat*/) {
-    }
+    virtual void oleSetData(int /*index*/, DataObjectRef& /*data*/, std::int16_t& /*dataFormat*/) {}
     virtual void oleGiveFeedback(int /*index*/, std::int32_t& /*effect*/,
                                  Boolean& /*defaultCursors*/) {}
     virtual void oleCompleteDrag(int /*index*/, std::int32_t& /*effect*/) {}

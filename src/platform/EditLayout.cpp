@@ -5,10 +5,16 @@
 namespace quelta {
 namespace {
 
-bool isHangingSpace(char16_t c) { return c == u' ' || c == u'\t'; }
+bool isHangingSpace(char16_t c) {
+    return c == u' ' || c == u'\t';
+}
 
-bool isHighSurrogate(char16_t c) { return c >= 0xD800 && c <= 0xDBFF; }
-bool isLowSurrogate(char16_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
+bool isHighSurrogate(char16_t c) {
+    return c >= 0xD800 && c <= 0xDBFF;
+}
+bool isLowSurrogate(char16_t c) {
+    return c >= 0xDC00 && c <= 0xDFFF;
+}
 
 // The code point at i and how many code units it takes.
 std::pair<char32_t, std::int32_t> codePointAt(StringView text, std::int32_t i) {
@@ -25,11 +31,13 @@ std::pair<char32_t, std::int32_t> codePointAt(StringView text, std::int32_t i) {
 std::int32_t nextRowStart(StringView text, std::int32_t start, const WrapOptions& options,
                           const CharacterWidth& width) {
     const auto size = static_cast<std::int32_t>(text.size());
-    if (!options.lineBreaks) return -1;
+    if (!options.lineBreaks)
+        return -1;
     double x = 0;
     std::int32_t afterSpaces = -1;  // where the word behind the last spaces begins
     for (std::int32_t i = start; i < size;) {
-        if (text[i] == u'\r' && i + 1 < size && text[i + 1] == u'\n') return i + 2;
+        if (text[i] == u'\r' && i + 1 < size && text[i + 1] == u'\n')
+            return i + 2;
         auto [codePoint, units] = codePointAt(text, i);
         if (!options.wrap) {
             i += units;
@@ -42,15 +50,15 @@ std::int32_t nextRowStart(StringView text, std::int32_t start, const WrapOptions
             afterSpaces = i;
             continue;
         }
-        if (x + advance > options.width && i > start) return afterSpaces >= 0 ? afterSpaces : i;
+        if (x + advance > options.width && i > start)
+            return afterSpaces >= 0 ? afterSpaces : i;
         x += advance;
         i += units;
     }
     return -1;
 }
 
-void EditLayout::layout(StringView text, const WrapOptions& options,
-                        const CharacterWidth& width) {
+void EditLayout::layout(StringView text, const WrapOptions& options, const CharacterWidth& width) {
     options_ = options;
     starts_.assign(1, 0);
     for (std::int32_t next = nextRowStart(text, 0, options_, width); next >= 0;
@@ -83,7 +91,8 @@ void EditLayout::update(StringView text, const EditChange& change, const Charact
     }
     std::vector<std::int32_t> tail(starts_.begin() + static_cast<std::ptrdiff_t>(resume),
                                    starts_.end());
-    for (auto& start : tail) start += delta;
+    for (auto& start : tail)
+        start += delta;
     starts_.resize(static_cast<std::size_t>(row) + 1);
     starts_.insert(starts_.end(), fresh.begin(), fresh.end());
     starts_.insert(starts_.end(), tail.begin(), tail.end());
@@ -99,7 +108,8 @@ std::int32_t EditLayout::rowEnd(StringView text, std::int32_t row) const {
 
 std::int32_t EditLayout::rowFromChar(std::int32_t index) const {
     auto after = std::upper_bound(starts_.begin(), starts_.end(), index);
-    if (after == starts_.begin()) return 0;
+    if (after == starts_.begin())
+        return 0;
     return static_cast<std::int32_t>(after - starts_.begin()) - 1;
 }
 

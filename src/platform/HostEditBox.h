@@ -68,7 +68,7 @@ struct EditBoxCreation {
 };
 
 class HostEditBox : public WindowProcedure, public std::enable_shared_from_this<HostEditBox> {
-public:
+  public:
     // Creates the box and its window; error 7 (out of memory) when no window could be made.
     static std::shared_ptr<HostEditBox> create(EditBoxCreation creation);
     ~HostEditBox() override;
@@ -216,15 +216,15 @@ public:
     // silently, manual asks the owner (what it leaves in Effect is the answer), automatic
     // takes text and inserts it at the drop point. A drag-over also reports the effect to
     // the source as feedback.
-    std::int32_t oleDragOver(DragSession& session, std::int16_t button, std::int16_t shift,
-                             float x, float y, std::int16_t state);
-    std::int32_t oleDragDrop(DragSession& session, std::int16_t button, std::int16_t shift,
-                             float x, float y);
+    std::int32_t oleDragOver(DragSession& session, std::int16_t button, std::int16_t shift, float x,
+                             float y, std::int16_t state);
+    std::int32_t oleDragDrop(DragSession& session, std::int16_t button, std::int16_t shift, float x,
+                             float y);
 
     std::int32_t windowProc(WindowHandle window, std::uint32_t message, std::uint32_t wParam,
                             std::int32_t lParam) override;
 
-private:
+  private:
     class SourceSession;
     struct ActiveDrag {
         std::int32_t start = 0;
@@ -236,7 +236,8 @@ private:
     // Tells the owner, unless there is none or the box is going away.
     template <typename Notification>
     void notify(Notification&& notification) {
-        if (owner_ != nullptr && !destroying_ && window_ != 0) notification(*owner_);
+        if (owner_ != nullptr && !destroying_ && window_ != 0)
+            notification(*owner_);
     }
 
     bool acceptsInput() const;

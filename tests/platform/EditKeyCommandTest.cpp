@@ -1,6 +1,6 @@
-#include "platform/EditKeyCommand.h"
-
 #include <gtest/gtest.h>
+
+#include "platform/EditKeyCommand.h"
 
 namespace quelta {
 namespace {
@@ -44,8 +44,7 @@ TEST(EditKeyCommandTest, KeysGoingDown) {
         {"backspace acts on its character", VK_BACK, kNone, false, {}},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(commandForKey(static_cast<std::int16_t>(c.key), c.shift, c.multiLine),
-                  c.expected)
+        EXPECT_EQ(commandForKey(static_cast<std::int16_t>(c.key), c.shift, c.multiLine), c.expected)
             << c.name;
 }
 

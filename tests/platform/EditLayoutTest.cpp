@@ -1,9 +1,9 @@
-#include "platform/EditLayout.h"
-
 #include <gtest/gtest.h>
 
 #include <random>
 #include <vector>
+
+#include "platform/EditLayout.h"
 
 namespace quelta {
 namespace {
@@ -16,8 +16,8 @@ std::vector<String> rowsOf(StringView text, const WrapOptions& options) {
     layout.layout(text, options, kFixed);
     std::vector<String> rows;
     for (std::int32_t row = 0; row < layout.rowCount(); ++row)
-        rows.emplace_back(text.substr(layout.rowStart(row),
-                                      layout.rowEnd(text, row) - layout.rowStart(row)));
+        rows.emplace_back(
+            text.substr(layout.rowStart(row), layout.rowEnd(text, row) - layout.rowStart(row)));
     return rows;
 }
 
@@ -49,7 +49,8 @@ TEST(EditLayoutTest, Rows) {
          wrap10,
          {u"aaaa bbbb ", u"cccc", u"", u"d"}},
     };
-    for (const Case& c : cases) EXPECT_EQ(rowsOf(c.text, c.options), c.rows) << c.name;
+    for (const Case& c : cases)
+        EXPECT_EQ(rowsOf(c.text, c.options), c.rows) << c.name;
 }
 
 TEST(EditLayoutTest, RowsFollowTheWidth) {
@@ -74,10 +75,10 @@ TEST(EditLayoutTest, RowFromCharBelongsToTheRowThatHoldsIt) {
 // words, spaces and line breaks against a narrow wrapping box.
 TEST(EditLayoutTest, IncrementalUpdateMatchesAFreshLayout) {
     std::mt19937 random(1234);
-    const String pieces[] = {u"a", u"bb", u" ", u"  ", u"\r\n", u"\r", u"\n", u"cccccccccccc",
-                             u"dd ee", u""};
-    for (const WrapOptions options :
-         {WrapOptions{true, true, 700}, WrapOptions{true, false, 0}, WrapOptions{false, false, 0}}) {
+    const String pieces[] = {u"a",  u"bb",           u" ",     u"  ", u"\r\n", u"\r",
+                             u"\n", u"cccccccccccc", u"dd ee", u""};
+    for (const WrapOptions options : {WrapOptions{true, true, 700}, WrapOptions{true, false, 0},
+                                      WrapOptions{false, false, 0}}) {
         String text = u"start of the text\r\nsecond paragraph here";
         EditLayout incremental;
         incremental.layout(text, options, kFixed);

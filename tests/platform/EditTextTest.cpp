@@ -1,7 +1,6 @@
-#include "platform/EditText.h"
-
 #include <gtest/gtest.h>
 
+#include "platform/EditText.h"
 #include "platform/String.h"
 
 namespace quelta {
@@ -10,7 +9,8 @@ namespace {
 using Kind = EditText::UndoKind;
 
 void type(EditText& text, StringView characters) {
-    for (char16_t c : characters) text.replaceSelection(StringView(&c, 1), Kind::Typing);
+    for (char16_t c : characters)
+        text.replaceSelection(StringView(&c, 1), Kind::Typing);
 }
 
 TEST(EditTextTest, SelectionIsClampedToTheText) {

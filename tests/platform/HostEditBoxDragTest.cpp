@@ -45,8 +45,8 @@ TEST(HostEditBoxDragTest, ManualTargetAnswersTheEffectByReference) {
     PlayerScope player(overAndDrop(*target, 150, 20));
     source->oleDrag();
     EXPECT_EQ(offered, u"drag");
-    EXPECT_EQ(sourceOwner.log, (Log{"OLEStartDrag 0 3", "OLEGiveFeedback 0 1",
-                                    "OLECompleteDrag 0 1"}));
+    EXPECT_EQ(sourceOwner.log,
+              (Log{"OLEStartDrag 0 3", "OLEGiveFeedback 0 1", "OLECompleteDrag 0 1"}));
     EXPECT_EQ(targetOwner.log, (Log{"OLEDragOver 0 3 150 20 0", "OLEDragDrop 0 3 150 20"}));
     EXPECT_EQ(target->text(), u"") << "a manual target inserts nothing itself";
     EXPECT_EQ(source->text(), u"drag me") << "a manual source removes nothing itself";

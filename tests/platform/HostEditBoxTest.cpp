@@ -1,5 +1,3 @@
-#include "platform/HostEditBox.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -7,6 +5,7 @@
 
 #include "EditBoxTestSupport.h"
 #include "platform/AutomationError.h"
+#include "platform/HostEditBox.h"
 
 namespace quelta {
 namespace {
@@ -49,15 +48,19 @@ TEST(HostEditBoxTest, HandlersCancelOrReplaceKeysByReference) {
     RecordingOwner owner;
     auto box = makeBox(kSingle, &owner, u"abc");
     owner.onKeyDown = [](std::int16_t& keyCode) {
-        if (keyCode == VK_DELETE) keyCode = 0;
+        if (keyCode == VK_DELETE)
+            keyCode = 0;
     };
     box->pressKey(VK_DELETE);
     EXPECT_EQ(box->text(), u"abc");
 
     owner.onKeyPress = [](std::int16_t& keyAscii) {
-        if (keyAscii == 'x') keyAscii = 0;
-        if (keyAscii == 'y') keyAscii = 'Y';
-        if (keyAscii == 8) keyAscii = 0;  // cancels Backspace too
+        if (keyAscii == 'x')
+            keyAscii = 0;
+        if (keyAscii == 'y')
+            keyAscii = 'Y';
+        if (keyAscii == 8)
+            keyAscii = 0;  // cancels Backspace too
     };
     owner.log.clear();
     box->typeText(u"xy");
@@ -71,8 +74,8 @@ TEST(HostEditBoxTest, KeyAsciiIsTheAnsiCodeOrTheUtf16Code) {
     RecordingOwner owner;
     auto box = makeBox(kSingle, &owner);
     box->typeText(u"\u20ac\u00e9\u263a");
-    EXPECT_EQ(owner.only({"KeyPress"}), (Log{"KeyPress 0 128", "KeyPress 0 233",
-                                             "KeyPress 0 9786"}));
+    EXPECT_EQ(owner.only({"KeyPress"}),
+              (Log{"KeyPress 0 128", "KeyPress 0 233", "KeyPress 0 9786"}));
     // A handler that answers with an ANSI code gets that ANSI character.
     owner.onKeyPress = [](std::int16_t& keyAscii) { keyAscii = 0x80; };
     box->typeText(u"z");
@@ -140,7 +143,8 @@ TEST(HostEditBoxTest, PropertyValidation) {
         {"Move NaN", [&] { box->move(std::nan(""), 0, 1, 1); }, 380},
         {"Height negative", [&] { box->setHeight(-5); }, 380},
     };
-    for (const Case& c : cases) EXPECT_EQ(errorOf(c.write), c.error) << c.name;
+    for (const Case& c : cases)
+        EXPECT_EQ(errorOf(c.write), c.error) << c.name;
     EXPECT_EQ(box->mousePointer(), 99);
     EXPECT_EQ(box->oleDragMode(), 1);
     EXPECT_EQ(box->oleDropMode(), 2);

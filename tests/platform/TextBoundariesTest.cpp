@@ -1,13 +1,15 @@
-#include "platform/TextBoundaries.h"
-
 #include <gtest/gtest.h>
+
+#include "platform/TextBoundaries.h"
 
 namespace quelta {
 namespace {
 
 // One row per position: where each kind of step lands from there.
 TEST(TextBoundariesTest, CaretStopsTreatPairsAsOneStep) {
-    const String text = u"a\r\nb\xD83D\xDE00" u"c";  // a CR LF b <emoji> c
+    const String text =
+        u"a\r\nb\xD83D\xDE00"
+        u"c";  // a CR LF b <emoji> c
     struct Case {
         std::int32_t from, previous, next;
     };
@@ -29,13 +31,8 @@ TEST(TextBoundariesTest, WordSteps) {
     struct Case {
         std::int32_t from, previousWord, nextWord;
     };
-    for (Case c : {Case{0, 0, 5},
-                   {2, 0, 5},
-                   {4, 0, 5},
-                   {5, 0, 10},
-                   {8, 5, 10},
-                   {10, 5, 15},
-                   {15, 10, 15}}) {
+    for (Case c :
+         {Case{0, 0, 5}, {2, 0, 5}, {4, 0, 5}, {5, 0, 10}, {8, 5, 10}, {10, 5, 15}, {15, 10, 15}}) {
         EXPECT_EQ(previousWordStart(text, c.from), c.previousWord) << c.from;
         EXPECT_EQ(nextWordStart(text, c.from), c.nextWord) << c.from;
     }
@@ -47,12 +44,8 @@ TEST(TextBoundariesTest, WordAtSelectsWordsOrTheBreakRun) {
         std::int32_t at;
         TextRange expected;
     };
-    for (Case c : {Case{0, {0, 3}},
-                   {2, {0, 3}},
-                   {3, {3, 5}},
-                   {6, {5, 8}},
-                   {8, {5, 8}},
-                   {-1, {0, 3}}}) {
+    for (Case c :
+         {Case{0, {0, 3}}, {2, {0, 3}}, {3, {3, 5}}, {6, {5, 8}}, {8, {5, 8}}, {-1, {0, 3}}}) {
         EXPECT_EQ(wordAt(text, c.at), c.expected) << c.at;
     }
     EXPECT_EQ(wordAt(u"", 0), (TextRange{0, 0}));
