@@ -136,10 +136,8 @@ void HostEditBox::setOleDropMode(std::int16_t mode) {
 }
 
 void HostEditBox::setPasswordChar(StringView passwordChar) {
-    const bool surrogatePair = passwordChar.size() == 2 && passwordChar[0] >= 0xD800 &&
-                               passwordChar[0] <= 0xDBFF && passwordChar[1] >= 0xDC00 &&
-                               passwordChar[1] <= 0xDFFF;
-    if (passwordChar.size() > 1 && !surrogatePair)
+    // One UTF-16 code unit at most, so that the masked text keeps the text's positions.
+    if (passwordChar.size() > 1)
         raiseError(kErrInvalidPropertyValue);
     properties_.passwordChar = String(passwordChar);
 }
@@ -194,6 +192,11 @@ std::int32_t HostEditBox::windowProc(WindowHandle, std::uint32_t message, std::u
         case WM_SETFOCUS:
             focused_ = true;
             notify([&](EditBoxEvents& owner) { owner.gotFocus(index_); });
+            return 0;
+        case WM_NCDESTROY:
+            // Destroyed from outside the box: it takes no more input.
+            window_ = 0;
+            focused_ = false;
             return 0;
         case WM_KILLFOCUS:
             focused_ = false;

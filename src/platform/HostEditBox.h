@@ -140,7 +140,7 @@ class HostEditBox : public WindowProcedure, public std::enable_shared_from_this<
     std::int16_t oleDropMode() const { return properties_.oleDropMode; }
     void setOleDropMode(std::int16_t mode);  // 0 none, 1 manual, 2 automatic
     const String& passwordChar() const { return properties_.passwordChar; }
-    void setPasswordChar(StringView passwordChar);  // "" or one character
+    void setPasswordChar(StringView passwordChar);  // "" or one UTF-16 character
     Boolean rightToLeft() const { return toBoolean(properties_.rightToLeft); }
     void setRightToLeft(Boolean rtl) { properties_.rightToLeft = isTrue(rtl); }
 

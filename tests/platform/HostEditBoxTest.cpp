@@ -135,7 +135,8 @@ TEST(HostEditBoxTest, PropertyValidation) {
         {"OLEDropMode 2", [&] { box->setOleDropMode(2); }, 0},
         {"OLEDropMode 3", [&] { box->setOleDropMode(3); }, 380},
         {"PasswordChar two", [&] { box->setPasswordChar(u"ab"); }, 380},
-        {"PasswordChar astral", [&] { box->setPasswordChar(u"\xD83D\xDE00"); }, 0},
+        {"PasswordChar astral", [&] { box->setPasswordChar(u"\xD83D\xDE00"); }, 380},
+        {"PasswordChar one", [&] { box->setPasswordChar(u"#"); }, 0},
         {"Font nothing", [&] { box->setFont(nullptr); }, 380},
         {"FontName empty", [&] { box->setFontName(u""); }, 380},
         {"FontSize 0", [&] { box->setFontSize(0); }, 380},
@@ -148,7 +149,7 @@ TEST(HostEditBoxTest, PropertyValidation) {
     EXPECT_EQ(box->mousePointer(), 99);
     EXPECT_EQ(box->oleDragMode(), 1);
     EXPECT_EQ(box->oleDropMode(), 2);
-    EXPECT_EQ(box->passwordChar(), u"\xD83D\xDE00");
+    EXPECT_EQ(box->passwordChar(), u"#");
     EXPECT_EQ(box->width(), 1000);
 }
 
@@ -325,6 +326,17 @@ TEST(HostEditBoxTest, HitTestingFollowsRowsAndAlignment) {
         EXPECT_EQ(left->hitTest(c.x, c.y), c.leftIndex) << c.x << "," << c.y;
         EXPECT_EQ(right->hitTest(c.x, c.y), c.rightIndex) << c.x << "," << c.y;
     }
+}
+
+TEST(HostEditBoxTest, WindowDestroyedFromOutsideEndsInput) {
+    FixedMeasurerScope measurer;
+    RecordingOwner owner;
+    auto box = makeBox(kSingle, &owner, u"abc");
+    ASSERT_TRUE(destroyWindow(box->hWnd()));
+    EXPECT_EQ(box->hWnd(), 0u);
+    box->typeText(u"x");
+    EXPECT_EQ(box->text(), u"abc");
+    EXPECT_TRUE(owner.log.empty());
 }
 
 // An owner may destroy the box from inside a notification; the box must stop cleanly.
