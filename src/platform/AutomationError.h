@@ -16,6 +16,7 @@ enum ErrorNumber : std::int32_t {
     kErrDivisionByZero = 11,
     kErrTypeMismatch = 13,
     kErrFileNotFound = 53,
+    kErrPathFileAccess = 75,
     kErrInvalidUseOfNull = 94,
     kErrBadFileFormat = 321,
     kErrInvalidPropertyValue = 380,

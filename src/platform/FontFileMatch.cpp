@@ -48,10 +48,32 @@ std::optional<FontFile> fontFileOf(const FcPattern* match) {
     return result;
 }
 
+// Fontconfig keeps its configuration for the life of the process; releasing it at exit keeps
+// leak checkers to the leaks that are real. Every thread that matched fonts has ended by then.
+class FontconfigSession {
+  public:
+    FontconfigSession() : ready_(FcInit() == FcTrue) {}
+    ~FontconfigSession() {
+        if (ready_)
+            FcFini();
+    }
+    FontconfigSession(const FontconfigSession&) = delete;
+    FontconfigSession& operator=(const FontconfigSession&) = delete;
+    bool ready() const { return ready_; }
+
+  private:
+    bool ready_;
+};
+
+bool fontconfigReady() {
+    static const FontconfigSession session;
+    return session.ready();
+}
+
 }  // namespace
 
 std::optional<FontFile> matchFontFile(const FontFileRequest& request) {
-    if (!FcInit())
+    if (!fontconfigReady())
         return std::nullopt;
     Pattern pattern = requestPattern(request);
     if (!pattern)

@@ -4,11 +4,15 @@
 #include FT_FREETYPE_H
 #include <unicode/utf16.h>
 
+#include <array>
 #include <cstdint>
+#include <limits>
 #include <map>
 #include <memory>
+#include <optional>
 #include <tuple>
 #include <unordered_map>
+#include <vector>
 
 #include "platform/Font.h"
 #include "platform/FontFileMatch.h"
@@ -59,27 +63,41 @@ class LoadedFace {
     // Sum of advances and kerning of the text, in the face's units.
     std::int64_t widthUnits(StringView text) {
         std::int64_t total = 0;
+        char32_t previousCharacter = 0;
         FT_UInt previous = 0;
         for (std::size_t i = 0; i < text.size();) {
             UChar32 codePoint = 0;
             U16_NEXT(text.data(), i, text.size(), codePoint);
-            const GlyphMetrics& glyph = glyphFor(static_cast<char32_t>(codePoint));
-            total += glyph.advance + kerningBetween(previous, glyph.index);
+            const auto character = static_cast<char32_t>(codePoint);
+            const GlyphMetrics& glyph = glyphFor(character);
+            total += glyph.advance + kerning(previousCharacter, previous, character, glyph.index);
+            previousCharacter = character;
             previous = glyph.index;
         }
         return total;
     }
 
   private:
+    // Latin-1 is what forms mostly hold: it is kept in a table, the rest in a map.
     const GlyphMetrics& glyphFor(char32_t codePoint) {
+        if (codePoint < kTableSize) {
+            std::optional<GlyphMetrics>& slot = table_[codePoint];
+            if (!slot)
+                slot = readGlyph(codePoint);
+            return *slot;
+        }
         auto found = glyphs_.find(codePoint);
         if (found != glyphs_.end())
             return found->second;
-        // A missing character maps to glyph 0, the face's replacement glyph.
+        return glyphs_.emplace(codePoint, readGlyph(codePoint)).first->second;
+    }
+
+    // A missing character maps to glyph 0, the face's replacement glyph.
+    GlyphMetrics readGlyph(char32_t codePoint) {
         GlyphMetrics metrics;
         metrics.index = FT_Get_Char_Index(face_, codePoint);
         metrics.advance = advanceOf(metrics.index);
-        return glyphs_.emplace(codePoint, metrics).first->second;
+        return metrics;
     }
 
     FT_Pos advanceOf(FT_UInt glyphIndex) {
@@ -87,6 +105,21 @@ class LoadedFace {
             return 0;
         const FT_Pos advance = face_->glyph->advance.x;
         return advance != 0 ? advance + emboldenUnits_ : 0;
+    }
+
+    // Kerning lookups cost more than the rest of a measurement, so the pairs of Latin-1
+    // characters are remembered once asked.
+    FT_Pos kerning(char32_t leftCharacter, FT_UInt left, char32_t rightCharacter, FT_UInt right) {
+        if (!kerning_ || left == 0 || right == 0)
+            return 0;
+        if (leftCharacter >= kTableSize || rightCharacter >= kTableSize)
+            return kerningBetween(left, right);
+        if (kerningTable_.empty())
+            kerningTable_.assign(kTableSize * kTableSize, kUnknownKerning);
+        std::int32_t& cached = kerningTable_[leftCharacter * kTableSize + rightCharacter];
+        if (cached == kUnknownKerning)
+            cached = static_cast<std::int32_t>(kerningBetween(left, right));
+        return cached;
     }
 
     FT_Pos kerningBetween(FT_UInt left, FT_UInt right) const {
@@ -105,7 +138,11 @@ class LoadedFace {
     double unitsPerEm_ = 0;
     double lineUnits_ = 0;
     FT_Pos emboldenUnits_ = 0;
+    static constexpr char32_t kTableSize = 256;
+    std::array<std::optional<GlyphMetrics>, kTableSize> table_{};
     std::unordered_map<char32_t, GlyphMetrics> glyphs_;
+    static constexpr std::int32_t kUnknownKerning = std::numeric_limits<std::int32_t>::min();
+    std::vector<std::int32_t> kerningTable_;  // kTableSize x kTableSize, filled on demand
 };
 
 // The faces one thread has opened. FreeType's library object must not be shared between
@@ -127,15 +164,22 @@ class ThreadFaces {
 
     // The face for the font's name and style, or null when none can be loaded.
     LoadedFace* faceFor(const Font& font) {
+        // Consecutive measurements nearly always use the same font.
+        if (last_ && std::get<0>(last_->first) == font.name() &&
+            std::get<1>(last_->first) == font.weight() &&
+            std::get<2>(last_->first) == font.italic()) {
+            return last_->second;
+        }
         NameKey key{font.name(), font.weight(), font.italic()};
         auto found = resolved_.find(key);
-        if (found != resolved_.end())
-            return found->second;
-        if (resolved_.size() >= kMaxResolvedNames)
-            resolved_.clear();
-        LoadedFace* face = resolve(FontFileRequest{font.name(), font.weight(), font.italic()});
-        resolved_.emplace(std::move(key), face);
-        return face;
+        if (found == resolved_.end()) {
+            if (resolved_.size() >= kMaxResolvedNames)
+                resolved_.clear();
+            LoadedFace* face = resolve(FontFileRequest{font.name(), font.weight(), font.italic()});
+            found = resolved_.emplace(std::move(key), face).first;
+        }
+        last_ = &*found;
+        return found->second;
     }
 
   private:
@@ -167,6 +211,7 @@ class ThreadFaces {
     FT_Library library_ = nullptr;
     std::map<FileKey, std::unique_ptr<LoadedFace>> files_;
     std::map<NameKey, LoadedFace*> resolved_;
+    const std::pair<const NameKey, LoadedFace*>* last_ = nullptr;  // an entry of resolved_
 };
 
 ThreadFaces& threadFaces() {

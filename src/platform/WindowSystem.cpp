@@ -1,5 +1,6 @@
 #include "platform/WindowSystem.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cstring>
 #include <deque>
@@ -50,9 +51,24 @@ struct ThreadWindows {
     int beeps = 0;
 };
 
+// Objects destroyed late in a thread's exit (other thread_local or static objects that own
+// windows) may still call the window system after the thread's state is gone. They see one
+// shared, empty state instead, in which every handle is invalid; the calls that would change
+// a state refuse while the thread is ending, so the shared state is only ever read.
+thread_local bool threadStateEnded = false;
+
+struct ThreadWindowsOwner {
+    ThreadWindows state;
+    ~ThreadWindowsOwner() { threadStateEnded = true; }
+};
+
 ThreadWindows& thisThread() {
-    thread_local ThreadWindows state;
-    return state;
+    if (threadStateEnded) {
+        static ThreadWindows* const ended = new ThreadWindows;  // outlives every thread
+        return *ended;
+    }
+    thread_local ThreadWindowsOwner owner;
+    return owner.state;
 }
 
 // Handles and thread ids come from process-wide counters, so that a value issued on one
@@ -156,13 +172,23 @@ bool isFocusWithin(WindowHandle window) {
     return false;
 }
 
+// The children in the order they were created.
 std::vector<WindowHandle> childrenOf(WindowHandle parent) {
     std::vector<WindowHandle> children;
     for (const auto& [handle, record] : thisThread().windows) {
         if (record->parent == parent)
             children.push_back(handle);
     }
+    std::sort(children.begin(), children.end());
     return children;
+}
+
+// Removes a window and its descendants without telling them, for a creation or destruction
+// that a failing handler broke off: no window may be left half-made or half-destroyed.
+void discardTree(WindowHandle window) {
+    for (WindowHandle child : childrenOf(window))
+        discardTree(child);
+    discardWindow(window);
 }
 
 std::uint32_t* styleWord(WindowRecord& record, std::int32_t index) {
@@ -176,7 +202,13 @@ std::uint32_t* styleWord(WindowRecord& record, std::int32_t index) {
 }  // namespace
 
 WindowHandle createWindow(const WindowCreation& creation) {
-    if (creation.parent != 0 && !isWindow(creation.parent))
+    if (creation.parent != 0) {
+        // A dying parent would leave the new child behind with a dangling parent handle.
+        auto parent = findWindow(creation.parent);
+        if (!parent || parent->destroying)
+            return 0;
+    }
+    if (threadStateEnded)
         return 0;
     const WindowHandle window = issueHandle();
     auto record = std::make_shared<WindowRecord>();
@@ -200,7 +232,7 @@ WindowHandle createWindow(const WindowCreation& creation) {
             return 0;
         }
     } catch (...) {
-        discardWindow(window);
+        discardTree(window);
         throw;
     }
     return isWindow(window) ? window : 0;
@@ -213,12 +245,17 @@ bool destroyWindow(WindowHandle window) {
     if (record->destroying)
         return true;  // already on its way out; destroy it once
     record->destroying = true;
-    if (isFocusWithin(window))
-        SetFocus(0);
-    SendMessageA(window, WM_DESTROY, 0, 0);
-    for (WindowHandle child : childrenOf(window))
-        destroyWindow(child);
-    SendMessageA(window, WM_NCDESTROY, 0, 0);
+    try {
+        if (isFocusWithin(window))
+            SetFocus(0);
+        SendMessageA(window, WM_DESTROY, 0, 0);
+        for (WindowHandle child : childrenOf(window))
+            destroyWindow(child);
+        SendMessageA(window, WM_NCDESTROY, 0, 0);
+    } catch (...) {
+        discardTree(window);
+        throw;
+    }
     discardWindow(window);
     return true;
 }
@@ -295,7 +332,8 @@ std::int32_t SetWindowLongA(WindowHandle window, std::int32_t index, std::int32_
 
 HookHandle SetWindowsHookExA(std::int32_t idHook, HookProc procedure, std::uint32_t /*module*/,
                              std::uint32_t threadId) {
-    if (idHook != WH_CALLWNDPROC || !procedure || threadId != GetCurrentThreadId())
+    if (idHook != WH_CALLWNDPROC || !procedure || threadId != GetCurrentThreadId() ||
+        threadStateEnded)
         return 0;
     auto entry = std::make_shared<HookEntry>();
     entry->handle = issueHandle();
@@ -373,6 +411,8 @@ WindowHandle GetFocus() {
 }
 
 void postKeyInput(const KeyInput& input) {
+    if (threadStateEnded)
+        return;
     thisThread().keyQueue.push_back(input);
 }
 
@@ -390,6 +430,8 @@ bool hasKeyInput() {
 }
 
 void MessageBeep() {
+    if (threadStateEnded)
+        return;
     auto& state = thisThread();
     ++state.beeps;
     auto listener = state.beepListener;  // the listener may replace itself
@@ -398,6 +440,8 @@ void MessageBeep() {
 }
 
 void setBeepListener(std::function<void()> listener) {
+    if (threadStateEnded)
+        return;
     thisThread().beepListener = std::move(listener);
 }
 

@@ -88,7 +88,8 @@ struct WindowCreation {
 
 // Creates a window on the current thread. Sends WM_NCCREATE (through the thread's hooks
 // first, so that a hook can patch the style words before the window reads them), then
-// WM_CREATE; both carry lParam 0. Returns 0 when the parent is not a window of this thread,
+// WM_CREATE; both carry lParam 0. Returns 0 when the parent is not a window of this thread
+// or is being destroyed,
 // when the window's procedure refuses WM_NCCREATE (answers 0) or WM_CREATE (answers -1), or
 // when a handler destroyed the window during its creation. An exception thrown by the
 // procedure during creation removes the window and reaches the caller.
@@ -98,7 +99,8 @@ WindowHandle createWindow(const WindowCreation& creation);
 // (WM_KILLFOCUS, after which no window has the focus), then sends WM_DESTROY, destroys the
 // children, and sends WM_NCDESTROY. Its handle is invalid afterwards. Safe to call from any
 // of the window's own message handlers; a second call while the destruction runs does
-// nothing. Returns false for an invalid handle.
+// nothing. A handler that throws still leaves the window and its children destroyed; the
+// exception then reaches the caller. Returns false for an invalid handle.
 bool destroyWindow(WindowHandle window);
 
 bool isWindow(WindowHandle window);

@@ -70,6 +70,22 @@ TEST(TextMeasurerTest, WidthIsInTwipsOfTheFontSize) {
     EXPECT_DOUBLE_EQ(widthOf(sans(12.0f), u"00000"), 5.0 * digit);
 }
 
+// The installed sans face kerns these pairs; each kerns the same wherever it stands.
+TEST(TextMeasurerTest, KernedPairsAreTighterThanTheirLetters) {
+    const Font font = sans();
+    for (StringView pair : {u"AV", u"To", u"Ty"}) {
+        const double letters = widthOf(font, pair.substr(0, 1)) + widthOf(font, pair.substr(1));
+        const double kerned = widthOf(font, pair);
+        EXPECT_LT(kerned, letters) << toUtf8(pair);
+        const String twice = String(pair) + String(pair);
+        EXPECT_NEAR(widthOf(font, twice),
+                    2 * kerned + widthOf(font, twice.substr(1, 2)) -
+                        widthOf(font, twice.substr(1, 1)) - widthOf(font, twice.substr(2, 1)),
+                    1e-9)
+            << toUtf8(pair);
+    }
+}
+
 TEST(TextMeasurerTest, StyleAffectsWidthOnlyThroughTheFace) {
     const Font regular = sans();
     Font bold = sans();

@@ -304,6 +304,23 @@ TEST_F(WindowSystemTest, UnhookingInsideTheHookIsSafe) {
         << "the message was not passed on after the hook removed itself";
 }
 
+// A hook removed by a newer one while the chain runs must not be called by that chain.
+TEST_F(WindowSystemTest, HookRemovedMidChainIsSkipped) {
+    HookHandle bottom = installStyleHook(WS_HSCROLL);
+    HookHandle middle = installStyleHook(WS_VSCROLL);
+    HookHandle top = SetWindowsHookExA(
+        WH_CALLWNDPROC,
+        [middle](std::int32_t code, std::uint32_t wParam, const void* lParam) {
+            UnhookWindowsHookEx(middle);
+            return CallNextHookEx(0, code, wParam, lParam);
+        },
+        0, GetCurrentThreadId());
+    WindowHandle w = track(createWindow({u"Edit", 0, 0, 0, nullptr}));
+    UnhookWindowsHookEx(top);
+    UnhookWindowsHookEx(bottom);
+    EXPECT_EQ(GetWindowLongA(w, GWL_STYLE), static_cast<std::int32_t>(WS_HSCROLL));
+}
+
 // A hook that sends messages itself must not be shown them again, or it would recurse.
 TEST_F(WindowSystemTest, MessagesSentByAHookSkipTheHooks) {
     std::vector<std::uint32_t> hookSaw;
@@ -467,6 +484,17 @@ TEST_F(WindowSystemTest, DestroyFromInsideAHandlerIsSafe) {
     }
 }
 
+TEST_F(WindowSystemTest, DyingWindowTakesNoNewChildren) {
+    RecordingProcedure& procedure = newProcedure();
+    WindowHandle child = 1;
+    procedure.actionMessage = WM_NCDESTROY;
+    procedure.onMessage = [&child](WindowHandle dying) {
+        child = createWindow({u"Edit", WS_CHILD, 0, dying, nullptr});
+    };
+    destroyWindow(makeWindow(&procedure));
+    EXPECT_EQ(child, 0u);
+}
+
 TEST_F(WindowSystemTest, ProcedureSendingToItselfForeverIsCutOff) {
     RecordingProcedure& procedure = newProcedure();
     procedure.actionMessage = 0x500;
@@ -486,6 +514,19 @@ TEST_F(WindowSystemTest, ThrowingProcedureDuringCreationLeavesNoWindow) {
     };
     EXPECT_THROW(makeWindow(&procedure), AutomationError);
     EXPECT_FALSE(isWindow(created));
+}
+
+TEST_F(WindowSystemTest, ThrowingProcedureDuringDestructionStillDestroys) {
+    RecordingProcedure& parentProcedure = newProcedure();
+    parentProcedure.actionMessage = WM_DESTROY;
+    parentProcedure.onMessage = [](WindowHandle) { raiseError(kErrOutOfMemory); };
+    WindowHandle parent = makeWindow(&parentProcedure);
+    WindowHandle child = makeWindow(&newProcedure(), WS_CHILD, parent);
+    SetFocus(child);
+    EXPECT_THROW(destroyWindow(parent), AutomationError);
+    EXPECT_FALSE(isWindow(parent));
+    EXPECT_FALSE(isWindow(child));
+    EXPECT_EQ(GetFocus(), 0u);
 }
 
 TEST(PlatformVersionTest, LowByteIsMajorNextIsMinor) {

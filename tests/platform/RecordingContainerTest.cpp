@@ -1,0 +1,220 @@
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <thread>
+
+#include "platform/ContainedControl.h"
+#include "platform/RecordingContainer.h"
+#include "platform/ScaleConversion.h"
+#include "platform/TextMeasurer.h"
+
+namespace quelta {
+namespace {
+
+int errorOf(auto&& call) {
+    try {
+        call();
+    } catch (const AutomationError& error) {
+        return error.number();
+    }
+    return 0;
+}
+
+// A key-press handler of a host that turns lower case into upper case and swallows digits:
+// what it leaves in the argument must reach the control.
+TEST(RecordingContainerTest, ByReferenceArgumentsTravelBack) {
+    RecordingContainer container;
+    constexpr std::int32_t kKeyPress = -603;
+    container.setEventHandler([](std::int32_t dispid, std::span<Variant> arguments) {
+        if (dispid != kKeyPress)
+            return;
+        const auto key = arguments[0].toInteger();
+        if (key >= 'a' && key <= 'z')
+            arguments[0] = Variant(std::int16_t(key - 32));
+        if (key >= '0' && key <= '9')
+            arguments[0] = Variant(std::int16_t{0});
+    });
+    struct Case {
+        std::int16_t typed, delivered;
+    };
+    for (Case c : {Case{'a', 'A'}, {'Z', 'Z'}, {'7', 0}}) {
+        Variant arguments[] = {Variant(c.typed)};
+        container.raiseEvent(kKeyPress, arguments);
+        EXPECT_EQ(arguments[0].toInteger(), c.delivered) << c.typed;
+        const auto& recorded = container.raisedEvents().back();
+        EXPECT_EQ(recorded.dispid, kKeyPress);
+        EXPECT_EQ(recorded.arguments.at(0), Variant(c.typed));
+        EXPECT_EQ(recorded.returned.at(0), Variant(c.delivered));
+    }
+    Variant none[1];
+    container.raiseEvent(1, std::span<Variant>(none, 0));
+    EXPECT_EQ(container.raisedEvents().size(), 4u);
+}
+
+TEST(RecordingContainerTest, FailingHandlerStillLeavesTheEventRecorded) {
+    RecordingContainer container;
+    container.setEventHandler([](std::int32_t, std::span<Variant>) { raiseError(5); });
+    Variant arguments[] = {Variant(std::int16_t{1})};
+    EXPECT_EQ(errorOf([&] { container.raiseEvent(7, arguments); }), 5);
+    ASSERT_EQ(container.raisedEvents().size(), 1u);
+    EXPECT_TRUE(container.raisedEvents()[0].returned.empty());
+}
+
+TEST(RecordingContainerTest, MissingExtenderPropertyIsError438) {
+    RecordingContainer container;
+    for (const char16_t* name : {u"Name", u"RightToLeft", u"WhatsThisHelpID", u"HelpContextID",
+                                 u"ToolTipText", u"DataChanged", u"name", u"TOOLTIPTEXT"}) {
+        EXPECT_EQ(errorOf([&] { container.extenderProperty(name); }), 0) << toUtf8(name);
+    }
+    EXPECT_EQ(errorOf([&] { container.extenderProperty(u"NoSuchThing"); }), kErrNotSupported);
+    EXPECT_TRUE(container.removeExtenderProperty(u"tooltiptext"));
+    EXPECT_EQ(errorOf([&] { container.extenderProperty(u"ToolTipText"); }), kErrNotSupported);
+    EXPECT_EQ(errorOf([&] { container.setExtenderProperty(u"ToolTipText", Variant(u"x")); }),
+              kErrNotSupported)
+        << "a write must not create a missing extender property";
+
+    container.setExtenderProperty(u"DataChanged", Variant::boolean(true));
+    EXPECT_EQ(container.extenderProperty(u"datachanged"), Variant::boolean(true));
+    container.defineExtenderProperty(u"HelpContextID", Variant(std::int32_t{42}));
+    EXPECT_EQ(container.extenderProperty(u"HelpContextID"), Variant(std::int32_t{42}));
+}
+
+TEST(RecordingContainerTest, ChangingTheSizeRaisesResizeOnce) {
+    RecordingContainer container;
+    std::vector<std::pair<float, float>> seen;
+    container.setResizeHandler([&] { seen.emplace_back(container.width(), container.height()); });
+    container.setSize(container.width(), container.height());
+    EXPECT_TRUE(seen.empty()) << "the same size is no resize";
+    container.setSize(2000, 300);
+    EXPECT_EQ(seen, (std::vector<std::pair<float, float>>{{2000, 300}}));
+    for (auto [w, h] : {std::pair{-1.0f, 300.0f},
+                        {2000.0f, -0.01f},
+                        {std::numeric_limits<float>::infinity(), 1.0f}}) {
+        EXPECT_EQ(errorOf([&, w = w, h = h] { container.setSize(w, h); }),
+                  kErrInvalidPropertyValue);
+    }
+    EXPECT_EQ(container.width(), 2000);
+    EXPECT_EQ(container.resizeCount(), 1);
+}
+
+// A control that grows itself inside its Resize gets a nested Resize at the new size, and
+// the recursion stops once the size holds.
+TEST(RecordingContainerTest, ResizeInsideResizeSettles) {
+    RecordingContainer container;
+    int calls = 0;
+    container.setResizeHandler([&] {
+        ++calls;
+        if (container.width() < 165)
+            container.setSize(165, container.height());
+    });
+    container.setSize(10, 285);
+    EXPECT_EQ(container.width(), 165);
+    EXPECT_EQ(calls, 2);
+}
+
+TEST(RecordingContainerTest, OwnsARealWindowThatFollowsEnabled) {
+    WindowHandle window = 0;
+    {
+        RecordingContainer container;
+        window = container.windowHandle();
+        ASSERT_TRUE(isWindow(window));
+        EXPECT_NE(SetFocus(window), window);
+        EXPECT_EQ(GetFocus(), window);
+        container.setEnabled(false);
+        EXPECT_FALSE(container.enabled());
+        EXPECT_EQ(GetFocus(), 0u) << "a disabled control keeps no focus";
+        EXPECT_EQ(SetFocus(window), 0u) << "and takes none";
+        container.setEnabled(true);
+        EXPECT_TRUE(IsWindowEnabled(window));
+    }
+    EXPECT_FALSE(isWindow(window)) << "the container destroys its window";
+
+    RecordingContainer form;
+    RecordingContainer child(form.windowHandle());
+    EXPECT_EQ(GetParent(child.windowHandle()), form.windowHandle());
+    EXPECT_NE(GetWindowLongA(child.windowHandle(), GWL_STYLE) & static_cast<std::int32_t>(WS_CHILD),
+              0);
+}
+
+// A container held by a thread_local made before the window system's own state outlives
+// that state; destroying it at thread exit must not touch the state that is gone.
+TEST(RecordingContainerTest, OutlivingTheThreadsWindowStateIsSafe) {
+    bool created = false;
+    std::thread([&created] {
+        thread_local std::unique_ptr<RecordingContainer> heldUntilThreadExit;
+        heldUntilThreadExit = std::make_unique<RecordingContainer>();
+        created = isWindow(heldUntilThreadExit->windowHandle());
+    }).join();
+    EXPECT_TRUE(created);
+}
+
+// Measures every character as 100 twips wide, so widths are predictable.
+class FixedMeasurer : public TextMeasurer {
+  public:
+    double textWidth(const Font& font, StringView text) const override {
+        return static_cast<double>(text.size()) * (font.bold() ? 150 : 100);
+    }
+    double lineHeight(const Font&) const override { return 240; }
+};
+
+TEST(RecordingContainerTest, MeasuresInTheDrawingFont) {
+    setTextMeasurer(std::make_shared<FixedMeasurer>());
+    RecordingContainer container;
+    EXPECT_EQ(container.drawingFont(), container.ambientFont());
+    EXPECT_EQ(container.textWidth(u"0000000000"), 1000);
+    auto bold = std::make_shared<Font>();
+    bold->setBold(true);
+    container.setDrawingFont(bold);
+    EXPECT_EQ(container.textWidth(u"WW"), 300);
+    container.setDrawingFont(nullptr);
+    container.setAmbientFont(nullptr);
+    ASSERT_NE(container.ambientFont(), nullptr) << "a host cannot take the ambient font away";
+    EXPECT_EQ(container.textWidth(u"w"), 100);
+    setTextMeasurer(nullptr);
+}
+
+TEST(RecordingContainerTest, ScalesToContainerUnits) {
+    RecordingContainer container;
+    EXPECT_FLOAT_EQ(container.scaleX(300, kScaleTwips, kScaleContainerPosition), 300);
+    container.setContainerScale(15, 20);
+    EXPECT_FLOAT_EQ(container.scaleX(300, kScaleTwips, kScaleContainerPosition), 20);
+    EXPECT_FLOAT_EQ(container.scaleY(300, kScaleTwips, kScaleContainerPosition), 15);
+    EXPECT_EQ(errorOf([&] { container.setContainerScale(0, 1); }), kErrInvalidPropertyValue);
+    EXPECT_FLOAT_EQ(container.scaleX(300, kScaleTwips, kScaleContainerPosition), 20);
+    setTwipsPerPixel(12, 15);
+    EXPECT_EQ(container.twipsPerPixelX(), 12);
+    EXPECT_FLOAT_EQ(container.scaleX(120, kScaleTwips, kScalePixels), 10);
+    setTwipsPerPixel(15, 15);
+}
+
+// A control that records the lifecycle calls its host makes.
+class LifecycleRecorder : public ContainedControl {
+  public:
+    void Initialize() override { calls.push_back("Initialize"); }
+    void InitProperties() override { calls.push_back("InitProperties"); }
+    void ReadProperties(const PropertyBag& bag) override {
+        calls.push_back("ReadProperties");
+        readText = bag.read(u"Text", Variant(u"")).toString();
+    }
+    void WriteProperties(PropertyBag&) override { calls.push_back("WriteProperties"); }
+    void Resize() override { calls.push_back("Resize"); }
+    void EnterFocus() override { calls.push_back("EnterFocus"); }
+    std::vector<std::string> calls;
+    String readText;
+};
+
+TEST(ContainedControlTest, StartCallsLifecycleInOrder) {
+    LifecycleRecorder fresh;
+    startControl(fresh, nullptr);
+    EXPECT_EQ(fresh.calls, (std::vector<std::string>{"Initialize", "InitProperties", "Resize"}));
+
+    PropertyBag stored;
+    stored.write(u"Text", Variant(u"12.5"));
+    LifecycleRecorder loaded;
+    startControl(loaded, &stored);
+    EXPECT_EQ(loaded.calls, (std::vector<std::string>{"Initialize", "ReadProperties", "Resize"}));
+    EXPECT_EQ(loaded.readText, u"12.5");
+}
+
+}  // namespace
+}  // namespace quelta

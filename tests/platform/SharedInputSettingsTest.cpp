@@ -1,0 +1,55 @@
+#include <gtest/gtest.h>
+
+#include <thread>
+
+#include "platform/SharedInputSettings.h"
+
+namespace quelta {
+namespace {
+
+TEST(SharedInputSettingsTest, OneObjectPerThread) {
+    auto first = sharedInputSettings();
+    auto second = sharedInputSettings();
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(first, second);
+    const Boolean original = first->overType();
+    first->setOverType(kTrue);
+    EXPECT_EQ(second->overType(), kTrue) << "controls of one thread share the mode";
+
+    std::shared_ptr<SharedInputSettings> other;
+    Boolean otherStart = kTrue;
+    std::thread([&] {
+        other = sharedInputSettings();
+        otherStart = other->overType();
+        other->setOverType(kFalse);
+    }).join();
+    EXPECT_NE(other, first);
+    EXPECT_EQ(otherStart, kFalse) << "a new thread starts in insert mode";
+    EXPECT_EQ(first->overType(), kTrue) << "another thread changed this thread's mode";
+    first->setOverType(original);
+}
+
+TEST(SharedInputSettingsTest, OverTypeIsStoredAsTrueOrFalse) {
+    SharedInputSettings settings;
+    EXPECT_EQ(settings.overType(), kFalse);
+    for (Boolean written : {Boolean{1}, Boolean{-1}, Boolean{0x4000}}) {
+        settings.setOverType(written);
+        EXPECT_EQ(settings.overType(), kTrue) << written;
+        settings.setOverType(kFalse);
+        EXPECT_EQ(settings.overType(), kFalse);
+    }
+}
+
+TEST(SharedInputSettingsTest, HelpFileLiesBesideTheProgram) {
+    SharedInputSettings settings;
+    const String path = settings.helpFilePath();
+    const String name = SharedInputSettings::kHelpFileName;
+    ASSERT_GE(path.size(), name.size());
+    EXPECT_EQ(path.substr(path.size() - name.size()), name);
+    EXPECT_EQ(path, defaultHelpFilePath());
+    settings.setHelpFilePath(u"/opt/help/other.hlp");
+    EXPECT_EQ(settings.helpFilePath(), u"/opt/help/other.hlp");
+}
+
+}  // namespace
+}  // namespace quelta
