@@ -25,7 +25,7 @@ constexpr double kTwipsPerPoint = 20.0;
 // Used only when no face can be loaded: rough proportions of a sans-serif face.
 constexpr double kFallbackAdvanceEm = 0.5;
 constexpr double kFallbackLineEm = 1.2;
-// Fontconfig's cache of names is bounded so that a host trying endless names cannot grow
+// The cache of resolved names is bounded so that a host trying endless names cannot grow
 // it without end; the faces themselves are bounded by the fonts installed.
 constexpr std::size_t kMaxResolvedNames = 1024;
 
