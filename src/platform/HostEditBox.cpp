@@ -2,11 +2,18 @@
 
 #include <algorithm>
 #include <cmath>
+#include <unordered_map>
 
 #include "platform/AutomationError.h"
 
 namespace quelta {
 namespace {
+
+// The boxes of this thread by window, for hosts that route input by the focused window.
+std::unordered_map<WindowHandle, std::weak_ptr<HostEditBox>>& boxesByWindow() {
+    thread_local std::unordered_map<WindowHandle, std::weak_ptr<HostEditBox>> boxes;
+    return boxes;
+}
 
 bool isValidMousePointer(std::int16_t pointer) {
     return (pointer >= 0 && pointer <= 15) || pointer == 99;
@@ -36,6 +43,7 @@ std::shared_ptr<HostEditBox> HostEditBox::create(EditBoxCreation creation) {
     box->window_ = createWindow(window);
     if (box->window_ == 0)
         raiseError(kErrOutOfMemory);
+    boxesByWindow()[box->window_] = box;
     // The styles are what the window ended up with, not what was asked for.
     box->style_ = static_cast<std::uint32_t>(GetWindowLongA(box->window_, GWL_STYLE));
     box->exStyle_ = static_cast<std::uint32_t>(GetWindowLongA(box->window_, GWL_EXSTYLE));
@@ -44,6 +52,11 @@ std::shared_ptr<HostEditBox> HostEditBox::create(EditBoxCreation creation) {
 
 HostEditBox::~HostEditBox() {
     destroy();
+}
+
+std::shared_ptr<HostEditBox> HostEditBox::fromWindow(WindowHandle window) {
+    auto found = boxesByWindow().find(window);
+    return found == boxesByWindow().end() ? nullptr : found->second.lock();
 }
 
 void HostEditBox::destroy() {
@@ -95,11 +108,8 @@ void HostEditBox::setMaxLength(std::int32_t maxLength) {
 
 void HostEditBox::setEnabled(Boolean enabled) {
     properties_.enabled = isTrue(enabled);
-    if (window_ == 0)
-        return;
-    auto style = static_cast<std::uint32_t>(GetWindowLongA(window_, GWL_STYLE));
-    style = properties_.enabled ? style & ~WS_DISABLED : style | WS_DISABLED;
-    SetWindowLongA(window_, GWL_STYLE, static_cast<std::int32_t>(style));
+    if (window_ != 0)
+        EnableWindow(window_, properties_.enabled);
 }
 
 void HostEditBox::setVisible(Boolean visible) {
@@ -193,8 +203,12 @@ std::int32_t HostEditBox::windowProc(WindowHandle, std::uint32_t message, std::u
             focused_ = true;
             notify([&](EditBoxEvents& owner) { owner.gotFocus(index_); });
             return 0;
+        case WM_ENABLE:
+            properties_.enabled = wParam != 0;
+            return 0;
         case WM_NCDESTROY:
             // Destroyed from outside the box: it takes no more input.
+            boxesByWindow().erase(window_);
             window_ = 0;
             focused_ = false;
             return 0;

@@ -75,6 +75,9 @@ class HostEditBox : public WindowProcedure, public std::enable_shared_from_this<
     HostEditBox(const HostEditBox&) = delete;
     HostEditBox& operator=(const HostEditBox&) = delete;
 
+    // The box whose window this is, on this thread; null for any other window.
+    static std::shared_ptr<HostEditBox> fromWindow(WindowHandle window);
+
     // Destroys the window without telling the owner; the box then ignores all input.
     void destroy();
     bool isAlive() const { return window_ != 0; }
@@ -201,6 +204,9 @@ class HostEditBox : public WindowProcedure, public std::enable_shared_from_this<
     // Types a character with its key on the standard layout, or as a character alone.
     void typeCharacter(char16_t character);
     void typeText(StringView text);
+    // One key from the thread's keyboard input queue (WindowSystem.h), as a host delivers
+    // it to the box that has the focus.
+    void deliver(const KeyInput& input);
 
     void mouseDown(std::int16_t button, std::int16_t shift, float x, float y);
     void mouseMove(std::int16_t button, std::int16_t shift, float x, float y);

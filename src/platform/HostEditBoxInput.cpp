@@ -102,6 +102,17 @@ void HostEditBox::typeText(StringView text) {
     }
 }
 
+void HostEditBox::deliver(const KeyInput& input) {
+    switch (input.kind) {
+        case KeyInput::Kind::KeyDown:
+            return keyDown(static_cast<std::int16_t>(input.keyCode), input.shift);
+        case KeyInput::Kind::Character:
+            return keyPress(input.character);
+        case KeyInput::Kind::KeyUp:
+            return keyUp(static_cast<std::int16_t>(input.keyCode), input.shift);
+    }
+}
+
 void HostEditBox::execute(EditAction action, char16_t character) {
     const std::int32_t start = selStart();
     const std::int32_t end = text_.selectionEnd();

@@ -267,6 +267,41 @@ TEST(HostEditBoxTest, DisabledBoxTakesNoInput) {
     EXPECT_TRUE(owner.log.empty());
 }
 
+// Keystroke sending fills the queue; the host hands each key to the focused box.
+TEST(HostEditBoxTest, QueuedKeysReachTheFocusedBox) {
+    FixedMeasurerScope measurer;
+    RecordingOwner owner;
+    auto box = makeBox(kSingle, &owner, u"ab");
+    auto other = makeBox(kSingle);
+    SetFocus(box->hWnd());
+    for (const KeyInput& input : {KeyInput{KeyInput::Kind::KeyDown, VK_END, 0, 0},
+                                  KeyInput{KeyInput::Kind::KeyUp, VK_END, 0, 0},
+                                  KeyInput{KeyInput::Kind::KeyDown, 'C', 0, 1},
+                                  KeyInput{KeyInput::Kind::Character, 0, u'C', 1},
+                                  KeyInput{KeyInput::Kind::KeyUp, 'C', 0, 1}})
+        postKeyInput(input);
+    while (auto input = takeKeyInput())
+        if (auto focused = HostEditBox::fromWindow(GetFocus()))
+            focused->deliver(*input);
+    EXPECT_EQ(box->text(), u"abC");
+    EXPECT_EQ(other->text(), u"");
+    EXPECT_EQ(HostEditBox::fromWindow(0), nullptr);
+    const WindowHandle window = box->hWnd();
+    box.reset();
+    EXPECT_EQ(HostEditBox::fromWindow(window), nullptr);
+}
+
+// Enabling goes through the window, so the platform's own EnableWindow is seen too.
+TEST(HostEditBoxTest, EnabledFollowsTheWindow) {
+    auto box = makeBox(kSingle);
+    SetFocus(box->hWnd());
+    box->setEnabled(kFalse);
+    EXPECT_FALSE(IsWindowEnabled(box->hWnd()));
+    EXPECT_FALSE(box->hasFocus()) << "a disabled window loses the focus";
+    EnableWindow(box->hWnd(), true);
+    EXPECT_EQ(box->enabled(), kTrue);
+}
+
 TEST(HostEditBoxTest, RefreshIsCounted) {
     auto box = makeBox(kSingle);
     box->refresh();
