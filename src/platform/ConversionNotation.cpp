@@ -92,6 +92,11 @@ String upperCasedForMatching(StringView text) {
     icu::UnicodeString unicode(reinterpret_cast<const UChar*>(text.data()),
                                static_cast<int32_t>(text.size()));
     unicode.toUpper(icu::Locale::getRoot());
+    for (int32_t i = 0; i < unicode.length(); ++i) {
+        UChar c = unicode.charAt(i);
+        if (c == 0x00A0 || c == 0x202F || c == 0x2009)
+            unicode.setCharAt(i, u' ');
+    }
     return String(reinterpret_cast<const char16_t*>(unicode.getBuffer()),
                   static_cast<size_t>(unicode.length()));
 }

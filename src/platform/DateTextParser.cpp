@@ -43,11 +43,14 @@ bool startsWith(StringView text, size_t at, StringView prefix) {
 
 class DateTextScanner {
   public:
-    DateTextScanner(StringView text, const ConversionNotation& notation)
-        : text_(text), notation_(notation) {}
+    // `timeFirst`: where the regional time separator is also a date separator ("13.45"),
+    // the first numbers joined by it are read as a time rather than as a date.
+    DateTextScanner(StringView text, const ConversionNotation& notation, bool timeFirst)
+        : text_(text), notation_(notation), timeFirst_(timeFirst) {}
 
     // Splits the text into parts; false when something in it cannot belong to a date.
     bool scan(DateTextParts& parts) {
+        parts_ = &parts;
         while (skipSeparators(), i_ < text_.size()) {
             bool ok = isDigit(text_[i_]) ? readNumberOrTime(parts) : readWord(parts);
             if (!ok)
@@ -58,9 +61,18 @@ class DateTextScanner {
 
   private:
     bool isTimeSeparatorAt(size_t i) const {
-        return i < text_.size() &&
-               (text_[i] == u':' ||
-                (!isDateSeparatorChar(text_[i]) && startsWith(text_, i, notation_.timeSeparator)));
+        if (i >= text_.size())
+            return false;
+        if (text_[i] == u':')
+            return true;
+        if (!startsWith(text_, i, notation_.timeSeparator))
+            return false;
+        if (!isDateSeparatorChar(text_[i]))
+            return true;
+        // A separator shared with dates joins times inside a time, after a complete date,
+        // or at the start when times are read first.
+        return inTime_ || parts_->dateNumberCount == 3 ||
+               (timeFirst_ && parts_->timeNumberCount == 0);
     }
     size_t timeSeparatorLength(size_t i) const {
         return text_[i] == u':' ? 1 : notation_.timeSeparator.size();
@@ -112,9 +124,8 @@ class DateTextScanner {
     }
 
     bool dayPeriodFollows() const {
-        size_t i = afterSpaces(i_);
-        size_t end = wordEnd(i);
-        return end > i && dayPeriodOf(upperCasedForMatching(text_.substr(i, end - i))) != 0;
+        int period = 0;
+        return designatorLengthAt(afterSpaces(i_), period) > 0;
     }
 
     // Hours, then up to two more numbers each after a time separator.
@@ -123,6 +134,7 @@ class DateTextScanner {
             return false;
         parts.timeNumbers[0] = hour.value;
         parts.timeNumberCount = 1;
+        inTime_ = true;
         while (parts.timeNumberCount < 3 && isTimeSeparatorAt(afterSpaces(i_))) {
             i_ = afterSpaces(i_);
             i_ = afterSpaces(i_ + timeSeparatorLength(i_));
@@ -146,31 +158,45 @@ class DateTextScanner {
         return i;
     }
 
-    int dayPeriodOf(const String& word) const {
-        for (const String& am : notation_.amWords) {
-            if (word == am)
-                return 1;
+    // The length of an AM or PM designator at i ("PM", "p", "p.m.", "오후"), longest
+    // first, when no letter follows it; 0 when there is none.
+    size_t designatorLengthAt(size_t i, int& period) const {
+        size_t best = 0;
+        auto consider = [&](const std::vector<String>& words, int value) {
+            for (const String& word : words) {
+                if (word.size() <= best || text_.size() - i < word.size())
+                    continue;
+                size_t end = i + word.size();
+                if (end < text_.size() && wordEnd(end) != end)
+                    continue;
+                if (upperCasedForMatching(text_.substr(i, word.size())) != word)
+                    continue;
+                best = word.size();
+                period = value;
+            }
+        };
+        if (i < text_.size()) {
+            consider(notation_.amWords, 1);
+            consider(notation_.pmWords, 2);
         }
-        for (const String& pm : notation_.pmWords) {
-            if (word == pm)
-                return 2;
-        }
-        return 0;
+        return best;
     }
 
     // A month name, a day name (ignored) or AM/PM; anything else is not part of a date.
     bool readWord(DateTextParts& parts) {
+        int period = 0;
+        if (size_t length = designatorLengthAt(i_, period)) {
+            if (parts.dayPeriod != 0)
+                return false;
+            parts.dayPeriod = period;
+            i_ += length;
+            return true;
+        }
         size_t end = wordEnd(i_);
         if (end == i_)
             return false;
         String word = upperCasedForMatching(text_.substr(i_, end - i_));
         i_ = end;
-        if (int period = dayPeriodOf(word); period != 0) {
-            if (parts.dayPeriod != 0)
-                return false;
-            parts.dayPeriod = period;
-            return true;
-        }
         for (const auto& [name, month] : notation_.monthWords) {
             if (word != name)
                 continue;
@@ -188,6 +214,9 @@ class DateTextScanner {
 
     StringView text_;
     const ConversionNotation& notation_;
+    bool timeFirst_;
+    DateTextParts* parts_ = nullptr;
+    bool inTime_ = false;
     size_t i_ = 0;
 };
 
@@ -309,10 +338,12 @@ std::optional<double> dateOf(const DateTextParts& parts, DateOrder order, int (*
 
 }  // namespace
 
-std::optional<double> parseDateText(StringView text, const ConversionNotation& notation,
-                                    int (*currentYear)()) {
+namespace {
+
+std::optional<double> parseDateTextOnce(StringView text, const ConversionNotation& notation,
+                                        int (*currentYear)(), bool timeFirst) {
     DateTextParts parts;
-    if (!DateTextScanner(text, notation).scan(parts))
+    if (!DateTextScanner(text, notation, timeFirst).scan(parts))
         return std::nullopt;
     bool hasDate = parts.dateNumberCount > 0 || parts.month != 0;
     if (!hasDate && parts.timeNumberCount == 0)
@@ -332,6 +363,23 @@ std::optional<double> parseDateText(StringView text, const ConversionNotation& n
         time = *serial;
     }
     return combineDateAndTime(date, time);
+}
+
+bool timeSeparatorIsAlsoDateSeparator(const ConversionNotation& notation) {
+    const String& separator = notation.timeSeparator;
+    return separator.size() == 1 && (separator[0] == u'.' || separator[0] == u'-' ||
+                                     separator[0] == u'/' || separator == notation.dateSeparator);
+}
+
+}  // namespace
+
+std::optional<double> parseDateText(StringView text, const ConversionNotation& notation,
+                                    int (*currentYear)()) {
+    std::optional<double> serial = parseDateTextOnce(text, notation, currentYear, false);
+    if (!serial && timeSeparatorIsAlsoDateSeparator(notation)) {
+        serial = parseDateTextOnce(text, notation, currentYear, true);
+    }
+    return serial;
 }
 
 }  // namespace quelta

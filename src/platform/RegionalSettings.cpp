@@ -183,7 +183,9 @@ String icuSkeletonPattern(const icu::Locale& locale, const char* skeleton) {
 }
 
 // Date and time patterns. The short date gets a four-digit year so that the text of any
-// date reads back as the same date; the short time is always on the 24-hour clock.
+// date reads back as the same date; the short time is always on the 24-hour clock. A time
+// separator that equals the date separator (Finnish "13.45") gives way to ":", since a
+// time alone could not be told from a date otherwise.
 void readPatterns(const icu::Locale& locale, RegionalSettings& settings) {
     using F = icu::DateFormat;
     String shortDate = icuDatePattern(locale, F::kShort, false);
@@ -192,24 +194,25 @@ void readPatterns(const icu::Locale& locale, RegionalSettings& settings) {
     String timeSeparator = separatorAfterField(mediumTime, u"HhKk");
     if (!dateSeparator.empty())
         settings.dateSeparator = dateSeparator;
-    if (!timeSeparator.empty())
-        settings.timeSeparator = timeSeparator;
+    if (!timeSeparator.empty()) {
+        settings.timeSeparator = timeSeparator == settings.dateSeparator ? u":" : timeSeparator;
+    }
 
-    PatternTranslationOptions options;
-    options.dateSeparator = settings.dateSeparator;
-    options.timeSeparator = settings.timeSeparator;
-    options.amPmCode =
+    PatternTranslationOptions dates;
+    dates.dateSeparator = settings.dateSeparator;
+    PatternTranslationOptions times;
+    times.timeSeparator = timeSeparator.empty() ? settings.timeSeparator : timeSeparator;
+    times.amPmCode =
         settings.amDesignator == u"AM" && settings.pmDesignator == u"PM" ? u"AM/PM" : u"AMPM";
     settings.mediumDatePattern =
-        translateIcuPattern(icuDatePattern(locale, F::kMedium, false), options);
-    settings.longDatePattern =
-        translateIcuPattern(icuDatePattern(locale, F::kFull, false), options);
-    settings.longTimePattern = translateIcuPattern(mediumTime, options);
+        translateIcuPattern(icuDatePattern(locale, F::kMedium, false), dates);
+    settings.longDatePattern = translateIcuPattern(icuDatePattern(locale, F::kFull, false), dates);
+    settings.longTimePattern = translateIcuPattern(mediumTime, times);
     settings.mediumTimePattern =
-        translateIcuPattern(icuDatePattern(locale, F::kShort, true), options);
-    settings.shortTimePattern = translateIcuPattern(icuSkeletonPattern(locale, "HHmm"), options);
-    options.fourDigitYear = true;
-    settings.shortDatePattern = translateIcuPattern(shortDate, options);
+        translateIcuPattern(icuDatePattern(locale, F::kShort, true), times);
+    settings.shortTimePattern = translateIcuPattern(icuSkeletonPattern(locale, "HHmm"), times);
+    dates.fourDigitYear = true;
+    settings.shortDatePattern = translateIcuPattern(shortDate, dates);
 }
 
 void readFirstDayOfWeek(const icu::Locale& locale, RegionalSettings& settings) {

@@ -337,11 +337,30 @@ TEST(TextToDateTest, TimesAndDayPeriods) {
         {"de-DE", "31.12.2000 13:45", at(2000, 12, 31, 13, 45)},
         {"ja-JP", "午後 1:45", at(1899, 12, 30, 13, 45)},
         {"en-GB", "1:45 pm", at(1899, 12, 30, 13, 45)},
+        {"en-CA", "1:45 p.m.", at(1899, 12, 30, 13, 45)},
+        {"en-CA", "1:45 P.M. 1/2/2000", at(2000, 1, 2, 13, 45)},
+        {"es-MX", "1:45 p.\u00A0m.", at(1899, 12, 30, 13, 45)},
+        {"ko-KR", "2000. 12. 31. 오후 1:45:07", at(2000, 12, 31, 13, 45, 7)},
     };
     for (const Case& c : cases) {
         ScopedRegion region(c.region);
         EXPECT_DOUBLE_EQ(textToDate(u16(c.text)), c.expected) << c.region << " " << c.text;
     }
+}
+
+// Where times and dates share the full stop, a complete date is followed by a time, and a
+// text that is no date may still be a time.
+TEST(TextToDateTest, TimeSeparatorSharedWithDates) {
+    RegionalSettings settings = hostDefinedRegion();
+    settings.shortDatePattern = u"d/m/yyyy";
+    settings.dateSeparator = u".";
+    settings.timeSeparator = u".";
+    ScopedRegion region(settings);
+    EXPECT_EQ(textToDate(u"31.12.2000 13.45.07"), at(2000, 12, 31, 13, 45, 7));
+    EXPECT_EQ(textToDate(u"1.2.2000"), at(2000, 2, 1));
+    EXPECT_EQ(textToDate(u"13.45"), at(1899, 12, 30, 13, 45));
+    EXPECT_EQ(textToDate(u"23.59.59"), at(1899, 12, 30, 23, 59, 59));
+    EXPECT_FALSE(isDateText(u"13.45.07.1"));
 }
 
 TEST(TextToDateTest, MustFail) {
@@ -421,8 +440,8 @@ TEST(DateToTextTest, TextReadsBackAsTheSameDate) {
     std::mt19937 random(7);
     std::uniform_int_distribution<int> day(-657434, 2958465);
     std::uniform_int_distribution<int> second(0, 86399);
-    for (const char* name :
-         {"en-US", "de-DE", "fr-FR", "en-GB", "ja-JP", "ko-KR", "ru-RU", "nl-NL", "hi-IN"}) {
+    for (const char* name : {"en-US", "de-DE", "fr-FR", "en-GB", "ja-JP", "ko-KR", "ru-RU", "nl-NL",
+                             "hi-IN", "en-CA", "es-MX", "fi-FI", "da-DK", "ar-EG", "he-IL"}) {
         ScopedRegion region(name);
         for (int i = 0; i < 1000; ++i) {
             double date = day(random);

@@ -34,6 +34,8 @@ TEST(RegionalSettingsTest, NumberAndDateNotationOfRegions) {
         {"en-GB", ".", ",", "/", "dd/mm/yyyy", "hh:nn:ss", "hh:nn", 2},
         {"ja-JP", ".", ",", "/", "yyyy/mm/dd", "h:nn:ss", "h:nn", 1},
         {"nl-NL", ",", ".", "-", "dd/mm/yyyy", "hh:nn:ss", "hh:nn", 2},
+        // Times take ":" where the region's own time separator is its date separator.
+        {"fi-FI", ",", "\u00A0", ".", "d/m/yyyy", "h:nn:ss", "h:nn", 2},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.region);
