@@ -2,6 +2,7 @@
 // itself, and a text that is a number means True exactly when the number is not zero.
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 
 #include "platform/Conversions.h"
 #include "platform/RegionalSettings.h"
@@ -12,7 +13,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
     if (size < 1)
         return 0;
     selectRegion(data[0] % 2 ? "de-DE" : "en-US");
-    String text(reinterpret_cast<const char16_t*>(data + 1), (size - 1) / 2);
+    String text((size - 1) / 2, u'\0');
+    std::memcpy(text.data(), data + 1, text.size() * sizeof(char16_t));
     bool value = false;
     try {
         value = textToBoolean(text);

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 
 #include "platform/Calendar.h"
 #include "platform/Conversions.h"
@@ -17,7 +18,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
     static const char* const kRegions[] = {"en-US", "de-DE", "fr-FR", "ja-JP", "ko-KR", "ru-RU"};
     selectRegion(kRegions[data[0] % 6]);
     pinClock(36892.5);
-    String text(reinterpret_cast<const char16_t*>(data + 1), (size - 1) / 2);
+    String text((size - 1) / 2, u'\0');
+    std::memcpy(text.data(), data + 1, text.size() * sizeof(char16_t));
     double serial = 0;
     try {
         serial = textToDate(text);

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 
 #include "platform/Conversions.h"
 #include "platform/RegionalSettings.h"
@@ -14,7 +15,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
         return 0;
     static const char* const kRegions[] = {"en-US", "de-DE", "fr-FR", "ja-JP", "de-CH"};
     selectRegion(kRegions[data[0] % 5]);
-    String text(reinterpret_cast<const char16_t*>(data + 1), (size - 1) / 2);
+    String text((size - 1) / 2, u'\0');
+    std::memcpy(text.data(), data + 1, text.size() * sizeof(char16_t));
     double value = 0;
     try {
         value = textToDouble(text);

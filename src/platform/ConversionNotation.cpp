@@ -89,14 +89,20 @@ DateOrder dateOrderOf(StringView pattern) {
 }
 
 String upperCasedForMatching(StringView text) {
-    icu::UnicodeString unicode(reinterpret_cast<const UChar*>(text.data()),
-                               static_cast<int32_t>(text.size()));
-    unicode.toUpper(icu::Locale::getRoot());
-    for (int32_t i = 0; i < unicode.length(); ++i) {
-        UChar c = unicode.charAt(i);
+    String upper(text);
+    bool ascii = true;
+    for (char16_t& c : upper) {
+        if (c >= u'a' && c <= u'z')
+            c = static_cast<char16_t>(c - u'a' + u'A');
         if (c == 0x00A0 || c == 0x202F || c == 0x2009)
-            unicode.setCharAt(i, u' ');
+            c = u' ';
+        ascii = ascii && (c < 0x80 || c == u' ');
     }
+    if (ascii)
+        return upper;  // the common case, without the cost of full case mapping
+    icu::UnicodeString unicode(reinterpret_cast<const UChar*>(upper.data()),
+                               static_cast<int32_t>(upper.size()));
+    unicode.toUpper(icu::Locale::getRoot());
     return String(reinterpret_cast<const char16_t*>(unicode.getBuffer()),
                   static_cast<size_t>(unicode.length()));
 }

@@ -88,6 +88,7 @@ String dateToText(double serial) {
     // Rounding to the second may carry into the next day, so test the parts, not the serial.
     bool hasDate = !(parts.year == 1899 && parts.month == 12 && parts.day == 30);
     String text;
+    text.reserve(32);
     if (hasDate)
         renderDatePattern(settings.shortDatePattern, parts, settings, text);
     if (hasDate && hasTime)
