@@ -267,23 +267,49 @@ TEST(TextToDateTest, TwoDigitYearsFallIn1930To2029) {
     ScopedRegion region("en-US");
     struct Case {
         const char* text;
-        int year;
+        int year;  // 0: not a date
     };
     for (Case c : {Case{"1/1/00", 2000},
                    {"1/1/29", 2029},
                    {"1/1/30", 1930},
                    {"1/1/99", 1999},
                    {"1/1/5", 2005},
-                   {"1/1/0029", 29 + 0},
-                   {"1/1/100", 100},
+                   {"Jan 1 30", 1930},
                    {"1/1/1929", 1929},
-                   {"Jan 1 30", 1930}}) {
-        if (c.year < 100) {
-            EXPECT_FALSE(isDateText(u16(c.text))) << c.text;  // three digits and more: as written
-            continue;
+                   {"1/1/2030", 2030},
+                   {"1/1/100", 100},  // three digits and more are taken as written
+                   {"1/1/0029", 0},
+                   {"1/1/099", 0}}) {
+        if (c.year == 0) {
+            EXPECT_FALSE(isDateText(u16(c.text))) << c.text;
+        } else {
+            EXPECT_EQ(datePartsOf(textToDate(u16(c.text))).year, c.year) << c.text;
         }
-        EXPECT_EQ(datePartsOf(textToDate(u16(c.text))).year, c.year) << c.text;
     }
+}
+
+// A host may define a region of its own, two-digit years and all.
+TEST(HostDefinedRegionTest, ConversionsFollowItsSettings) {
+    ScopedRegion region(hostDefinedRegion());
+    EXPECT_EQ(textToDouble(u"1'234,5"), 1234.5);
+    EXPECT_EQ(textToDouble(u"-0,25"), -0.25);
+    EXPECT_FALSE(isNumericText(u"1.5"));
+    EXPECT_EQ(u8(doubleToText(-1234.5)), "-1234,5");
+    EXPECT_EQ(u8(currencyToText(Currency{12345})), "1,2345");
+    struct Case {
+        double serial;
+        const char* text;
+    };
+    for (Case c : {Case{at(2000, 12, 31), "31-12-00"},
+                   {at(1930, 1, 1), "01-01-30"},
+                   {at(2029, 6, 5, 13, 4, 5), "05-06-29 1:04:05 PM"}}) {
+        EXPECT_EQ(u8(dateToText(c.serial)), c.text);
+        EXPECT_EQ(textToDate(u16(c.text)), c.serial) << c.text;
+    }
+    // Outside the window the two-digit year cannot say its century.
+    EXPECT_EQ(u8(dateToText(at(2045, 1, 1))), "01-01-45");
+    EXPECT_EQ(textToDate(u"01-01-45"), at(1945, 1, 1));
+    EXPECT_EQ(textToDate(u"13-1"), at(2001, 1, 13));
 }
 
 TEST(TextToDateTest, MonthNamesInAnyCaseAndPosition) {
