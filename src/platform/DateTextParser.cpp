@@ -123,9 +123,16 @@ class DateTextScanner {
         return true;
     }
 
+    // Whether AM or PM follows the number just read and makes it an hour ("3 PM"); not when
+    // a number follows the designator, which then belongs to that number ("31 PM 1:45").
     bool dayPeriodFollows() const {
         int period = 0;
-        return designatorLengthAt(afterSpaces(i_), period) > 0;
+        size_t at = afterSpaces(i_);
+        size_t length = designatorLengthAt(at, period);
+        if (length == 0)
+            return false;
+        size_t next = afterSpaces(at + length);
+        return next >= text_.size() || !isDigit(text_[next]);
     }
 
     // Hours, then up to two more numbers each after a time separator.
@@ -143,7 +150,9 @@ class DateTextScanner {
                 return false;
             parts.timeNumbers[static_cast<size_t>(parts.timeNumberCount++)] = next.value;
         }
-        return !isTimeSeparatorAt(afterSpaces(i_));
+        bool complete = !isTimeSeparatorAt(afterSpaces(i_));
+        inTime_ = false;
+        return complete;
     }
 
     size_t wordEnd(size_t i) const {

@@ -39,15 +39,12 @@ NumberParseResult doubleFromAscii(const std::string& ascii, long long decimalExp
 // an out-of-range result can be told apart as overflow or underflow.
 struct AsciiNumber {
     std::string text;
-    long long integerDigits = 0;  // significant digits before the decimal point
+    long long integerDigits = 0;         // significant digits before the decimal point
+    long long leadingFractionZeros = 0;  // zeros after the point before the first other digit
     long long exponent = 0;
     bool anyDigit = false;
     bool nonZero = false;
 
-    void sign(bool negative) {
-        if (negative)
-            text += '-';
-    }
     void digit(char16_t c, bool integerPart) {
         text += static_cast<char>(c);
         anyDigit = true;
@@ -55,6 +52,8 @@ struct AsciiNumber {
             nonZero = true;
         if (integerPart && nonZero)
             ++integerDigits;
+        if (!integerPart && !nonZero)
+            ++leadingFractionZeros;
     }
     void appendExponent(bool negative, long long value) {
         exponent = negative ? -value : value;
@@ -64,7 +63,8 @@ struct AsciiNumber {
     NumberParseResult result() const {
         if (!anyDigit)
             return {};
-        long long magnitude = nonZero ? integerDigits + exponent : -1;
+        long long position = integerDigits > 0 ? integerDigits : -leadingFractionZeros;
+        long long magnitude = nonZero ? position + exponent : -1;
         return doubleFromAscii(text, magnitude);
     }
 };
@@ -220,7 +220,6 @@ NumberParseResult parseRegionalNumber(StringView text, const ConversionNotation&
     size_t i = readAffixes(text, 0, notation, true, affixes);
     AsciiNumber number;
     bool malformed = false;
-    number.sign(false);
     i = readMantissa(text, i, notation, number, malformed);
     i = readAffixes(text, i, notation, false, affixes);
     if (malformed || i != text.size() || affixes.openParenthesis != affixes.closeParenthesis ||

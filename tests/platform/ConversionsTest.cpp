@@ -359,6 +359,7 @@ TEST(TextToDateTest, TimesAndDayPeriods) {
         {"en-US", "12/31/2000 1:45:07 PM", at(2000, 12, 31, 13, 45, 7)},
         {"en-US", "1:45:07 PM 12/31/2000", at(2000, 12, 31, 13, 45, 7)},
         {"en-US", "PM 1:45", at(1899, 12, 30, 13, 45)},
+        {"en-US", "12/31/2000 PM 1:45", at(2000, 12, 31, 13, 45)},  // PM belongs to the time
         {"en-US", "1/1/1800 6:00", -36522 - 0.25},  // before 1900 the time still runs forwards
         {"de-DE", "31.12.2000 13:45", at(2000, 12, 31, 13, 45)},
         {"ja-JP", "午後 1:45", at(1899, 12, 30, 13, 45)},
@@ -386,6 +387,7 @@ TEST(TextToDateTest, TimeSeparatorSharedWithDates) {
     EXPECT_EQ(textToDate(u"1.2.2000"), at(2000, 2, 1));
     EXPECT_EQ(textToDate(u"13.45"), at(1899, 12, 30, 13, 45));
     EXPECT_EQ(textToDate(u"23.59.59"), at(1899, 12, 30, 23, 59, 59));
+    EXPECT_EQ(textToDate(u"13.45 31.12.2000"), at(2000, 12, 31, 13, 45));
     EXPECT_FALSE(isDateText(u"13.45.07.1"));
 }
 
