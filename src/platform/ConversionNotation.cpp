@@ -107,6 +107,36 @@ String upperCasedForMatching(StringView text) {
                   static_cast<size_t>(unicode.length()));
 }
 
+UpperCasedWord::UpperCasedWord(StringView text) {
+    bool ascii = text.size() <= buffer_.size();
+    for (size_t i = 0; ascii && i < text.size(); ++i) {
+        char16_t c = text[i];
+        ascii = c < 0x80;
+        buffer_[i] = (c >= u'a' && c <= u'z') ? static_cast<char16_t>(c - u'a' + u'A') : c;
+    }
+    if (ascii) {
+        view_ = StringView(buffer_.data(), text.size());
+    } else {
+        heap_ = upperCasedForMatching(text);
+        view_ = heap_;
+    }
+}
+
+bool matchesUpperCased(StringView text, StringView upperWord) {
+    if (text.size() != upperWord.size())
+        return upperCasedForMatching(text) == upperWord;
+    for (size_t i = 0; i < text.size(); ++i) {
+        char16_t c = text[i];
+        if (c >= 0x80)
+            return upperCasedForMatching(text) == upperWord;
+        if (c >= u'a' && c <= u'z')
+            c = static_cast<char16_t>(c - u'a' + u'A');
+        if (c != upperWord[i])
+            return false;
+    }
+    return true;
+}
+
 const ConversionNotation& currentNotation() {
     thread_local ConversionNotation notation;
     const RegionalSettings& current = currentRegionalSettings();

@@ -43,4 +43,21 @@ DateOrder dateOrderOf(StringView pattern);
 // Upper-cases a text for case-insensitive comparison with the words above.
 String upperCasedForMatching(StringView text);
 
+// The upper-cased form of a short word, kept in place for ASCII words so that matching a
+// typed month name costs no allocation.
+class UpperCasedWord {
+  public:
+    explicit UpperCasedWord(StringView text);
+    StringView view() const { return view_; }
+
+  private:
+    std::array<char16_t, 24> buffer_{};
+    String heap_;
+    StringView view_;
+};
+
+// Whether upperCasedForMatching(text) equals the upper-cased word; without allocating when
+// the text is ASCII.
+bool matchesUpperCased(StringView text, StringView upperWord);
+
 }  // namespace quelta

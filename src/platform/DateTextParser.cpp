@@ -178,7 +178,7 @@ class DateTextScanner {
                 size_t end = i + word.size();
                 if (end < text_.size() && wordEnd(end) != end)
                     continue;
-                if (upperCasedForMatching(text_.substr(i, word.size())) != word)
+                if (!matchesUpperCased(text_.substr(i, word.size()), word))
                     continue;
                 best = word.size();
                 period = value;
@@ -204,7 +204,8 @@ class DateTextScanner {
         size_t end = wordEnd(i_);
         if (end == i_)
             return false;
-        String word = upperCasedForMatching(text_.substr(i_, end - i_));
+        UpperCasedWord upper(text_.substr(i_, end - i_));
+        StringView word = upper.view();
         i_ = end;
         for (const auto& [name, month] : notation_.monthWords) {
             if (word != name)
