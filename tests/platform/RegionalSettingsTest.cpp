@@ -150,6 +150,11 @@ TEST(RegionalSettingsTest, EnvironmentChoosesTheRegionInOrder) {
         }
         EXPECT_EQ(regionNameFromEnvironment(), c.expected) << c.expected;
     }
+    // A thread that never chose a region takes the environment's on first use.
+    setenv("LC_ALL", "de_DE.UTF-8", 1);
+    std::string firstUse;
+    std::thread([&] { firstUse = currentRegionalSettings().regionName; }).join();
+    EXPECT_EQ(firstUse, "de-DE");
     for (int i = 0; i < 4; ++i) {
         if (had[i]) {
             setenv(names[i], saved[i].c_str(), 1);
