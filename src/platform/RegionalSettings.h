@@ -27,20 +27,22 @@ struct RegionalSettings {
                                 // size repeats ({3} for 1,234,567; {3, 2} for 12,34,567)
     String negativeSign;
 
-    String dateSeparator;
-    String timeSeparator;
-    String shortDatePattern;  // always with a four-digit year for ICU regions
+    String dateSeparator;  // what "/" shows in a pattern
+    String timeSeparator;  // what ":" shows; never equal to the date separator for ICU regions
+    // For ICU regions the short date keeps the region's order and separators but always has
+    // a four-digit year, so that the text of any date converts back to that same date.
+    String shortDatePattern;
     String mediumDatePattern;
-    String longDatePattern;
-    String longTimePattern;
-    String mediumTimePattern;
-    String shortTimePattern;
+    String longDatePattern;    // with the weekday
+    String longTimePattern;    // with seconds
+    String mediumTimePattern;  // without seconds
+    String shortTimePattern;   // without seconds, on the 24-hour clock
     String amDesignator;
     String pmDesignator;
 
     std::array<String, 7> dayNames;  // Sunday first
     std::array<String, 7> abbreviatedDayNames;
-    std::array<String, 12> monthNames;  // January first
+    std::array<String, 12> monthNames;  // January first; the forms a month takes alone
     std::array<String, 12> abbreviatedMonthNames;
     // The forms a month name takes next to a day number, where the language inflects it
     // (Russian "января" beside "январь"); equal to the names above elsewhere.
