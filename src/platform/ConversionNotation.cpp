@@ -1,7 +1,10 @@
 #include "platform/ConversionNotation.h"
 
 #include <unicode/locid.h>
+#include <unicode/uchar.h>
 #include <unicode/unistr.h>
+
+#include <algorithm>
 
 namespace quelta {
 namespace {
@@ -11,48 +14,115 @@ bool isSpaceLike(StringView text) {
            (text[0] == u' ' || text[0] == 0x00A0 || text[0] == 0x202F || text[0] == 0x2009);
 }
 
-// Adds a word and, for an abbreviation written with a full stop ("Jan."), the word
-// without it, since the full stop also reads as a date separator.
-void addWord(std::vector<std::pair<String, int>>& words, StringView word, int value) {
+bool isWordChar(UChar32 c) {
+    return u_isalpha(c) || (U_GET_GC_MASK(c) & U_GC_M_MASK) != 0;
+}
+
+bool isPlainSeparator(char16_t c) {
+    return c == u'.' || c == u',' || c == u'/' || c == u'-' || c == u' ' || c == u':' ||
+           c == u'"' || c == u'\\' || (c >= u'0' && c <= u'9');
+}
+
+void addExtraSeparator(ConversionNotation& notation, char16_t c) {
+    if (!isWordChar(c) && !isPlainSeparator(c) && notation.extraSeparators.find(c) == String::npos)
+        notation.extraSeparators += c;
+}
+
+// Adds a name. One that is not a single run of letters is also kept as a phrase; one that
+// ends in a mark ("Jan.", Hindi "जन॰") is also kept without it, as the scanner reads the
+// mark as a separator.
+void addWord(ConversionNotation& notation, StringView word, int month) {
     if (word.empty())
         return;
     String upper = upperCasedForMatching(word);
-    words.emplace_back(upper, value);
-    if (upper.size() > 1 && upper.back() == u'.') {
-        upper.pop_back();
-        words.emplace_back(upper, value);
+    size_t letters = 0;
+    while (letters < upper.size() && isWordChar(upper[letters]))
+        ++letters;
+    if (letters < upper.size())
+        notation.datePhrases.push_back({upper, month});
+    if (letters + 1 == upper.size())
+        addExtraSeparator(notation, upper.back());
+    if (letters > 0 && letters + 1 >= upper.size())
+        notation.dateWords.push_back({upper.substr(0, letters), month});
+}
+
+// Adds each run of letters of a text as a word that is skipped ("quinta-feira").
+void addSkippedWords(ConversionNotation& notation, StringView text) {
+    size_t start = 0;
+    for (size_t i = 0; i <= text.size(); ++i) {
+        if (i < text.size() && isWordChar(text[i]))
+            continue;
+        if (start < i)
+            addWord(notation, text.substr(start, i - start), 0);
+        start = i + 1;
     }
 }
 
-void addMonthWords(ConversionNotation& notation, const RegionalSettings& s) {
-    for (int month = 0; month < 12; ++month) {
-        size_t i = static_cast<size_t>(month);
+void addNameWords(ConversionNotation& notation, const RegionalSettings& s) {
+    for (size_t i = 0; i < 12; ++i) {
+        int month = static_cast<int>(i) + 1;
         for (const String* name : {&s.monthNames[i], &s.abbreviatedMonthNames[i],
                                    &s.genitiveMonthNames[i], &s.genitiveAbbreviatedMonthNames[i]}) {
-            addWord(notation.monthWords, *name, month);
+            addWord(notation, *name, month);
         }
     }
-}
-
-void addDesignatorWords(ConversionNotation& notation, const RegionalSettings& s) {
-    for (StringView word : {StringView(s.amDesignator), StringView(u"AM"), StringView(u"A")}) {
-        if (!word.empty())
-            notation.amWords.push_back(upperCasedForMatching(word));
-    }
-    for (StringView word : {StringView(s.pmDesignator), StringView(u"PM"), StringView(u"P")}) {
-        if (!word.empty())
-            notation.pmWords.push_back(upperCasedForMatching(word));
-    }
-}
-
-void addDayWords(ConversionNotation& notation, const RegionalSettings& s) {
-    std::vector<std::pair<String, int>> words;
     for (size_t i = 0; i < 7; ++i) {
-        addWord(words, s.dayNames[i], 0);
-        addWord(words, s.abbreviatedDayNames[i], 0);
+        addWord(notation, s.dayNames[i], 0);
+        addWord(notation, s.abbreviatedDayNames[i], 0);
+        addSkippedWords(notation, s.dayNames[i]);
     }
-    for (auto& word : words)
-        notation.dayWords.push_back(std::move(word.first));
+}
+
+// The words inside the quoted literals of a Format-code pattern.
+void addQuotedWords(ConversionNotation& notation, StringView pattern) {
+    bool quoted = false;
+    size_t start = 0;
+    for (size_t i = 0; i < pattern.size(); ++i) {
+        if (pattern[i] != u'"')
+            continue;
+        if (quoted) {
+            StringView literal = pattern.substr(start, i - start);
+            addSkippedWords(notation, literal);
+            for (char16_t c : literal)
+                addExtraSeparator(notation, c);
+        }
+        quoted = !quoted;
+        start = i + 1;
+    }
+}
+
+bool isDateWord(const ConversionNotation& notation, StringView upper) {
+    for (const auto& word : notation.dateWords) {
+        if (word.text == upper)
+            return true;
+    }
+    return false;
+}
+
+// The region's designators, and AM, PM, A and P unless the region's dates use them as words
+// (Esperanto writes "16-a de junio").
+void addDesignatorWords(ConversionNotation& notation, const RegionalSettings& s) {
+    auto add = [&notation](std::vector<String>& words, StringView regional,
+                           std::initializer_list<StringView> generic) {
+        if (!regional.empty())
+            words.push_back(upperCasedForMatching(regional));
+        for (StringView word : generic) {
+            if (!isDateWord(notation, word))
+                words.emplace_back(word);
+        }
+    };
+    add(notation.amWords, s.amDesignator, {u"AM", u"A"});
+    add(notation.pmWords, s.pmDesignator, {u"PM", u"P"});
+}
+
+void addDateWords(ConversionNotation& notation, const RegionalSettings& s) {
+    addNameWords(notation, s);
+    for (const String* pattern : {&s.shortDatePattern, &s.mediumDatePattern, &s.longDatePattern,
+                                  &s.longTimePattern, &s.mediumTimePattern, &s.shortTimePattern})
+        addQuotedWords(notation, *pattern);
+    auto longestFirst = [](const auto& a, const auto& b) { return a.text.size() > b.text.size(); };
+    std::stable_sort(notation.dateWords.begin(), notation.dateWords.end(), longestFirst);
+    std::stable_sort(notation.datePhrases.begin(), notation.datePhrases.end(), longestFirst);
 }
 
 ConversionNotation notationOf(std::shared_ptr<const RegionalSettings> settings) {
@@ -67,9 +137,8 @@ ConversionNotation notationOf(std::shared_ptr<const RegionalSettings> settings) 
     notation.negativeSign = s.negativeSign;
     notation.dateSeparator = s.dateSeparator;
     notation.timeSeparator = s.timeSeparator;
-    addMonthWords(notation, s);
+    addDateWords(notation, s);
     addDesignatorWords(notation, s);
-    addDayWords(notation, s);
     return notation;
 }
 

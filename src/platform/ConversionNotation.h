@@ -25,12 +25,22 @@ struct ConversionNotation {
     String dateSeparator;
     String timeSeparator;
 
-    // Upper-cased words a date text may hold: month names (month - 1 for every form of
-    // every month), AM and PM designators, and day names, which are skipped.
-    std::vector<std::pair<String, int>> monthWords;
+    // Upper-cased words a date text may hold besides AM and PM, longest first: month names
+    // (every form of every month) and, skipped when read, day names and the words that the
+    // region's date patterns quote ("de" in "d 'de' MMMM", "年", "г").
+    struct DateWord {
+        String text;
+        int month = 0;  // 1..12 for a month name, 0 for a word that is skipped
+    };
+    std::vector<DateWord> dateWords;
+    // Names written with spaces, marks or digits inside ("tháng 12", "มี.ค.",
+    // "تشرين الأول"), matched against the text as they stand, longest first.
+    std::vector<DateWord> datePhrases;
+    // Punctuation the region's names and date patterns use between their parts besides the
+    // usual separators: the Arabic comma, the Hindi abbreviation sign, and the like.
+    String extraSeparators;
     std::vector<String> amWords;
     std::vector<String> pmWords;
-    std::vector<String> dayWords;
 };
 
 // The notation of the thread's current regional settings.

@@ -83,7 +83,8 @@ class DateTextScanner {
 
     void skipSeparators() {
         while (i_ < text_.size()) {
-            if (isDateSeparatorChar(text_[i_])) {
+            if (isDateSeparatorChar(text_[i_]) ||
+                notation_.extraSeparators.find(text_[i_]) != String::npos) {
                 ++i_;
             } else if (startsWith(text_, i_, notation_.dateSeparator) && !isTimeSeparatorAt(i_)) {
                 i_ += notation_.dateSeparator.size();
@@ -191,7 +192,9 @@ class DateTextScanner {
         return best;
     }
 
-    // A month name, a day name (ignored) or AM/PM; anything else is not part of a date.
+    // A run of letters: AM or PM, or known words one after the other ("日日曜日" is the
+    // day marker and a day name): month names, and day names and quoted pattern words,
+    // which are skipped. Anything else is not part of a date.
     bool readWord(DateTextParts& parts) {
         int period = 0;
         if (size_t length = designatorLengthAt(i_, period)) {
@@ -201,25 +204,51 @@ class DateTextScanner {
             i_ += length;
             return true;
         }
+        if (size_t length = readPhrase(parts))
+            return length != kPhraseConflict;
         size_t end = wordEnd(i_);
         if (end == i_)
             return false;
         UpperCasedWord upper(text_.substr(i_, end - i_));
-        StringView word = upper.view();
         i_ = end;
-        for (const auto& [name, month] : notation_.monthWords) {
-            if (word != name)
-                continue;
-            if (parts.month != 0)
+        for (StringView rest = upper.view(); !rest.empty();) {
+            const ConversionNotation::DateWord* word = longestWordAtStartOf(rest);
+            if (word == nullptr || (word->month != 0 && parts.month != 0))
                 return false;
-            parts.month = month + 1;
-            return true;
+            if (word->month != 0)
+                parts.month = word->month;
+            rest.remove_prefix(word->text.size());
         }
-        for (const String& day : notation_.dayWords) {
-            if (word == day)
-                return true;
+        return true;
+    }
+
+    static constexpr size_t kPhraseConflict = static_cast<size_t>(-1);
+
+    // A name with spaces, marks or digits inside, when the text holds it at i_ and no
+    // letter follows; returns its length (kPhraseConflict for a second month), or 0.
+    size_t readPhrase(DateTextParts& parts) {
+        for (const auto& phrase : notation_.datePhrases) {  // longest first
+            size_t end = i_ + phrase.text.size();
+            if (end > text_.size() || (end < text_.size() && wordEnd(end) != end))
+                continue;
+            if (!matchesUpperCased(text_.substr(i_, phrase.text.size()), phrase.text))
+                continue;
+            if (phrase.month != 0 && parts.month != 0)
+                return kPhraseConflict;
+            if (phrase.month != 0)
+                parts.month = phrase.month;
+            i_ = end;
+            return phrase.text.size();
         }
-        return false;
+        return 0;
+    }
+
+    const ConversionNotation::DateWord* longestWordAtStartOf(StringView text) const {
+        for (const auto& word : notation_.dateWords) {  // longest first
+            if (text.substr(0, word.text.size()) == word.text)
+                return &word;
+        }
+        return nullptr;
     }
 
     StringView text_;

@@ -6,6 +6,7 @@
 #include <unicode/dtfmtsym.h>
 #include <unicode/dtptngen.h>
 #include <unicode/smpdtfmt.h>
+#include <unicode/uchar.h>
 
 #include <memory>
 #include <set>
@@ -156,6 +157,14 @@ String icuSkeletonPattern(const icu::Locale& locale, const char* skeleton) {
     return U_SUCCESS(status) ? fromIcu(pattern) : String(u"HH:mm");
 }
 
+bool hasLetter(StringView text) {
+    for (char16_t c : text) {
+        if (u_isalpha(c))
+            return true;
+    }
+    return false;
+}
+
 // Date and time patterns. The short date gets a four-digit year so that the text of any
 // date reads back as the same date; the short time is always on the 24-hour clock. A time
 // separator that equals the date separator (Finnish "13.45") gives way to ":", since a
@@ -185,6 +194,13 @@ void readPatterns(const icu::Locale& locale, RegionalSettings& settings) {
     settings.mediumTimePattern =
         translateIcuPattern(icuDatePattern(locale, F::kShort, true), times);
     settings.shortTimePattern = translateIcuPattern(icuSkeletonPattern(locale, "HHmm"), times);
+    if (hasLetter(timeSeparator)) {
+        // Times joined by words (Canadian French "13 h 45 min") are written with ":".
+        settings.timeSeparator = u":";
+        settings.longTimePattern = u"hh:nn:ss";
+        settings.mediumTimePattern = u"hh:nn";
+        settings.shortTimePattern = u"hh:nn";
+    }
     dates.fourDigitYear = true;
     settings.shortDatePattern = translateIcuPattern(shortDate, dates);
 }

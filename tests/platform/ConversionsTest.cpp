@@ -7,6 +7,7 @@
 #include "RegionTestSupport.h"
 #include "platform/Calendar.h"
 #include "platform/Conversions.h"
+#include "platform/DatePatternRenderer.h"
 
 namespace quelta {
 namespace {
@@ -334,6 +335,16 @@ TEST(TextToDateTest, MonthNamesInAnyCaseAndPosition) {
         {"fr-FR", "dimanche 31 décembre 2000", at(2000, 12, 31)},
         {"ru-RU", "1 января 2000", at(2000, 1, 1)},
         {"ru-RU", "январь 2000", at(2000, 1, 1)},
+        {"ru-RU", "1 января 2000 г.", at(2000, 1, 1)},
+        {"es-ES", "31 de diciembre de 2000", at(2000, 12, 31)},
+        {"ja-JP", "2000年12月31日日曜日", at(2000, 12, 31)},
+        {"ko-KR", "2000년 12월 31일 일요일", at(2000, 12, 31)},
+        {"pt-BR", "domingo, 31 de dezembro de 2000", at(2000, 12, 31)},  // hyphenated day
+        {"hi-IN", "31 दिस॰ 2000", at(2000, 12, 31)},                     // abbreviation sign
+        {"th-TH", "31 ธ.ค. 2000", at(2000, 12, 31)},         // full stops inside the name
+        {"vi-VN", "31 tháng 12, 2000", at(2000, 12, 31)},    // a name with a number
+        {"ar-SY", "31 كانون الأول 2000", at(2000, 12, 31)},  // a name of two words
+        {"ar-EG", "الأحد، 31 ديسمبر 2000", at(2000, 12, 31)},
     };
     for (const Case& c : cases) {
         ScopedRegion region(c.region);
@@ -464,13 +475,35 @@ TEST(DateToTextTest, ShortDateWithLongTime) {
     EXPECT_EQ(textToDate(u"31-12-00"), at(2000, 12, 31));
 }
 
+// The region's medium and long dates read back as the same date.
+TEST(DateToTextTest, MediumAndLongDatesReadBack) {
+    for (const char* name : {"en-US", "de-DE", "fr-FR", "en-GB", "ja-JP", "ko-KR", "ru-RU", "es-ES",
+                             "pt-BR", "it-IT", "pl-PL", "hu-HU", "zh-CN", "hi-IN", "ar-EG", "th-TH",
+                             "vi-VN", "bg-BG", "fr-CA", "eo",    "fa-IR", "ar-SY"}) {
+        ScopedRegion region(name);
+        const RegionalSettings& settings = currentRegionalSettings();
+        for (double serial :
+             {at(2000, 12, 31), at(1999, 1, 1), at(2024, 2, 29), at(1066, 10, 14)}) {
+            for (const String* pattern : {&settings.mediumDatePattern, &settings.longDatePattern}) {
+                String text;
+                renderDatePattern(*pattern, datePartsOf(serial), settings, text);
+                EXPECT_TRUE(isDateText(text)) << name << " " << u8(text);
+                if (isDateText(text)) {
+                    EXPECT_EQ(textToDate(text), serial) << name << " " << u8(text);
+                }
+            }
+        }
+    }
+}
+
 // The text of any date reads back as the same date, to the second.
 TEST(DateToTextTest, TextReadsBackAsTheSameDate) {
     std::mt19937 random(7);
     std::uniform_int_distribution<int> day(-657434, 2958465);
     std::uniform_int_distribution<int> second(0, 86399);
-    for (const char* name : {"en-US", "de-DE", "fr-FR", "en-GB", "ja-JP", "ko-KR", "ru-RU", "nl-NL",
-                             "hi-IN", "en-CA", "es-MX", "fi-FI", "da-DK", "ar-EG", "he-IL"}) {
+    for (const char* name :
+         {"en-US", "de-DE", "fr-FR", "en-GB", "ja-JP", "ko-KR", "ru-RU", "nl-NL", "hi-IN", "en-CA",
+          "es-MX", "fi-FI", "da-DK", "ar-EG", "he-IL", "bg-BG", "fr-CA", "th-TH", "vi-VN"}) {
         ScopedRegion region(name);
         for (int i = 0; i < 1000; ++i) {
             double date = day(random);

@@ -36,6 +36,8 @@ TEST(RegionalSettingsTest, NumberAndDateNotationOfRegions) {
         {"nl-NL", ",", ".", "-", "dd/mm/yyyy", "hh:nn:ss", "hh:nn", 2},
         // Times take ":" where the region's own time separator is its date separator.
         {"fi-FI", ",", "\u00A0", ".", "d/m/yyyy", "h:nn:ss", "h:nn", 2},
+        // and where it joins times with words ("13 h 45").
+        {"fr-CA", ",", "\u00A0", "-", "yyyy/mm/dd", "hh:nn:ss", "hh:nn", 1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.region);
