@@ -227,7 +227,12 @@ class DateTextScanner {
     // A name with spaces, marks or digits inside, when the text holds it at i_ and no
     // letter follows; returns its length (kPhraseConflict for a second month), or 0.
     size_t readPhrase(DateTextParts& parts) {
+        if (notation_.datePhrases.empty())
+            return 0;
+        UpperCasedWord first(text_.substr(i_, 1));
         for (const auto& phrase : notation_.datePhrases) {  // longest first
+            if (first.view().empty() || phrase.text[0] != first.view()[0])
+                continue;
             size_t end = i_ + phrase.text.size();
             if (end > text_.size() || (end < text_.size() && wordEnd(end) != end))
                 continue;
