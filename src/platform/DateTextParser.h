@@ -20,7 +20,9 @@ namespace quelta {
 // - a time: hours with minutes and optional seconds joined by ":" or the regional time
 //   separator, or an hour alone before AM/PM; AM/PM as the regional designators or AM, PM,
 //   A, P in any case, before or after the time;
-// - date and time in either order. Day names are allowed and ignored.
+// - date and time in either order. Day names, the words the region's patterns quote
+//   ("de", "年") and the region's own punctuation between parts (the Arabic comma) are
+//   allowed and ignored; a month name may hold spaces, marks or digits ("tháng 12").
 // `currentYear` is called only when the text names no year.
 std::optional<double> parseDateText(StringView text, const ConversionNotation& notation,
                                     int (*currentYear)());
