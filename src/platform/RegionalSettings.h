@@ -9,6 +9,7 @@
 // "h:nn:ss AM/PM"), so that the named formats are just these patterns.
 
 #include <array>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,21 +27,27 @@ struct RegionalSettings {
                                 // size repeats ({3} for 1,234,567; {3, 2} for 12,34,567)
     String negativeSign;
 
-    String dateSeparator;
-    String timeSeparator;
-    String shortDatePattern;   // always with a four-digit year for ICU regions
+    String dateSeparator;  // what "/" shows in a pattern
+    String timeSeparator;  // what ":" shows; never equal to the date separator for ICU regions
+    // For ICU regions the short date keeps the region's order and separators but always has
+    // a four-digit year, so that the text of any date converts back to that same date.
+    String shortDatePattern;
     String mediumDatePattern;
-    String longDatePattern;
-    String longTimePattern;
-    String mediumTimePattern;
-    String shortTimePattern;
+    String longDatePattern;    // with the weekday
+    String longTimePattern;    // with seconds
+    String mediumTimePattern;  // without seconds
+    String shortTimePattern;   // without seconds, on the 24-hour clock
     String amDesignator;
     String pmDesignator;
 
-    std::array<String, 7> dayNames;               // Sunday first
+    std::array<String, 7> dayNames;  // Sunday first
     std::array<String, 7> abbreviatedDayNames;
-    std::array<String, 12> monthNames;            // January first
+    std::array<String, 12> monthNames;  // January first; the forms a month takes alone
     std::array<String, 12> abbreviatedMonthNames;
+    // The forms a month name takes next to a day number, where the language inflects it
+    // (Russian "января" beside "январь"); equal to the names above elsewhere.
+    std::array<String, 12> genitiveMonthNames;
+    std::array<String, 12> genitiveAbbreviatedMonthNames;
 
     String currencySymbol;
     int currencyDecimals = 2;
@@ -61,6 +68,11 @@ std::string regionNameFromEnvironment();
 
 // The current thread's settings; established from the environment on first use.
 const RegionalSettings& currentRegionalSettings();
+
+// The same settings as a shared object. A cache derived from them may keep this pointer and
+// compare it with the current one: the object stays alive, so its address is never reused
+// for other settings while the cache holds it.
+std::shared_ptr<const RegionalSettings> currentRegionalSettingsShared();
 
 // Chooses the current thread's settings. A host does this before it creates controls:
 // controls derive their own notation from these settings once per thread and would not
