@@ -9,6 +9,7 @@
 // "h:nn:ss AM/PM"), so that the named formats are just these patterns.
 
 #include <array>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -28,7 +29,7 @@ struct RegionalSettings {
 
     String dateSeparator;
     String timeSeparator;
-    String shortDatePattern;   // always with a four-digit year for ICU regions
+    String shortDatePattern;  // always with a four-digit year for ICU regions
     String mediumDatePattern;
     String longDatePattern;
     String longTimePattern;
@@ -37,10 +38,14 @@ struct RegionalSettings {
     String amDesignator;
     String pmDesignator;
 
-    std::array<String, 7> dayNames;               // Sunday first
+    std::array<String, 7> dayNames;  // Sunday first
     std::array<String, 7> abbreviatedDayNames;
-    std::array<String, 12> monthNames;            // January first
+    std::array<String, 12> monthNames;  // January first
     std::array<String, 12> abbreviatedMonthNames;
+    // The forms a month name takes next to a day number, where the language inflects it
+    // (Russian "января" beside "январь"); equal to the names above elsewhere.
+    std::array<String, 12> genitiveMonthNames;
+    std::array<String, 12> genitiveAbbreviatedMonthNames;
 
     String currencySymbol;
     int currencyDecimals = 2;
@@ -61,6 +66,11 @@ std::string regionNameFromEnvironment();
 
 // The current thread's settings; established from the environment on first use.
 const RegionalSettings& currentRegionalSettings();
+
+// The same settings as a shared object. A cache derived from them may keep this pointer and
+// compare it with the current one: the object stays alive, so its address is never reused
+// for other settings while the cache holds it.
+std::shared_ptr<const RegionalSettings> currentRegionalSettingsShared();
 
 // Chooses the current thread's settings. A host does this before it creates controls:
 // controls derive their own notation from these settings once per thread and would not
