@@ -95,6 +95,7 @@ struct FormatSection {
     NumberLayout number;
     TextLayout text;
     bool twelveHourClock = false;  // an AM/PM code makes h and hh count 1..12
+    bool hasDayNumber = false;     // month names then take the form used beside a day
 };
 
 struct CompiledFormat {

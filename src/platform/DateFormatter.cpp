@@ -30,6 +30,7 @@ class DateRenderer {
           depth_(depth) {}
 
     void render(const CompiledFormat& format, const FormatSection& section) {
+        hasDayNumber_ = section.hasDayNumber;
         const FormatToken* tokens = format.tokens.data() + section.firstToken;
         for (std::uint32_t t = 0; t < section.tokenCount; ++t) {
             if (tokens[t].kind == TokenKind::Literal) {
@@ -95,10 +96,10 @@ class DateRenderer {
                 appendNumber(out_, parts_.month, 2);
                 break;
             case TokenKind::MonthAbbreviation:
-                out_ += s.abbreviatedMonthNames[parts_.month - 1];
+                out_ += monthName(s.abbreviatedMonthNames, s.genitiveAbbreviatedMonthNames);
                 break;
             case TokenKind::MonthName:
-                out_ += s.monthNames[parts_.month - 1];
+                out_ += monthName(s.monthNames, s.genitiveMonthNames);
                 break;
             case TokenKind::Quarter:
                 appendNumber(out_, (parts_.month + 2) / 3, 1);
@@ -186,6 +187,12 @@ class DateRenderer {
         }
     }
 
+    const String& monthName(const std::array<String, 12>& names,
+                            const std::array<String, 12>& besideDay) const {
+        const String& inflected = besideDay[parts_.month - 1];
+        return hasDayNumber_ && !inflected.empty() ? inflected : names[parts_.month - 1];
+    }
+
     long long serialDay() const { return serialDayOf(parts_.year, parts_.month, parts_.day); }
 
     String& out_;
@@ -193,6 +200,7 @@ class DateRenderer {
     DateParts parts_;
     const DateContext& context_;
     int depth_;
+    bool hasDayNumber_ = false;
 };
 
 }  // namespace

@@ -335,6 +335,9 @@ class DateSectionCompiler {
         } else if (isDateLetter(c)) {
             DateCode code = letterRunCode(lowerAscii(c), runLength(text, at));
             out_.code(code.kind);
+            if (code.kind == TokenKind::Day || code.kind == TokenKind::Day2) {
+                section_.hasDayNumber = true;
+            }
             return at + code.length;
         } else {
             out_.literal(text.substr(at, 1));
