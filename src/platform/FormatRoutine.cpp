@@ -23,24 +23,18 @@ struct NumericValue {
     DecimalDigits magnitude;
 };
 
+// Raises error 6 for a value that is no finite number.
 NumericValue numericValueOf(const Variant& value) {
+    double number = value.type() == VariantType::Date ? value.toDate().serial : value.toDouble();
+    if (!std::isfinite(number))
+        raiseError(kErrOverflow);
     switch (value.type()) {
-        case VariantType::Single: {
-            double number = value.toDouble();
+        case VariantType::Single:
             return {number, decimalDigitsOf(number, 7)};
-        }
         case VariantType::Currency:
-            return {value.toDouble(), decimalDigitsOfScaled(value.toCurrency().scaled, 4)};
-        case VariantType::Date: {
-            double serial = value.toDate().serial;
-            return {serial, decimalDigitsOf(serial, 15)};
-        }
-        default: {
-            double number = value.toDouble();
-            if (!std::isfinite(number))
-                raiseError(kErrOverflow);
+            return {number, decimalDigitsOfScaled(value.toCurrency().scaled, 4)};
+        default:
             return {number, decimalDigitsOf(number, 15)};
-        }
     }
 }
 

@@ -51,6 +51,12 @@ void appendText(String& out, const CompiledFormat& format, const FormatSection& 
             out += format.literalOf(token);
             continue;
         }
+        // Codes of other kinds stand for nothing here: a text format may hold a number
+        // section for empty texts, and literal sections reach this function too.
+        bool placeholder = token.kind == TokenKind::CharacterOrSpace ||
+                           token.kind == TokenKind::CharacterOrNothing;
+        if (!placeholder || index >= count)
+            continue;
         CharacterRange range = charactersOf(index++, count, length, section.text.leftToRight);
         if (range.last < range.first || range.last < 0) {
             if (token.kind == TokenKind::CharacterOrSpace)

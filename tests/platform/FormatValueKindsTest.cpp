@@ -46,7 +46,9 @@ TEST(FormatValueKindsTest, TextCodes) {
                                         {Variant::null(), "@@", ""},
                                         {123.0, "@@@@@", "  123"},
                                         {Variant::boolean(true), ">@", "TRUE"},
-                                        {Variant(), "@@", "  "}});
+                                        {Variant(), "@@", "  "},
+                                        {u"", "@;0", ""},
+                                        {Variant::null(), "@@;0.0\\x", "x"}});
 }
 
 // Empty is zero to a number or date format; Null shows only a fourth section.
