@@ -1,69 +1,105 @@
-// Interim invariant-notation conversions; the regional implementation replaces this file.
 #include "platform/Conversions.h"
 
-#include <cmath>
-#include <cstdio>
-#include <cstdlib>
-#include <string>
-
 #include "platform/Calendar.h"
+#include "platform/ConversionNotation.h"
+#include "platform/DatePatternRenderer.h"
+#include "platform/DateTextParser.h"
+#include "platform/NumberTextParser.h"
+#include "platform/PlatformClock.h"
 
 namespace quelta {
 namespace {
-std::string narrow(StringView text) { return toUtf8(text); }
-String widen(const std::string& text) { return fromUtf8(text); }
+
+bool isSpace(char16_t c) {
+    return c == u' ' || c == u'\t';
+}
+
+StringView trimmed(StringView text) {
+    while (!text.empty() && isSpace(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isSpace(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+bool equalsIgnoringAsciiCase(StringView text, StringView word) {
+    if (text.size() != word.size())
+        return false;
+    for (size_t i = 0; i < text.size(); ++i) {
+        char16_t c = text[i];
+        if (c >= u'a' && c <= u'z')
+            c = static_cast<char16_t>(c - u'a' + u'A');
+        if (c != word[i])
+            return false;
+    }
+    return true;
+}
+
+int currentYear() {
+    return datePartsOf(Today()).year;
+}
+
 }  // namespace
 
 bool textToBoolean(StringView text) {
-    std::string t = narrow(text);
-    for (auto& c : t) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    if (t == "true") return true;
-    if (t == "false") return false;
-    return textToDouble(text) != 0;
+    StringView word = trimmed(text);
+    if (equalsIgnoringAsciiCase(word, u"TRUE"))
+        return true;
+    if (equalsIgnoringAsciiCase(word, u"FALSE"))
+        return false;
+    NumberParseResult number = parseRegionalNumber(text, currentNotation());
+    if (number.status != NumberParseStatus::Ok)
+        raiseError(kErrTypeMismatch);
+    return number.value != 0;
 }
 
 double textToDouble(StringView text) {
-    std::string t = narrow(text);
-    char* end = nullptr;
-    double value = std::strtod(t.c_str(), &end);
-    if (t.empty() || end == t.c_str()) raiseError(kErrTypeMismatch);
-    while (*end == ' ') ++end;
-    if (*end != 0) raiseError(kErrTypeMismatch);
-    return value;
+    NumberParseResult number = parseRegionalNumber(text, currentNotation());
+    if (number.status == NumberParseStatus::Overflow)
+        raiseError(kErrOverflow);
+    if (number.status != NumberParseStatus::Ok)
+        raiseError(kErrTypeMismatch);
+    return number.value;
+}
+
+bool isNumericText(StringView text) {
+    return parseRegionalNumber(text, currentNotation()).status == NumberParseStatus::Ok;
 }
 
 double textToDate(StringView text) {
-    int y = 0, m = 0, d = 0;
-    if (std::sscanf(narrow(text).c_str(), "%d-%d-%d", &y, &m, &d) != 3) raiseError(kErrTypeMismatch);
-    return dateSerial(y, m, d);
+    std::optional<double> serial = parseDateText(text, currentNotation(), &currentYear);
+    if (!serial)
+        raiseError(kErrTypeMismatch);
+    return *serial;
 }
 
 bool isDateText(StringView text) {
-    return ignoringErrors([&] { textToDate(text); });
+    return parseDateText(text, currentNotation(), &currentYear).has_value();
 }
-bool isNumericText(StringView text) {
-    return ignoringErrors([&] { textToDouble(text); });
+
+String booleanToText(bool value) {
+    return value ? u"True" : u"False";
 }
-String booleanToText(bool value) { return value ? u"True" : u"False"; }
-String doubleToText(double value) {
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.15G", value);
-    return widen(buffer);
-}
-String singleToText(float value) {
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.7G", static_cast<double>(value));
-    return widen(buffer);
-}
-String currencyToText(Currency value) {
-    return doubleToText(static_cast<double>(value.scaled) / 10000.0);
-}
+
 String dateToText(double serial) {
-    DateParts p = datePartsOf(serial);
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02d", p.year, p.month, p.day);
-    return widen(buffer);
+    const RegionalSettings& settings = currentRegionalSettings();
+    DateParts parts = datePartsOf(serial);
+    bool hasTime = parts.hour != 0 || parts.minute != 0 || parts.second != 0;
+    // Rounding to the second may carry into the next day, so test the parts, not the serial.
+    bool hasDate = !(parts.year == 1899 && parts.month == 12 && parts.day == 30);
+    String text;
+    text.reserve(32);
+    if (hasDate)
+        renderDatePattern(settings.shortDatePattern, parts, settings, text);
+    if (hasDate && hasTime)
+        text += u' ';
+    if (hasTime || !hasDate)
+        renderDatePattern(settings.longTimePattern, parts, settings, text);
+    return text;
 }
-double val(StringView text) { return std::strtod(narrow(text).c_str(), nullptr); }
+
+double val(StringView text) {
+    return leadingInvariantNumber(text);
+}
 
 }  // namespace quelta

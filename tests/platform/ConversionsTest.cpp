@@ -1,0 +1,488 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <random>
+
+#include "RegionTestSupport.h"
+#include "platform/Calendar.h"
+#include "platform/Conversions.h"
+
+namespace quelta {
+namespace {
+
+std::string u8(const String& text) {
+    return toUtf8(text);
+}
+String u16(const char* text) {
+    return fromUtf8(text);
+}
+
+int errorOf(const std::function<void()>& step) {
+    try {
+        step();
+    } catch (const AutomationError& error) {
+        return error.number();
+    }
+    return 0;
+}
+
+double at(int y, int m, int d, int hh = 0, int nn = 0, int ss = 0) {
+    return combineDateAndTime(dateSerial(y, m, d), timeSerial(hh, nn, ss));
+}
+
+TEST(TextToDoubleTest, RegionalNotations) {
+    struct Case {
+        const char* region;
+        const char* text;
+        double expected;
+    };
+    const Case cases[] = {
+        {"en-US", "1,234.5", 1234.5},
+        {"en-US", "  -12  ", -12},
+        {"en-US", "12-", -12},
+        {"en-US", "+7", 7},
+        {"en-US", "(5)", -5},
+        {"en-US", "($5.25)", -5.25},
+        {"en-US", "$5", 5},
+        {"en-US", "-$5", -5},
+        {"en-US", "$-5", -5},
+        {"en-US", "5$", 5},
+        {"en-US", "1E5", 1e5},
+        {"en-US", "1.5e-3", 1.5e-3},
+        {"en-US", "2E+2", 200},
+        {"en-US", "1.", 1},
+        {"en-US", ".5", 0.5},
+        {"en-US", "1,2,3", 123},  // group separators are not checked for position
+        {"en-US", "&HFF", 255},
+        {"en-US", "&hffff", -1},  // four hex digits form a 16-bit integer
+        {"en-US", "&H10000", 65536},
+        {"en-US", "&HFFFFFFFF", -1},
+        {"en-US", "&O17", 15},
+        {"en-US", "&O177777", -1},
+        {"en-US", "1e-400", 0},  // underflow is zero
+        {"de-DE", "1.234,5", 1234.5},
+        {"de-DE", "1,5", 1.5},
+        {"de-DE", "1.5", 15},  // the full stop groups digits here
+        {"de-DE", "1.234,5 €", 1234.5},
+        {"de-DE", "-1.234,5 €", -1234.5},
+        {"fr-FR", "1\u202F234,5", 1234.5},
+        {"fr-FR", "1\u00A0234,5", 1234.5},
+        {"fr-FR", "1 234,5", 1234.5},
+        {"fr-FR", "1 234,5 €", 1234.5},
+        {"fr-FR", "-12,5 €", -12.5},
+        {"de-CH", "1'234.5", 1234.5},
+        {"de-CH", "CHF-12.5", -12.5},
+        {"sv-SE", "\u221212,5", -12.5},  // the region's own minus sign
+        {"ja-JP", "￥1,234", 1234},
+    };
+    for (const Case& c : cases) {
+        ScopedRegion region(c.region);
+        EXPECT_EQ(textToDouble(u16(c.text)), c.expected) << c.region << " " << c.text;
+        EXPECT_TRUE(isNumericText(u16(c.text))) << c.region << " " << c.text;
+    }
+}
+
+TEST(TextToDoubleTest, MustFail) {
+    struct Case {
+        const char* region;
+        const char* text;
+        int error;
+    };
+    const Case cases[] = {
+        {"en-US", "", 13},           {"en-US", "   ", 13},   {"en-US", "abc", 13},
+        {"en-US", "1.2.3", 13},      {"en-US", "--5", 13},   {"en-US", "-5-", 13},
+        {"en-US", "(5", 13},         {"en-US", "5)", 13},    {"en-US", "(-5)", 13},
+        {"en-US", "1E", 13},         {"en-US", "1E+", 13},   {"en-US", "E5", 13},
+        {"en-US", ".", 13},          {"en-US", "$", 13},     {"en-US", "$$5", 13},
+        {"en-US", "5 5", 13},        {"en-US", ",5", 13},    {"en-US", "1,5€", 13},
+        {"en-US", "&H", 13},         {"en-US", "&HG", 13},   {"en-US", "&O8", 13},
+        {"en-US", "&X1", 13},        {"en-US", "1E400", 6},  {"en-US", "-1E309", 6},
+        {"en-US", "&H100000000", 6}, {"en-US", "12%", 13},   {"de-DE", "1,2,3", 13},
+        {"de-DE", "$5", 13},         {"fr-FR", "1 234 ", 0}, {"fr-FR", "1  234", 13},
+    };
+    for (const Case& c : cases) {
+        ScopedRegion region(c.region);
+        EXPECT_EQ(errorOf([&] { textToDouble(u16(c.text)); }), c.error)
+            << c.region << " [" << c.text << "]";
+        EXPECT_EQ(isNumericText(u16(c.text)), c.error == 0) << c.region << " [" << c.text << "]";
+    }
+}
+
+TEST(DoubleToTextTest, PlainAndExponentForms) {
+    struct Case {
+        double value;
+        const char* en;
+        const char* de;
+    };
+    const Case cases[] = {
+        {0, "0", "0"},
+        {-0.0, "0", "0"},
+        {1.5, "1.5", "1,5"},
+        {-1234.5, "-1234.5", "-1234,5"},
+        {0.1 + 0.2, "0.3", "0,3"},  // 15 significant digits
+        {123456789012345, "123456789012345", "123456789012345"},
+        {999999999999999, "999999999999999", "999999999999999"},
+        {1e15, "1E+15", "1E+15"},
+        {1234567890123456, "1.23456789012346E+15", "1,23456789012346E+15"},
+        {1.5e21, "1.5E+21", "1,5E+21"},
+        {0.0001, "0.0001", "0,0001"},
+        {0.00012345, "0.00012345", "0,00012345"},
+        {0.00001, "1E-05", "1E-05"},
+        {-2.5e-10, "-2.5E-10", "-2,5E-10"},
+        {1e300, "1E+300", "1E+300"},
+        {std::numeric_limits<double>::max(), "1.79769313486232E+308", "1,79769313486232E+308"},
+    };
+    for (const Case& c : cases) {
+        {
+            ScopedRegion region("en-US");
+            EXPECT_EQ(u8(doubleToText(c.value)), c.en);
+        }
+        ScopedRegion region("de-DE");
+        EXPECT_EQ(u8(doubleToText(c.value)), c.de);
+    }
+}
+
+TEST(DoubleToTextTest, SingleAndCurrencyForms) {
+    ScopedRegion region("de-DE");
+    EXPECT_EQ(u8(singleToText(1.1f)), "1,1");
+    EXPECT_EQ(u8(singleToText(12345678.0f)), "1,234568E+07");
+    EXPECT_EQ(u8(singleToText(1234567.0f)), "1234567");
+    EXPECT_EQ(u8(currencyToText(Currency{125000})), "12,5");
+    EXPECT_EQ(u8(currencyToText(Currency{-1})), "-0,0001");
+    EXPECT_EQ(u8(currencyToText(Currency{30000})), "3");
+    EXPECT_EQ(u8(currencyToText(Currency{std::numeric_limits<std::int64_t>::min()})),
+              "-922337203685477,5808");
+}
+
+// Every double of up to 15 significant digits reads back as itself from its text.
+TEST(DoubleToTextTest, TextReadsBackAsTheSameDouble) {
+    std::mt19937_64 random(42);
+    for (const char* name : {"en-US", "de-DE", "fr-FR", "ja-JP"}) {
+        ScopedRegion region(name);
+        for (int i = 0; i < 2000; ++i) {
+            long long mantissa = static_cast<long long>(random() % 1000000000000000ull);
+            int exponent = static_cast<int>(random() % 60) - 30;
+            double value = std::stod(std::to_string(mantissa) + "e" + std::to_string(exponent));
+            if (i % 2)
+                value = -value;
+            ASSERT_EQ(textToDouble(doubleToText(value)), value) << name << " " << value;
+        }
+    }
+    ScopedRegion host(hostDefinedRegion());
+    EXPECT_EQ(textToDouble(doubleToText(1234.5)), 1234.5);
+}
+
+TEST(TextToBooleanTest, WordsAndNumbers) {
+    ScopedRegion region("de-DE");
+    struct Case {
+        const char* text;
+        bool expected;
+    };
+    for (Case c : {Case{"True", true},
+                   {"true", true},
+                   {" FALSE ", false},
+                   {"tRuE", true},
+                   {"0", false},
+                   {"-1", true},
+                   {"0,5", true},
+                   {"0,0", false},
+                   {"1.000", true},
+                   {"(0)", false}}) {
+        EXPECT_EQ(textToBoolean(u16(c.text)), c.expected) << c.text;
+    }
+    for (const char* text : {"", "yes", "Wahr", "truee", "1,2,3", "T"}) {
+        EXPECT_EQ(errorOf([&] { textToBoolean(u16(text)); }), 13) << text;
+    }
+    EXPECT_EQ(u8(booleanToText(true)), "True");
+    EXPECT_EQ(u8(booleanToText(false)), "False");
+}
+
+TEST(ValTest, LeadingInvariantNumber) {
+    ScopedRegion region("de-DE");  // Val ignores the region
+    struct Case {
+        const char* text;
+        double expected;
+    };
+    for (Case c : {Case{"12.5", 12.5},
+                   {"  1 2 3", 123},
+                   {"12abc", 12},
+                   {"abc", 0},
+                   {"", 0},
+                   {"-3.5e2", -350},
+                   {"1.5.3", 1.5},
+                   {"1,5", 1},
+                   {"&HFF", 255},
+                   {"&HFFFF", -1},
+                   {"&O 17", 15},
+                   {"&Hxyz", 0},
+                   {"- 4", -4},
+                   {"+.5", 0.5},
+                   {"1D2", 100},
+                   {"1E", 1},
+                   {"\t7\n8", 78},
+                   {"1E400", std::numeric_limits<double>::max()}}) {
+        EXPECT_DOUBLE_EQ(val(u16(c.text)), c.expected) << c.text;
+    }
+}
+
+TEST(TextToDateTest, NumericDatesInRegionalOrder) {
+    struct Case {
+        const char* region;
+        const char* text;
+        double expected;
+    };
+    const Case cases[] = {
+        {"en-US", "12/31/2000", at(2000, 12, 31)},
+        {"en-US", "12-31-2000", at(2000, 12, 31)},
+        {"en-US", "12.31.2000", at(2000, 12, 31)},
+        {"en-US", "12 31 2000", at(2000, 12, 31)},
+        {"en-US", "1/2/2000", at(2000, 1, 2)},
+        {"en-US", "13/1/2000", at(2000, 1, 13)},    // impossible month: read the other way
+        {"en-US", "2000-12-31", at(2000, 12, 31)},  // year first
+        {"en-US", "00/12/31", at(2000, 12, 31)},    // neither order works: year first
+        {"en-US", "1/2", at(2001, 1, 2)},           // the current year
+        {"en-US", "31/12", at(2001, 12, 31)},
+        {"en-US", "12/2000", at(2000, 12, 1)},  // month and year
+        {"de-DE", "1/2/2000", at(2000, 2, 1)},
+        {"de-DE", "31.12.2000", at(2000, 12, 31)},
+        {"de-DE", "1.2.", at(2001, 2, 1)},
+        {"de-DE", "12/31/2000", at(2000, 12, 31)},
+        {"en-GB", "1/2/03", at(2003, 2, 1)},
+        {"fr-FR", "31/12/2000", at(2000, 12, 31)},
+        {"ja-JP", "2000/12/31", at(2000, 12, 31)},
+        {"ja-JP", "12/31", at(2001, 12, 31)},
+        {"ja-JP", "00/12/31", at(2000, 12, 31)},
+        {"ja-JP", "12/31/2000", at(2000, 12, 31)},
+        {"nl-NL", "31-12-2000", at(2000, 12, 31)},
+    };
+    for (const Case& c : cases) {
+        ScopedRegion region(c.region);
+        EXPECT_EQ(textToDate(u16(c.text)), c.expected) << c.region << " " << c.text;
+        EXPECT_TRUE(isDateText(u16(c.text))) << c.region << " " << c.text;
+    }
+}
+
+TEST(TextToDateTest, TwoDigitYearsFallIn1930To2029) {
+    ScopedRegion region("en-US");
+    struct Case {
+        const char* text;
+        int year;  // 0: not a date
+    };
+    for (Case c : {Case{"1/1/00", 2000},
+                   {"1/1/29", 2029},
+                   {"1/1/30", 1930},
+                   {"1/1/99", 1999},
+                   {"1/1/5", 2005},
+                   {"Jan 1 30", 1930},
+                   {"1/1/1929", 1929},
+                   {"1/1/2030", 2030},
+                   {"1/1/100", 100},  // three digits and more are taken as written
+                   {"1/1/0029", 0},
+                   {"1/1/099", 0}}) {
+        if (c.year == 0) {
+            EXPECT_FALSE(isDateText(u16(c.text))) << c.text;
+        } else {
+            EXPECT_EQ(datePartsOf(textToDate(u16(c.text))).year, c.year) << c.text;
+        }
+    }
+}
+
+// A host may define a region of its own, two-digit years and all.
+TEST(HostDefinedRegionTest, ConversionsFollowItsSettings) {
+    ScopedRegion region(hostDefinedRegion());
+    EXPECT_EQ(textToDouble(u"1'234,5"), 1234.5);
+    EXPECT_EQ(textToDouble(u"-0,25"), -0.25);
+    EXPECT_FALSE(isNumericText(u"1.5"));
+    EXPECT_EQ(u8(doubleToText(-1234.5)), "-1234,5");
+    EXPECT_EQ(u8(currencyToText(Currency{12345})), "1,2345");
+    struct Case {
+        double serial;
+        const char* text;
+    };
+    for (Case c : {Case{at(2000, 12, 31), "31-12-00"},
+                   {at(1930, 1, 1), "01-01-30"},
+                   {at(2029, 6, 5, 13, 4, 5), "05-06-29 1:04:05 PM"}}) {
+        EXPECT_EQ(u8(dateToText(c.serial)), c.text);
+        EXPECT_EQ(textToDate(u16(c.text)), c.serial) << c.text;
+    }
+    // Outside the window the two-digit year cannot say its century.
+    EXPECT_EQ(u8(dateToText(at(2045, 1, 1))), "01-01-45");
+    EXPECT_EQ(textToDate(u"01-01-45"), at(1945, 1, 1));
+    EXPECT_EQ(textToDate(u"13-1"), at(2001, 1, 13));
+}
+
+TEST(TextToDateTest, MonthNamesInAnyCaseAndPosition) {
+    struct Case {
+        const char* region;
+        const char* text;
+        double expected;
+    };
+    const Case cases[] = {
+        {"en-US", "January 5, 2000", at(2000, 1, 5)},
+        {"en-US", "5 jan 2000", at(2000, 1, 5)},
+        {"en-US", "2000 DEC 31", at(2000, 12, 31)},
+        {"en-US", "Dec 31", at(2001, 12, 31)},
+        {"en-US", "Dec 2000", at(2000, 12, 1)},
+        {"en-US", "Monday, January 3, 2000", at(2000, 1, 3)},
+        {"en-US", "31-Dec-99", at(1999, 12, 31)},
+        {"de-DE", "3. März 2000", at(2000, 3, 3)},
+        {"de-DE", "3. MÄRZ 2000", at(2000, 3, 3)},
+        {"de-DE", "1. Jan. 2000", at(2000, 1, 1)},
+        {"fr-FR", "1 janv. 2000", at(2000, 1, 1)},
+        {"fr-FR", "dimanche 31 décembre 2000", at(2000, 12, 31)},
+        {"ru-RU", "1 января 2000", at(2000, 1, 1)},
+        {"ru-RU", "январь 2000", at(2000, 1, 1)},
+    };
+    for (const Case& c : cases) {
+        ScopedRegion region(c.region);
+        EXPECT_EQ(textToDate(u16(c.text)), c.expected) << c.region << " " << c.text;
+    }
+}
+
+TEST(TextToDateTest, TimesAndDayPeriods) {
+    struct Case {
+        const char* region;
+        const char* text;
+        double expected;
+    };
+    const Case cases[] = {
+        {"en-US", "13:45", at(1899, 12, 30, 13, 45)},
+        {"en-US", "13:45:07", at(1899, 12, 30, 13, 45, 7)},
+        {"en-US", "1:45 PM", at(1899, 12, 30, 13, 45)},
+        {"en-US", "1:45pm", at(1899, 12, 30, 13, 45)},
+        {"en-US", "1:45 p", at(1899, 12, 30, 13, 45)},
+        {"en-US", "12:00 AM", at(1899, 12, 30, 0, 0)},
+        {"en-US", "12:30 PM", at(1899, 12, 30, 12, 30)},
+        {"en-US", "3 PM", at(1899, 12, 30, 15, 0)},
+        {"en-US", "0:00", 0},
+        {"en-US", "12/31/2000 1:45:07 PM", at(2000, 12, 31, 13, 45, 7)},
+        {"en-US", "1:45:07 PM 12/31/2000", at(2000, 12, 31, 13, 45, 7)},
+        {"en-US", "PM 1:45", at(1899, 12, 30, 13, 45)},
+        {"en-US", "12/31/2000 PM 1:45", at(2000, 12, 31, 13, 45)},  // PM belongs to the time
+        {"en-US", "1/1/1800 6:00", -36522 - 0.25},  // before 1900 the time still runs forwards
+        {"de-DE", "31.12.2000 13:45", at(2000, 12, 31, 13, 45)},
+        {"ja-JP", "午後 1:45", at(1899, 12, 30, 13, 45)},
+        {"en-GB", "1:45 pm", at(1899, 12, 30, 13, 45)},
+        {"en-CA", "1:45 p.m.", at(1899, 12, 30, 13, 45)},
+        {"en-CA", "1:45 P.M. 1/2/2000", at(2000, 1, 2, 13, 45)},
+        {"es-MX", "1:45 p.\u00A0m.", at(1899, 12, 30, 13, 45)},
+        {"ko-KR", "2000. 12. 31. 오후 1:45:07", at(2000, 12, 31, 13, 45, 7)},
+    };
+    for (const Case& c : cases) {
+        ScopedRegion region(c.region);
+        EXPECT_DOUBLE_EQ(textToDate(u16(c.text)), c.expected) << c.region << " " << c.text;
+    }
+}
+
+// Where times and dates share the full stop, a complete date is followed by a time, and a
+// text that is no date may still be a time.
+TEST(TextToDateTest, TimeSeparatorSharedWithDates) {
+    RegionalSettings settings = hostDefinedRegion();
+    settings.shortDatePattern = u"d/m/yyyy";
+    settings.dateSeparator = u".";
+    settings.timeSeparator = u".";
+    ScopedRegion region(settings);
+    EXPECT_EQ(textToDate(u"31.12.2000 13.45.07"), at(2000, 12, 31, 13, 45, 7));
+    EXPECT_EQ(textToDate(u"1.2.2000"), at(2000, 2, 1));
+    EXPECT_EQ(textToDate(u"13.45"), at(1899, 12, 30, 13, 45));
+    EXPECT_EQ(textToDate(u"23.59.59"), at(1899, 12, 30, 23, 59, 59));
+    EXPECT_EQ(textToDate(u"13.45 31.12.2000"), at(2000, 12, 31, 13, 45));
+    EXPECT_FALSE(isDateText(u"13.45.07.1"));
+}
+
+TEST(TextToDateTest, MustFail) {
+    struct Case {
+        const char* region;
+        const char* text;
+    };
+    const Case cases[] = {
+        {"en-US", ""},
+        {"en-US", "   "},
+        {"en-US", "5"},
+        {"en-US", "abc"},
+        {"en-US", "2/30/2000"},
+        {"en-US", "13/13/2000"},
+        {"en-US", "2/29/1900"},
+        {"en-US", "0/0/0"},
+        {"en-US", "1/2/3/4"},
+        {"en-US", "25:00"},
+        {"en-US", "12:60"},
+        {"en-US", "12:00:60"},
+        {"en-US", "13:00 PM"},
+        {"en-US", "1:2:3:4"},
+        {"en-US", "12:"},
+        {"en-US", "1/1/2000 PM"},
+        {"en-US", "AM"},
+        {"en-US", "January"},
+        {"en-US", "Jan Feb 1"},
+        {"en-US", "1 Jan 2 3"},
+        {"en-US", "1/1/10000"},
+        {"en-US", "1/1/99999999999"},
+        {"en-US", "1:00 1:00"},
+        {"en-US", "3 PM PM"},
+        {"en-US", "12/31/2000x"},
+        {"en-US", "#12/31/2000#"},
+        {"en-US", "1/2000/1"},
+        {"en-US", "123:00"},
+        {"de-DE", "31.02.2000"},
+        {"de-DE", "Foo 2000"},
+        {"en-US", "\xF0\x9F\x98\x80 1/1/2000"},
+    };
+    for (const Case& c : cases) {
+        ScopedRegion region(c.region);
+        EXPECT_EQ(errorOf([&] { textToDate(u16(c.text)); }), 13)
+            << c.region << " [" << c.text << "]";
+        EXPECT_FALSE(isDateText(u16(c.text))) << c.region << " [" << c.text << "]";
+    }
+}
+
+TEST(DateToTextTest, ShortDateWithLongTime) {
+    struct Case {
+        const char* region;
+        double serial;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {"en-US", at(2000, 12, 31), "12/31/2000"},
+        {"en-US", at(2000, 12, 31, 13, 45, 7), "12/31/2000 1:45:07 PM"},
+        {"en-US", at(1899, 12, 30, 0, 0, 0), "12:00:00 AM"},
+        {"en-US", at(1899, 12, 30, 9, 5, 0), "9:05:00 AM"},
+        {"en-US", at(100, 1, 1), "1/1/0100"},
+        {"de-DE", at(2000, 1, 5, 13, 45, 7), "05.01.2000 13:45:07"},
+        {"fr-FR", at(2000, 1, 5), "05/01/2000"},
+        {"en-GB", at(2000, 1, 5, 0, 0, 1), "05/01/2000 00:00:01"},
+        {"ja-JP", at(2000, 1, 5, 9, 5, 0), "2000/01/05 9:05:00"},
+    };
+    for (const Case& c : cases) {
+        ScopedRegion region(c.region);
+        EXPECT_EQ(u8(dateToText(c.serial)), c.expected) << c.region;
+    }
+    ScopedRegion host(hostDefinedRegion());
+    EXPECT_EQ(u8(dateToText(at(2000, 12, 31))), "31-12-00");
+    EXPECT_EQ(textToDate(u"31-12-00"), at(2000, 12, 31));
+}
+
+// The text of any date reads back as the same date, to the second.
+TEST(DateToTextTest, TextReadsBackAsTheSameDate) {
+    std::mt19937 random(7);
+    std::uniform_int_distribution<int> day(-657434, 2958465);
+    std::uniform_int_distribution<int> second(0, 86399);
+    for (const char* name : {"en-US", "de-DE", "fr-FR", "en-GB", "ja-JP", "ko-KR", "ru-RU", "nl-NL",
+                             "hi-IN", "en-CA", "es-MX", "fi-FI", "da-DK", "ar-EG", "he-IL"}) {
+        ScopedRegion region(name);
+        for (int i = 0; i < 1000; ++i) {
+            double date = day(random);
+            double serial = combineDateAndTime(date, (i % 3 == 0 ? 0 : second(random)) / 86400.0);
+            if (i % 10 == 0)
+                serial = second(random) / 86400.0;  // a time alone
+            String text = dateToText(serial);
+            double back = textToDate(text);
+            ASSERT_EQ(u8(dateToText(back)), u8(text)) << name;
+            ASSERT_NEAR(back, serial, 1.0 / 86400 / 2) << name << " " << u8(text);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace quelta
