@@ -87,16 +87,14 @@ class Formatter {
         NumberSectionChoice choice = chooseNumberSection(format_, value.magnitude, value.value < 0);
         const FormatSection& section = format_.sections[choice.section];
         String out;
+        out.reserve(32);
         switch (section.kind) {
             case SectionKind::Empty:
                 return doubleToText(value.value);
             case SectionKind::Number:
                 if (choice.showMinus)
                     out += minusSign();
-                appendNumber(out, format_, section,
-                             choice.shownAsZero ? DisplayedNumber{}
-                                                : displayedNumber(section.number, value.magnitude),
-                             context_.settings);
+                appendNumber(out, format_, section, choice.displayed, context_.settings);
                 break;
             case SectionKind::Date:
                 appendDate(out, format_, section, value.value, context_);

@@ -162,11 +162,14 @@ NumberSectionChoice chooseNumberSection(const CompiledFormat& format,
     }
     choice.section = negative && format.hasSection(1) ? 1 : 0;
     const FormatSection& section = format.sections[choice.section];
-    if (section.kind == SectionKind::Number &&
-        displayedNumber(section.number, magnitude).digits.isZero()) {
-        choice.section = format.hasSection(2) ? 2 : 0;
-        choice.shownAsZero = true;
-        return choice;
+    if (section.kind == SectionKind::Number) {
+        choice.displayed = displayedNumber(section.number, magnitude);
+        if (choice.displayed.digits.isZero()) {
+            choice.section = format.hasSection(2) ? 2 : 0;
+            choice.shownAsZero = true;
+            choice.displayed = DisplayedNumber{};
+            return choice;
+        }
     }
     choice.showMinus = negative && choice.section == 0;
     return choice;

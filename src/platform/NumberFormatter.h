@@ -24,8 +24,9 @@ void appendNumber(String& out, const CompiledFormat& format, const FormatSection
 
 struct NumberSectionChoice {
     int section = 0;
-    bool showMinus = false;    // the positive section shows a negative number
-    bool shownAsZero = false;  // the number rounds to zero in its section; show it as 0
+    bool showMinus = false;     // the positive section shows a negative number
+    bool shownAsZero = false;   // the number rounds to zero in its section; show it as 0
+    DisplayedNumber displayed;  // for a number section: the number as it shows
 };
 
 // Positive numbers take section 1, negative ones section 2, zero section 3; a missing or
