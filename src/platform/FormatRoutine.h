@@ -19,8 +19,9 @@
 // firstDayOfWeek: 0 the regional one, 1 Sunday .. 7 Saturday. firstWeekOfYear: 0 the
 // system's (the week of 1 January), 1 the week of 1 January, 2 the first week with four days,
 // 3 the first full week. Other values, a format longer than kMaxFormatLength, more than four
-// sections or a result longer than kMaxFormattedLength raise error 5; a date outside the
-// calendar raises error 6.
+// sections or a number or date result longer than kMaxFormattedLength raise error 5 (a text
+// value is never cut: its result grows with it); a date outside the calendar and a number
+// that is not finite raise error 6.
 
 #include "platform/RegionalSettings.h"
 #include "platform/String.h"

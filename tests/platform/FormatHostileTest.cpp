@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <thread>
 
 #include "FormatTestRegions.h"
 #include "platform/FormatCache.h"
@@ -103,6 +104,23 @@ TEST(FormatHostileTest, CacheStaysBoundedAndCorrect) {
     EXPECT_EQ(formatIn(testing::unitedStates(), 7.0, longFormat.c_str()),
               "7" + std::string(kCachedFormatLength, ' '));
     EXPECT_EQ(cachedFormatCount(), before) << "long formats are not kept";
+}
+
+TEST(FormatHostileTest, EachThreadKeepsItsOwnCache) {
+    formatIn(testing::unitedStates(), 1.0, "0.00");
+    std::size_t mainThreadCount = cachedFormatCount();
+    std::size_t startCount = 99, endCount = 0;
+    std::string result;
+    std::thread other([&] {
+        startCount = cachedFormatCount();
+        result = formatIn(testing::germany(), 1234.5, "#,##0.00 \\E\\U\\R");
+        endCount = cachedFormatCount();
+    });
+    other.join();
+    EXPECT_EQ(startCount, 0u);
+    EXPECT_EQ(endCount, 1u);
+    EXPECT_EQ(result, "1.234,50 EUR");
+    EXPECT_EQ(cachedFormatCount(), mainThreadCount);
 }
 
 }  // namespace
