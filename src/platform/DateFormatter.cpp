@@ -89,6 +89,15 @@ class DateRenderer {
                                         context_.firstWeek),
                              1);
                 break;
+            default:
+                renderMonthOrYearCode(kind, twelveHour);
+                break;
+        }
+    }
+
+    void renderMonthOrYearCode(TokenKind kind, bool twelveHour) {
+        const RegionalSettings& s = context_.settings;
+        switch (kind) {
             case TokenKind::Month:
                 appendNumber(out_, parts_.month, 1);
                 break;

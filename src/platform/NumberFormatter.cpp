@@ -93,63 +93,105 @@ DisplayedNumber displayedNumber(const NumberLayout& layout, DecimalDigits magnit
     return number;
 }
 
-void appendNumber(String& out, const CompiledFormat& format, const FormatSection& section,
-                  const DisplayedNumber& number, const RegionalSettings& settings) {
-    const NumberLayout& layout = section.number;
-    const DecimalDigits& digits = number.digits;
-    IntegerDigits integer(digits, layout.minIntegerDigits);
-    int fractionShown =
-        std::max(layout.minFractionDigits,
-                 std::clamp(digits.count - digits.pointPosition, 0, layout.fractionPlaceholders));
-    ExponentDigits exponent = exponentDigits(number.exponent, layout.minExponentDigits);
-    int integerIndex = 0, fractionIndex = 0, exponentIndex = 0;
-    auto groupAfter = [&](int j) {
-        if (layout.grouping && groupSeparatorAfter(integer.count() - 1 - j, settings.grouping)) {
-            out += settings.groupSeparator;
-        }
-    };
-    auto noGroup = [](int) {};
-    const FormatToken* tokens = format.tokens.data() + section.firstToken;
-    for (std::uint32_t t = 0; t < section.tokenCount; ++t) {
-        const FormatToken& token = tokens[t];
-        switch (token.kind) {
-            case TokenKind::IntegerDigit:
-                appendPlaceholderDigits(
-                    out, integerIndex++, layout.integerPlaceholders, integer.count(),
-                    [&](int j) { return integer.at(j); }, groupAfter);
-                break;
-            case TokenKind::FractionDigit:
-                if (fractionIndex < fractionShown) {
-                    out +=
-                        static_cast<char16_t>(digits.digitAt(digits.pointPosition + fractionIndex));
-                }
-                ++fractionIndex;
-                break;
-            case TokenKind::DecimalPoint:
-                out += settings.decimalSeparator;
-                break;
-            case TokenKind::Exponent:
-                out += token.letter;
-                if (number.exponent < 0) {
-                    out += u'-';
-                } else if (token.zeroPlaceholder) {
-                    out += u'+';
-                }
-                if (layout.exponentPlaceholders == 0) {  // "0E+": the exponent still shows
-                    for (int j = 0; j < exponent.count; ++j)
-                        out += exponent.at(j);
-                }
-                break;
-            case TokenKind::ExponentDigit:
-                appendPlaceholderDigits(
-                    out, exponentIndex++, layout.exponentPlaceholders, exponent.count,
-                    [&](int j) { return exponent.at(j); }, noGroup);
-                break;
-            default:
-                out += format.literalOf(token);
-                break;
+namespace {
+
+// Walks the tokens of one number section, keeping count of the placeholders passed.
+class NumberRenderer {
+  public:
+    NumberRenderer(String& out, const NumberLayout& layout, const DisplayedNumber& number,
+                   const RegionalSettings& settings)
+        : out_(out),
+          layout_(layout),
+          number_(number),
+          settings_(settings),
+          integer_(number.digits, layout.minIntegerDigits),
+          exponent_(exponentDigits(number.exponent, layout.minExponentDigits)),
+          fractionShown_(std::max(layout.minFractionDigits,
+                                  std::clamp(number.digits.count - number.digits.pointPosition, 0,
+                                             layout.fractionPlaceholders))) {}
+
+    void render(const CompiledFormat& format, const FormatSection& section) {
+        const FormatToken* tokens = format.tokens.data() + section.firstToken;
+        for (std::uint32_t t = 0; t < section.tokenCount; ++t) {
+            const FormatToken& token = tokens[t];
+            switch (token.kind) {
+                case TokenKind::IntegerDigit:
+                    integerDigit();
+                    break;
+                case TokenKind::FractionDigit:
+                    fractionDigit();
+                    break;
+                case TokenKind::DecimalPoint:
+                    out_ += settings_.decimalSeparator;
+                    break;
+                case TokenKind::Exponent:
+                    exponent(token);
+                    break;
+                case TokenKind::ExponentDigit:
+                    exponentDigit();
+                    break;
+                default:
+                    out_ += format.literalOf(token);
+                    break;
+            }
         }
     }
+
+  private:
+    void integerDigit() {
+        auto groupAfter = [this](int j) {
+            if (layout_.grouping &&
+                groupSeparatorAfter(integer_.count() - 1 - j, settings_.grouping)) {
+                out_ += settings_.groupSeparator;
+            }
+        };
+        appendPlaceholderDigits(
+            out_, integerIndex_++, layout_.integerPlaceholders, integer_.count(),
+            [this](int j) { return integer_.at(j); }, groupAfter);
+    }
+
+    void fractionDigit() {
+        const DecimalDigits& digits = number_.digits;
+        if (fractionIndex_ < fractionShown_) {
+            out_ += static_cast<char16_t>(digits.digitAt(digits.pointPosition + fractionIndex_));
+        }
+        ++fractionIndex_;
+    }
+
+    void exponent(const FormatToken& token) {
+        out_ += token.letter;
+        if (number_.exponent < 0) {
+            out_ += u'-';
+        } else if (token.zeroPlaceholder) {
+            out_ += u'+';
+        }
+        if (layout_.exponentPlaceholders == 0) {  // "0E+": the exponent still shows
+            for (int j = 0; j < exponent_.count; ++j)
+                out_ += exponent_.at(j);
+        }
+    }
+
+    void exponentDigit() {
+        appendPlaceholderDigits(
+            out_, exponentIndex_++, layout_.exponentPlaceholders, exponent_.count,
+            [this](int j) { return exponent_.at(j); }, [](int) {});
+    }
+
+    String& out_;
+    const NumberLayout& layout_;
+    const DisplayedNumber& number_;
+    const RegionalSettings& settings_;
+    IntegerDigits integer_;
+    ExponentDigits exponent_;
+    int fractionShown_;
+    int integerIndex_ = 0, fractionIndex_ = 0, exponentIndex_ = 0;
+};
+
+}  // namespace
+
+void appendNumber(String& out, const CompiledFormat& format, const FormatSection& section,
+                  const DisplayedNumber& number, const RegionalSettings& settings) {
+    NumberRenderer(out, section.number, number, settings).render(format, section);
 }
 
 NumberSectionChoice chooseNumberSection(const CompiledFormat& format,
