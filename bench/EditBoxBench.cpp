@@ -16,8 +16,7 @@ String largeText(bool paragraphs) {
     while (text.size() < 100'000) {
         for (int i = 0; i < 10; ++i)
             text += sentence;
-        if (paragraphs)
-            text += u"\r\n";
+        if (paragraphs) text += u"\r\n";
     }
     return text;
 }

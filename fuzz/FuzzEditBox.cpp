@@ -16,7 +16,7 @@ namespace {
 using namespace quelta;
 
 class NarrowMeasurer : public TextMeasurer {
-  public:
+public:
     double textWidth(const Font&, StringView text) const override {
         double width = 0;
         for (char16_t c : text)
@@ -27,14 +27,14 @@ class NarrowMeasurer : public TextMeasurer {
 };
 
 class Reader {
-  public:
+public:
     Reader(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
     bool done() const { return at_ >= size_; }
     std::uint8_t byte() { return at_ < size_ ? data_[at_++] : 0; }
     std::int16_t word() { return static_cast<std::int16_t>(byte() | (byte() << 8)); }
     std::int32_t number() { return word() * 37 + byte(); }
 
-  private:
+private:
     const std::uint8_t* data_;
     std::size_t size_;
     std::size_t at_ = 0;
@@ -92,11 +92,9 @@ void checkRows(HostEditBox& box) {
         }
         return NarrowMeasurer().textWidth(Font(), unit);
     });
-    if (fresh.rowCount() != rows)
-        __builtin_trap();
+    if (fresh.rowCount() != rows) __builtin_trap();
     for (std::int32_t row = 0; row < rows; ++row)
-        if (fresh.rowStart(row) != box.rowStart(row))
-            __builtin_trap();
+        if (fresh.rowStart(row) != box.rowStart(row)) __builtin_trap();
 }
 
 }  // namespace

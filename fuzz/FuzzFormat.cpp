@@ -56,8 +56,7 @@ Variant valueFrom(std::uint8_t kind, const std::uint8_t* bytes, std::size_t size
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    if (size < 4)
-        return 0;
+    if (size < 4) return 0;
     std::uint8_t kind = data[0], region = data[1];
     int firstDayOfWeek = data[2] % 9 - 1;  // -1..7, so that the refusal is reached as well
     int firstWeekOfYear = data[3] % 5 - 1;
@@ -72,8 +71,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     try {
         String result =
             formatValue(value, format, firstDayOfWeek, firstWeekOfYear, regionFor(region));
-        if (result.size() > kMaxFormattedLength + format.size() + text.size())
-            std::abort();
+        if (result.size() > kMaxFormattedLength + format.size() + text.size()) std::abort();
     } catch (const AutomationError&) {
     }
     return 0;

@@ -16,8 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             __builtin_trap();
         }
     } catch (const quelta::AutomationError& error) {
-        if (error.number() != quelta::kErrInvalidPicture)
-            __builtin_trap();
+        if (error.number() != quelta::kErrInvalidPicture) __builtin_trap();
     }
     return 0;
 }

@@ -13,15 +13,13 @@ namespace {
 void checkEveryKeyIsReleased(const std::vector<quelta::KeyInput>& inputs) {
     std::map<std::uint16_t, int> down;
     for (const quelta::KeyInput& input : inputs) {
-        if (input.kind == quelta::KeyInput::Kind::KeyDown)
-            ++down[input.keyCode];
+        if (input.kind == quelta::KeyInput::Kind::KeyDown) ++down[input.keyCode];
         if (input.kind == quelta::KeyInput::Kind::KeyUp && down[input.keyCode]-- <= 0) {
             __builtin_trap();
         }
     }
     for (const auto& [keyCode, count] : down) {
-        if (count != 0)
-            __builtin_trap();
+        if (count != 0) __builtin_trap();
     }
 }
 
@@ -35,8 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     try {
         checkEveryKeyIsReleased(quelta::parseKeys(text));
     } catch (const quelta::AutomationError& error) {
-        if (error.number() != quelta::kErrInvalidProcedureCall)
-            __builtin_trap();
+        if (error.number() != quelta::kErrInvalidProcedureCall) __builtin_trap();
     }
     return 0;
 }

@@ -9,8 +9,7 @@
 #include "platform/TextMeasurer.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    if (size == 0)
-        return 0;
+    if (size == 0) return 0;
     quelta::Font font(u"DejaVu Sans", 1.0f + data[0] % 72);
     font.setBold((data[0] & 0x40) != 0);
     font.setItalic((data[0] & 0x80) != 0);
@@ -19,7 +18,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         text += static_cast<char16_t>(data[i] | data[i + 1] << 8);
     }
     const double width = quelta::textMeasurer().textWidth(font, text);
-    if (!std::isfinite(width) || (text.empty() && width != 0.0))
-        __builtin_trap();
+    if (!std::isfinite(width) || (text.empty() && width != 0.0)) __builtin_trap();
     return 0;
 }

@@ -13,8 +13,7 @@
 using namespace quelta;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
-    if (size < 1)
-        return 0;
+    if (size < 1) return 0;
     static const char* const kRegions[] = {"en-US", "de-DE", "fr-FR", "ja-JP", "ko-KR", "ru-RU"};
     selectRegion(kRegions[data[0] % 6]);
     pinClock(36892.5);
@@ -24,17 +23,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
     try {
         serial = textToDate(text);
     } catch (const AutomationError& error) {
-        if (error.number() != 13 || isDateText(text))
-            std::abort();
+        if (error.number() != 13 || isDateText(text)) std::abort();
         return 0;
     }
-    if (!isDateText(text) || serial < kMinDateSerial || serial > kMaxDateSerial)
-        std::abort();
+    if (!isDateText(text) || serial < kMinDateSerial || serial > kMaxDateSerial) std::abort();
     String canonical = dateToText(serial);
     double back = textToDate(canonical);
-    if (std::fabs(back - serial) > 1.0 / 86400)
-        std::abort();
-    if (dateToText(back) != canonical)
-        std::abort();
+    if (std::fabs(back - serial) > 1.0 / 86400) std::abort();
+    if (dateToText(back) != canonical) std::abort();
     return 0;
 }

@@ -249,8 +249,7 @@ const MemberInfo* lookUpLowerCase(std::string_view lowerName) {
     auto found = std::lower_bound(
         index.begin(), index.end(), lowerName,
         [](const NameIndexEntry& entry, std::string_view name) { return entry.lowerName < name; });
-    if (found == index.end() || found->lowerName != lowerName)
-        return nullptr;
+    if (found == index.end() || found->lowerName != lowerName) return nullptr;
     return found->member;
 }
 
@@ -259,8 +258,7 @@ constexpr std::size_t kLongestName = 32;
 }  // namespace
 
 std::string MemberInfo::writeArgumentName() const {
-    if (dispid == DISPID_VALUE)
-        return "New_DefaultText";
+    if (dispid == DISPID_VALUE) return "New_DefaultText";
     return "New_" + std::string(name);
 }
 
@@ -288,11 +286,9 @@ std::span<const MemberInfo* const> membersInLibraryOrder() {
         std::vector<const MemberInfo*> result;
         auto add = [&](std::string_view name) { result.push_back(memberByName(name)); };
         for (const MemberInfo& member : kMembers) {
-            if (member.name == "Col" || member.name.starts_with("Row"))
-                continue;
+            if (member.name == "Col" || member.name.starts_with("Row")) continue;
             result.push_back(&member);
-            if (member.name == "BorderStyle")
-                add("Col");
+            if (member.name == "BorderStyle") add("Col");
             if (member.name == "RightToLeft") {
                 add("Row");
                 add("RowLength");
@@ -305,13 +301,11 @@ std::span<const MemberInfo* const> membersInLibraryOrder() {
 }
 
 DispatchId GetIDsOfNames(StringView name) {
-    if (name.size() > kLongestName)
-        return DISPID_UNKNOWN;
+    if (name.size() > kLongestName) return DISPID_UNKNOWN;
     char lower[kLongestName];
     for (std::size_t i = 0; i < name.size(); ++i) {
         char16_t c = name[i];
-        if (c >= 0x80)
-            return DISPID_UNKNOWN;  // every member name is ASCII
+        if (c >= 0x80) return DISPID_UNKNOWN;  // every member name is ASCII
         lower[i] = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     }
     const MemberInfo* member = lookUpLowerCase(std::string_view(lower, name.size()));
@@ -325,47 +319,41 @@ DispatchId dispatchIdOf(std::string_view name) {
 
 const MemberInfo* memberByName(std::string_view name) {
     for (const MemberInfo& member : kMembers) {
-        if (equalsIgnoringCase(member.name, name))
-            return &member;
+        if (equalsIgnoringCase(member.name, name)) return &member;
     }
     return nullptr;
 }
 
 const MemberInfo* memberByDispatchId(DispatchId dispid) {
     for (const MemberInfo& member : kMembers) {
-        if (member.dispid == dispid)
-            return &member;
+        if (member.dispid == dispid) return &member;
     }
     return nullptr;
 }
 
 const EventInfo* eventByName(std::string_view name) {
     for (const EventInfo& event : kEvents) {
-        if (equalsIgnoringCase(event.name, name))
-            return &event;
+        if (equalsIgnoringCase(event.name, name)) return &event;
     }
     return nullptr;
 }
 
 const EventInfo* eventByDispatchId(DispatchId dispid) {
     for (const EventInfo& event : kEvents) {
-        if (event.dispid == dispid)
-            return &event;
+        if (event.dispid == dispid) return &event;
     }
     return nullptr;
 }
 
 const EnumerationInfo* enumerationByName(std::string_view name) {
     for (const EnumerationInfo& enumeration : kEnumerations) {
-        if (equalsIgnoringCase(enumeration.name, name))
-            return &enumeration;
+        if (equalsIgnoringCase(enumeration.name, name)) return &enumeration;
     }
     return nullptr;
 }
 
 std::string_view categoryName(Category category) {
-    if (category == Category::None)
-        return {};
+    if (category == Category::None) return {};
     return kCategoryNames[static_cast<int>(category) - 1];
 }
 

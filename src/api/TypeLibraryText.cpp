@@ -37,8 +37,7 @@ std::string typeName(ValueType type, std::string_view enumeration) {
 }
 
 std::string hexId(std::int32_t id) {
-    if (id < 0 || id < 0x10000)
-        return std::to_string(id);
+    if (id < 0 || id < 0x10000) return std::to_string(id);
     char buffer[16];
     std::snprintf(buffer, sizeof buffer, "0x%08X", static_cast<unsigned>(id));
     return buffer;
@@ -51,22 +50,14 @@ std::string quoted(std::string_view text) {
 // The attribute list of one accessor: id, kind, flags, help.
 std::string attributes(const MemberInfo& member, std::string_view accessor) {
     std::string text = "id(" + hexId(member.dispid) + ")";
-    if (!accessor.empty())
-        text += ", " + std::string(accessor);
-    if (member.flags & FUNCFLAG_FBINDABLE)
-        text += ", bindable";
-    if (member.flags & FUNCFLAG_FREQUESTEDIT)
-        text += ", requestedit";
-    if (member.flags & FUNCFLAG_FDEFAULTBIND)
-        text += ", defaultbind";
-    if (member.flags & FUNCFLAG_FUIDEFAULT)
-        text += ", uidefault";
-    if (member.flags & FUNCFLAG_FHIDDEN)
-        text += ", hidden";
-    if (member.flags & FUNCFLAG_FNONBROWSABLE)
-        text += ", nonbrowsable";
-    if (!member.helpString.empty())
-        text += ", helpstring(" + quoted(member.helpString) + ")";
+    if (!accessor.empty()) text += ", " + std::string(accessor);
+    if (member.flags & FUNCFLAG_FBINDABLE) text += ", bindable";
+    if (member.flags & FUNCFLAG_FREQUESTEDIT) text += ", requestedit";
+    if (member.flags & FUNCFLAG_FDEFAULTBIND) text += ", defaultbind";
+    if (member.flags & FUNCFLAG_FUIDEFAULT) text += ", uidefault";
+    if (member.flags & FUNCFLAG_FHIDDEN) text += ", hidden";
+    if (member.flags & FUNCFLAG_FNONBROWSABLE) text += ", nonbrowsable";
+    if (!member.helpString.empty()) text += ", helpstring(" + quoted(member.helpString) + ")";
     if (member.helpContext >= 0)
         text += ", helpcontext(" + std::to_string(member.helpContext) + ")";
     return "[" + text + "]";
@@ -98,8 +89,7 @@ void printMember(std::ostream& out, const MemberInfo& member) {
 
 void printEvent(std::ostream& out, const EventInfo& event) {
     out << "        [id(" << event.dispid << ")";
-    if (event.flags & FUNCFLAG_FUIDEFAULT)
-        out << ", uidefault";
+    if (event.flags & FUNCFLAG_FUIDEFAULT) out << ", uidefault";
     out << ", helpstring(" << quoted(event.helpString) << "), helpcontext(" << event.helpContext
         << ")]\n        void " << event.name << "(";
     bool first = true;
@@ -180,8 +170,7 @@ std::string typeLibraryText() {
     for (std::string_view category : categoryNames()) {
         out << " \"" << category << "\":";
         for (const MemberInfo& member : members()) {
-            if (categoryName(member.category) == category)
-                out << " " << member.name;
+            if (categoryName(member.category) == category) out << " " << member.name;
         }
         out << ";";
     }

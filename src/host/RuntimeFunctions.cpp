@@ -24,22 +24,18 @@ struct Function {
 };
 
 int intArgument(Arguments arguments, std::size_t index, int fallback) {
-    if (index >= arguments.size() || arguments[index].isEmpty())
-        return fallback;
+    if (index >= arguments.size() || arguments[index].isEmpty()) return fallback;
     return arguments[index].toInteger();
 }
 
 Variant isDate(const Variant& value) {
-    if (value.type() == VariantType::Date)
-        return Variant::boolean(true);
-    if (value.type() == VariantType::String)
-        return Variant::boolean(isDateText(value.toString()));
+    if (value.type() == VariantType::Date) return Variant::boolean(true);
+    if (value.type() == VariantType::String) return Variant::boolean(isDateText(value.toString()));
     return Variant::boolean(false);
 }
 
 Variant isNumeric(const Variant& value) {
-    if (value.isNumeric() || value.isEmpty())
-        return Variant::boolean(true);
+    if (value.isNumeric() || value.isEmpty()) return Variant::boolean(true);
     if (value.type() == VariantType::String) {
         return Variant::boolean(isNumericText(value.toString()));
     }
@@ -48,8 +44,7 @@ Variant isNumeric(const Variant& value) {
 
 Variant format(Arguments arguments) {
     String pattern = arguments.size() > 1 ? arguments[1].toString() : String();
-    if (arguments[0].isNull() && pattern.empty())
-        return Variant::null();
+    if (arguments[0].isNull() && pattern.empty()) return Variant::null();
     return formatValue(arguments[0], pattern, intArgument(arguments, 2, 1),
                        intArgument(arguments, 3, 1));
 }
@@ -88,8 +83,7 @@ const std::map<std::string, Function>& functions() {
 
 std::optional<Variant> callRuntimeFunction(std::string_view name, Arguments arguments) {
     auto entry = functions().find(lowerCase(name));
-    if (entry == functions().end())
-        return std::nullopt;
+    if (entry == functions().end()) return std::nullopt;
     const Function& function = entry->second;
     if (arguments.size() < function.minArguments || arguments.size() > function.maxArguments) {
         raiseError(kErrWrongArgumentCount);

@@ -26,8 +26,7 @@ int ScriptHost::run(std::istream& in) {
 void ScriptHost::runLine(std::string_view line, int lineNumber) {
     try {
         std::optional<Statement> statement = parseStatement(line);
-        if (statement)
-            execute(*statement, lineNumber);
+        if (statement) execute(*statement, lineNumber);
     } catch (const SyntaxError& error) {
         out_ << "Line " << lineNumber << ": " << error.what() << '\n';
     } catch (const AutomationError& error) {
@@ -81,8 +80,7 @@ Variant ScriptHost::evaluate(const Expression& expression) {
 }
 
 Variant ScriptHost::evaluateName(const NameReference& reference) {
-    if (auto result = callRuntimeFunction(reference.name, {}))
-        return *result;
+    if (auto result = callRuntimeFunction(reference.name, {})) return *result;
     raiseError(kErrObjectRequired);
 }
 
@@ -90,8 +88,7 @@ Variant ScriptHost::evaluateCall(const FunctionCall& call) {
     std::vector<Variant> arguments;
     for (const ExpressionPtr& argument : call.arguments)
         arguments.push_back(evaluate(*argument));
-    if (auto result = callRuntimeFunction(call.function, arguments))
-        return *result;
+    if (auto result = callRuntimeFunction(call.function, arguments)) return *result;
     raiseError(kErrNotSupported);
 }
 
@@ -100,8 +97,7 @@ Variant ScriptHost::evaluateMember(const MemberReference&) {
 }
 
 String printedText(const Variant& value) {
-    if (value.isNull())
-        return u"Null";
+    if (value.isNull()) return u"Null";
     return value.toString();
 }
 
@@ -116,8 +112,7 @@ Variant negated(const Variant& value) {
                        ? Variant(std::int32_t{32768})
                        : Variant(static_cast<std::int16_t>(-value.toInteger()));
         case VariantType::Long:
-            if (value.toLong() == INT32_MIN)
-                return Variant(2147483648.0);
+            if (value.toLong() == INT32_MIN) return Variant(2147483648.0);
             return Variant(-value.toLong());
         case VariantType::Boolean:
             return Variant(static_cast<std::int16_t>(-value.toInteger()));

@@ -11,7 +11,7 @@
 namespace quelta::script {
 
 class ScriptHost {
-  public:
+public:
     explicit ScriptHost(std::ostream& out);
 
     // Runs every line of the input. Returns the process exit status (0).
@@ -20,7 +20,7 @@ class ScriptHost {
     // Runs one line; lineNumber is used in reports.
     void runLine(std::string_view line, int lineNumber);
 
-  private:
+private:
     void execute(const Statement& statement, int lineNumber);
     void print(const Variant& value);
     Variant evaluate(const Expression& expression);

@@ -25,8 +25,7 @@ bool isDigit(char c) {
 }
 
 Variant wholeNumber(double value) {
-    if (value >= -32768 && value <= 32767)
-        return Variant(static_cast<std::int16_t>(value));
+    if (value >= -32768 && value <= 32767) return Variant(static_cast<std::int16_t>(value));
     if (value >= -2147483648.0 && value <= 2147483647.0) {
         return Variant(static_cast<std::int32_t>(value));
     }
@@ -34,16 +33,13 @@ Variant wholeNumber(double value) {
 }
 
 Variant radixLiteral(std::string_view digits, int radix) {
-    if (digits.empty())
-        throw SyntaxError("missing digits in number");
+    if (digits.empty()) throw SyntaxError("missing digits in number");
     std::uint64_t value = 0;
     for (char c : digits) {
         int digit = isDigit(c) ? c - '0' : std::toupper(static_cast<unsigned char>(c)) - 'A' + 10;
-        if (digit < 0 || digit >= radix)
-            throw SyntaxError("bad digit in number");
+        if (digit < 0 || digit >= radix) throw SyntaxError("bad digit in number");
         value = value * static_cast<std::uint64_t>(radix) + static_cast<std::uint64_t>(digit);
-        if (value > 0xFFFFFFFFull)
-            throw SyntaxError("number too large");
+        if (value > 0xFFFFFFFFull) throw SyntaxError("number too large");
     }
     if (value <= 0xFFFF)
         return Variant(static_cast<std::int16_t>(static_cast<std::uint16_t>(value)));
@@ -56,18 +52,14 @@ bool readNumbers(std::string_view text, char separator, int (&parts)[3], int& co
     std::size_t start = 0;
     while (start <= text.size() && count < 3) {
         std::size_t end = text.find(separator, start);
-        if (end == std::string_view::npos)
-            end = text.size();
+        if (end == std::string_view::npos) end = text.size();
         std::string_view piece = text.substr(start, end - start);
-        if (piece.empty() || piece.size() > 4)
-            return false;
+        if (piece.empty() || piece.size() > 4) return false;
         auto result = std::from_chars(piece.data(), piece.data() + piece.size(), parts[count]);
-        if (result.ec != std::errc() || result.ptr != piece.data() + piece.size())
-            return false;
+        if (result.ec != std::errc() || result.ptr != piece.data() + piece.size()) return false;
         ++count;
         start = end + 1;
-        if (end == text.size())
-            return true;
+        if (end == text.size()) return true;
     }
     return false;
 }
@@ -87,10 +79,8 @@ double timeOfDay(std::string_view text) {
 Variant parseNumberLiteral(std::string_view spelling) {
     if (spelling.size() > 2 && spelling[0] == '&') {
         char kind = static_cast<char>(std::toupper(static_cast<unsigned char>(spelling[1])));
-        if (kind == 'H')
-            return radixLiteral(spelling.substr(2), 16);
-        if (kind == 'O')
-            return radixLiteral(spelling.substr(2), 8);
+        if (kind == 'H') return radixLiteral(spelling.substr(2), 16);
+        if (kind == 'O') return radixLiteral(spelling.substr(2), 8);
         throw SyntaxError("bad number");
     }
     double value = 0;
@@ -155,8 +145,7 @@ std::vector<Token> tokenize(std::string_view line) {
             std::string text;
             ++i;
             for (;;) {
-                if (i >= line.size())
-                    fail(start, "unterminated string");
+                if (i >= line.size()) fail(start, "unterminated string");
                 if (line[i] == '"') {
                     if (i + 1 < line.size() && line[i + 1] == '"') {
                         text += '"';
@@ -171,8 +160,7 @@ std::vector<Token> tokenize(std::string_view line) {
             tokens.push_back({TokenKind::Text, "\"", Variant(fromUtf8(text)), start});
         } else if (c == '#') {
             std::size_t end = line.find('#', i + 1);
-            if (end == std::string_view::npos)
-                fail(start, "unterminated date");
+            if (end == std::string_view::npos) fail(start, "unterminated date");
             try {
                 double serial = parseDateLiteral(line.substr(i + 1, end - i - 1));
                 tokens.push_back({TokenKind::DateTime, "#", Variant(Date{serial}), start});

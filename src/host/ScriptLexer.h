@@ -22,11 +22,11 @@ struct Token {
 // Raised for a line that cannot be split into tokens or parsed; the message says what and
 // where.
 class SyntaxError : public std::exception {
-  public:
+public:
     explicit SyntaxError(std::string message) : message_(std::move(message)) {}
     const char* what() const noexcept override { return message_.c_str(); }
 
-  private:
+private:
     std::string message_;
 };
 

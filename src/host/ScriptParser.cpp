@@ -16,7 +16,7 @@ constexpr std::array<std::string_view, 12> kKeywords = {"region",  "clock", "pla
 constexpr int kMaxDepth = 64;
 
 class Parser {
-  public:
+public:
     explicit Parser(std::vector<Token> tokens) : tokens_(std::move(tokens)) {}
 
     const Token& peek() const { return tokens_[position_]; }
@@ -27,26 +27,22 @@ class Parser {
     const Token& take() { return tokens_[atEnd() ? position_ : position_++]; }
 
     void expectSymbol(std::string_view symbol) {
-        if (!isSymbol(symbol))
-            fail("expected '" + std::string(symbol) + "'");
+        if (!isSymbol(symbol)) fail("expected '" + std::string(symbol) + "'");
         take();
     }
     std::string expectIdentifier() {
-        if (peek().kind != TokenKind::Identifier)
-            fail("expected a name");
+        if (peek().kind != TokenKind::Identifier) fail("expected a name");
         return take().spelling;
     }
     void expectEnd() {
-        if (!atEnd())
-            fail("unexpected '" + peek().spelling + "'");
+        if (!atEnd()) fail("unexpected '" + peek().spelling + "'");
     }
     [[noreturn]] void fail(const std::string& what) const {
         throw SyntaxError(what + " at column " + std::to_string(peek().column + 1));
     }
 
     ExpressionPtr expression(int depth = 0) {
-        if (depth > kMaxDepth)
-            fail("expression nested too deeply");
+        if (depth > kMaxDepth) fail("expression nested too deeply");
         if (isSymbol("-")) {
             take();
             return std::make_unique<Expression>(Expression{Negation{expression(depth + 1)}});
@@ -83,8 +79,7 @@ class Parser {
     std::vector<ExpressionPtr> parenthesisedArguments(int depth) {
         expectSymbol("(");
         std::vector<ExpressionPtr> arguments;
-        if (!isSymbol(")"))
-            arguments = argumentList(depth);
+        if (!isSymbol(")")) arguments = argumentList(depth);
         expectSymbol(")");
         return arguments;
     }
@@ -107,12 +102,9 @@ class Parser {
         if (lower == "true" || lower == "false") {
             return literal(Variant::boolean(lower == "true"));
         }
-        if (lower == "empty")
-            return literal(Variant());
-        if (lower == "null")
-            return literal(Variant::null());
-        if (lower == "nothing")
-            return literal(Variant::nothing());
+        if (lower == "empty") return literal(Variant());
+        if (lower == "null") return literal(Variant::null());
+        if (lower == "nothing") return literal(Variant::nothing());
         if (isSymbol(".")) {
             return std::make_unique<Expression>(Expression{memberReference(name, depth)});
         }
@@ -127,15 +119,14 @@ class Parser {
         return std::make_unique<Expression>(Expression{Literal{std::move(value)}});
     }
 
-  private:
+private:
     std::vector<Token> tokens_;
     std::size_t position_ = 0;
 };
 
 std::string_view trimmed(std::string_view text) {
     std::size_t first = text.find_first_not_of(" \t\r");
-    if (first == std::string_view::npos)
-        return {};
+    if (first == std::string_view::npos) return {};
     std::size_t last = text.find_last_not_of(" \t\r");
     return text.substr(first, last - first + 1);
 }
@@ -144,10 +135,8 @@ std::string_view trimmed(std::string_view text) {
 std::size_t commentStart(std::string_view text) {
     bool inString = false;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '"')
-            inString = !inString;
-        if (text[i] == '\'' && !inString)
-            return i;
+        if (text[i] == '"') inString = !inString;
+        if (text[i] == '\'' && !inString) return i;
     }
     return std::string_view::npos;
 }
@@ -156,8 +145,7 @@ std::size_t commentStart(std::string_view text) {
 // Returns nullopt when the keyword runs into other letters ("regional").
 std::optional<std::string_view> restOfLine(std::string_view line, std::size_t keywordLength) {
     std::string_view rest = trimmed(line).substr(keywordLength);
-    if (!rest.empty() && rest.front() != ' ' && rest.front() != '\t')
-        return std::nullopt;
+    if (!rest.empty() && rest.front() != ' ' && rest.front() != '\t') return std::nullopt;
     return trimmed(rest.substr(0, commentStart(rest)));
 }
 
@@ -169,8 +157,7 @@ String fileOperand(std::string_view operand) {
             return tokens[0].value.toString();
         }
     }
-    if (operand.empty())
-        throw SyntaxError("expected a file name");
+    if (operand.empty()) throw SyntaxError("expected a file name");
     return fromUtf8(operand);
 }
 
@@ -178,8 +165,7 @@ Statement wordStatement(const std::string& keyword, std::string_view line) {
     Statement statement;
     statement.keyword = keyword;
     std::optional<std::string_view> rest = restOfLine(line, keyword.size());
-    if (!rest)
-        throw SyntaxError("unknown statement");
+    if (!rest) throw SyntaxError("unknown statement");
     std::string_view operand = *rest;
     if (keyword == "clock") {
         try {
@@ -201,8 +187,7 @@ Statement wordStatement(const std::string& keyword, std::string_view line) {
         if (space != std::string_view::npos) {
             statement.secondWord = std::string(trimmed(operand.substr(space)));
         }
-        if (statement.word.empty())
-            throw SyntaxError("expected an operand after " + keyword);
+        if (statement.word.empty()) throw SyntaxError("expected an operand after " + keyword);
         bool takesTwoWords = keyword == "page";
         if (!takesTwoWords && !statement.secondWord.empty()) {
             throw SyntaxError("unexpected '" + statement.secondWord + "'");
@@ -245,11 +230,9 @@ Statement memberStatement(Parser& parser) {
         statement.keyword = "let";
         statement.arguments.push_back(parser.expression());
     } else {
-        if (statement.target.member.empty())
-            parser.fail("unknown statement");
+        if (statement.target.member.empty()) throw SyntaxError("unknown statement");
         statement.keyword = "call";
-        if (!parser.atEnd())
-            statement.arguments = parser.argumentList(0);
+        if (!parser.atEnd()) statement.arguments = parser.argumentList(0);
         if (statement.target.hasParentheses && !statement.arguments.empty()) {
             parser.fail("unexpected arguments");
         }
@@ -271,17 +254,13 @@ std::optional<Statement> parseStatement(std::string_view line) {
     auto [word, next] = leadingWord(line);
     bool followedByMember = next == '.' || next == '=';
     for (std::string_view keyword : kKeywords) {
-        if (word == keyword && !followedByMember)
-            return wordStatement(word, line);
+        if (word == keyword && !followedByMember) return wordStatement(word, line);
     }
     std::vector<Token> tokens = tokenize(line);
-    if (tokens.front().kind == TokenKind::End)
-        return std::nullopt;
+    if (tokens.front().kind == TokenKind::End) return std::nullopt;
     Parser parser(std::move(tokens));
-    if (parser.isSymbol("?"))
-        return printStatement(parser);
-    if (parser.peek().kind != TokenKind::Identifier)
-        parser.fail("unknown statement");
+    if (parser.isSymbol("?")) return printStatement(parser);
+    if (parser.peek().kind != TokenKind::Identifier) throw SyntaxError("unknown statement");
     return memberStatement(parser);
 }
 

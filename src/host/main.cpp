@@ -4,6 +4,7 @@
 #include <fstream>
 #include <iostream>
 
+#include "api/TypeLibraryText.h"
 #include "host/ScriptHost.h"
 
 namespace {
@@ -20,8 +21,7 @@ int usage() {
 
 int runScript(int argc, char** argv) {
     quelta::script::ScriptHost host(std::cout);
-    if (argc < 3 || std::strcmp(argv[2], "-") == 0)
-        return host.run(std::cin);
+    if (argc < 3 || std::strcmp(argv[2], "-") == 0) return host.run(std::cin);
     std::ifstream file(argv[2]);
     if (!file) {
         std::fprintf(stderr, "quelta: cannot read script '%s'\n", argv[2]);
@@ -33,13 +33,14 @@ int runScript(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2)
-        return usage();
+    if (argc < 2) return usage();
     const char* command = argv[1];
-    if (std::strcmp(command, "script") == 0)
-        return runScript(argc, argv);
-    if (std::strcmp(command, "run") == 0 || std::strcmp(command, "design") == 0 ||
-        std::strcmp(command, "typelib") == 0) {
+    if (std::strcmp(command, "script") == 0) return runScript(argc, argv);
+    if (std::strcmp(command, "typelib") == 0) {
+        std::fputs(quelta::typeLibraryText().c_str(), stdout);
+        return 0;
+    }
+    if (std::strcmp(command, "run") == 0 || std::strcmp(command, "design") == 0) {
         std::puts("no host yet");
         return 0;
     }

@@ -37,7 +37,9 @@ private:
     std::int32_t number_;
 };
 
-[[noreturn]] inline void raiseError(std::int32_t number) { throw AutomationError(number); }
+[[noreturn]] inline void raiseError(std::int32_t number) {
+    throw AutomationError(number);
+}
 
 // Runs one statement and swallows its automation error, for the few places where the
 // control deliberately goes on after a failing step. Returns whether the step succeeded.

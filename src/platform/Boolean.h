@@ -11,7 +11,11 @@ using Boolean = std::int16_t;
 inline constexpr Boolean kTrue = -1;
 inline constexpr Boolean kFalse = 0;
 
-constexpr Boolean toBoolean(bool value) { return value ? kTrue : kFalse; }
-constexpr bool isTrue(Boolean value) { return value != kFalse; }
+constexpr Boolean toBoolean(bool value) {
+    return value ? kTrue : kFalse;
+}
+constexpr bool isTrue(Boolean value) {
+    return value != kFalse;
+}
 
 }  // namespace quelta

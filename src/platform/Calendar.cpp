@@ -31,8 +31,7 @@ double dateSerial(int year, int month, int day) {
     long long rolledYear = totalMonths >= 0 ? totalMonths / 12 : -((-totalMonths + 11) / 12);
     int rolledMonth = static_cast<int>(totalMonths - rolledYear * 12) + 1;
     if (rolledYear < -30000 || rolledYear > 30000) raiseError(kErrInvalidProcedureCall);
-    chr::sys_days first =
-        chr::sys_days(chr::year(static_cast<int>(rolledYear)) / rolledMonth / 1);
+    chr::sys_days first = chr::sys_days(chr::year(static_cast<int>(rolledYear)) / rolledMonth / 1);
     double serial = serialOfDay(first) + (static_cast<double>(day) - 1);
     if (serial < kMinDateSerial || serial > kMaxDateSerial) raiseError(kErrInvalidProcedureCall);
     return serial;
@@ -49,9 +48,13 @@ double combineDateAndTime(double date, double timeOfDay) {
     return date >= 0 ? date + timeOfDay : date - timeOfDay;
 }
 
-double datePartOf(double serial) { return std::trunc(serial); }
+double datePartOf(double serial) {
+    return std::trunc(serial);
+}
 
-double timePartOf(double serial) { return std::fabs(serial - std::trunc(serial)); }
+double timePartOf(double serial) {
+    return std::fabs(serial - std::trunc(serial));
+}
 
 DateParts datePartsOf(double serial) {
     if (!(serial >= kMinDateSerial - 1 && serial <= kMaxDateSerial + 1)) raiseError(kErrOverflow);

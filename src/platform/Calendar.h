@@ -12,8 +12,8 @@ inline constexpr double kMaxDateSerial = 2958465.99998843;
 
 struct DateParts {
     int year = 1899;
-    int month = 12;   // 1..12
-    int day = 30;     // 1..31
+    int month = 12;  // 1..12
+    int day = 30;    // 1..31
     int hour = 0;
     int minute = 0;
     int second = 0;

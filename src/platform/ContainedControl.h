@@ -9,7 +9,7 @@
 namespace quelta {
 
 class ContainedControl {
-  public:
+public:
     virtual ~ContainedControl() = default;
 
     virtual void Initialize() = 0;

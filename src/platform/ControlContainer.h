@@ -15,7 +15,7 @@
 namespace quelta {
 
 class ControlContainer {
-  public:
+public:
     virtual ~ControlContainer() = default;
 
     // Ambient properties, read afresh at each call. UserMode is false in the form designer

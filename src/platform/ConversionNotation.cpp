@@ -32,16 +32,13 @@ void addExtraSeparator(ConversionNotation& notation, char16_t c) {
 // ends in a mark ("Jan.", Hindi "जन॰") is also kept without it, as the scanner reads the
 // mark as a separator.
 void addWord(ConversionNotation& notation, StringView word, int month) {
-    if (word.empty())
-        return;
+    if (word.empty()) return;
     String upper = upperCasedForMatching(word);
     size_t letters = 0;
     while (letters < upper.size() && isWordChar(upper[letters]))
         ++letters;
-    if (letters < upper.size())
-        notation.datePhrases.push_back({upper, month});
-    if (letters + 1 == upper.size())
-        addExtraSeparator(notation, upper.back());
+    if (letters < upper.size()) notation.datePhrases.push_back({upper, month});
+    if (letters + 1 == upper.size()) addExtraSeparator(notation, upper.back());
     if (letters > 0 && letters + 1 >= upper.size())
         notation.dateWords.push_back({upper.substr(0, letters), month});
 }
@@ -50,10 +47,8 @@ void addWord(ConversionNotation& notation, StringView word, int month) {
 void addSkippedWords(ConversionNotation& notation, StringView text) {
     size_t start = 0;
     for (size_t i = 0; i <= text.size(); ++i) {
-        if (i < text.size() && isWordChar(text[i]))
-            continue;
-        if (start < i)
-            addWord(notation, text.substr(start, i - start), 0);
+        if (i < text.size() && isWordChar(text[i])) continue;
+        if (start < i) addWord(notation, text.substr(start, i - start), 0);
         start = i + 1;
     }
 }
@@ -78,8 +73,7 @@ void addQuotedWords(ConversionNotation& notation, StringView pattern) {
     bool quoted = false;
     size_t start = 0;
     for (size_t i = 0; i < pattern.size(); ++i) {
-        if (pattern[i] != u'"')
-            continue;
+        if (pattern[i] != u'"') continue;
         if (quoted) {
             StringView literal = pattern.substr(start, i - start);
             addSkippedWords(notation, literal);
@@ -93,8 +87,7 @@ void addQuotedWords(ConversionNotation& notation, StringView pattern) {
 
 bool isDateWord(const ConversionNotation& notation, StringView upper) {
     for (const auto& word : notation.dateWords) {
-        if (word.text == upper)
-            return true;
+        if (word.text == upper) return true;
     }
     return false;
 }
@@ -104,11 +97,9 @@ bool isDateWord(const ConversionNotation& notation, StringView upper) {
 void addDesignatorWords(ConversionNotation& notation, const RegionalSettings& s) {
     auto add = [&notation](std::vector<String>& words, StringView regional,
                            std::initializer_list<StringView> generic) {
-        if (!regional.empty())
-            words.push_back(upperCasedForMatching(regional));
+        if (!regional.empty()) words.push_back(upperCasedForMatching(regional));
         for (StringView word : generic) {
-            if (!isDateWord(notation, word))
-                words.emplace_back(word);
+            if (!isDateWord(notation, word)) words.emplace_back(word);
         }
     };
     add(notation.amWords, s.amDesignator, {u"AM", u"A"});
@@ -152,8 +143,7 @@ DateOrder dateOrderOf(StringView pattern) {
         (year < day || day == StringView::npos)) {
         return DateOrder::YearMonthDay;
     }
-    if (day != StringView::npos && day < month)
-        return DateOrder::DayMonthYear;
+    if (day != StringView::npos && day < month) return DateOrder::DayMonthYear;
     return DateOrder::MonthDayYear;
 }
 
@@ -161,14 +151,11 @@ String upperCasedForMatching(StringView text) {
     String upper(text);
     bool ascii = true;
     for (char16_t& c : upper) {
-        if (c >= u'a' && c <= u'z')
-            c = static_cast<char16_t>(c - u'a' + u'A');
-        if (c == 0x00A0 || c == 0x202F || c == 0x2009)
-            c = u' ';
+        if (c >= u'a' && c <= u'z') c = static_cast<char16_t>(c - u'a' + u'A');
+        if (c == 0x00A0 || c == 0x202F || c == 0x2009) c = u' ';
         ascii = ascii && (c < 0x80 || c == u' ');
     }
-    if (ascii)
-        return upper;  // the common case, without the cost of full case mapping
+    if (ascii) return upper;  // the common case, without the cost of full case mapping
     icu::UnicodeString unicode(reinterpret_cast<const UChar*>(upper.data()),
                                static_cast<int32_t>(upper.size()));
     unicode.toUpper(icu::Locale::getRoot());
@@ -192,16 +179,12 @@ UpperCasedWord::UpperCasedWord(StringView text) {
 }
 
 bool matchesUpperCased(StringView text, StringView upperWord) {
-    if (text.size() != upperWord.size())
-        return upperCasedForMatching(text) == upperWord;
+    if (text.size() != upperWord.size()) return upperCasedForMatching(text) == upperWord;
     for (size_t i = 0; i < text.size(); ++i) {
         char16_t c = text[i];
-        if (c >= 0x80)
-            return upperCasedForMatching(text) == upperWord;
-        if (c >= u'a' && c <= u'z')
-            c = static_cast<char16_t>(c - u'a' + u'A');
-        if (c != upperWord[i])
-            return false;
+        if (c >= 0x80) return upperCasedForMatching(text) == upperWord;
+        if (c >= u'a' && c <= u'z') c = static_cast<char16_t>(c - u'a' + u'A');
+        if (c != upperWord[i]) return false;
     }
     return true;
 }
@@ -209,8 +192,7 @@ bool matchesUpperCased(StringView text, StringView upperWord) {
 const ConversionNotation& currentNotation() {
     thread_local ConversionNotation notation;
     const RegionalSettings& current = currentRegionalSettings();
-    if (notation.settings.get() != &current)
-        notation = notationOf(currentRegionalSettingsShared());
+    if (notation.settings.get() != &current) notation = notationOf(currentRegionalSettingsShared());
     return notation;
 }
 

@@ -56,11 +56,11 @@ String upperCasedForMatching(StringView text);
 // The upper-cased form of a short word, kept in place for ASCII words so that matching a
 // typed month name costs no allocation.
 class UpperCasedWord {
-  public:
+public:
     explicit UpperCasedWord(StringView text);
     StringView view() const { return view_; }
 
-  private:
+private:
     std::array<char16_t, 24> buffer_{};
     String heap_;
     StringView view_;

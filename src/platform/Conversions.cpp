@@ -23,14 +23,11 @@ StringView trimmed(StringView text) {
 }
 
 bool equalsIgnoringAsciiCase(StringView text, StringView word) {
-    if (text.size() != word.size())
-        return false;
+    if (text.size() != word.size()) return false;
     for (size_t i = 0; i < text.size(); ++i) {
         char16_t c = text[i];
-        if (c >= u'a' && c <= u'z')
-            c = static_cast<char16_t>(c - u'a' + u'A');
-        if (c != word[i])
-            return false;
+        if (c >= u'a' && c <= u'z') c = static_cast<char16_t>(c - u'a' + u'A');
+        if (c != word[i]) return false;
     }
     return true;
 }
@@ -43,22 +40,17 @@ int currentYear() {
 
 bool textToBoolean(StringView text) {
     StringView word = trimmed(text);
-    if (equalsIgnoringAsciiCase(word, u"TRUE"))
-        return true;
-    if (equalsIgnoringAsciiCase(word, u"FALSE"))
-        return false;
+    if (equalsIgnoringAsciiCase(word, u"TRUE")) return true;
+    if (equalsIgnoringAsciiCase(word, u"FALSE")) return false;
     NumberParseResult number = parseRegionalNumber(text, currentNotation());
-    if (number.status != NumberParseStatus::Ok)
-        raiseError(kErrTypeMismatch);
+    if (number.status != NumberParseStatus::Ok) raiseError(kErrTypeMismatch);
     return number.value != 0;
 }
 
 double textToDouble(StringView text) {
     NumberParseResult number = parseRegionalNumber(text, currentNotation());
-    if (number.status == NumberParseStatus::Overflow)
-        raiseError(kErrOverflow);
-    if (number.status != NumberParseStatus::Ok)
-        raiseError(kErrTypeMismatch);
+    if (number.status == NumberParseStatus::Overflow) raiseError(kErrOverflow);
+    if (number.status != NumberParseStatus::Ok) raiseError(kErrTypeMismatch);
     return number.value;
 }
 
@@ -68,8 +60,7 @@ bool isNumericText(StringView text) {
 
 double textToDate(StringView text) {
     std::optional<double> serial = parseDateText(text, currentNotation(), &currentYear);
-    if (!serial)
-        raiseError(kErrTypeMismatch);
+    if (!serial) raiseError(kErrTypeMismatch);
     return *serial;
 }
 
@@ -89,12 +80,9 @@ String dateToText(double serial) {
     bool hasDate = !(parts.year == 1899 && parts.month == 12 && parts.day == 30);
     String text;
     text.reserve(32);
-    if (hasDate)
-        renderDatePattern(settings.shortDatePattern, parts, settings, text);
-    if (hasDate && hasTime)
-        text += u' ';
-    if (hasTime || !hasDate)
-        renderDatePattern(settings.longTimePattern, parts, settings, text);
+    if (hasDate) renderDatePattern(settings.shortDatePattern, parts, settings, text);
+    if (hasDate && hasTime) text += u' ';
+    if (hasTime || !hasDate) renderDatePattern(settings.longTimePattern, parts, settings, text);
     return text;
 }
 

@@ -55,8 +55,7 @@ std::string shapeOf(StringView subpattern) {
 template <size_t N>
 int indexOf(const std::array<std::string_view, N>& shapes, const std::string& shape) {
     for (size_t i = 0; i < N; ++i) {
-        if (shapes[i] == shape)
-            return static_cast<int>(i);
+        if (shapes[i] == shape) return static_cast<int>(i);
     }
     return -1;
 }

@@ -20,7 +20,8 @@ void DataObject::addFile(String path) {
 
 std::vector<std::int16_t> DataObject::formats() const {
     std::vector<std::int16_t> result;
-    for (const auto& entry : data_) result.push_back(entry.first);
+    for (const auto& entry : data_)
+        result.push_back(entry.first);
     return result;
 }
 

@@ -25,7 +25,10 @@ public:
     // Stores data; an Empty value declares the format without data yet (the source
     // supplies it on demand).
     void setData(const Variant& value, std::int16_t format);
-    void clear() { data_.clear(); files_.clear(); }
+    void clear() {
+        data_.clear();
+        files_.clear();
+    }
 
     const std::vector<String>& files() const { return files_; }
     void addFile(String path);

@@ -21,7 +21,7 @@ void appendNumber(String& out, int value, int minimumDigits) {
 }
 
 class DateRenderer {
-  public:
+public:
     DateRenderer(String& out, double serial, const DateContext& context, int depth)
         : out_(out),
           serial_(serial),
@@ -44,15 +44,12 @@ class DateRenderer {
     void renderGeneralDate() {
         bool hasDate = serialDay() != 0;
         bool hasTime = parts_.hour != 0 || parts_.minute != 0 || parts_.second != 0;
-        if (hasDate)
-            renderPattern(Pattern::ShortDate);
-        if (hasDate && hasTime)
-            out_ += u' ';
-        if (hasTime || !hasDate)
-            renderPattern(Pattern::LongTime);
+        if (hasDate) renderPattern(Pattern::ShortDate);
+        if (hasDate && hasTime) out_ += u' ';
+        if (hasTime || !hasDate) renderPattern(Pattern::LongTime);
     }
 
-  private:
+private:
     void renderCode(TokenKind kind, bool twelveHour) {
         const RegionalSettings& s = context_.settings;
         switch (kind) {
@@ -156,8 +153,7 @@ class DateRenderer {
                 renderPattern(Pattern::LongTime);
                 break;
             case TokenKind::GeneralDate:
-                if (depth_ == 0)
-                    renderGeneralDate();
+                if (depth_ == 0) renderGeneralDate();
                 break;
             case TokenKind::AmPmUpper:
                 out_ += morning ? u"AM" : u"PM";
@@ -182,8 +178,7 @@ class DateRenderer {
     // A regional pattern, written in the same code language; its own pattern codes are not
     // expanded again, so a host-defined pattern cannot recurse.
     void renderPattern(Pattern pattern) {
-        if (depth_ > 0)
-            return;
+        if (depth_ > 0) return;
         const RegionalSettings& s = context_.settings;
         const String& text = pattern == Pattern::ShortDate  ? s.shortDatePattern
                              : pattern == Pattern::LongDate ? s.longDatePattern

@@ -4,14 +4,11 @@ namespace quelta {
 namespace {
 
 bool startsWithIgnoringCase(StringView text, size_t at, StringView word) {
-    if (text.size() - at < word.size())
-        return false;
+    if (text.size() - at < word.size()) return false;
     for (size_t i = 0; i < word.size(); ++i) {
         char16_t c = text[at + i];
-        if (c >= u'a' && c <= u'z')
-            c = static_cast<char16_t>(c - u'a' + u'A');
-        if (c != word[i])
-            return false;
+        if (c >= u'a' && c <= u'z') c = static_cast<char16_t>(c - u'a' + u'A');
+        if (c != word[i]) return false;
     }
     return true;
 }
@@ -43,18 +40,15 @@ void appendNumber(int value, size_t minDigits, String& out) {
 bool followsHour(StringView pattern, size_t i) {
     for (size_t j = i; j-- > 0;) {
         char16_t c = pattern[j] | 0x20;
-        if (c == u'h')
-            return true;
-        if (c == u'd' || c == u'y' || c == u'm' || c == u's' || c == u'n')
-            return false;
+        if (c == u'h') return true;
+        if (c == u'd' || c == u'y' || c == u'm' || c == u's' || c == u'n') return false;
     }
     return false;
 }
 
 bool hasDayNumber(StringView pattern) {
     for (size_t i = 0; i < pattern.size(); i += runLength(pattern, i)) {
-        if ((pattern[i] | 0x20) == u'd' && runLength(pattern, i) <= 2)
-            return true;
+        if ((pattern[i] | 0x20) == u'd' && runLength(pattern, i) <= 2) return true;
     }
     return false;
 }
@@ -96,12 +90,9 @@ size_t renderCode(StringView pattern, size_t i, const DateParts& date,
     size_t month = static_cast<size_t>(date.month - 1);
     switch (pattern[i] | 0x20) {
         case u'd':
-            if (n <= 2)
-                appendNumber(date.day, n, out);
-            if (n == 3)
-                out += settings.abbreviatedDayNames[static_cast<size_t>(date.weekday - 1)];
-            if (n >= 4)
-                out += settings.dayNames[static_cast<size_t>(date.weekday - 1)];
+            if (n <= 2) appendNumber(date.day, n, out);
+            if (n == 3) out += settings.abbreviatedDayNames[static_cast<size_t>(date.weekday - 1)];
+            if (n >= 4) out += settings.dayNames[static_cast<size_t>(date.weekday - 1)];
             return n;
         case u'm':
             if (n <= 2 && followsHour(pattern, i)) {
@@ -137,15 +128,12 @@ size_t renderCode(StringView pattern, size_t i, const DateParts& date,
 // A quoted literal at i ("…") or an escaped character (\x); returns its length.
 size_t renderLiteral(StringView pattern, size_t i, String& out) {
     if (pattern[i] == u'\\') {
-        if (i + 1 < pattern.size())
-            out += pattern[i + 1];
+        if (i + 1 < pattern.size()) out += pattern[i + 1];
         return i + 1 < pattern.size() ? 2 : 1;
     }
-    if (pattern[i] != u'"')
-        return 0;
+    if (pattern[i] != u'"') return 0;
     size_t close = pattern.find(u'"', i + 1);
-    if (close == StringView::npos)
-        close = pattern.size();
+    if (close == StringView::npos) close = pattern.size();
     out += pattern.substr(i + 1, close - i - 1);
     return close == pattern.size() ? close - i : close - i + 1;
 }

@@ -42,7 +42,7 @@ bool startsWith(StringView text, size_t at, StringView prefix) {
 }
 
 class DateTextScanner {
-  public:
+public:
     // `timeFirst`: where the regional time separator is also a date separator ("13.45"),
     // the first numbers joined by it are read as a time rather than as a date.
     DateTextScanner(StringView text, const ConversionNotation& notation, bool timeFirst)
@@ -53,22 +53,17 @@ class DateTextScanner {
         parts_ = &parts;
         while (skipSeparators(), i_ < text_.size()) {
             bool ok = isDigit(text_[i_]) ? readNumberOrTime(parts) : readWord(parts);
-            if (!ok)
-                return false;
+            if (!ok) return false;
         }
         return parts.timeNumberCount > 0 || parts.dayPeriod == 0;
     }
 
-  private:
+private:
     bool isTimeSeparatorAt(size_t i) const {
-        if (i >= text_.size())
-            return false;
-        if (text_[i] == u':')
-            return true;
-        if (!startsWith(text_, i, notation_.timeSeparator))
-            return false;
-        if (!isDateSeparatorChar(text_[i]))
-            return true;
+        if (i >= text_.size()) return false;
+        if (text_[i] == u':') return true;
+        if (!startsWith(text_, i, notation_.timeSeparator)) return false;
+        if (!isDateSeparatorChar(text_[i])) return true;
         // A separator shared with dates joins times inside a time, after a complete date,
         // or at the start when times are read first.
         return inTime_ || parts_->dateNumberCount == 3 ||
@@ -97,8 +92,7 @@ class DateTextScanner {
     bool readDigits(DateNumber& number) {
         number = DateNumber{};
         for (; i_ < text_.size() && isDigit(text_[i_]); ++i_) {
-            if (++number.digits > 9)
-                return false;
+            if (++number.digits > 9) return false;
             number.value = number.value * 10 + (text_[i_] - u'0');
         }
         return true;
@@ -113,13 +107,11 @@ class DateTextScanner {
 
     bool readNumberOrTime(DateTextParts& parts) {
         DateNumber number;
-        if (!readDigits(number))
-            return false;
+        if (!readDigits(number)) return false;
         if (isTimeSeparatorAt(afterSpaces(i_)) || dayPeriodFollows()) {
             return readTime(number, parts);
         }
-        if (parts.dateNumberCount == 3)
-            return false;
+        if (parts.dateNumberCount == 3) return false;
         parts.dateNumbers[static_cast<size_t>(parts.dateNumberCount++)] = number;
         return true;
     }
@@ -130,16 +122,14 @@ class DateTextScanner {
         int period = 0;
         size_t at = afterSpaces(i_);
         size_t length = designatorLengthAt(at, period);
-        if (length == 0)
-            return false;
+        if (length == 0) return false;
         size_t next = afterSpaces(at + length);
         return next >= text_.size() || !isDigit(text_[next]);
     }
 
     // Hours, then up to two more numbers each after a time separator.
     bool readTime(DateNumber hour, DateTextParts& parts) {
-        if (parts.timeNumberCount > 0 || hour.digits > 2)
-            return false;
+        if (parts.timeNumberCount > 0 || hour.digits > 2) return false;
         parts.timeNumbers[0] = hour.value;
         parts.timeNumberCount = 1;
         inTime_ = true;
@@ -147,8 +137,7 @@ class DateTextScanner {
             i_ = afterSpaces(i_);
             i_ = afterSpaces(i_ + timeSeparatorLength(i_));
             DateNumber next;
-            if (!readDigits(next) || next.digits == 0 || next.digits > 2)
-                return false;
+            if (!readDigits(next) || next.digits == 0 || next.digits > 2) return false;
             parts.timeNumbers[static_cast<size_t>(parts.timeNumberCount++)] = next.value;
         }
         bool complete = !isTimeSeparatorAt(afterSpaces(i_));
@@ -161,8 +150,7 @@ class DateTextScanner {
             size_t next = i;
             UChar32 c;
             U16_NEXT(text_.data(), next, text_.size(), c);
-            if (!isWordChar(c))
-                break;
+            if (!isWordChar(c)) break;
             i = next;
         }
         return i;
@@ -174,13 +162,10 @@ class DateTextScanner {
         size_t best = 0;
         auto consider = [&](const std::vector<String>& words, int value) {
             for (const String& word : words) {
-                if (word.size() <= best || text_.size() - i < word.size())
-                    continue;
+                if (word.size() <= best || text_.size() - i < word.size()) continue;
                 size_t end = i + word.size();
-                if (end < text_.size() && wordEnd(end) != end)
-                    continue;
-                if (!matchesUpperCased(text_.substr(i, word.size()), word))
-                    continue;
+                if (end < text_.size() && wordEnd(end) != end) continue;
+                if (!matchesUpperCased(text_.substr(i, word.size()), word)) continue;
                 best = word.size();
                 period = value;
             }
@@ -198,25 +183,20 @@ class DateTextScanner {
     bool readWord(DateTextParts& parts) {
         int period = 0;
         if (size_t length = designatorLengthAt(i_, period)) {
-            if (parts.dayPeriod != 0)
-                return false;
+            if (parts.dayPeriod != 0) return false;
             parts.dayPeriod = period;
             i_ += length;
             return true;
         }
-        if (size_t length = readPhrase(parts))
-            return length != kPhraseConflict;
+        if (size_t length = readPhrase(parts)) return length != kPhraseConflict;
         size_t end = wordEnd(i_);
-        if (end == i_)
-            return false;
+        if (end == i_) return false;
         UpperCasedWord upper(text_.substr(i_, end - i_));
         i_ = end;
         for (StringView rest = upper.view(); !rest.empty();) {
             const ConversionNotation::DateWord* word = longestWordAtStartOf(rest);
-            if (word == nullptr || (word->month != 0 && parts.month != 0))
-                return false;
-            if (word->month != 0)
-                parts.month = word->month;
+            if (word == nullptr || (word->month != 0 && parts.month != 0)) return false;
+            if (word->month != 0) parts.month = word->month;
             rest.remove_prefix(word->text.size());
         }
         return true;
@@ -227,21 +207,15 @@ class DateTextScanner {
     // A name with spaces, marks or digits inside, when the text holds it at i_ and no
     // letter follows; returns its length (kPhraseConflict for a second month), or 0.
     size_t readPhrase(DateTextParts& parts) {
-        if (notation_.datePhrases.empty())
-            return 0;
+        if (notation_.datePhrases.empty()) return 0;
         UpperCasedWord first(text_.substr(i_, 1));
         for (const auto& phrase : notation_.datePhrases) {  // longest first
-            if (first.view().empty() || phrase.text[0] != first.view()[0])
-                continue;
+            if (first.view().empty() || phrase.text[0] != first.view()[0]) continue;
             size_t end = i_ + phrase.text.size();
-            if (end > text_.size() || (end < text_.size() && wordEnd(end) != end))
-                continue;
-            if (!matchesUpperCased(text_.substr(i_, phrase.text.size()), phrase.text))
-                continue;
-            if (phrase.month != 0 && parts.month != 0)
-                return kPhraseConflict;
-            if (phrase.month != 0)
-                parts.month = phrase.month;
+            if (end > text_.size() || (end < text_.size() && wordEnd(end) != end)) continue;
+            if (!matchesUpperCased(text_.substr(i_, phrase.text.size()), phrase.text)) continue;
+            if (phrase.month != 0 && parts.month != 0) return kPhraseConflict;
+            if (phrase.month != 0) parts.month = phrase.month;
             i_ = end;
             return phrase.text.size();
         }
@@ -250,8 +224,7 @@ class DateTextScanner {
 
     const ConversionNotation::DateWord* longestWordAtStartOf(StringView text) const {
         for (const auto& word : notation_.dateWords) {  // longest first
-            if (text.substr(0, word.text.size()) == word.text)
-                return &word;
+            if (text.substr(0, word.text.size()) == word.text) return &word;
         }
         return nullptr;
     }
@@ -268,18 +241,13 @@ std::optional<double> timeOfDay(const DateTextParts& parts) {
     int hour = parts.timeNumbers[0];
     int minute = parts.timeNumbers[1];
     int second = parts.timeNumbers[2];
-    if (minute > 59 || second > 59)
-        return std::nullopt;
+    if (minute > 59 || second > 59) return std::nullopt;
     if (parts.dayPeriod == 0) {
-        if (hour > 23)
-            return std::nullopt;
+        if (hour > 23) return std::nullopt;
     } else {
-        if (hour > 12)
-            return std::nullopt;
-        if (hour == 12)
-            hour = 0;
-        if (parts.dayPeriod == 2)
-            hour += 12;
+        if (hour > 12) return std::nullopt;
+        if (hour == 12) hour = 0;
+        if (parts.dayPeriod == 2) hour += 12;
     }
     return timeSerial(hour, minute, second);
 }
@@ -298,8 +266,7 @@ std::optional<double> serialOf(const YearMonthDay& date) {
     } else if (year < 100 || year > 9999) {
         return std::nullopt;
     }
-    if (!isValidDay(year, date.month, date.day))
-        return std::nullopt;
+    if (!isValidDay(year, date.month, date.day)) return std::nullopt;
     return dateSerial(year, date.month, date.day);
 }
 
@@ -315,13 +282,11 @@ DateNumber yearNumber(int year) {
 std::optional<double> dateWithMonthName(const DateTextParts& parts, int (*currentYear)()) {
     const auto& n = parts.dateNumbers;
     if (parts.dateNumberCount == 1) {
-        if (isLong(n[0]) || n[0].value > 31)
-            return serialOf({n[0], parts.month, 1});
+        if (isLong(n[0]) || n[0].value > 31) return serialOf({n[0], parts.month, 1});
         return serialOf({yearNumber(currentYear()), parts.month, n[0].value});
     }
     if (parts.dateNumberCount == 2) {
-        if (isLong(n[0]) || n[0].value > 31)
-            return serialOf({n[0], parts.month, n[1].value});
+        if (isLong(n[0]) || n[0].value > 31) return serialOf({n[0], parts.month, n[1].value});
         return serialOf({n[1], parts.month, n[0].value});
     }
     return std::nullopt;
@@ -331,25 +296,20 @@ std::optional<double> dateWithMonthName(const DateTextParts& parts, int (*curren
 // impossible), or a month and a year when one of them cannot be a day.
 std::optional<double> dateOfTwoNumbers(DateNumber a, DateNumber b, DateOrder order,
                                        int (*currentYear)()) {
-    if (isLong(a))
-        return serialOf({a, b.value, 1});
-    if (isLong(b) || b.value > 31)
-        return serialOf({b, a.value, 1});
+    if (isLong(a)) return serialOf({a, b.value, 1});
+    if (isLong(b) || b.value > 31) return serialOf({b, a.value, 1});
     DateNumber year = yearNumber(currentYear());
     bool dayFirst = order == DateOrder::DayMonthYear;
     YearMonthDay regional{year, dayFirst ? b.value : a.value, dayFirst ? a.value : b.value};
-    if (auto serial = serialOf(regional))
-        return serial;
+    if (auto serial = serialOf(regional)) return serial;
     return serialOf({year, regional.day, regional.month});
 }
 
 // Three numbers: the regional order first, then the other order of day and month, then
 // year first. A long first number is a year; a long last number too.
 std::optional<double> dateOfThreeNumbers(const std::array<DateNumber, 3>& n, DateOrder order) {
-    if (isLong(n[0]))
-        return serialOf({n[0], n[1].value, n[2].value});
-    if (isLong(n[1]))
-        return std::nullopt;
+    if (isLong(n[0])) return serialOf({n[0], n[1].value, n[2].value});
+    if (isLong(n[1])) return std::nullopt;
     bool dayFirst = order == DateOrder::DayMonthYear;
     YearMonthDay yearLast{n[2], dayFirst ? n[1].value : n[0].value,
                           dayFirst ? n[0].value : n[1].value};
@@ -360,15 +320,13 @@ std::optional<double> dateOfThreeNumbers(const std::array<DateNumber, 3>& n, Dat
                                                         : std::array{yearLast, swapped, yearFirst};
     size_t count = isLong(n[2]) ? 2 : 3;
     for (size_t i = 0; i < count; ++i) {
-        if (auto serial = serialOf(tries[i]))
-            return serial;
+        if (auto serial = serialOf(tries[i])) return serial;
     }
     return std::nullopt;
 }
 
 std::optional<double> dateOf(const DateTextParts& parts, DateOrder order, int (*currentYear)()) {
-    if (parts.month != 0)
-        return dateWithMonthName(parts, currentYear);
+    if (parts.month != 0) return dateWithMonthName(parts, currentYear);
     const auto& n = parts.dateNumbers;
     switch (parts.dateNumberCount) {
         case 2:
@@ -387,23 +345,19 @@ namespace {
 std::optional<double> parseDateTextOnce(StringView text, const ConversionNotation& notation,
                                         int (*currentYear)(), bool timeFirst) {
     DateTextParts parts;
-    if (!DateTextScanner(text, notation, timeFirst).scan(parts))
-        return std::nullopt;
+    if (!DateTextScanner(text, notation, timeFirst).scan(parts)) return std::nullopt;
     bool hasDate = parts.dateNumberCount > 0 || parts.month != 0;
-    if (!hasDate && parts.timeNumberCount == 0)
-        return std::nullopt;
+    if (!hasDate && parts.timeNumberCount == 0) return std::nullopt;
     double date = 0;
     double time = 0;
     if (hasDate) {
         std::optional<double> serial = dateOf(parts, notation.dateOrder, currentYear);
-        if (!serial)
-            return std::nullopt;
+        if (!serial) return std::nullopt;
         date = *serial;
     }
     if (parts.timeNumberCount > 0) {
         std::optional<double> serial = timeOfDay(parts);
-        if (!serial)
-            return std::nullopt;
+        if (!serial) return std::nullopt;
         time = *serial;
     }
     return combineDateAndTime(date, time);

@@ -17,8 +17,7 @@ void dropTrailingZeros(DecimalDigits& number) {
 DecimalDigits decimalDigitsOf(double value, int significantDigits) {
     DecimalDigits number;
     value = std::fabs(value);
-    if (value == 0 || !std::isfinite(value))
-        return number;
+    if (value == 0 || !std::isfinite(value)) return number;
     significantDigits = std::clamp(significantDigits, 1, 17);
     char text[40];
     // "d.ddddde+xx": the leading digit, the rest, then the decimal exponent.
@@ -27,8 +26,7 @@ DecimalDigits decimalDigitsOf(double value, int significantDigits) {
     const char* end = result.ptr;
     const char* at = text;
     while (at < end && *at != 'e') {
-        if (*at != '.')
-            number.digits[number.count++] = *at;
+        if (*at != '.') number.digits[number.count++] = *at;
         ++at;
     }
     int exponent = 0;
@@ -43,8 +41,7 @@ DecimalDigits decimalDigitsOfScaled(std::int64_t scaled, int scale) {
     // The magnitude as unsigned, so that the most negative amount has one too.
     std::uint64_t magnitude =
         scaled < 0 ? 0 - static_cast<std::uint64_t>(scaled) : static_cast<std::uint64_t>(scaled);
-    if (magnitude == 0)
-        return number;
+    if (magnitude == 0) return number;
     auto result = std::to_chars(number.digits, number.digits + DecimalDigits::kCapacity, magnitude);
     number.count = static_cast<int>(result.ptr - number.digits);
     number.pointPosition = number.count - scale;
@@ -54,8 +51,7 @@ DecimalDigits decimalDigitsOfScaled(std::int64_t scaled, int scale) {
 
 void roundToFraction(DecimalDigits& number, int fractionDigits) {
     long long keep = static_cast<long long>(number.pointPosition) + fractionDigits;
-    if (keep >= number.count)
-        return;
+    if (keep >= number.count) return;
     if (keep < 0) {  // less than half of the last place shown
         number.count = 0;
         return;

@@ -33,8 +33,7 @@ void roundToFraction(DecimalDigits& number, int fractionDigits);
 
 // Multiplies by 10^power (percent signs, thousands scaling).
 inline void shiftDecimalPoint(DecimalDigits& number, int power) {
-    if (!number.isZero())
-        number.pointPosition += power;
+    if (!number.isZero()) number.pointPosition += power;
 }
 
 }  // namespace quelta

@@ -11,8 +11,7 @@ DropTargetPlayer& threadPlayer() {
 }  // namespace
 
 Variant DataObjectDragSession::getData(std::int16_t format) {
-    if (!data_)
-        raiseError(kErrTypeMismatch);
+    if (!data_) raiseError(kErrTypeMismatch);
     return data_->getData(format);
 }
 

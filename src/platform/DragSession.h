@@ -18,7 +18,7 @@ inline constexpr std::int32_t kDropEffectMove = 2;
 inline constexpr std::int32_t kDropEffectScroll = static_cast<std::int32_t>(0x80000000u);
 
 class DragSession {
-  public:
+public:
     virtual ~DragSession() = default;
     virtual const DataObjectRef& data() const = 0;
     virtual std::int32_t allowedEffects() const = 0;
@@ -33,7 +33,7 @@ class DragSession {
 // A drag whose source is outside the edit boxes (a host's own data): data is read as it
 // stands and feedback goes nowhere.
 class DataObjectDragSession : public DragSession {
-  public:
+public:
     DataObjectDragSession(DataObjectRef data, std::int32_t allowedEffects)
         : data_(std::move(data)), allowedEffects_(allowedEffects) {}
     const DataObjectRef& data() const override { return data_; }
@@ -41,7 +41,7 @@ class DataObjectDragSession : public DragSession {
     Variant getData(std::int16_t format) override;
     bool giveFeedback(std::int32_t) override { return true; }
 
-  private:
+private:
     DataObjectRef data_;
     std::int32_t allowedEffects_;
 };

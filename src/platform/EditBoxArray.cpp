@@ -16,8 +16,7 @@ EditBoxArray::EditBoxArray(EditBoxCreation creation) : template_(std::move(creat
 
 std::shared_ptr<HostEditBox> EditBoxArray::element(int index) {
     auto found = elements_.find(index);
-    if (found == elements_.end())
-        raiseError(kErrArrayElementMissing);
+    if (found == elements_.end()) raiseError(kErrArrayElementMissing);
     return found->second;
 }
 
@@ -26,10 +25,8 @@ HostEditBox& EditBoxArray::operator[](int index) {
 }
 
 void EditBoxArray::load(int index) {
-    if (index < 1 || index > kHighestIndex)
-        raiseError(kErrArrayElementMissing);
-    if (isLoaded(index))
-        raiseError(kErrObjectAlreadyLoaded);
+    if (index < 1 || index > kHighestIndex) raiseError(kErrArrayElementMissing);
+    if (isLoaded(index)) raiseError(kErrObjectAlreadyLoaded);
     const HostEditBox& original = *elements_.at(0);
     EditBoxCreation copy = template_;
     copy.index = index;
@@ -41,11 +38,9 @@ void EditBoxArray::load(int index) {
 }
 
 void EditBoxArray::unload(int index) {
-    if (index == 0)
-        raiseError(kErrCannotUnloadDesignElement);
+    if (index == 0) raiseError(kErrCannotUnloadDesignElement);
     auto found = elements_.find(index);
-    if (found == elements_.end())
-        raiseError(kErrArrayElementMissing);
+    if (found == elements_.end()) raiseError(kErrArrayElementMissing);
     std::shared_ptr<HostEditBox> box = std::move(found->second);
     elements_.erase(found);
     box->destroy();

@@ -22,7 +22,7 @@ inline constexpr std::int32_t kErrObjectAlreadyLoaded = 360;
 inline constexpr std::int32_t kErrCannotUnloadDesignElement = 362;
 
 class EditBoxArray {
-  public:
+public:
     // Creates element 0 with the given creation settings (its index is always 0).
     explicit EditBoxArray(EditBoxCreation template_);
 
@@ -36,7 +36,7 @@ class EditBoxArray {
     // Destroys the element and its window; error 362 for element 0, 340 when not loaded.
     void unload(int index);
 
-  private:
+private:
     EditBoxCreation template_;
     std::map<int, std::shared_ptr<HostEditBox>> elements_;
 };

@@ -13,7 +13,7 @@
 namespace quelta {
 
 class EditBoxEvents {
-  public:
+public:
     virtual ~EditBoxEvents() = default;
 
     virtual void keyDown(int /*index*/, std::int16_t& /*keyCode*/, std::int16_t& /*shift*/) {}

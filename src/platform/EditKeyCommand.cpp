@@ -40,20 +40,16 @@ EditAction navigation(std::int16_t keyCode, std::int16_t shift, bool multiLine) 
 }  // namespace
 
 EditAction commandForKey(std::int16_t keyCode, std::int16_t shift, bool multiLine) {
-    if (has(shift, kAltMask))
-        return EditAction{};
+    if (has(shift, kAltMask)) return EditAction{};
     const bool ctrl = has(shift, kCtrlMask);
     const bool shifted = has(shift, kShiftMask);
     if (keyCode == VK_DELETE) {
-        if (shifted && !ctrl)
-            return EditAction{EditCommand::Cut};
+        if (shifted && !ctrl) return EditAction{EditCommand::Cut};
         return EditAction{ctrl ? EditCommand::DeleteWordForward : EditCommand::DeleteForward};
     }
     if (keyCode == VK_INSERT) {
-        if (shifted && !ctrl)
-            return EditAction{EditCommand::Paste};
-        if (ctrl && !shifted)
-            return EditAction{EditCommand::Copy};
+        if (shifted && !ctrl) return EditAction{EditCommand::Paste};
+        if (ctrl && !shifted) return EditAction{EditCommand::Copy};
         return EditAction{};
     }
     return navigation(keyCode, shift, multiLine);
@@ -81,8 +77,7 @@ EditAction commandForCharacter(char16_t character, bool multiLine) {
         case 127:  // Ctrl+Backspace
             return EditAction{EditCommand::DeleteWordBackward};
         default:
-            if (character < 32)
-                return EditAction{};
+            if (character < 32) return EditAction{};
             return EditAction{EditCommand::InsertCharacter};
     }
 }

@@ -31,13 +31,11 @@ std::pair<char32_t, std::int32_t> codePointAt(StringView text, std::int32_t i) {
 std::int32_t nextRowStart(StringView text, std::int32_t start, const WrapOptions& options,
                           const CharacterWidth& width) {
     const auto size = static_cast<std::int32_t>(text.size());
-    if (!options.lineBreaks)
-        return -1;
+    if (!options.lineBreaks) return -1;
     double x = 0;
     std::int32_t afterSpaces = -1;  // where the word behind the last spaces begins
     for (std::int32_t i = start; i < size;) {
-        if (text[i] == u'\r' && i + 1 < size && text[i + 1] == u'\n')
-            return i + 2;
+        if (text[i] == u'\r' && i + 1 < size && text[i + 1] == u'\n') return i + 2;
         auto [codePoint, units] = codePointAt(text, i);
         if (!options.wrap) {
             i += units;
@@ -50,8 +48,7 @@ std::int32_t nextRowStart(StringView text, std::int32_t start, const WrapOptions
             afterSpaces = i;
             continue;
         }
-        if (x + advance > options.width && i > start)
-            return afterSpaces >= 0 ? afterSpaces : i;
+        if (x + advance > options.width && i > start) return afterSpaces >= 0 ? afterSpaces : i;
         x += advance;
         i += units;
     }
@@ -108,8 +105,7 @@ std::int32_t EditLayout::rowEnd(StringView text, std::int32_t row) const {
 
 std::int32_t EditLayout::rowFromChar(std::int32_t index) const {
     auto after = std::upper_bound(starts_.begin(), starts_.end(), index);
-    if (after == starts_.begin())
-        return 0;
+    if (after == starts_.begin()) return 0;
     return static_cast<std::int32_t>(after - starts_.begin()) - 1;
 }
 

@@ -32,7 +32,7 @@ std::int32_t nextRowStart(StringView text, std::int32_t start, const WrapOptions
                           const CharacterWidth& width);
 
 class EditLayout {
-  public:
+public:
     void layout(StringView text, const WrapOptions& options, const CharacterWidth& width);
     // The text is the text after the change.
     void update(StringView text, const EditChange& change, const CharacterWidth& width);
@@ -47,7 +47,7 @@ class EditLayout {
     // indices outside the text are clamped.
     std::int32_t rowFromChar(std::int32_t index) const;
 
-  private:
+private:
     std::vector<std::int32_t> starts_{0};
     WrapOptions options_;
 };

@@ -51,8 +51,7 @@ void EditText::recordUndo(std::int32_t position, StringView removed, std::int32_
 EditChange EditText::replaceSelection(StringView insertion, UndoKind kind) {
     const std::int32_t start = selectionStart();
     const std::int32_t length = selectionLength();
-    if (length == 0 && insertion.empty())
-        return EditChange{start, 0, 0};
+    if (length == 0 && insertion.empty()) return EditChange{start, 0, 0};
     recordUndo(start, StringView(text_).substr(start, length),
                static_cast<std::int32_t>(insertion.size()), kind);
     EditChange change = replaceRange(start, length, insertion);
@@ -61,8 +60,7 @@ EditChange EditText::replaceSelection(StringView insertion, UndoKind kind) {
 }
 
 EditChange EditText::undo() {
-    if (!undo_.valid)
-        return EditChange{caret_, 0, 0};
+    if (!undo_.valid) return EditChange{caret_, 0, 0};
     const std::int32_t position = undo_.position;
     String taken = text_.substr(static_cast<std::size_t>(position),
                                 static_cast<std::size_t>(undo_.insertedLength));

@@ -17,7 +17,7 @@ struct EditChange {
 };
 
 class EditText {
-  public:
+public:
     const String& text() const { return text_; }
     std::int32_t size() const { return static_cast<std::int32_t>(text_.size()); }
 
@@ -47,7 +47,7 @@ class EditText {
     // restores the edit, since the step is swapped, not dropped.
     EditChange undo();
 
-  private:
+private:
     struct UndoStep {
         bool valid = false;
         bool typing = false;

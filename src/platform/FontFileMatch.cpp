@@ -16,8 +16,7 @@ using Pattern = std::unique_ptr<FcPattern, PatternDeleter>;
 
 Pattern requestPattern(const FontFileRequest& request) {
     Pattern pattern(FcPatternCreate());
-    if (!pattern)
-        return pattern;
+    if (!pattern) return pattern;
     // Fontconfig reads names as NUL-terminated UTF-8: a name with an embedded NUL is cut
     // there, which only makes the match fall back sooner.
     const std::string family = toUtf8(request.family);
@@ -51,17 +50,16 @@ std::optional<FontFile> fontFileOf(const FcPattern* match) {
 // Fontconfig keeps its configuration for the life of the process; releasing it at exit keeps
 // leak checkers to the leaks that are real. Every thread that matched fonts has ended by then.
 class FontconfigSession {
-  public:
+public:
     FontconfigSession() : ready_(FcInit() == FcTrue) {}
     ~FontconfigSession() {
-        if (ready_)
-            FcFini();
+        if (ready_) FcFini();
     }
     FontconfigSession(const FontconfigSession&) = delete;
     FontconfigSession& operator=(const FontconfigSession&) = delete;
     bool ready() const { return ready_; }
 
-  private:
+private:
     bool ready_;
 };
 
@@ -73,15 +71,12 @@ bool fontconfigReady() {
 }  // namespace
 
 std::optional<FontFile> matchFontFile(const FontFileRequest& request) {
-    if (!fontconfigReady())
-        return std::nullopt;
+    if (!fontconfigReady()) return std::nullopt;
     Pattern pattern = requestPattern(request);
-    if (!pattern)
-        return std::nullopt;
+    if (!pattern) return std::nullopt;
     FcResult result = FcResultNoMatch;
     Pattern match(FcFontMatch(nullptr, pattern.get(), &result));
-    if (!match)
-        return std::nullopt;
+    if (!match) return std::nullopt;
     return fontFileOf(match.get());
 }
 

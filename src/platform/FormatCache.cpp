@@ -24,8 +24,7 @@ FormatCache& threadCache() {
 
 std::shared_ptr<const CompiledFormat> cachedFormat(StringView format) {
     FormatCache& cache = threadCache();
-    if (cache.lastKey && *cache.lastKey == format)
-        return cache.lastFormat;
+    if (cache.lastKey && *cache.lastKey == format) return cache.lastFormat;
     if (format.size() > kCachedFormatLength) {
         return std::make_shared<const CompiledFormat>(compileFormat(format));
     }

@@ -13,11 +13,9 @@ char16_t lowerAscii(char16_t c) {
 }
 
 bool startsWithNoCase(StringView text, std::size_t at, StringView prefix) {
-    if (text.size() - at < prefix.size())
-        return false;
+    if (text.size() - at < prefix.size()) return false;
     for (std::size_t k = 0; k < prefix.size(); ++k) {
-        if (lowerAscii(text[at + k]) != prefix[k])
-            return false;
+        if (lowerAscii(text[at + k]) != prefix[k]) return false;
     }
     return true;
 }
@@ -50,10 +48,8 @@ bool isDateLetter(char16_t c) {
 // The index just past a quoted or escaped literal that starts at `at`, or `at` itself when
 // none starts there.
 std::size_t skipQuotedOrEscaped(StringView text, std::size_t at) {
-    if (text[at] == u'\\')
-        return at + 2 <= text.size() ? at + 2 : text.size();
-    if (text[at] != u'"')
-        return at;
+    if (text[at] == u'\\') return at + 2 <= text.size() ? at + 2 : text.size();
+    if (text[at] != u'"') return at;
     std::size_t close = text.find(u'"', at + 1);
     return close == StringView::npos ? text.size() : close + 1;
 }
@@ -70,8 +66,7 @@ std::vector<StringView> splitSections(StringView format) {
             continue;
         }
         if (format[at] == u';') {
-            if (sections.size() == 3)
-                raiseError(kErrInvalidProcedureCall);
+            if (sections.size() == 3) raiseError(kErrInvalidProcedureCall);
             sections.push_back(format.substr(start, at - start));
             start = at + 1;
         }
@@ -87,8 +82,7 @@ bool startsAmPmCode(StringView text, std::size_t at) {
 }
 
 SectionKind classifySection(StringView section) {
-    if (section.empty())
-        return SectionKind::Empty;
+    if (section.empty()) return SectionKind::Empty;
     bool text = false, date = false, punctuation = false;
     for (std::size_t at = 0; at < section.size();) {
         std::size_t skipped = skipQuotedOrEscaped(section, at);
@@ -97,33 +91,25 @@ SectionKind classifySection(StringView section) {
             continue;
         }
         char16_t c = section[at];
-        if (c == u'0' || c == u'#' || c == u'%')
-            return SectionKind::Number;
-        if (c == u'@' || c == u'&' || c == u'<' || c == u'>' || c == u'!')
-            text = true;
-        if (c == u'.' || c == u',')
-            punctuation = true;
-        if (isDateLetter(c) || startsAmPmCode(section, at))
-            date = true;
-        if (lowerAscii(c) == u't' && runLength(section, at) >= 5)
-            date = true;
+        if (c == u'0' || c == u'#' || c == u'%') return SectionKind::Number;
+        if (c == u'@' || c == u'&' || c == u'<' || c == u'>' || c == u'!') text = true;
+        if (c == u'.' || c == u',') punctuation = true;
+        if (isDateLetter(c) || startsAmPmCode(section, at)) date = true;
+        if (lowerAscii(c) == u't' && runLength(section, at) >= 5) date = true;
         ++at;
     }
-    if (text)
-        return SectionKind::Text;
-    if (date)
-        return SectionKind::Date;
+    if (text) return SectionKind::Text;
+    if (date) return SectionKind::Date;
     return punctuation ? SectionKind::Number : SectionKind::Literal;
 }
 
 // Appends tokens to the compiled format; adjacent literals share one token.
 class TokenWriter {
-  public:
+public:
     explicit TokenWriter(CompiledFormat& format) : format_(format) {}
 
     void literal(StringView text) {
-        if (text.empty())
-            return;
+        if (text.empty()) return;
         auto& tokens = format_.tokens;
         bool extendsLast =
             !tokens.empty() && tokens.back().kind == TokenKind::Literal &&
@@ -147,8 +133,7 @@ class TokenWriter {
     // Consumes a quoted or escaped literal at `at`; returns where it ended (`at` if none).
     std::size_t quotedOrEscaped(StringView text, std::size_t at) {
         std::size_t end = skipQuotedOrEscaped(text, at);
-        if (end == at)
-            return at;
+        if (end == at) return at;
         if (text[at] == u'\\') {
             literal(text.substr(at + 1, end - at - 1));
         } else {
@@ -160,7 +145,7 @@ class TokenWriter {
     void beginSection() { sectionStart_ = format_.tokens.size(); }
     std::size_t tokenCount() const { return format_.tokens.size(); }
 
-  private:
+private:
     CompiledFormat& format_;
     std::size_t sectionStart_ = 0;
 };
@@ -169,7 +154,7 @@ class TokenWriter {
 // integer  := ('0' | '#' | ',' | literal)*  -- commas between placeholders group, commas
 //             after the last integer placeholder divide by 1000 each
 class NumberSectionCompiler {
-  public:
+public:
     NumberSectionCompiler(TokenWriter& out, NumberLayout& layout) : out_(out), layout_(layout) {}
 
     void compile(StringView text) {
@@ -186,7 +171,7 @@ class NumberSectionCompiler {
             firstIntegerZero_ < 0 ? 0 : layout_.integerPlaceholders - firstIntegerZero_;
     }
 
-  private:
+private:
     enum class Part { Integer, Fraction, Exponent };
 
     std::size_t consumeCode(StringView text, std::size_t at) {
@@ -209,8 +194,7 @@ class NumberSectionCompiler {
             return at + 2;
         } else {
             if (c == u'%') {
-                if (part_ == Part::Integer)
-                    beforeIntegerEnds();
+                if (part_ == Part::Integer) beforeIntegerEnds();
                 ++layout_.percentSigns;
             }
             out_.literal(text.substr(at, 1));
@@ -221,25 +205,21 @@ class NumberSectionCompiler {
     void digit(bool zero) {
         switch (part_) {
             case Part::Integer:
-                if (pendingCommas_ > 0)
-                    layout_.grouping = true;
+                if (pendingCommas_ > 0) layout_.grouping = true;
                 pendingCommas_ = 0;
-                if (zero && firstIntegerZero_ < 0)
-                    firstIntegerZero_ = layout_.integerPlaceholders;
+                if (zero && firstIntegerZero_ < 0) firstIntegerZero_ = layout_.integerPlaceholders;
                 ++layout_.integerPlaceholders;
                 out_.code(TokenKind::IntegerDigit, zero);
                 break;
             case Part::Fraction:
                 pendingCommas_ = 0;  // commas between fraction digits stand for nothing
                 ++layout_.fractionPlaceholders;
-                if (zero)
-                    layout_.minFractionDigits = layout_.fractionPlaceholders;
+                if (zero) layout_.minFractionDigits = layout_.fractionPlaceholders;
                 out_.code(TokenKind::FractionDigit, zero);
                 break;
             case Part::Exponent:
                 ++layout_.exponentPlaceholders;
-                if (zero)
-                    ++layout_.minExponentDigits;
+                if (zero) ++layout_.minExponentDigits;
                 out_.code(TokenKind::ExponentDigit, zero);
                 break;
         }
@@ -291,8 +271,7 @@ DateCode letterRunCode(char16_t letter, std::size_t run) {
         case u'm':
             return {kMonths[std::min<std::size_t>(run, 4) - 1], std::min<std::size_t>(run, 4)};
         case u'y':
-            if (run >= 4)
-                return {TokenKind::Year4, 4};
+            if (run >= 4) return {TokenKind::Year4, 4};
             return run >= 2 ? DateCode{TokenKind::Year2, 2} : DateCode{TokenKind::DayOfYear, 1};
         case u'h':
             return run >= 2 ? DateCode{TokenKind::Hour2, 2} : DateCode{TokenKind::Hour, 1};
@@ -310,7 +289,7 @@ DateCode letterRunCode(char16_t letter, std::size_t run) {
 }
 
 class DateSectionCompiler {
-  public:
+public:
     DateSectionCompiler(TokenWriter& out, FormatSection& section) : out_(out), section_(section) {}
 
     void compile(StringView text) {
@@ -320,7 +299,7 @@ class DateSectionCompiler {
         }
     }
 
-  private:
+private:
     std::size_t consumeCode(StringView text, std::size_t at) {
         char16_t c = text[at];
         if (c == u'/') {
@@ -384,8 +363,7 @@ void resolveMinutes(std::vector<FormatToken>& tokens, std::size_t first, std::si
     TokenKind previous = TokenKind::Literal;
     for (std::size_t i = first; i < end; ++i) {
         TokenKind kind = tokens[i].kind;
-        if (!isCode(kind))
-            continue;
+        if (!isCode(kind)) continue;
         if (isMonthNumber(kind)) {
             std::size_t next = i + 1;
             while (next < end && !isCode(tokens[next].kind))
@@ -431,8 +409,7 @@ void compileTextSection(TokenWriter& out, TextLayout& layout, StringView text) {
 void compileLiteralSection(TokenWriter& out, StringView text) {
     for (std::size_t at = 0; at < text.size();) {
         std::size_t skipped = out.quotedOrEscaped(text, at);
-        if (skipped == at)
-            out.literal(text.substr(at, 1));
+        if (skipped == at) out.literal(text.substr(at, 1));
         at = skipped != at ? skipped : at + 1;
     }
 }
@@ -465,8 +442,7 @@ void compileSection(TokenWriter& out, FormatSection& section, StringView text,
 }  // namespace
 
 CompiledFormat compileFormat(StringView format) {
-    if (format.size() > kMaxFormatLength)
-        raiseError(kErrInvalidProcedureCall);
+    if (format.size() > kMaxFormatLength) raiseError(kErrInvalidProcedureCall);
     CompiledFormat compiled;
     std::vector<StringView> sections = splitSections(format);
     compiled.sectionCount = static_cast<int>(sections.size());

@@ -26,8 +26,7 @@ struct NumericValue {
 // Raises error 6 for a value that is no finite number.
 NumericValue numericValueOf(const Variant& value) {
     double number = value.type() == VariantType::Date ? value.toDate().serial : value.toDouble();
-    if (!std::isfinite(number))
-        raiseError(kErrOverflow);
+    if (!std::isfinite(number)) raiseError(kErrOverflow);
     switch (value.type()) {
         case VariantType::Single:
             return {number, decimalDigitsOf(number, 7)};
@@ -48,8 +47,7 @@ std::optional<double> textAsNumber(StringView text) {
 
 std::optional<double> textAsDate(StringView text) {
     double serial = 0;
-    if (ignoringErrors([&] { serial = textToDate(text); }))
-        return serial;
+    if (ignoringErrors([&] { serial = textToDate(text); })) return serial;
     return std::nullopt;
 }
 
@@ -59,7 +57,7 @@ String errorText(const Variant& value) {
 }
 
 class Formatter {
-  public:
+public:
     Formatter(const CompiledFormat& format, const DateContext& context)
         : format_(format), context_(context) {}
 
@@ -80,7 +78,7 @@ class Formatter {
         }
     }
 
-  private:
+private:
     String number(const Variant& value) { return number(numericValueOf(value)); }
 
     String number(const NumericValue& value) {
@@ -92,8 +90,7 @@ class Formatter {
             case SectionKind::Empty:
                 return doubleToText(value.value);
             case SectionKind::Number:
-                if (choice.showMinus)
-                    out += minusSign();
+                if (choice.showMinus) out += minusSign();
                 appendNumber(out, format_, section, choice.displayed, context_.settings);
                 break;
             case SectionKind::Date:
@@ -110,21 +107,17 @@ class Formatter {
     }
 
     String text(const String& value) {
-        if (format_.kind == SectionKind::Text)
-            return textSection(value);
+        if (format_.kind == SectionKind::Text) return textSection(value);
         std::optional<double> first, second;
         if (format_.kind == SectionKind::Date) {
             first = textAsDate(value);
-            if (!first)
-                second = textAsNumber(value);
+            if (!first) second = textAsNumber(value);
         } else {
             first = textAsNumber(value);
-            if (!first)
-                second = textAsDate(value);
+            if (!first) second = textAsDate(value);
         }
         std::optional<double> read = first ? first : second;
-        if (!read)
-            return value;
+        if (!read) return value;
         return number(NumericValue{*read, decimalDigitsOf(*read, 15)});
     }
 
@@ -140,8 +133,7 @@ class Formatter {
         if (format_.kind == SectionKind::Text) {
             return format_.hasSection(1) ? textSection(String()) : String();
         }
-        if (!format_.hasSection(3))
-            return String();
+        if (!format_.hasSection(3)) return String();
         const FormatSection& section = format_.sections[3];
         String out;
         if (section.kind == SectionKind::Number) {
@@ -180,8 +172,7 @@ String generalNumber(const Variant& value) {
         case VariantType::String: {
             String text = value.toString();
             std::optional<double> read = textAsNumber(text);
-            if (!read)
-                read = textAsDate(text);
+            if (!read) read = textAsDate(text);
             return read ? doubleToText(*read) : text;
         }
         default:
@@ -190,10 +181,8 @@ String generalNumber(const Variant& value) {
 }
 
 String defaultText(const Variant& value) {
-    if (value.isNull())
-        return String();
-    if (value.type() == VariantType::Error)
-        return errorText(value);
+    if (value.isNull()) return String();
+    if (value.type() == VariantType::Error) return errorText(value);
     return value.toString();
 }
 
@@ -202,10 +191,8 @@ Variant plainValue(const Variant& value) {
     Variant plain = value;
     for (int depth = 0; plain.type() == VariantType::Object; ++depth) {
         ObjectRef object = plain.toObject();
-        if (!object)
-            raiseError(kErrObjectRequired);
-        if (depth == kMaxDefaultValueDepth)
-            raiseError(kErrTypeMismatch);
+        if (!object) raiseError(kErrObjectRequired);
+        if (depth == kMaxDefaultValueDepth) raiseError(kErrTypeMismatch);
         plain = object->defaultValue();
     }
     return plain;
@@ -221,11 +208,9 @@ String formatValue(const Variant& value, StringView format, int firstDayOfWeek, 
     }
     Variant plain = plainValue(value);
     std::optional<NamedFormat> named = resolveNamedFormat(format, settings);
-    if (named && named->generalNumber)
-        return generalNumber(plain);
+    if (named && named->generalNumber) return generalNumber(plain);
     StringView pattern = named ? StringView(named->pattern) : format;
-    if (pattern.empty())
-        return defaultText(plain);
+    if (pattern.empty()) return defaultText(plain);
 
     DateContext context{
         settings, firstDayOfWeek == 0 ? std::clamp(settings.firstDayOfWeek, 1, 7) : firstDayOfWeek,
@@ -233,8 +218,7 @@ String formatValue(const Variant& value, StringView format, int firstDayOfWeek, 
     auto compiled = cachedFormat(pattern);
     String out = Formatter(*compiled, context).format(plain);
     bool textShown = plain.type() == VariantType::String || compiled->kind == SectionKind::Text;
-    if (!textShown && out.size() > kMaxFormattedLength)
-        raiseError(kErrInvalidProcedureCall);
+    if (!textShown && out.size() > kMaxFormattedLength) raiseError(kErrInvalidProcedureCall);
     return out;
 }
 

@@ -37,7 +37,7 @@ struct GlyphMetrics {
 // One opened face and the advances read from it so far. Scalable faces are measured in
 // design units (unitsPerEm per em); a bitmap-only face in 26.6 pixels of its first strike.
 class LoadedFace {
-  public:
+public:
     LoadedFace(FT_Face face, bool embolden) : face_(face) {
         scalable_ = FT_IS_SCALABLE(face) != 0;
         if (scalable_) {
@@ -77,18 +77,16 @@ class LoadedFace {
         return total;
     }
 
-  private:
+private:
     // Latin-1 is what forms mostly hold: it is kept in a table, the rest in a map.
     const GlyphMetrics& glyphFor(char32_t codePoint) {
         if (codePoint < kTableSize) {
             std::optional<GlyphMetrics>& slot = table_[codePoint];
-            if (!slot)
-                slot = readGlyph(codePoint);
+            if (!slot) slot = readGlyph(codePoint);
             return *slot;
         }
         auto found = glyphs_.find(codePoint);
-        if (found != glyphs_.end())
-            return found->second;
+        if (found != glyphs_.end()) return found->second;
         return glyphs_.emplace(codePoint, readGlyph(codePoint)).first->second;
     }
 
@@ -101,8 +99,7 @@ class LoadedFace {
     }
 
     FT_Pos advanceOf(FT_UInt glyphIndex) {
-        if (FT_Load_Glyph(face_, glyphIndex, loadFlags_) != 0)
-            return 0;
+        if (FT_Load_Glyph(face_, glyphIndex, loadFlags_) != 0) return 0;
         const FT_Pos advance = face_->glyph->advance.x;
         return advance != 0 ? advance + emboldenUnits_ : 0;
     }
@@ -110,12 +107,10 @@ class LoadedFace {
     // Kerning lookups cost more than the rest of a measurement, so the pairs of Latin-1
     // characters are remembered once asked.
     FT_Pos kerning(char32_t leftCharacter, FT_UInt left, char32_t rightCharacter, FT_UInt right) {
-        if (!kerning_ || left == 0 || right == 0)
-            return 0;
+        if (!kerning_ || left == 0 || right == 0) return 0;
         if (leftCharacter >= kTableSize || rightCharacter >= kTableSize)
             return kerningBetween(left, right);
-        if (kerningTable_.empty())
-            kerningTable_.assign(kTableSize * kTableSize, kUnknownKerning);
+        if (kerningTable_.empty()) kerningTable_.assign(kTableSize * kTableSize, kUnknownKerning);
         std::int32_t& cached = kerningTable_[leftCharacter * kTableSize + rightCharacter];
         if (cached == kUnknownKerning)
             cached = static_cast<std::int32_t>(kerningBetween(left, right));
@@ -123,11 +118,9 @@ class LoadedFace {
     }
 
     FT_Pos kerningBetween(FT_UInt left, FT_UInt right) const {
-        if (!kerning_ || left == 0 || right == 0)
-            return 0;
+        if (!kerning_ || left == 0 || right == 0) return 0;
         FT_Vector delta{0, 0};
-        if (FT_Get_Kerning(face_, left, right, FT_KERNING_UNSCALED, &delta) != 0)
-            return 0;
+        if (FT_Get_Kerning(face_, left, right, FT_KERNING_UNSCALED, &delta) != 0) return 0;
         return delta.x;
     }
 
@@ -148,16 +141,14 @@ class LoadedFace {
 // The faces one thread has opened. FreeType's library object must not be shared between
 // threads, so each thread has its own; it is declared first so that it outlives the faces.
 class ThreadFaces {
-  public:
+public:
     ThreadFaces() {
-        if (FT_Init_FreeType(&library_) != 0)
-            library_ = nullptr;
+        if (FT_Init_FreeType(&library_) != 0) library_ = nullptr;
     }
     ~ThreadFaces() {
         resolved_.clear();
         files_.clear();
-        if (library_)
-            FT_Done_FreeType(library_);
+        if (library_) FT_Done_FreeType(library_);
     }
     ThreadFaces(const ThreadFaces&) = delete;
     ThreadFaces& operator=(const ThreadFaces&) = delete;
@@ -173,8 +164,7 @@ class ThreadFaces {
         NameKey key{font.name(), font.weight(), font.italic()};
         auto found = resolved_.find(key);
         if (found == resolved_.end()) {
-            if (resolved_.size() >= kMaxResolvedNames)
-                resolved_.clear();
+            if (resolved_.size() >= kMaxResolvedNames) resolved_.clear();
             LoadedFace* face = resolve(FontFileRequest{font.name(), font.weight(), font.italic()});
             found = resolved_.emplace(std::move(key), face).first;
         }
@@ -182,29 +172,25 @@ class ThreadFaces {
         return found->second;
     }
 
-  private:
+private:
     using NameKey = std::tuple<String, int, bool>;
     using FileKey = std::tuple<std::string, int, bool>;
 
     LoadedFace* resolve(const FontFileRequest& request) {
         const std::optional<FontFile> file = matchFontFile(request);
-        if (!file || !library_)
-            return nullptr;
+        if (!file || !library_) return nullptr;
         FileKey key{file->path, file->faceIndex, file->embolden};
         auto found = files_.find(key);
-        if (found != files_.end())
-            return found->second.get();
+        if (found != files_.end()) return found->second.get();
         std::unique_ptr<LoadedFace> face = open(*file);
         return files_.emplace(std::move(key), std::move(face)).first->second.get();
     }
 
     std::unique_ptr<LoadedFace> open(const FontFile& file) {
         FT_Face face = nullptr;
-        if (FT_New_Face(library_, file.path.c_str(), file.faceIndex, &face) != 0)
-            return nullptr;
+        if (FT_New_Face(library_, file.path.c_str(), file.faceIndex, &face) != 0) return nullptr;
         auto loaded = std::make_unique<LoadedFace>(face, file.embolden);
-        if (!loaded->usable())
-            return nullptr;
+        if (!loaded->usable()) return nullptr;
         return loaded;
     }
 
@@ -226,18 +212,15 @@ double twipsPerEm(const Font& font) {
 }  // namespace
 
 double FreeTypeTextMeasurer::textWidth(const Font& font, StringView text) const {
-    if (text.empty())
-        return 0.0;
+    if (text.empty()) return 0.0;
     LoadedFace* face = threadFaces().faceFor(font);
-    if (!face)
-        return static_cast<double>(text.size()) * kFallbackAdvanceEm * twipsPerEm(font);
+    if (!face) return static_cast<double>(text.size()) * kFallbackAdvanceEm * twipsPerEm(font);
     return static_cast<double>(face->widthUnits(text)) * twipsPerEm(font) / face->unitsPerEm();
 }
 
 double FreeTypeTextMeasurer::lineHeight(const Font& font) const {
     LoadedFace* face = threadFaces().faceFor(font);
-    if (!face)
-        return kFallbackLineEm * twipsPerEm(font);
+    if (!face) return kFallbackLineEm * twipsPerEm(font);
     return face->lineUnits() * twipsPerEm(font) / face->unitsPerEm();
 }
 

@@ -16,7 +16,7 @@
 namespace quelta {
 
 class FreeTypeTextMeasurer : public TextMeasurer {
-  public:
+public:
     // Underline and strikethrough do not change the width. A character the face lacks
     // measures as the face's replacement glyph. When no font file can be found or loaded
     // at all, every UTF-16 code unit measures half an em and a line 1.2 em, so that layout

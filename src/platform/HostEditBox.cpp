@@ -23,8 +23,7 @@ bool isValidMousePointer(std::int16_t pointer) {
 
 HostEditBox::HostEditBox(const EditBoxCreation& creation)
     : index_(creation.index), owner_(creation.owner), properties_(creation.properties) {
-    if (!properties_.font)
-        properties_.font = std::make_shared<Font>();
+    if (!properties_.font) properties_.font = std::make_shared<Font>();
     text_.setText(creation.text);
 }
 
@@ -33,16 +32,13 @@ std::shared_ptr<HostEditBox> HostEditBox::create(EditBoxCreation creation) {
     WindowCreation window;
     window.className = u"EDIT";
     window.style = WS_CHILD | creation.style;
-    if (creation.properties.visible)
-        window.style |= WS_VISIBLE;
-    if (!creation.properties.enabled)
-        window.style |= WS_DISABLED;
+    if (creation.properties.visible) window.style |= WS_VISIBLE;
+    if (!creation.properties.enabled) window.style |= WS_DISABLED;
     window.exStyle = creation.exStyle;
     window.parent = creation.parent;
     window.procedure = box.get();
     box->window_ = createWindow(window);
-    if (box->window_ == 0)
-        raiseError(kErrOutOfMemory);
+    if (box->window_ == 0) raiseError(kErrOutOfMemory);
     boxesByWindow()[box->window_] = box;
     // The styles are what the window ended up with, not what was asked for.
     box->style_ = static_cast<std::uint32_t>(GetWindowLongA(box->window_, GWL_STYLE));
@@ -60,8 +56,7 @@ std::shared_ptr<HostEditBox> HostEditBox::fromWindow(WindowHandle window) {
 }
 
 void HostEditBox::destroy() {
-    if (window_ == 0)
-        return;
+    if (window_ == 0) return;
     // The owner is tearing the box down; a LostFocus now would reach it half-way.
     destroying_ = true;
     destroyWindow(window_);
@@ -80,15 +75,13 @@ void HostEditBox::setText(StringView text) {
 }
 
 void HostEditBox::setSelStart(std::int32_t start) {
-    if (start < 0)
-        raiseError(kErrInvalidPropertyValue);
+    if (start < 0) raiseError(kErrInvalidPropertyValue);
     text_.select(start, start);
     goalX_.reset();
 }
 
 void HostEditBox::setSelLength(std::int32_t length) {
-    if (length < 0)
-        raiseError(kErrInvalidPropertyValue);
+    if (length < 0) raiseError(kErrInvalidPropertyValue);
     const std::int32_t start = text_.selectionStart();
     text_.select(start, std::int64_t{start} + length);
     goalX_.reset();
@@ -101,63 +94,53 @@ void HostEditBox::setSelText(StringView text) {
 }
 
 void HostEditBox::setMaxLength(std::int32_t maxLength) {
-    if (maxLength < 0)
-        raiseError(kErrInvalidPropertyValue);
+    if (maxLength < 0) raiseError(kErrInvalidPropertyValue);
     properties_.maxLength = maxLength;
 }
 
 void HostEditBox::setEnabled(Boolean enabled) {
     properties_.enabled = isTrue(enabled);
-    if (window_ != 0)
-        EnableWindow(window_, properties_.enabled);
+    if (window_ != 0) EnableWindow(window_, properties_.enabled);
 }
 
 void HostEditBox::setVisible(Boolean visible) {
     properties_.visible = isTrue(visible);
-    if (window_ == 0)
-        return;
+    if (window_ == 0) return;
     auto style = static_cast<std::uint32_t>(GetWindowLongA(window_, GWL_STYLE));
     style = properties_.visible ? style | WS_VISIBLE : style & ~WS_VISIBLE;
     SetWindowLongA(window_, GWL_STYLE, static_cast<std::int32_t>(style));
 }
 
 void HostEditBox::setFont(FontRef font) {
-    if (!font)
-        raiseError(kErrInvalidPropertyValue);
+    if (!font) raiseError(kErrInvalidPropertyValue);
     properties_.font = std::move(font);
 }
 
 void HostEditBox::setMousePointer(std::int16_t pointer) {
-    if (!isValidMousePointer(pointer))
-        raiseError(kErrInvalidPropertyValue);
+    if (!isValidMousePointer(pointer)) raiseError(kErrInvalidPropertyValue);
     properties_.mousePointer = pointer;
 }
 
 void HostEditBox::setOleDragMode(std::int16_t mode) {
-    if (mode != 0 && mode != 1)
-        raiseError(kErrInvalidPropertyValue);
+    if (mode != 0 && mode != 1) raiseError(kErrInvalidPropertyValue);
     properties_.oleDragMode = mode;
 }
 
 void HostEditBox::setOleDropMode(std::int16_t mode) {
-    if (mode < 0 || mode > 2)
-        raiseError(kErrInvalidPropertyValue);
+    if (mode < 0 || mode > 2) raiseError(kErrInvalidPropertyValue);
     properties_.oleDropMode = mode;
 }
 
 void HostEditBox::setPasswordChar(StringView passwordChar) {
     // One UTF-16 code unit at most, so that the masked text keeps the text's positions.
-    if (passwordChar.size() > 1)
-        raiseError(kErrInvalidPropertyValue);
+    if (passwordChar.size() > 1) raiseError(kErrInvalidPropertyValue);
     properties_.passwordChar = String(passwordChar);
 }
 
 void HostEditBox::move(double left, double top, double width, double height) {
     for (double value : {left, top, width, height})
-        if (!std::isfinite(value))
-            raiseError(kErrInvalidPropertyValue);
-    if (width < 0 || height < 0)
-        raiseError(kErrInvalidPropertyValue);
+        if (!std::isfinite(value)) raiseError(kErrInvalidPropertyValue);
+    if (width < 0 || height < 0) raiseError(kErrInvalidPropertyValue);
     properties_.left = left;
     properties_.top = top;
     properties_.width = width;
@@ -165,8 +148,7 @@ void HostEditBox::move(double left, double top, double width, double height) {
 }
 
 String HostEditBox::displayText() const {
-    if (!isMasked())
-        return text();
+    if (!isMasked()) return text();
     String shown;
     shown.reserve(text().size() * properties_.passwordChar.size());
     for (std::size_t i = 0; i < text().size(); ++i)
@@ -180,8 +162,7 @@ void HostEditBox::applyEdit(const EditChange& change, bool byUser) {
         layout_.update(text(), change, widthFunction());
     else
         layoutValid_ = false;
-    if (byUser)
-        dataChanged_ = true;
+    if (byUser) dataChanged_ = true;
     notify([&](EditBoxEvents& owner) { owner.change(index_); });
 }
 
@@ -223,10 +204,8 @@ std::int32_t HostEditBox::windowProc(WindowHandle, std::uint32_t message, std::u
 }
 
 std::int32_t HostEditBox::lineIndex(std::int32_t line) {
-    if (line == -1)
-        line = rowFromChar(text_.caret());
-    if (line < 0 || line >= rowCount())
-        return -1;
+    if (line == -1) line = rowFromChar(text_.caret());
+    if (line < 0 || line >= rowCount()) return -1;
     return layout_.rowStart(line);
 }
 
@@ -238,16 +217,13 @@ std::int32_t HostEditBox::lineLength(std::int32_t index) {
         return (selStart() - layout_.rowStart(first)) +
                std::max(0, layout_.rowEnd(text(), last) - text_.selectionEnd());
     }
-    if (index < 0 || index > text_.size())
-        return 0;
+    if (index < 0 || index > text_.size()) return 0;
     return rowLength(rowFromChar(index));
 }
 
 std::int32_t HostEditBox::lineFromChar(std::int32_t index) {
-    if (index == -1)
-        return rowFromChar(selStart());
-    if (index < 0)
-        return rowCount() - 1;  // a huge unsigned index
+    if (index == -1) return rowFromChar(selStart());
+    if (index < 0) return rowCount() - 1;  // a huge unsigned index
     return rowFromChar(index);
 }
 

@@ -68,7 +68,7 @@ struct EditBoxCreation {
 };
 
 class HostEditBox : public WindowProcedure, public std::enable_shared_from_this<HostEditBox> {
-  public:
+public:
     // Creates the box and its window; error 7 (out of memory) when no window could be made.
     static std::shared_ptr<HostEditBox> create(EditBoxCreation creation);
     ~HostEditBox() override;
@@ -230,7 +230,7 @@ class HostEditBox : public WindowProcedure, public std::enable_shared_from_this<
     std::int32_t windowProc(WindowHandle window, std::uint32_t message, std::uint32_t wParam,
                             std::int32_t lParam) override;
 
-  private:
+private:
     class SourceSession;
     struct ActiveDrag {
         std::int32_t start = 0;
@@ -242,8 +242,7 @@ class HostEditBox : public WindowProcedure, public std::enable_shared_from_this<
     // Tells the owner, unless there is none or the box is going away.
     template <typename Notification>
     void notify(Notification&& notification) {
-        if (owner_ != nullptr && !destroying_ && window_ != 0)
-            notification(*owner_);
+        if (owner_ != nullptr && !destroying_ && window_ != 0) notification(*owner_);
     }
 
     bool acceptsInput() const;

@@ -13,7 +13,7 @@ constexpr std::int32_t kCopyOrMove = kDropEffectCopy | kDropEffectMove;
 // The session a drop target sees while this box is the source: requests for data the
 // source declared but did not supply, and feedback, come back as the box's notifications.
 class HostEditBox::SourceSession : public DragSession {
-  public:
+public:
     SourceSession(HostEditBox& box, DataObjectRef data, std::int32_t allowed)
         : box_(box), data_(std::move(data)), allowed_(allowed) {}
 
@@ -22,8 +22,7 @@ class HostEditBox::SourceSession : public DragSession {
 
     Variant getData(std::int16_t format) override {
         Variant value = data_->getData(format);  // error 13 when not offered at all
-        if (!value.isEmpty())
-            return value;
+        if (!value.isEmpty()) return value;
         DataObjectRef data = data_;
         std::int16_t dataFormat = format;
         box_.notify([&](EditBoxEvents& owner) { owner.oleSetData(box_.index_, data, dataFormat); });
@@ -38,35 +37,30 @@ class HostEditBox::SourceSession : public DragSession {
         return isTrue(defaultCursors);
     }
 
-  private:
+private:
     HostEditBox& box_;
     DataObjectRef data_;
     std::int32_t allowed_;
 };
 
 void HostEditBox::oleDrag() {
-    if (!isAlive() || activeDrag_)
-        return;
+    if (!isAlive() || activeDrag_) return;
     auto self = keepAlive();
     auto data = std::make_shared<DataObject>();
     const String dragged = isMasked() ? String() : selText();
-    if (!dragged.empty())
-        data->setData(Variant(dragged), kFormatText);
+    if (!dragged.empty()) data->setData(Variant(dragged), kFormatText);
     DataObjectRef offered = data;
     std::int32_t allowed = kCopyOrMove;
     notify([&](EditBoxEvents& owner) { owner.oleStartDrag(index_, offered, allowed); });
     // An owner that allows no effect cancels the drag before it starts.
-    if (allowed == kDropEffectNone || !isAlive())
-        return;
-    if (!offered)
-        offered = data;
+    if (allowed == kDropEffectNone || !isAlive()) return;
+    if (!offered) offered = data;
 
     activeDrag_ = ActiveDrag{selStart(), dragged};
     std::int32_t effect = kDropEffectNone;
     try {
         SourceSession session(*this, offered, allowed);
-        if (const DropTargetPlayer& player = dropTargetPlayer())
-            effect = player(session) & allowed;
+        if (const DropTargetPlayer& player = dropTargetPlayer()) effect = player(session) & allowed;
     } catch (...) {
         activeDrag_.reset();
         throw;
@@ -83,8 +77,7 @@ void HostEditBox::oleDrag() {
 
 std::int32_t HostEditBox::oleDragOver(DragSession& session, std::int16_t button, std::int16_t shift,
                                       float x, float y, std::int16_t state) {
-    if (!acceptsInput())
-        return kDropEffectNone;
+    if (!acceptsInput()) return kDropEffectNone;
     auto self = keepAlive();
     std::int32_t effect = kDropEffectNone;
     if (properties_.oleDropMode == 1) {
@@ -105,8 +98,7 @@ std::int32_t HostEditBox::oleDragOver(DragSession& session, std::int16_t button,
 
 std::int32_t HostEditBox::oleDragDrop(DragSession& session, std::int16_t button, std::int16_t shift,
                                       float x, float y) {
-    if (!acceptsInput())
-        return kDropEffectNone;
+    if (!acceptsInput()) return kDropEffectNone;
     auto self = keepAlive();
     if (properties_.oleDropMode == 1) {
         std::int32_t effect = session.allowedEffects();
@@ -116,19 +108,16 @@ std::int32_t HostEditBox::oleDragDrop(DragSession& session, std::int16_t button,
         });
         return effect;
     }
-    if (properties_.oleDropMode != 2)
-        return kDropEffectNone;
+    if (properties_.oleDropMode != 2) return kDropEffectNone;
     std::int16_t state = 2;
     const std::int32_t effect = oleDragOver(session, button, shift, x, y, state);
-    if (effect == kDropEffectNone)
-        return effect;
+    if (effect == kDropEffectNone) return effect;
     return dropText(session, x, y, effect);
 }
 
 std::int32_t HostEditBox::dropText(DragSession& session, float x, float y, std::int32_t effect) {
     const Variant data = session.getData(kFormatText);
-    if (data.type() != VariantType::String)
-        return kDropEffectNone;
+    if (data.type() != VariantType::String) return kDropEffectNone;
     const std::int32_t at = hitTest(x, y);
     // Moving text of this very box into itself changes nothing.
     if (activeDrag_ && (effect & kDropEffectMove) != 0 && at >= activeDrag_->start &&
@@ -139,11 +128,9 @@ std::int32_t HostEditBox::dropText(DragSession& session, float x, float y, std::
     const std::int32_t before = text_.size();
     insertAsUser(data.toString(), EditText::UndoKind::Edit);
     const std::int32_t inserted = text_.size() - before;
-    if (inserted == 0)
-        return kDropEffectNone;
+    if (inserted == 0) return kDropEffectNone;
     // The source of a move within this box removes the original where it now stands.
-    if (activeDrag_ && at <= activeDrag_->start)
-        activeDrag_->start += inserted;
+    if (activeDrag_ && at <= activeDrag_->start) activeDrag_->start += inserted;
     text_.select(at, at + inserted);
     return effect;
 }

@@ -17,22 +17,18 @@ constexpr std::int16_t kLeftButton = 1;
 
 // The case styles map each character to one character, as the platform's edit box does.
 String convertCase(String text, std::uint32_t style) {
-    if ((style & (ES_UPPERCASE | ES_LOWERCASE)) == 0)
-        return text;
+    if ((style & (ES_UPPERCASE | ES_LOWERCASE)) == 0) return text;
     for (char16_t& unit : text) {
-        if (unit >= 0xD800 && unit <= 0xDFFF)
-            continue;
+        if (unit >= 0xD800 && unit <= 0xDFFF) continue;
         const UChar32 mapped = (style & ES_UPPERCASE) != 0 ? u_toupper(unit) : u_tolower(unit);
-        if (mapped <= 0xFFFF)
-            unit = static_cast<char16_t>(mapped);
+        if (mapped <= 0xFFFF) unit = static_cast<char16_t>(mapped);
     }
     return text;
 }
 
 // Cuts a text to a length without leaving half a surrogate pair or half a CR LF.
 String truncated(String text, std::size_t length) {
-    if (text.size() <= length)
-        return text;
+    if (text.size() <= length) return text;
     text.resize(length);
     if (!text.empty() && (text.back() == u'\r' || (text.back() >= 0xD800 && text.back() <= 0xDBFF)))
         text.pop_back();
@@ -46,30 +42,25 @@ bool HostEditBox::acceptsInput() const {
 }
 
 void HostEditBox::keyDown(std::int16_t keyCode, std::int16_t shift) {
-    if (!acceptsInput())
-        return;
+    if (!acceptsInput()) return;
     auto self = keepAlive();
     notify([&](EditBoxEvents& owner) { owner.keyDown(index_, keyCode, shift); });
-    if (keyCode == 0 || !isAlive())
-        return;
+    if (keyCode == 0 || !isAlive()) return;
     execute(commandForKey(keyCode, shift, isMultiLine()), 0);
 }
 
 void HostEditBox::keyPress(char16_t character) {
-    if (!acceptsInput())
-        return;
+    if (!acceptsInput()) return;
     auto self = keepAlive();
     std::int16_t keyAscii = keyAsciiOf(character);
     notify([&](EditBoxEvents& owner) { owner.keyPress(index_, keyAscii); });
-    if (keyAscii == 0 || !isAlive())
-        return;
+    if (keyAscii == 0 || !isAlive()) return;
     const char16_t typed = characterOfKeyAscii(keyAscii);
     execute(commandForCharacter(typed, isMultiLine()), typed);
 }
 
 void HostEditBox::keyUp(std::int16_t keyCode, std::int16_t shift) {
-    if (!acceptsInput())
-        return;
+    if (!acceptsInput()) return;
     auto self = keepAlive();
     notify([&](EditBoxEvents& owner) { owner.keyUp(index_, keyCode, shift); });
 }
@@ -97,8 +88,7 @@ void HostEditBox::typeText(StringView text) {
     auto self = keepAlive();
     for (std::size_t i = 0; i < text.size(); ++i) {
         typeCharacter(text[i]);
-        if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
-            ++i;  // one Enter
+        if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') ++i;  // one Enter
     }
 }
 
@@ -158,15 +148,12 @@ void HostEditBox::executeMove(EditAction action) {
     const bool vertical = command == EditCommand::MoveUp || command == EditCommand::MoveDown ||
                           command == EditCommand::MovePageUp ||
                           command == EditCommand::MovePageDown;
-    if (!vertical)
-        goalX_.reset();
+    if (!vertical) goalX_.reset();
     std::int32_t target = movedCaret(command);
     // Left and Right without Shift first collapse a selection to its side.
     if (!action.extendSelection && selLength() > 0) {
-        if (command == EditCommand::MoveLeft)
-            target = selStart();
-        if (command == EditCommand::MoveRight)
-            target = text_.selectionEnd();
+        if (command == EditCommand::MoveLeft) target = selStart();
+        if (command == EditCommand::MoveRight) target = text_.selectionEnd();
     }
     text_.moveCaret(target, action.extendSelection);
 }
@@ -209,19 +196,16 @@ std::int32_t HostEditBox::movedCaret(EditCommand command) {
 std::int32_t HostEditBox::verticalTarget(std::int32_t rows) {
     ensureLayout();
     const std::int32_t row = layout_.rowFromChar(text_.caret());
-    if (!goalX_)
-        goalX_ = positionOf(text_.caret()).x;
+    if (!goalX_) goalX_ = positionOf(text_.caret()).x;
     const std::int32_t target = static_cast<std::int32_t>(
         std::clamp<std::int64_t>(std::int64_t{row} + rows, 0, layout_.rowCount() - 1));
-    if (target == row)
-        return text_.caret();
+    if (target == row) return text_.caret();
     return hitTest(*goalX_, (target + 0.5) * lineHeight());
 }
 
 String HostEditBox::limitedInsertion(String insertion) const {
     insertion = convertCase(std::move(insertion), style_);
-    if (properties_.maxLength <= 0)
-        return insertion;
+    if (properties_.maxLength <= 0) return insertion;
     const std::int64_t room =
         std::int64_t{properties_.maxLength} - (text_.size() - text_.selectionLength());
     return truncated(std::move(insertion),
@@ -229,13 +213,11 @@ String HostEditBox::limitedInsertion(String insertion) const {
 }
 
 void HostEditBox::insertAsUser(String insertion, EditText::UndoKind kind) {
-    if (properties_.locked)
-        return;
+    if (properties_.locked) return;
     if (!isMultiLine()) {
         // A single-line box takes a pasted text up to its first line break.
         const auto lineEnd = insertion.find_first_of(u"\r\n");
-        if (lineEnd != String::npos)
-            insertion.resize(lineEnd);
+        if (lineEnd != String::npos) insertion.resize(lineEnd);
     }
     String accepted = limitedInsertion(insertion);
     if (!isMultiLine() && (style_ & ES_AUTOHSCROLL) == 0) {
@@ -247,73 +229,61 @@ void HostEditBox::insertAsUser(String insertion, EditText::UndoKind kind) {
                            ? String()
                            : truncated(accepted, accepted.size() - 1);
     }
-    if (accepted.empty() && (!insertion.empty() || selLength() == 0))
-        return;
+    if (accepted.empty() && (!insertion.empty() || selLength() == 0)) return;
     applyEdit(text_.replaceSelection(accepted, kind), true);
 }
 
 void HostEditBox::deleteAsUser(std::int32_t from, std::int32_t to) {
-    if (properties_.locked || from >= to)
-        return;
+    if (properties_.locked || from >= to) return;
     text_.select(from, to);
     applyEdit(text_.replaceSelection(String(), EditText::UndoKind::Edit), true);
 }
 
 void HostEditBox::copySelection() {
-    if (isMasked() || selLength() == 0)
-        return;
+    if (isMasked() || selLength() == 0) return;
     setClipboardText(selText());
 }
 
 void HostEditBox::cutSelection() {
-    if (isMasked() || properties_.locked || selLength() == 0)
-        return;
+    if (isMasked() || properties_.locked || selLength() == 0) return;
     setClipboardText(selText());
     deleteAsUser(selStart(), text_.selectionEnd());
 }
 
 void HostEditBox::pasteClipboard() {
-    if (properties_.locked || !clipboardHasText())
-        return;
+    if (properties_.locked || !clipboardHasText()) return;
     insertAsUser(clipboardText(), EditText::UndoKind::Edit);
 }
 
 void HostEditBox::undoAsUser() {
-    if (properties_.locked || !text_.canUndo())
-        return;
+    if (properties_.locked || !text_.canUndo()) return;
     applyEdit(text_.undo(), true);
 }
 
 void HostEditBox::mouseDown(std::int16_t button, std::int16_t shift, float x, float y) {
-    if (!acceptsInput())
-        return;
+    if (!acceptsInput()) return;
     auto self = keepAlive();
-    if ((button & kLeftButton) != 0 && !focused_)
-        SetFocus(window_);
+    if ((button & kLeftButton) != 0 && !focused_) SetFocus(window_);
     std::int16_t b = button, s = shift;
     float reportedX = x, reportedY = y;
     notify([&](EditBoxEvents& owner) { owner.mouseDown(index_, b, s, reportedX, reportedY); });
-    if (!isAlive() || (button & kLeftButton) == 0)
-        return;
+    if (!isAlive() || (button & kLeftButton) == 0) return;
     const std::int32_t hit = hitTest(x, y);
     goalX_.reset();
     pressedInSelection_ = properties_.oleDragMode == 1 && selLength() > 0 && hit >= selStart() &&
                           hit < text_.selectionEnd();
-    if (pressedInSelection_)
-        return;  // may become an automatic drag
+    if (pressedInSelection_) return;  // may become an automatic drag
     text_.moveCaret(hit, (shift & kShiftMask) != 0);
     mouseSelecting_ = true;
 }
 
 void HostEditBox::mouseMove(std::int16_t button, std::int16_t shift, float x, float y) {
-    if (!acceptsInput())
-        return;
+    if (!acceptsInput()) return;
     auto self = keepAlive();
     std::int16_t b = button, s = shift;
     float reportedX = x, reportedY = y;
     notify([&](EditBoxEvents& owner) { owner.mouseMove(index_, b, s, reportedX, reportedY); });
-    if (!isAlive() || (button & kLeftButton) == 0)
-        return;
+    if (!isAlive() || (button & kLeftButton) == 0) return;
     if (pressedInSelection_) {
         pressedInSelection_ = false;
         oleDrag();
@@ -323,16 +293,13 @@ void HostEditBox::mouseMove(std::int16_t button, std::int16_t shift, float x, fl
 }
 
 void HostEditBox::mouseUp(std::int16_t button, std::int16_t shift, float x, float y) {
-    if (!acceptsInput())
-        return;
+    if (!acceptsInput()) return;
     auto self = keepAlive();
     std::int16_t b = button, s = shift;
     float reportedX = x, reportedY = y;
     notify([&](EditBoxEvents& owner) { owner.mouseUp(index_, b, s, reportedX, reportedY); });
-    if (!isAlive() || (button & kLeftButton) == 0)
-        return;
-    if (pressedInSelection_)
-        text_.moveCaret(hitTest(x, y), false);
+    if (!isAlive() || (button & kLeftButton) == 0) return;
+    if (pressedInSelection_) text_.moveCaret(hitTest(x, y), false);
     pressedInSelection_ = false;
     mouseSelecting_ = false;
     // The release that ends a double click is no click of its own.
@@ -344,8 +311,7 @@ void HostEditBox::mouseUp(std::int16_t button, std::int16_t shift, float x, floa
 }
 
 void HostEditBox::mouseDoubleClick(std::int16_t button, std::int16_t, float x, float y) {
-    if (!acceptsInput())
-        return;
+    if (!acceptsInput()) return;
     auto self = keepAlive();
     if ((button & kLeftButton) != 0) {
         const TextRange word =

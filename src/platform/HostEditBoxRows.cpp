@@ -28,8 +28,7 @@ WrapOptions HostEditBox::wrapOptions() const {
 
 double HostEditBox::characterWidth(char32_t character) {
     auto known = widths_.find(character);
-    if (known != widths_.end())
-        return known->second;
+    if (known != widths_.end()) return known->second;
     String unit;
     if (character >= 0x10000) {
         unit += static_cast<char16_t>(0xD800 + ((character - 0x10000) >> 10));
@@ -62,8 +61,7 @@ void HostEditBox::ensureLayout() {
         measuredRevision_ = font()->revision();
         layoutValid_ = false;
     }
-    if (layoutValid_ && layout_.options() == wrapOptions())
-        return;
+    if (layoutValid_ && layout_.options() == wrapOptions()) return;
     layout_.layout(text(), wrapOptions(), widthFunction());
     layoutValid_ = true;
 }
@@ -107,12 +105,10 @@ double HostEditBox::displayWidth(std::int32_t from, std::int32_t to) {
 // Right and centred rows start where their text leaves the rest of the box empty.
 double HostEditBox::rowOffset(std::int32_t row) {
     const std::uint32_t alignment = style_ & (ES_CENTER | ES_RIGHT);
-    if (alignment == 0)
-        return 0;
+    if (alignment == 0) return 0;
     const double free =
         properties_.width - displayWidth(layout_.rowStart(row), layout_.rowEnd(text(), row));
-    if (free <= 0)
-        return 0;
+    if (free <= 0) return 0;
     return (alignment & ES_RIGHT) != 0 ? free : free / 2;
 }
 
@@ -121,17 +117,14 @@ double HostEditBox::rowOffset(std::int32_t row) {
 std::int32_t HostEditBox::rowCaretEnd(std::int32_t row) {
     const std::int32_t end = layout_.rowEnd(text(), row);
     const bool softBreak = row + 1 < layout_.rowCount() && end == layout_.rowStart(row + 1);
-    if (softBreak && end > layout_.rowStart(row) && text()[end - 1] == u' ')
-        return end - 1;
+    if (softBreak && end > layout_.rowStart(row) && text()[end - 1] == u' ') return end - 1;
     return end;
 }
 
 std::int32_t HostEditBox::hitTest(double x, double y) {
     ensureLayout();
-    if (!std::isfinite(x))
-        x = 0;
-    if (!std::isfinite(y))
-        y = 0;
+    if (!std::isfinite(x)) x = 0;
+    if (!std::isfinite(y)) y = 0;
     const double rowIndex = std::floor(y / lineHeight());
     const auto row = static_cast<std::int32_t>(
         std::clamp(rowIndex, 0.0, static_cast<double>(layout_.rowCount() - 1)));
@@ -140,8 +133,7 @@ std::int32_t HostEditBox::hitTest(double x, double y) {
     for (std::int32_t i = layout_.rowStart(row), units = 1; i < end; i += units) {
         const double width =
             isMasked() ? displayWidth(i, i + 1) : characterWidth(codePointAt(text(), i, units));
-        if (x < edge + width / 2)
-            return i;
+        if (x < edge + width / 2) return i;
         edge += width;
     }
     return end;
@@ -161,11 +153,9 @@ bool HostEditBox::fitsSingleLine(StringView candidate) {
          i += units) {
         const char32_t shown =
             isMasked() ? char32_t{properties_.passwordChar[0]} : codePointAt(candidate, i, units);
-        if (isMasked())
-            units = 1;
+        if (isMasked()) units = 1;
         width += characterWidth(shown);
-        if (width > properties_.width)
-            return false;
+        if (width > properties_.width) return false;
     }
     return true;
 }

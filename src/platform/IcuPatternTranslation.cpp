@@ -25,10 +25,8 @@ char16_t normalisedSpace(char16_t c) {
 }
 
 void appendLiteral(std::vector<PatternToken>& tokens, char16_t c) {
-    if (isFormatControl(c))
-        return;
-    if (tokens.empty() || tokens.back().field != 0)
-        tokens.push_back(PatternToken{});
+    if (isFormatControl(c)) return;
+    if (tokens.empty() || tokens.back().field != 0) tokens.push_back(PatternToken{});
     tokens.back().literal += normalisedSpace(c);
 }
 
@@ -131,16 +129,13 @@ String quotedLiteral(StringView text) {
             out += c;
         }
     }
-    if (open)
-        out += u'"';
+    if (open) out += u'"';
     return out;
 }
 
 String literalCode(const String& literal, const PatternTranslationOptions& options) {
-    if (!options.dateSeparator.empty() && literal == options.dateSeparator)
-        return u"/";
-    if (!options.timeSeparator.empty() && literal == options.timeSeparator)
-        return u":";
+    if (!options.dateSeparator.empty() && literal == options.dateSeparator) return u"/";
+    if (!options.timeSeparator.empty() && literal == options.timeSeparator) return u":";
     return quotedLiteral(literal);
 }
 
@@ -150,8 +145,7 @@ std::vector<PatternToken> withoutDroppedFields(const std::vector<PatternToken>& 
                                                const PatternTranslationOptions& options) {
     std::vector<PatternToken> kept;
     for (const PatternToken& token : tokens) {
-        if (token.field != 0 && codeOfField(token, options).empty())
-            continue;
+        if (token.field != 0 && codeOfField(token, options).empty()) continue;
         if (token.field == 0 && !kept.empty() && kept.back().field == 0) {
             kept.back().literal += token.literal;
             continue;
@@ -167,10 +161,8 @@ std::vector<PatternToken> withoutDroppedFields(const std::vector<PatternToken>& 
             s.erase(last == String::npos ? 0 : last + 1);
         }
     };
-    if (!kept.empty() && kept.front().field == 0)
-        trim(kept.front().literal, true);
-    if (!kept.empty() && kept.back().field == 0)
-        trim(kept.back().literal, false);
+    if (!kept.empty() && kept.front().field == 0) trim(kept.front().literal, true);
+    if (!kept.empty() && kept.back().field == 0) trim(kept.back().literal, false);
     return kept;
 }
 

@@ -41,8 +41,7 @@ const std::set<std::string>& knownLanguages() {
 std::string withoutEncodingAndModifier(std::string_view name) {
     std::string result(name.substr(0, name.find_first_of(".@")));
     for (char& c : result) {
-        if (c == '_')
-            c = '-';
+        if (c == '_') c = '-';
     }
     return result;
 }
@@ -61,8 +60,7 @@ icu::Locale gregorianLatinLocale(const icu::Locale& locale) {
 void readNumberSymbols(const icu::Locale& locale, RegionalSettings& settings) {
     UErrorCode status = U_ZERO_ERROR;
     icu::DecimalFormatSymbols symbols(locale, status);
-    if (U_FAILURE(status))
-        return;
+    if (U_FAILURE(status)) return;
     using Symbol = icu::DecimalFormatSymbols::ENumberFormatSymbol;
     settings.decimalSeparator = fromIcu(symbols.getSymbol(Symbol::kDecimalSeparatorSymbol));
     settings.groupSeparator = fromIcu(symbols.getSymbol(Symbol::kGroupingSeparatorSymbol));
@@ -87,8 +85,7 @@ void readCurrency(const icu::Locale& locale, RegionalSettings& settings) {
     std::unique_ptr<icu::NumberFormat> currency(
         icu::NumberFormat::createCurrencyInstance(locale, status));
     auto* decimal = dynamic_cast<icu::DecimalFormat*>(currency.get());
-    if (U_FAILURE(status) || decimal == nullptr)
-        return;
+    if (U_FAILURE(status) || decimal == nullptr) return;
     settings.currencyDecimals = decimal->getMinimumFractionDigits();
     icu::UnicodeString pattern;
     decimal->toPattern(pattern);
@@ -102,16 +99,14 @@ void copyNames(const icu::UnicodeString* names, int32_t count, int32_t first,
                std::array<String, N>& target) {
     for (size_t i = 0; i < N; ++i) {
         int32_t index = first + static_cast<int32_t>(i);
-        if (names != nullptr && index < count)
-            target[i] = fromIcu(names[index]);
+        if (names != nullptr && index < count) target[i] = fromIcu(names[index]);
     }
 }
 
 void readNames(const icu::Locale& locale, RegionalSettings& settings) {
     UErrorCode status = U_ZERO_ERROR;
     icu::DateFormatSymbols symbols(locale, status);
-    if (U_FAILURE(status))
-        return;
+    if (U_FAILURE(status)) return;
     using S = icu::DateFormatSymbols;
     int32_t count = 0;
     const icu::UnicodeString* amPm = symbols.getAmPmStrings(count);
@@ -140,8 +135,7 @@ String icuDatePattern(const icu::Locale& locale, icu::DateFormat::EStyle style, 
         time ? icu::DateFormat::createTimeInstance(style, locale)
              : icu::DateFormat::createDateInstance(style, locale));
     auto* simple = dynamic_cast<icu::SimpleDateFormat*>(format.get());
-    if (simple == nullptr)
-        return String();
+    if (simple == nullptr) return String();
     icu::UnicodeString pattern;
     simple->toPattern(pattern);
     return fromIcu(pattern);
@@ -151,16 +145,14 @@ String icuSkeletonPattern(const icu::Locale& locale, const char* skeleton) {
     UErrorCode status = U_ZERO_ERROR;
     std::unique_ptr<icu::DateTimePatternGenerator> generator(
         icu::DateTimePatternGenerator::createInstance(locale, status));
-    if (U_FAILURE(status))
-        return u"HH:mm";
+    if (U_FAILURE(status)) return u"HH:mm";
     icu::UnicodeString pattern = generator->getBestPattern(skeleton, status);
     return U_SUCCESS(status) ? fromIcu(pattern) : String(u"HH:mm");
 }
 
 bool hasLetter(StringView text) {
     for (char16_t c : text) {
-        if (u_isalpha(c))
-            return true;
+        if (u_isalpha(c)) return true;
     }
     return false;
 }
@@ -175,8 +167,7 @@ void readPatterns(const icu::Locale& locale, RegionalSettings& settings) {
     String mediumTime = icuDatePattern(locale, F::kMedium, true);
     String dateSeparator = separatorAfterField(shortDate, u"yMLdu");
     String timeSeparator = separatorAfterField(mediumTime, u"HhKk");
-    if (!dateSeparator.empty())
-        settings.dateSeparator = dateSeparator;
+    if (!dateSeparator.empty()) settings.dateSeparator = dateSeparator;
     if (!timeSeparator.empty()) {
         settings.timeSeparator = timeSeparator == settings.dateSeparator ? u":" : timeSeparator;
     }
@@ -208,11 +199,9 @@ void readPatterns(const icu::Locale& locale, RegionalSettings& settings) {
 void readFirstDayOfWeek(const icu::Locale& locale, RegionalSettings& settings) {
     UErrorCode status = U_ZERO_ERROR;
     std::unique_ptr<icu::Calendar> calendar(icu::Calendar::createInstance(locale, status));
-    if (U_FAILURE(status))
-        return;
+    if (U_FAILURE(status)) return;
     int day = static_cast<int>(calendar->getFirstDayOfWeek(status));
-    if (U_SUCCESS(status) && day >= 1 && day <= 7)
-        settings.firstDayOfWeek = day;
+    if (U_SUCCESS(status) && day >= 1 && day <= 7) settings.firstDayOfWeek = day;
 }
 
 // What a field keeps when ICU cannot supply it.
@@ -241,15 +230,13 @@ RegionalSettings baselineSettings() {
 
 std::optional<icu::Locale> localeOf(std::string_view regionName) {
     std::string tag = withoutEncodingAndModifier(regionName);
-    if (tag.empty() || tag == "C" || tag == "POSIX")
-        return std::nullopt;
+    if (tag.empty() || tag == "C" || tag == "POSIX") return std::nullopt;
     UErrorCode status = U_ZERO_ERROR;
     icu::Locale locale = icu::Locale::forLanguageTag(tag, status);
     if (U_FAILURE(status) || locale.isBogus() || *locale.getLanguage() == '\0') {
         return std::nullopt;
     }
-    if (knownLanguages().count(locale.getLanguage()) == 0)
-        return std::nullopt;
+    if (knownLanguages().count(locale.getLanguage()) == 0) return std::nullopt;
     return locale;
 }
 

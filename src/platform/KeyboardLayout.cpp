@@ -55,8 +55,7 @@ bool isLetterKey(std::uint16_t keyCode) {
 template <std::size_t N>
 const LayoutKey* findKey(const std::array<LayoutKey, N>& keys, std::uint16_t keyCode) {
     for (const LayoutKey& key : keys) {
-        if (key.keyCode == keyCode)
-            return &key;
+        if (key.keyCode == keyCode) return &key;
     }
     return nullptr;
 }
@@ -83,18 +82,15 @@ std::optional<KeyForCharacter> keyForControlCharacter(char16_t character) {
 }
 
 std::optional<char16_t> controlCharacterForKey(std::uint16_t keyCode) {
-    if (isLetterKey(keyCode))
-        return static_cast<char16_t>(keyCode - 'A' + 1);
-    if (const LayoutKey* key = findKey(kControlKeys, keyCode))
-        return key->plain;
+    if (isLetterKey(keyCode)) return static_cast<char16_t>(keyCode - 'A' + 1);
+    if (const LayoutKey* key = findKey(kControlKeys, keyCode)) return key->plain;
     return std::nullopt;
 }
 
 }  // namespace
 
 std::optional<KeyForCharacter> keyForCharacter(char16_t character) {
-    if (character < 0x20)
-        return keyForControlCharacter(character);
+    if (character < 0x20) return keyForControlCharacter(character);
     if (character >= u'a' && character <= u'z') {
         return KeyForCharacter{static_cast<std::uint16_t>(character - u'a' + 'A'), 0};
     }
@@ -102,19 +98,15 @@ std::optional<KeyForCharacter> keyForCharacter(char16_t character) {
         return KeyForCharacter{static_cast<std::uint16_t>(character), kShiftMask};
     }
     for (const LayoutKey& key : kSymbolKeys) {
-        if (key.plain == character)
-            return KeyForCharacter{key.keyCode, 0};
-        if (key.shifted == character)
-            return KeyForCharacter{key.keyCode, kShiftMask};
+        if (key.plain == character) return KeyForCharacter{key.keyCode, 0};
+        if (key.shifted == character) return KeyForCharacter{key.keyCode, kShiftMask};
     }
     return std::nullopt;
 }
 
 std::optional<char16_t> characterForKey(std::uint16_t keyCode, std::int16_t shift) {
-    if (shift & kAltMask)
-        return std::nullopt;  // Alt combinations are commands, not text
-    if (shift & kCtrlMask)
-        return controlCharacterForKey(keyCode);
+    if (shift & kAltMask) return std::nullopt;  // Alt combinations are commands, not text
+    if (shift & kCtrlMask) return controlCharacterForKey(keyCode);
     const bool shifted = (shift & kShiftMask) != 0;
     if (isLetterKey(keyCode)) {
         return shifted ? static_cast<char16_t>(keyCode)
@@ -123,8 +115,7 @@ std::optional<char16_t> characterForKey(std::uint16_t keyCode, std::int16_t shif
     if (const LayoutKey* key = findKey(kSymbolKeys, keyCode)) {
         return shifted ? key->shifted : key->plain;
     }
-    if (const LayoutKey* key = findKey(kFixedKeys, keyCode))
-        return key->plain;
+    if (const LayoutKey* key = findKey(kFixedKeys, keyCode)) return key->plain;
     return std::nullopt;
 }
 

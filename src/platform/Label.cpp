@@ -8,18 +8,15 @@ namespace quelta {
 namespace {
 
 void requireFinite(float value) {
-    if (!std::isfinite(value))
-        raiseError(kErrInvalidPropertyValue);
+    if (!std::isfinite(value)) raiseError(kErrInvalidPropertyValue);
 }
 
 void requireExtent(float value) {
-    if (!(std::isfinite(value) && value >= 0))
-        raiseError(kErrInvalidPropertyValue);
+    if (!(std::isfinite(value) && value >= 0)) raiseError(kErrInvalidPropertyValue);
 }
 
 void requireZeroOrOne(std::int16_t value) {
-    if (value != 0 && value != 1)
-        raiseError(kErrInvalidPropertyValue);
+    if (value != 0 && value != 1) raiseError(kErrInvalidPropertyValue);
 }
 
 }  // namespace

@@ -9,7 +9,7 @@ namespace quelta {
 using OleColor = std::uint32_t;  // top bit set: a system colour index
 
 class Label {
-  public:
+public:
     enum BorderStyle : std::int16_t { kBorderNone = 0, kBorderFixedSingle = 1 };
     enum Appearance : std::int16_t { kAppearanceFlat = 0, kAppearance3D = 1 };
 
@@ -35,7 +35,7 @@ class Label {
     std::int16_t appearance() const { return appearance_; }
     void setAppearance(std::int16_t appearance);  // 0 or 1, else error 380
 
-  private:
+private:
     float left_ = 0;
     float top_ = 0;
     float width_ = 0;

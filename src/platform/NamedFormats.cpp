@@ -6,14 +6,11 @@ namespace quelta {
 namespace {
 
 bool equalsNoCase(StringView text, std::u16string_view name) {
-    if (text.size() != name.size())
-        return false;
+    if (text.size() != name.size()) return false;
     for (std::size_t i = 0; i < text.size(); ++i) {
         char16_t c = text[i];
-        if (c >= u'A' && c <= u'Z')
-            c += u'a' - u'A';
-        if (c != name[i])
-            return false;
+        if (c >= u'A' && c <= u'Z') c += u'a' - u'A';
+        if (c != name[i]) return false;
     }
     return true;
 }
@@ -57,8 +54,7 @@ String placeCurrency(std::u16string_view placement, StringView number, StringVie
 String currencyFormat(const RegionalSettings& settings) {
     String number = u"#,##0";
     int decimals = std::clamp(settings.currencyDecimals, 0, 9);
-    if (decimals > 0)
-        number += u'.' + String(static_cast<std::size_t>(decimals), u'0');
+    if (decimals > 0) number += u'.' + String(static_cast<std::size_t>(decimals), u'0');
     String symbol = escaped(settings.currencySymbol);
     String minus = escaped(settings.negativeSign.empty() ? u"-" : settings.negativeSign);
     int positive = std::clamp(settings.positiveCurrencyPattern, 0, 3);
@@ -69,8 +65,7 @@ String currencyFormat(const RegionalSettings& settings) {
 
 std::optional<NamedFormat> resolveNamedFormat(StringView format, const RegionalSettings& settings) {
     // Every name is 5 to 14 characters long; most formats are rejected by length alone.
-    if (format.size() < 5 || format.size() > 14)
-        return std::nullopt;
+    if (format.size() < 5 || format.size() > 14) return std::nullopt;
     struct Entry {
         std::u16string_view name;
         String (*pattern)(const RegionalSettings&);

@@ -8,7 +8,7 @@ namespace {
 
 // Digits of the integer part, padded in front to the section's minimum.
 class IntegerDigits {
-  public:
+public:
     IntegerDigits(const DecimalDigits& digits, int minimum)
         : digits_(digits),
           significant_(std::max(digits.pointPosition, 0)),
@@ -19,7 +19,7 @@ class IntegerDigits {
         return index < padding_ ? u'0' : static_cast<char16_t>(digits_.digitAt(index - padding_));
     }
 
-  private:
+private:
     const DecimalDigits& digits_;
     int significant_;
     int padding_;
@@ -53,8 +53,7 @@ ExponentDigits exponentDigits(int exponent, int minimum) {
         exponent < 0 ? 0u - static_cast<unsigned>(exponent) : static_cast<unsigned>(exponent);
     auto result = std::to_chars(digits.text, digits.text + sizeof digits.text, magnitude);
     int significant = static_cast<int>(result.ptr - digits.text);
-    if (magnitude == 0 && minimum > 0)
-        significant = 0;  // "E+00" shows only the padding
+    if (magnitude == 0 && minimum > 0) significant = 0;  // "E+00" shows only the padding
     digits.padding = std::max(minimum - significant, 0);
     digits.count = significant + digits.padding;
     return digits;
@@ -63,16 +62,13 @@ ExponentDigits exponentDigits(int exponent, int minimum) {
 }  // namespace
 
 bool groupSeparatorAfter(int digitsToRight, const std::vector<int>& grouping) {
-    if (digitsToRight <= 0 || grouping.empty())
-        return false;
+    if (digitsToRight <= 0 || grouping.empty()) return false;
     int boundary = 0;
     for (std::size_t i = 0;; ++i) {
         int size = grouping[std::min(i, grouping.size() - 1)];
-        if (size <= 0)
-            return false;
+        if (size <= 0) return false;
         boundary += size;
-        if (boundary >= digitsToRight)
-            return boundary == digitsToRight;
+        if (boundary >= digitsToRight) return boundary == digitsToRight;
     }
 }
 
@@ -97,7 +93,7 @@ namespace {
 
 // Walks the tokens of one number section, keeping count of the placeholders passed.
 class NumberRenderer {
-  public:
+public:
     NumberRenderer(String& out, const NumberLayout& layout, const DisplayedNumber& number,
                    const RegionalSettings& settings)
         : out_(out),
@@ -137,7 +133,7 @@ class NumberRenderer {
         }
     }
 
-  private:
+private:
     void integerDigit() {
         auto groupAfter = [this](int j) {
             if (layout_.grouping &&

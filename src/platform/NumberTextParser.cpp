@@ -26,12 +26,10 @@ NumberParseResult doubleFromAscii(const std::string& ascii, long long decimalExp
     double value = 0;
     auto [end, error] = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
     if (error == std::errc::result_out_of_range) {
-        if (decimalExponent < 0)
-            return {NumberParseStatus::Ok, ascii[0] == '-' ? -0.0 : 0.0};
+        if (decimalExponent < 0) return {NumberParseStatus::Ok, ascii[0] == '-' ? -0.0 : 0.0};
         return {NumberParseStatus::Overflow, 0};
     }
-    if (error != std::errc() || end != ascii.data() + ascii.size())
-        return {};
+    if (error != std::errc() || end != ascii.data() + ascii.size()) return {};
     return {NumberParseStatus::Ok, value};
 }
 
@@ -48,12 +46,9 @@ struct AsciiNumber {
     void digit(char16_t c, bool integerPart) {
         text += static_cast<char>(c);
         anyDigit = true;
-        if (c != u'0')
-            nonZero = true;
-        if (integerPart && nonZero)
-            ++integerDigits;
-        if (!integerPart && !nonZero)
-            ++leadingFractionZeros;
+        if (c != u'0') nonZero = true;
+        if (integerPart && nonZero) ++integerDigits;
+        if (!integerPart && !nonZero) ++leadingFractionZeros;
     }
     void appendExponent(bool negative, long long value) {
         exponent = negative ? -value : value;
@@ -61,8 +56,7 @@ struct AsciiNumber {
         text += std::to_string(exponent);
     }
     NumberParseResult result() const {
-        if (!anyDigit)
-            return {};
+        if (!anyDigit) return {};
         long long position = integerDigits > 0 ? integerDigits : -leadingFractionZeros;
         long long magnitude = nonZero ? position + exponent : -1;
         return doubleFromAscii(text, magnitude);
@@ -89,10 +83,8 @@ struct Affixes {
 };
 
 size_t negativeSignLength(StringView text, size_t i, const ConversionNotation& notation) {
-    if (text[i] == u'-' || text[i] == 0x2212)
-        return 1;
-    if (startsWith(text, i, notation.negativeSign))
-        return notation.negativeSign.size();
+    if (text[i] == u'-' || text[i] == 0x2212) return 1;
+    if (startsWith(text, i, notation.negativeSign)) return notation.negativeSign.size();
     return 0;
 }
 
@@ -129,13 +121,10 @@ size_t readAffixes(StringView text, size_t i, const ConversionNotation& notation
 // digits, so that a space before a trailing currency symbol is not taken for one.
 size_t groupSeparatorLength(StringView text, size_t i, const ConversionNotation& notation) {
     bool digitFollows = i + 1 < text.size() && isDigit(text[i + 1]);
-    if (notation.groupSeparatorIsSpace)
-        return isSpace(text[i]) && digitFollows ? 1 : 0;
-    if (startsWith(text, i, notation.groupSeparator))
-        return notation.groupSeparator.size();
+    if (notation.groupSeparatorIsSpace) return isSpace(text[i]) && digitFollows ? 1 : 0;
+    if (startsWith(text, i, notation.groupSeparator)) return notation.groupSeparator.size();
     // A typographic apostrophe (Swiss grouping) is typed as the plain one.
-    if (notation.groupSeparator == u"\u2019" && text[i] == u'\'')
-        return 1;
+    if (notation.groupSeparator == u"\u2019" && text[i] == u'\'') return 1;
     return 0;
 }
 
@@ -161,12 +150,10 @@ size_t readMantissa(StringView text, size_t i, const ConversionNotation& notatio
     if (number.anyDigit && i < text.size() && (text[i] == u'E' || text[i] == u'e')) {
         size_t j = i + 1;
         bool negative = j < text.size() && (text[j] == u'-' || text[j] == 0x2212);
-        if (j < text.size() && (negative || text[j] == u'+'))
-            ++j;
+        if (j < text.size() && (negative || text[j] == u'+')) ++j;
         long long exponent = 0;
         size_t digits = readExponentDigits(text, j, exponent);
-        if (digits == 0)
-            malformed = true;
+        if (digits == 0) malformed = true;
         number.appendExponent(negative, exponent);
         i = j + digits;
     }
@@ -186,19 +173,16 @@ StringView trimmedSpaces(StringView text) {
 }  // namespace
 
 NumberParseResult parseRadixDigits(StringView digits, int radix) {
-    if (digits.empty())
-        return {};
+    if (digits.empty()) return {};
     unsigned long long value = 0;
     for (char16_t c : digits) {
         int d = isDigit(c)                 ? c - u'0'
                 : (c >= u'a' && c <= u'f') ? c - u'a' + 10
                 : (c >= u'A' && c <= u'F') ? c - u'A' + 10
                                            : 99;
-        if (d >= radix)
-            return {};
+        if (d >= radix) return {};
         value = value * static_cast<unsigned>(radix) + static_cast<unsigned>(d);
-        if (value > 0xFFFFFFFFull)
-            return {NumberParseStatus::Overflow, 0};
+        if (value > 0xFFFFFFFFull) return {NumberParseStatus::Overflow, 0};
     }
     bool fitsInteger = radix == 16 ? digits.size() <= 4 : value <= 0xFFFF;
     double result = fitsInteger ? static_cast<double>(static_cast<std::int16_t>(value))
@@ -210,10 +194,8 @@ NumberParseResult parseRegionalNumber(StringView text, const ConversionNotation&
     text = trimmedSpaces(text);
     if (text.size() >= 2 && text[0] == u'&') {
         char16_t kind = text[1];
-        if (kind == u'H' || kind == u'h')
-            return parseRadixDigits(text.substr(2), 16);
-        if (kind == u'O' || kind == u'o')
-            return parseRadixDigits(text.substr(2), 8);
+        if (kind == u'H' || kind == u'h') return parseRadixDigits(text.substr(2), 16);
+        if (kind == u'O' || kind == u'o') return parseRadixDigits(text.substr(2), 8);
         return {};
     }
     Affixes affixes;
@@ -227,8 +209,7 @@ NumberParseResult parseRegionalNumber(StringView text, const ConversionNotation&
         return {};
     }
     NumberParseResult result = number.result();
-    if (affixes.negative || affixes.openParenthesis)
-        result.value = -result.value;
+    if (affixes.negative || affixes.openParenthesis) result.value = -result.value;
     return result;
 }
 
@@ -249,8 +230,7 @@ double leadingRadixNumber(StringView text, size_t i, int radix) {
     String digits;
     for (i = skipValSpaces(text, i); i < text.size(); i = skipValSpaces(text, i + 1)) {
         NumberParseResult probe = parseRadixDigits(StringView(&text[i], 1), radix);
-        if (probe.status != NumberParseStatus::Ok)
-            break;
+        if (probe.status != NumberParseStatus::Ok) break;
         digits += text[i];
     }
     NumberParseResult result = parseRadixDigits(digits, radix);
@@ -266,16 +246,13 @@ double leadingInvariantNumber(StringView text) {
     size_t i = skipValSpaces(text, 0);
     if (i + 1 < text.size() && text[i] == u'&') {
         char16_t kind = text[i + 1];
-        if (kind == u'H' || kind == u'h')
-            return leadingRadixNumber(text, i + 2, 16);
-        if (kind == u'O' || kind == u'o')
-            return leadingRadixNumber(text, i + 2, 8);
+        if (kind == u'H' || kind == u'h') return leadingRadixNumber(text, i + 2, 16);
+        if (kind == u'O' || kind == u'o') return leadingRadixNumber(text, i + 2, 8);
         return 0;
     }
     AsciiNumber number;
     bool negative = i < text.size() && text[i] == u'-';
-    if (i < text.size() && (text[i] == u'-' || text[i] == u'+'))
-        i = skipValSpaces(text, i + 1);
+    if (i < text.size() && (text[i] == u'-' || text[i] == u'+')) i = skipValSpaces(text, i + 1);
     for (; i < text.size() && isDigit(text[i]); i = skipValSpaces(text, i + 1)) {
         number.digit(text[i], true);
     }
@@ -286,14 +263,12 @@ double leadingInvariantNumber(StringView text) {
             number.digit(text[i], false);
         }
     }
-    if (!number.anyDigit)
-        return 0;
+    if (!number.anyDigit) return 0;
     if (i < text.size() &&
         (text[i] == u'E' || text[i] == u'e' || text[i] == u'D' || text[i] == u'd')) {
         size_t j = skipValSpaces(text, i + 1);
         bool negativeExponent = j < text.size() && text[j] == u'-';
-        if (j < text.size() && (text[j] == u'-' || text[j] == u'+'))
-            j = skipValSpaces(text, j + 1);
+        if (j < text.size() && (text[j] == u'-' || text[j] == u'+')) j = skipValSpaces(text, j + 1);
         long long exponent = 0;
         String digits;
         for (; j < text.size() && isDigit(text[j]); j = skipValSpaces(text, j + 1)) {

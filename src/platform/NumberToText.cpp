@@ -13,17 +13,13 @@ namespace {
 // Rounds to `precision` significant digits and writes the general notation, with an
 // upper-case exponent of at least two digits and the regional decimal separator.
 String generalNotation(double value, int precision) {
-    if (std::isnan(value))
-        return u"-1.#IND";
-    if (std::isinf(value))
-        return value > 0 ? u"1.#INF" : u"-1.#INF";
-    if (value == 0)
-        return u"0";  // also for negative zero
+    if (std::isnan(value)) return u"-1.#IND";
+    if (std::isinf(value)) return value > 0 ? u"1.#INF" : u"-1.#INF";
+    if (value == 0) return u"0";  // also for negative zero
     char buffer[48];
     auto [end, error] =
         std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, precision);
-    if (error != std::errc())
-        return u"0";
+    if (error != std::errc()) return u"0";
     char16_t separator = currentNotation().decimalSeparator;
     String text;
     text.reserve(static_cast<size_t>(end - buffer));

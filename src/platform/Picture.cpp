@@ -24,14 +24,13 @@ std::int32_t nextHandle() {
 std::int32_t pixelsToHimetric(std::int32_t pixels, double twipsPerPixel) {
     const double himetric = std::round(pixels * twipsPerPixel * kHimetricPerTwip);
     // Huge bitmaps at a coarse scale would not fit the 32-bit size.
-    if (himetric > std::numeric_limits<std::int32_t>::max())
-        raiseError(kErrOverflow);
+    if (himetric > std::numeric_limits<std::int32_t>::max()) raiseError(kErrOverflow);
     return static_cast<std::int32_t>(himetric);
 }
 
 // Reads a file on demand, so that a large bitmap is checked without being loaded.
 class FileByteSource : public ByteSource {
-  public:
+public:
     FileByteSource(const std::filesystem::path& path, std::uint64_t size)
         : stream_(path, std::ios::binary), size_(size) {}
 
@@ -39,8 +38,7 @@ class FileByteSource : public ByteSource {
     std::uint64_t size() const override { return size_; }
 
     std::vector<std::uint8_t> read(std::uint64_t offset, std::size_t length) const override {
-        if (offset >= size_)
-            return {};
+        if (offset >= size_) return {};
         const std::size_t available =
             static_cast<std::size_t>(std::min<std::uint64_t>(length, size_ - offset));
         std::vector<std::uint8_t> bytes(available);
@@ -52,7 +50,7 @@ class FileByteSource : public ByteSource {
         return bytes;
     }
 
-  private:
+private:
     mutable std::ifstream stream_;
     std::uint64_t size_;
 };
@@ -89,23 +87,17 @@ std::int32_t Picture::height() const {
 }
 
 PictureRef loadPicture(StringView path) {
-    if (path.empty())
-        return std::make_shared<Picture>();
-    if (path.find(u'\0') != StringView::npos)
-        raiseError(kErrFileNotFound);
+    if (path.empty()) return std::make_shared<Picture>();
+    if (path.find(u'\0') != StringView::npos) raiseError(kErrFileNotFound);
     const std::filesystem::path file = pathOf(path);
     std::error_code error;
     const auto status = std::filesystem::status(file, error);
-    if (!std::filesystem::exists(status))
-        raiseError(kErrFileNotFound);
-    if (!std::filesystem::is_regular_file(status))
-        raiseError(kErrPathFileAccess);
+    if (!std::filesystem::exists(status)) raiseError(kErrFileNotFound);
+    if (!std::filesystem::is_regular_file(status)) raiseError(kErrPathFileAccess);
     const std::uintmax_t size = std::filesystem::file_size(file, error);
-    if (error)
-        raiseError(kErrPathFileAccess);
+    if (error) raiseError(kErrPathFileAccess);
     const FileByteSource source(file, size);
-    if (!source.isOpen())
-        raiseError(kErrPathFileAccess);
+    if (!source.isOpen()) raiseError(kErrPathFileAccess);
     return std::make_shared<Picture>(readPictureInfo(source));
 }
 

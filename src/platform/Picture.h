@@ -16,7 +16,7 @@
 namespace quelta {
 
 class Picture : public AutomationObject {
-  public:
+public:
     // The platform's picture type numbers; a cursor reports itself as an icon.
     static constexpr std::int16_t kTypeNone = 0;
     static constexpr std::int16_t kTypeBitmap = 1;
@@ -39,7 +39,7 @@ class Picture : public AutomationObject {
 
     Variant defaultValue() const override { return handle_; }  // the default member is Handle
 
-  private:
+private:
     PictureInfo info_;
     std::int32_t handle_ = 0;
 };

@@ -34,7 +34,7 @@ constexpr std::array<std::uint8_t, 8> kPngSignature{0x89, 'P', 'N', 'G', '\r', '
 // Reads little- and big-endian fields of a block; a field past the end of the block means
 // the file is shorter than its headers say.
 class Fields {
-  public:
+public:
     explicit Fields(const std::vector<std::uint8_t>& bytes) : bytes_(bytes) {}
 
     std::uint8_t u8(std::size_t at) const { return bytes_[checked(at, 1)]; }
@@ -58,10 +58,9 @@ class Fields {
                std::equal(prefix.begin(), prefix.end(), bytes_.begin());
     }
 
-  private:
+private:
     std::size_t checked(std::size_t at, std::size_t length) const {
-        if (at > bytes_.size() || bytes_.size() - at < length)
-            invalidPicture();
+        if (at > bytes_.size() || bytes_.size() - at < length) invalidPicture();
         return at;
     }
 
@@ -105,8 +104,7 @@ BitmapHeader readBitmapHeader(const Fields& fields, std::size_t at, std::uint32_
 
 // The pixel rows must fit between the data offset and the end of the file.
 void checkPixelData(const BitmapHeader& header, std::uint64_t dataOffset, std::uint64_t fileSize) {
-    if (dataOffset >= fileSize)
-        invalidPicture();
+    if (dataOffset >= fileSize) invalidPicture();
     const std::uint64_t available = fileSize - dataOffset;
     switch (header.compression) {
         case kUncompressed:
@@ -116,17 +114,14 @@ void checkPixelData(const BitmapHeader& header, std::uint64_t dataOffset, std::u
                 static_cast<std::uint64_t>(header.width) * header.bitCount;
             const std::uint64_t stride = (rowBits + 31) / 32 * 4;
             const std::uint64_t rows = static_cast<std::uint64_t>(std::abs(header.height));
-            if (rows > available / stride)
-                invalidPicture();
+            if (rows > available / stride) invalidPicture();
             return;
         }
         case kRunLength8:
-            if (header.bitCount != 8)
-                invalidPicture();
+            if (header.bitCount != 8) invalidPicture();
             return;
         case kRunLength4:
-            if (header.bitCount != 4)
-                invalidPicture();
+            if (header.bitCount != 4) invalidPicture();
             return;
         default:
             invalidPicture();  // embedded JPEG or PNG and unknown methods are not read
@@ -139,16 +134,14 @@ PictureInfo readBitmap(const ByteSource& source) {
     const Fields fields(head);
     const std::uint32_t dataOffset = fields.u32(10);
     const std::uint32_t headerSize = fields.u32(kBitmapFileHeaderSize);
-    if (!validInfoHeaderSize(headerSize))
-        invalidPicture();
+    if (!validInfoHeaderSize(headerSize)) invalidPicture();
     const BitmapHeader header = readBitmapHeader(fields, kBitmapFileHeaderSize, headerSize);
     const std::int64_t maxSize = std::numeric_limits<std::int32_t>::max();
     if (header.planes != 1 || !validBitCount(header.bitCount) || header.width <= 0 ||
         header.height == 0 || header.height < -maxSize) {
         invalidPicture();
     }
-    if (dataOffset < kBitmapFileHeaderSize + headerSize)
-        invalidPicture();
+    if (dataOffset < kBitmapFileHeaderSize + headerSize) invalidPicture();
     checkPixelData(header, dataOffset, source.size());
     return PictureInfo{PictureKind::Bitmap, static_cast<std::int32_t>(header.width),
                        static_cast<std::int32_t>(std::abs(header.height)), 0, 0};
@@ -218,8 +211,7 @@ void readIconImage(const ByteSource& source, const IconEntry& entry, PictureInfo
 PictureInfo readIconOrCursor(const ByteSource& source, std::uint16_t resourceType) {
     const std::vector<std::uint8_t> head = source.read(0, kIconDirectorySize);
     const std::uint16_t count = Fields(head).u16(4);
-    if (count == 0)
-        invalidPicture();
+    if (count == 0) invalidPicture();
     const std::vector<IconEntry> entries = readIconDirectory(source, count);
     const IconEntry& first = entries.front();
     PictureInfo info;
@@ -237,8 +229,7 @@ PictureInfo readIconOrCursor(const ByteSource& source, std::uint16_t resourceTyp
 }  // namespace
 
 std::vector<std::uint8_t> MemoryByteSource::read(std::uint64_t offset, std::size_t length) const {
-    if (offset >= bytes_.size())
-        return {};
+    if (offset >= bytes_.size()) return {};
     const std::size_t start = static_cast<std::size_t>(offset);
     const std::size_t end = start + std::min(length, bytes_.size() - start);
     return std::vector<std::uint8_t>(bytes_.begin() + start, bytes_.begin() + end);
@@ -246,10 +237,8 @@ std::vector<std::uint8_t> MemoryByteSource::read(std::uint64_t offset, std::size
 
 PictureInfo readPictureInfo(const ByteSource& source) {
     const std::vector<std::uint8_t> head = source.read(0, 4);
-    if (head.size() < 4)
-        invalidPicture();
-    if (head[0] == 'B' && head[1] == 'M')
-        return readBitmap(source);
+    if (head.size() < 4) invalidPicture();
+    if (head[0] == 'B' && head[1] == 'M') return readBitmap(source);
     const std::uint16_t reserved = static_cast<std::uint16_t>(head[0] | head[1] << 8);
     const std::uint16_t type = static_cast<std::uint16_t>(head[2] | head[3] << 8);
     if (reserved == 0 && (type == kIconResource || type == kCursorResource)) {

@@ -25,19 +25,19 @@ struct PictureInfo {
 // Random access to the bytes of a file of a known size. read() returns fewer bytes than
 // asked (possibly none) where the file ends.
 class ByteSource {
-  public:
+public:
     virtual ~ByteSource() = default;
     virtual std::uint64_t size() const = 0;
     virtual std::vector<std::uint8_t> read(std::uint64_t offset, std::size_t length) const = 0;
 };
 
 class MemoryByteSource : public ByteSource {
-  public:
+public:
     explicit MemoryByteSource(std::vector<std::uint8_t> bytes) : bytes_(std::move(bytes)) {}
     std::uint64_t size() const override { return bytes_.size(); }
     std::vector<std::uint8_t> read(std::uint64_t offset, std::size_t length) const override;
 
-  private:
+private:
     std::vector<std::uint8_t> bytes_;
 };
 

@@ -16,8 +16,7 @@ thread_local std::optional<double> tPinnedClock;
 double systemNow() {
     std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
     std::tm local{};
-    if (localtime_r(&now, &local) == nullptr)
-        return 0;
+    if (localtime_r(&now, &local) == nullptr) return 0;
     return dateSerial(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday) +
            timeSerial(local.tm_hour, local.tm_min, std::min(local.tm_sec, 59));
 }

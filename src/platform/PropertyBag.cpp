@@ -22,8 +22,7 @@ Variant PropertyBag::read(StringView key, const Variant& defaultValue) const {
 }
 
 void PropertyBag::write(StringView key, const Variant& value, const Variant& defaultValue) {
-    if (key.empty())
-        raiseError(kErrInvalidProcedureCall);
+    if (key.empty()) raiseError(kErrInvalidProcedureCall);
     if (sameValue(value, defaultValue)) {
         erase(key);
         return;
@@ -32,8 +31,7 @@ void PropertyBag::write(StringView key, const Variant& value, const Variant& def
 }
 
 void PropertyBag::write(StringView key, const Variant& value) {
-    if (key.empty())
-        raiseError(kErrInvalidProcedureCall);
+    if (key.empty()) raiseError(kErrInvalidProcedureCall);
     auto [position, inserted] = index_.try_emplace(foldKey(key), entries_.size());
     if (inserted) {
         entries_.push_back({String(key), value});
@@ -50,8 +48,7 @@ bool PropertyBag::contains(StringView key) const {
 
 bool PropertyBag::erase(StringView key) {
     auto found = index_.find(foldKey(key));
-    if (found == index_.end())
-        return false;
+    if (found == index_.end()) return false;
     entries_.erase(entries_.begin() + static_cast<std::ptrdiff_t>(found->second));
     reindex();
     return true;

@@ -14,7 +14,7 @@
 namespace quelta {
 
 class PropertyBag {
-  public:
+public:
     struct Entry {
         String key;
         Variant value;
@@ -41,7 +41,7 @@ class PropertyBag {
     std::size_t size() const { return entries_.size(); }
     bool empty() const { return entries_.empty(); }
 
-  private:
+private:
     const Entry* find(StringView key) const;
     void reindex();
 

@@ -34,14 +34,12 @@ RecordingContainer::~RecordingContainer() {
 }
 
 Variant RecordingContainer::extenderProperty(StringView name) const {
-    if (!extender_.contains(name))
-        raiseError(kErrNotSupported);
+    if (!extender_.contains(name)) raiseError(kErrNotSupported);
     return extender_.read(name);
 }
 
 void RecordingContainer::setExtenderProperty(StringView name, const Variant& value) {
-    if (!extender_.contains(name))
-        raiseError(kErrNotSupported);
+    if (!extender_.contains(name)) raiseError(kErrNotSupported);
     extender_.write(name, value);
 }
 
@@ -75,10 +73,8 @@ void RecordingContainer::setEnabled(bool enabled) {
 }
 
 void RecordingContainer::setSize(float width, float height) {
-    if (!validLength(width) || !validLength(height))
-        raiseError(kErrInvalidPropertyValue);
-    if (width == width_ && height == height_)
-        return;
+    if (!validLength(width) || !validLength(height)) raiseError(kErrInvalidPropertyValue);
+    if (width == width_ && height == height_) return;
     width_ = width;
     height_ = height;
     ++resizeCount_;

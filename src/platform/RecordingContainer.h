@@ -14,7 +14,7 @@
 namespace quelta {
 
 class RecordingContainer : public ControlContainer {
-  public:
+public:
     struct RaisedEvent {
         std::int32_t dispid = 0;
         std::vector<Variant> arguments;  // as the control raised them
@@ -71,7 +71,7 @@ class RecordingContainer : public ControlContainer {
     int resizeCount() const { return resizeCount_; }
     void clearRecords();
 
-  private:
+private:
     bool userMode_ = true;
     FontRef ambientFont_ = std::make_shared<Font>();
     FontRef drawingFont_;

@@ -22,20 +22,17 @@ SettingsRef cachedSettingsFor(const icu::Locale& locale) {
     std::string key = locale.getName();
     {
         std::lock_guard<std::mutex> lock(mutex);
-        if (auto found = cache.find(key); found != cache.end())
-            return found->second;
+        if (auto found = cache.find(key); found != cache.end()) return found->second;
     }
     auto settings = std::make_shared<const RegionalSettings>(readRegionalSettings(locale));
     std::lock_guard<std::mutex> lock(mutex);
-    if (cache.size() < kCacheLimit)
-        cache.emplace(key, settings);
+    if (cache.size() < kCacheLimit) cache.emplace(key, settings);
     return settings;
 }
 
 SettingsRef sharedSettingsFor(std::string_view regionName) {
     std::optional<icu::Locale> locale = localeOf(regionName);
-    if (!locale)
-        locale = localeOf(kFallbackRegion);
+    if (!locale) locale = localeOf(kFallbackRegion);
     return cachedSettingsFor(*locale);
 }
 
@@ -55,8 +52,7 @@ RegionalSettings regionalSettingsFor(std::string_view regionName) {
 std::string regionNameFromEnvironment() {
     for (const char* variable : {"LC_ALL", "LC_NUMERIC", "LC_TIME", "LANG"}) {
         const char* value = nonEmptyVariable(variable);
-        if (value == nullptr)
-            continue;
+        if (value == nullptr) continue;
         std::optional<icu::Locale> locale = localeOf(value);
         return locale ? languageTagOf(*locale) : std::string(kFallbackRegion);
     }
@@ -64,14 +60,12 @@ std::string regionNameFromEnvironment() {
 }
 
 std::shared_ptr<const RegionalSettings> currentRegionalSettingsShared() {
-    if (!tCurrentSettings)
-        tCurrentSettings = sharedSettingsFor(regionNameFromEnvironment());
+    if (!tCurrentSettings) tCurrentSettings = sharedSettingsFor(regionNameFromEnvironment());
     return tCurrentSettings;
 }
 
 const RegionalSettings& currentRegionalSettings() {
-    if (!tCurrentSettings)
-        tCurrentSettings = sharedSettingsFor(regionNameFromEnvironment());
+    if (!tCurrentSettings) tCurrentSettings = sharedSettingsFor(regionNameFromEnvironment());
     return *tCurrentSettings;
 }
 

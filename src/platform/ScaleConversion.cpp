@@ -9,8 +9,7 @@ namespace quelta {
 namespace {
 
 double positiveUnit(double twips) {
-    if (!(std::isfinite(twips) && twips > 0))
-        raiseError(kErrInvalidPropertyValue);
+    if (!(std::isfinite(twips) && twips > 0)) raiseError(kErrInvalidPropertyValue);
     return twips;
 }
 
@@ -48,10 +47,8 @@ float convertScale(float value, std::int16_t fromMode, std::int16_t toMode, Scal
     const double from = twipsPerUnit(fromMode, axis, units);
     const double to = twipsPerUnit(toMode, axis, units);
     const double result = static_cast<double>(value) * from / to;
-    if (std::isnan(result))
-        raiseError(kErrInvalidProcedureCall);
-    if (std::fabs(result) > std::numeric_limits<float>::max())
-        raiseError(kErrOverflow);
+    if (std::isnan(result)) raiseError(kErrInvalidProcedureCall);
+    if (std::fabs(result) > std::numeric_limits<float>::max()) raiseError(kErrOverflow);
     return static_cast<float>(result);
 }
 

@@ -66,33 +66,27 @@ char16_t asciiUpper(char16_t c) {
 }
 
 bool sameNameIgnoringCase(StringView given, StringView name) {
-    if (given.size() != name.size())
-        return false;
+    if (given.size() != name.size()) return false;
     for (std::size_t i = 0; i < given.size(); ++i) {
-        if (asciiUpper(given[i]) != name[i])
-            return false;
+        if (asciiUpper(given[i]) != name[i]) return false;
     }
     return true;
 }
 
 std::optional<std::uint16_t> functionKeyCode(StringView name) {
-    if (name.size() < 2 || name.size() > 3 || asciiUpper(name[0]) != u'F')
-        return std::nullopt;
+    if (name.size() < 2 || name.size() > 3 || asciiUpper(name[0]) != u'F') return std::nullopt;
     int number = 0;
     for (char16_t digit : name.substr(1)) {
-        if (digit < u'0' || digit > u'9')
-            return std::nullopt;
+        if (digit < u'0' || digit > u'9') return std::nullopt;
         number = number * 10 + (digit - u'0');
     }
-    if (name[1] == u'0' || number < 1 || number > kFunctionKeyCount)
-        return std::nullopt;
+    if (name[1] == u'0' || number < 1 || number > kFunctionKeyCount) return std::nullopt;
     return static_cast<std::uint16_t>(VK_F1 + number - 1);
 }
 
 std::optional<std::uint16_t> namedKeyCode(StringView name) {
     for (const NamedKey& key : kNamedKeys) {
-        if (sameNameIgnoringCase(name, key.name))
-            return key.keyCode;
+        if (sameNameIgnoringCase(name, key.name)) return key.keyCode;
     }
     return functionKeyCode(name);
 }
@@ -135,7 +129,7 @@ std::size_t characterLength(StringView text, std::size_t pos) {
 }
 
 class KeySequenceParser {
-  public:
+public:
     explicit KeySequenceParser(StringView text) : text_(text) {}
 
     std::vector<KeyInput> parse() {
@@ -143,21 +137,18 @@ class KeySequenceParser {
         return std::move(output_);
     }
 
-  private:
+private:
     void parseSequence(std::int16_t held, int depth) {
-        if (depth > kMaxGroupDepth)
-            malformed();
+        if (depth > kMaxGroupDepth) malformed();
         while (!atEnd()) {
             if (peek() == u')') {
-                if (depth == 0)
-                    malformed();
+                if (depth == 0) malformed();
                 ++pos_;
                 return;
             }
             parseItem(held, depth);
         }
-        if (depth > 0)
-            malformed();  // a group left open
+        if (depth > 0) malformed();  // a group left open
     }
 
     void parseItem(std::int16_t held, int depth) {
@@ -171,8 +162,7 @@ class KeySequenceParser {
     }
 
     void parseUnit(std::int16_t held, int depth) {
-        if (atEnd())
-            malformed();  // a modifier with nothing to hold
+        if (atEnd()) malformed();  // a modifier with nothing to hold
         switch (peek()) {
             case u'(':
                 ++pos_;
@@ -195,8 +185,7 @@ class KeySequenceParser {
     }
 
     void parseBraced(std::int16_t held) {
-        if (atEnd())
-            malformed();
+        if (atEnd()) malformed();
         const std::size_t start = pos_;
         takeCharacter();  // the first character belongs to the name even if it is '}' or ' '
         while (!atEnd() && peek() != u' ' && peek() != u'}')
@@ -207,8 +196,7 @@ class KeySequenceParser {
             ++pos_;
             count = parseCount();
         }
-        if (atEnd() || peek() != u'}')
-            malformed();
+        if (atEnd() || peek() != u'}') malformed();
         ++pos_;
         type(strokeNamed(name), held, count);
     }
@@ -218,17 +206,14 @@ class KeySequenceParser {
         int count = 0;
         while (!atEnd() && peek() >= u'0' && peek() <= u'9') {
             count = count * 10 + (text_[pos_++] - u'0');
-            if (count > kMaxRepeat)
-                malformed();
+            if (count > kMaxRepeat) malformed();
         }
-        if (pos_ == start)
-            malformed();
+        if (pos_ == start) malformed();
         return count;
     }
 
     Stroke strokeNamed(StringView name) const {
-        if (name.size() == characterLength(name, 0))
-            return strokeForCharacter(name);
+        if (name.size() == characterLength(name, 0)) return strokeForCharacter(name);
         if (std::optional<std::uint16_t> keyCode = namedKeyCode(name)) {
             return Stroke{*keyCode, 0, {}};
         }
@@ -249,8 +234,7 @@ class KeySequenceParser {
 
     void typeCharacters(const Stroke& stroke, std::int16_t shift) {
         if (stroke.keyCode == VK_PACKET) {
-            if (shift & (kCtrlMask | kAltMask))
-                return;
+            if (shift & (kCtrlMask | kAltMask)) return;
             for (char16_t unit : stroke.packet)
                 emit(KeyInput::Kind::Character, 0, unit, shift);
         } else if (std::optional<char16_t> c = characterForKey(stroke.keyCode, shift)) {
@@ -261,8 +245,7 @@ class KeySequenceParser {
     // Modifier keys report the shift state that holds once they are down, or up.
     void press(std::int16_t modifiers, std::int16_t held) {
         for (const ModifierKey& key : kModifierKeys) {
-            if (!(modifiers & key.bit))
-                continue;
+            if (!(modifiers & key.bit)) continue;
             held |= key.bit;
             emit(KeyInput::Kind::KeyDown, key.keyCode, 0, held);
         }
@@ -271,16 +254,14 @@ class KeySequenceParser {
     void release(std::int16_t modifiers, std::int16_t held) {
         std::int16_t state = held | modifiers;
         for (auto key = kModifierKeys.rbegin(); key != kModifierKeys.rend(); ++key) {
-            if (!(modifiers & key->bit))
-                continue;
+            if (!(modifiers & key->bit)) continue;
             state &= ~key->bit;
             emit(KeyInput::Kind::KeyUp, key->keyCode, 0, state);
         }
     }
 
     void emit(KeyInput::Kind kind, std::uint16_t keyCode, char16_t character, std::int16_t shift) {
-        if (output_.size() >= kMaxKeyInputs)
-            malformed();
+        if (output_.size() >= kMaxKeyInputs) malformed();
         output_.push_back(KeyInput{kind, keyCode, character, shift});
     }
 

@@ -8,8 +8,7 @@ namespace quelta {
 String defaultHelpFilePath() {
     std::error_code error;
     const auto program = std::filesystem::read_symlink("/proc/self/exe", error);
-    if (error || !program.has_parent_path())
-        return String(SharedInputSettings::kHelpFileName);
+    if (error || !program.has_parent_path()) return String(SharedInputSettings::kHelpFileName);
     const auto helpFile = program.parent_path() / toUtf8(SharedInputSettings::kHelpFileName);
     return fromUtf8(helpFile.string());
 }
@@ -18,8 +17,7 @@ SharedInputSettings::SharedInputSettings() : helpFilePath_(defaultHelpFilePath()
 
 std::shared_ptr<SharedInputSettings> sharedInputSettings() {
     thread_local std::shared_ptr<SharedInputSettings> settings;
-    if (!settings)
-        settings = std::make_shared<SharedInputSettings>();
+    if (!settings) settings = std::make_shared<SharedInputSettings>();
     return settings;
 }
 

@@ -12,7 +12,7 @@
 namespace quelta {
 
 class SharedInputSettings : public AutomationObject {
-  public:
+public:
     SharedInputSettings();
 
     Boolean overType() const { return overType_; }
@@ -26,7 +26,7 @@ class SharedInputSettings : public AutomationObject {
 
     static constexpr char16_t kHelpFileName[] = u"Qelt532.hlp";
 
-  private:
+private:
     Boolean overType_ = kFalse;
     String helpFilePath_;
 };

@@ -10,8 +10,7 @@ namespace {
 
 // Letter case by the region's rules (a Turkish capital I lower-cases to a dotless i).
 String withLetterCase(StringView text, LetterCase letterCase, const RegionalSettings& settings) {
-    if (letterCase == LetterCase::AsIs)
-        return String(text);
+    if (letterCase == LetterCase::AsIs) return String(text);
     icu::UnicodeString unicode(false, text.data(), static_cast<int32_t>(text.size()));
     icu::UnicodeString copy(unicode);
     icu::Locale locale(settings.regionName.c_str());
@@ -55,19 +54,16 @@ void appendText(String& out, const CompiledFormat& format, const FormatSection& 
         // section for empty texts, and literal sections reach this function too.
         bool placeholder = token.kind == TokenKind::CharacterOrSpace ||
                            token.kind == TokenKind::CharacterOrNothing;
-        if (!placeholder || index >= count)
-            continue;
+        if (!placeholder || index >= count) continue;
         CharacterRange range = charactersOf(index++, count, length, section.text.leftToRight);
         if (range.last < range.first || range.last < 0) {
-            if (token.kind == TokenKind::CharacterOrSpace)
-                out += u' ';
+            if (token.kind == TokenKind::CharacterOrSpace) out += u' ';
             continue;
         }
         out.append(shown, static_cast<std::size_t>(std::max<long long>(range.first, 0)),
                    static_cast<std::size_t>(range.last - std::max<long long>(range.first, 0) + 1));
     }
-    if (count == 0)
-        out += shown;
+    if (count == 0) out += shown;
 }
 
 }  // namespace quelta

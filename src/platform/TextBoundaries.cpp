@@ -24,11 +24,9 @@ bool isWordBreak(char16_t c) {
 
 std::int32_t previousCaretStop(StringView text, std::int32_t position) {
     position = std::clamp(position, 0, sizeOf(text));
-    if (position == 0)
-        return 0;
+    if (position == 0) return 0;
     const char16_t before = text[position - 1];
-    if (position >= 2 && before == u'\n' && text[position - 2] == u'\r')
-        return position - 2;
+    if (position >= 2 && before == u'\n' && text[position - 2] == u'\r') return position - 2;
     if (position >= 2 && isLowSurrogate(before) && isHighSurrogate(text[position - 2]))
         return position - 2;
     return position - 1;
@@ -37,11 +35,9 @@ std::int32_t previousCaretStop(StringView text, std::int32_t position) {
 std::int32_t nextCaretStop(StringView text, std::int32_t position) {
     const std::int32_t size = sizeOf(text);
     position = std::clamp(position, 0, size);
-    if (position == size)
-        return size;
+    if (position == size) return size;
     const char16_t at = text[position];
-    if (position + 1 < size && at == u'\r' && text[position + 1] == u'\n')
-        return position + 2;
+    if (position + 1 < size && at == u'\r' && text[position + 1] == u'\n') return position + 2;
     if (position + 1 < size && isHighSurrogate(at) && isLowSurrogate(text[position + 1]))
         return position + 2;
     return position + 1;
@@ -68,8 +64,7 @@ std::int32_t nextWordStart(StringView text, std::int32_t position) {
 
 TextRange wordAt(StringView text, std::int32_t position) {
     const std::int32_t size = sizeOf(text);
-    if (size == 0)
-        return {};
+    if (size == 0) return {};
     position = std::clamp(position, 0, size - 1);
     const bool breakRun = isWordBreak(text[position]);
     TextRange range{position, position};

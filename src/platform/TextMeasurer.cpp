@@ -51,8 +51,7 @@ double twipsPerPixelY() {
 
 void setTwipsPerPixel(double x, double y) {
     // A zero, negative or non-finite scale would turn every pixel length into nonsense.
-    if (!validTwipsPerPixel(x) || !validTwipsPerPixel(y))
-        raiseError(kErrInvalidPropertyValue);
+    if (!validTwipsPerPixel(x) || !validTwipsPerPixel(y)) raiseError(kErrInvalidPropertyValue);
     threadScreen().twipsPerPixelX = x;
     threadScreen().twipsPerPixelY = y;
 }

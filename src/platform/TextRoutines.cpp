@@ -30,8 +30,7 @@ String upperCase(StringView text) {
 
 String trimSpaces(StringView text) {
     size_t first = text.find_first_not_of(u' ');
-    if (first == StringView::npos)
-        return String();
+    if (first == StringView::npos) return String();
     size_t last = text.find_last_not_of(u' ');
     return String(text.substr(first, last - first + 1));
 }
@@ -41,21 +40,17 @@ bool isDigitCharacter(StringView text) {
 }
 
 std::int32_t Asc(StringView text) {
-    if (text.empty())
-        raiseError(kErrInvalidProcedureCall);
+    if (text.empty()) raiseError(kErrInvalidProcedureCall);
     char16_t c = text[0];
-    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
-        return c;
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return c;
     for (size_t i = 0; i < kCodes128To159.size(); ++i) {
-        if (kCodes128To159[i] == c)
-            return static_cast<std::int32_t>(128 + i);
+        if (kCodes128To159[i] == c) return static_cast<std::int32_t>(128 + i);
     }
     return u'?';
 }
 
 String Chr(std::int32_t code) {
-    if (code < 0 || code > 255)
-        raiseError(kErrInvalidProcedureCall);
+    if (code < 0 || code > 255) raiseError(kErrInvalidProcedureCall);
     if (code >= 128 && code < 160)
         return String(1, kCodes128To159[static_cast<size_t>(code - 128)]);
     return String(1, static_cast<char16_t>(code));

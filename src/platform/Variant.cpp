@@ -31,7 +31,9 @@ String integerToText(long long value) {
 
 }  // namespace
 
-Variant AutomationObject::defaultValue() const { raiseError(kErrNotSupported); }
+Variant AutomationObject::defaultValue() const {
+    raiseError(kErrNotSupported);
+}
 
 double roundHalfEven(double value) {
     double floor = std::floor(value);
@@ -107,7 +109,9 @@ float Variant::toSingle() const {
     return static_cast<float>(value);
 }
 
-double Variant::toDouble() const { return numericValue(); }
+double Variant::toDouble() const {
+    return numericValue();
+}
 
 Currency Variant::toCurrency() const {
     if (auto held = std::get_if<Currency>(&value_)) return *held;

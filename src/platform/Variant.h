@@ -17,9 +17,9 @@ namespace quelta {
 enum class VariantType : std::uint16_t {
     Empty = 0,
     Null = 1,
-    Integer = 2,   // 16-bit signed
-    Long = 3,      // 32-bit signed
-    Single = 4,    // 32-bit float
+    Integer = 2,  // 16-bit signed
+    Long = 3,     // 32-bit signed
+    Single = 4,   // 32-bit float
     Double = 5,
     Currency = 6,  // 64-bit fixed point, four decimals
     Date = 7,      // days since 30 December 1899; the fraction is the time of day
@@ -91,7 +91,7 @@ public:
     Currency toCurrency() const;
     Date toDate() const;
     String toString() const;
-    ObjectRef toObject() const;  // error 13 for a value that is not an object
+    ObjectRef toObject() const;        // error 13 for a value that is not an object
     std::int32_t errorNumber() const;  // the number of an Error variant; error 13 otherwise
 
     // The held object as T, or null when it holds another kind of object or Nothing.
@@ -118,9 +118,9 @@ private:
         std::int32_t number;
         friend bool operator==(ErrorValue, ErrorValue) = default;
     };
-    using Storage = std::variant<std::monostate, NullValue, std::int16_t, std::int32_t, float,
-                                 double, Currency, Date, String, ObjectRef, ErrorValue,
-                                 BooleanValue>;
+    using Storage =
+        std::variant<std::monostate, NullValue, std::int16_t, std::int32_t, float, double, Currency,
+                     Date, String, ObjectRef, ErrorValue, BooleanValue>;
     static constexpr std::uint16_t kTypes[] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11};
 
     explicit Variant(NullValue value) : value_(value) {}

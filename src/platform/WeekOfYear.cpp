@@ -12,10 +12,8 @@ long long firstWeekStart(int year, int firstDayOfWeek, FirstWeekRule rule) {
     int offset = dayOfWeek(januaryFirst, firstDayOfWeek) - 1;  // days since the week began
     long long start = januaryFirst - offset;
     int daysInNewYear = 7 - offset;
-    if (rule == FirstWeekRule::FirstFourDayWeek && daysInNewYear < 4)
-        start += 7;
-    if (rule == FirstWeekRule::FirstFullWeek && offset != 0)
-        start += 7;
+    if (rule == FirstWeekRule::FirstFourDayWeek && daysInNewYear < 4) start += 7;
+    if (rule == FirstWeekRule::FirstFullWeek && offset != 0) start += 7;
     return start;
 }
 

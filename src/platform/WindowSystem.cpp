@@ -95,13 +95,13 @@ std::shared_ptr<WindowRecord> findWindow(WindowHandle window) {
 }
 
 class ScopedCounter {
-  public:
+public:
     explicit ScopedCounter(int& counter) : counter_(counter) { ++counter_; }
     ~ScopedCounter() { --counter_; }
     ScopedCounter(const ScopedCounter&) = delete;
     ScopedCounter& operator=(const ScopedCounter&) = delete;
 
-  private:
+private:
     int& counter_;
 };
 
@@ -111,8 +111,7 @@ std::int32_t callHookFrom(HookDispatch& dispatch, std::int32_t code, std::uint32
                           const void* lParam) {
     while (dispatch.position < dispatch.chain.size()) {
         auto hook = dispatch.chain[dispatch.position];  // keeps the procedure alive if unhooked
-        if (hook->installed)
-            return hook->procedure(code, wParam, lParam);
+        if (hook->installed) return hook->procedure(code, wParam, lParam);
         ++dispatch.position;
     }
     return 0;
@@ -124,8 +123,7 @@ std::int32_t callHookFrom(HookDispatch& dispatch, std::int32_t code, std::uint32
 void runHooks(WindowHandle window, std::uint32_t message, std::uint32_t wParam,
               std::int32_t lParam) {
     auto& state = thisThread();
-    if (state.hooks.empty() || !state.dispatches.empty())
-        return;
+    if (state.hooks.empty() || !state.dispatches.empty()) return;
     HookDispatch dispatch{HookChain(state.hooks.rbegin(), state.hooks.rend()), 0};
     const CallWindowProcRecord record{lParam, wParam, message, window};
     state.dispatches.push_back(&dispatch);
@@ -145,12 +143,10 @@ std::int32_t defaultAnswer(std::uint32_t message) {
 std::int32_t deliver(WindowHandle window, std::uint32_t message, std::uint32_t wParam,
                      std::int32_t lParam) {
     auto record = findWindow(window);
-    if (!record)
-        return 0;
+    if (!record) return 0;
     WindowProcedure* procedure = record->procedure;
     record.reset();  // a handler may destroy the window; nothing here touches it afterwards
-    if (!procedure)
-        return defaultAnswer(message);
+    if (!procedure) return defaultAnswer(message);
     return procedure->windowProc(window, message, wParam, lParam);
 }
 
@@ -158,14 +154,12 @@ std::int32_t deliver(WindowHandle window, std::uint32_t message, std::uint32_t w
 void discardWindow(WindowHandle window) {
     auto& state = thisThread();
     state.windows.erase(window);
-    if (state.focus == window)
-        state.focus = 0;
+    if (state.focus == window) state.focus = 0;
 }
 
 bool isFocusWithin(WindowHandle window) {
     for (WindowHandle w = thisThread().focus; w != 0;) {
-        if (w == window)
-            return true;
+        if (w == window) return true;
         auto record = findWindow(w);
         w = record ? record->parent : 0;
     }
@@ -176,8 +170,7 @@ bool isFocusWithin(WindowHandle window) {
 std::vector<WindowHandle> childrenOf(WindowHandle parent) {
     std::vector<WindowHandle> children;
     for (const auto& [handle, record] : thisThread().windows) {
-        if (record->parent == parent)
-            children.push_back(handle);
+        if (record->parent == parent) children.push_back(handle);
     }
     std::sort(children.begin(), children.end());
     return children;
@@ -192,10 +185,8 @@ void discardTree(WindowHandle window) {
 }
 
 std::uint32_t* styleWord(WindowRecord& record, std::int32_t index) {
-    if (index == GWL_STYLE)
-        return &record.style;
-    if (index == GWL_EXSTYLE)
-        return &record.exStyle;
+    if (index == GWL_STYLE) return &record.style;
+    if (index == GWL_EXSTYLE) return &record.exStyle;
     return nullptr;
 }
 
@@ -205,11 +196,9 @@ WindowHandle createWindow(const WindowCreation& creation) {
     if (creation.parent != 0) {
         // A dying parent would leave the new child behind with a dangling parent handle.
         auto parent = findWindow(creation.parent);
-        if (!parent || parent->destroying)
-            return 0;
+        if (!parent || parent->destroying) return 0;
     }
-    if (threadStateEnded)
-        return 0;
+    if (threadStateEnded) return 0;
     const WindowHandle window = issueHandle();
     auto record = std::make_shared<WindowRecord>();
     record->className = creation.className;
@@ -220,12 +209,10 @@ WindowHandle createWindow(const WindowCreation& creation) {
     thisThread().windows.emplace(window, std::move(record));
     try {
         if (SendMessageA(window, WM_NCCREATE, 0, 0) == 0) {
-            if (isWindow(window))
-                discardWindow(window);
+            if (isWindow(window)) discardWindow(window);
             return 0;
         }
-        if (!isWindow(window))
-            return 0;  // destroyed by its own creation handler
+        if (!isWindow(window)) return 0;  // destroyed by its own creation handler
         constexpr std::int32_t kCreateRefused = -1;
         if (SendMessageA(window, WM_CREATE, 0, 0) == kCreateRefused) {
             destroyWindow(window);
@@ -240,14 +227,11 @@ WindowHandle createWindow(const WindowCreation& creation) {
 
 bool destroyWindow(WindowHandle window) {
     auto record = findWindow(window);
-    if (!record)
-        return false;
-    if (record->destroying)
-        return true;  // already on its way out; destroy it once
+    if (!record) return false;
+    if (record->destroying) return true;  // already on its way out; destroy it once
     record->destroying = true;
     try {
-        if (isFocusWithin(window))
-            SetFocus(0);
+        if (isFocusWithin(window)) SetFocus(0);
         SendMessageA(window, WM_DESTROY, 0, 0);
         for (WindowHandle child : childrenOf(window))
             destroyWindow(child);
@@ -276,17 +260,14 @@ bool IsWindowEnabled(WindowHandle window) {
 
 bool EnableWindow(WindowHandle window, bool enable) {
     auto record = findWindow(window);
-    if (!record)
-        return false;
+    if (!record) return false;
     const bool wasDisabled = (record->style & WS_DISABLED) != 0;
-    if (wasDisabled == !enable)
-        return wasDisabled;
+    if (wasDisabled == !enable) return wasDisabled;
     if (enable) {
         record->style &= ~WS_DISABLED;
     } else {
         record->style |= WS_DISABLED;
-        if (isFocusWithin(window))
-            SetFocus(0);
+        if (isFocusWithin(window)) SetFocus(0);
     }
     SendMessageA(window, WM_ENABLE, enable ? 1 : 0, 0);
     return wasDisabled;
@@ -312,19 +293,16 @@ std::uint32_t GetCurrentThreadId() {
 
 std::int32_t GetWindowLongA(WindowHandle window, std::int32_t index) {
     auto record = findWindow(window);
-    if (!record)
-        return 0;
+    if (!record) return 0;
     const std::uint32_t* word = styleWord(*record, index);
     return word ? static_cast<std::int32_t>(*word) : 0;
 }
 
 std::int32_t SetWindowLongA(WindowHandle window, std::int32_t index, std::int32_t newLong) {
     auto record = findWindow(window);
-    if (!record)
-        return 0;
+    if (!record) return 0;
     std::uint32_t* word = styleWord(*record, index);
-    if (!word)
-        return 0;
+    if (!word) return 0;
     const auto previous = static_cast<std::int32_t>(*word);
     *word = static_cast<std::uint32_t>(newLong);
     return previous;
@@ -345,8 +323,7 @@ HookHandle SetWindowsHookExA(std::int32_t idHook, HookProc procedure, std::uint3
 std::int32_t CallNextHookEx(HookHandle /*hook*/, std::int32_t code, std::uint32_t wParam,
                             const void* lParam) {
     auto& dispatches = thisThread().dispatches;
-    if (dispatches.empty())
-        return 0;  // called outside a hook: there is no next hook
+    if (dispatches.empty()) return 0;  // called outside a hook: there is no next hook
     HookDispatch& dispatch = *dispatches.back();
     const std::size_t running = dispatch.position;
     ++dispatch.position;
@@ -370,18 +347,15 @@ bool UnhookWindowsHookEx(HookHandle hook) {
 std::int32_t SendMessageA(WindowHandle window, std::uint32_t message, std::uint32_t wParam,
                           std::int32_t lParam) {
     auto& state = thisThread();
-    if (!isWindow(window) || state.sendDepth >= kMaxSendDepth)
-        return 0;
+    if (!isWindow(window) || state.sendDepth >= kMaxSendDepth) return 0;
     ScopedCounter depth(state.sendDepth);
     runHooks(window, message, wParam, lParam);
     return deliver(window, message, wParam, lParam);
 }
 
 void RtlMoveMemory(void* destination, const void* source, std::size_t length) {
-    if (length == 0)
-        return;
-    if (!destination || !source)
-        raiseError(kErrInvalidProcedureCall);
+    if (length == 0) return;
+    if (!destination || !source) raiseError(kErrInvalidProcedureCall);
     std::memmove(destination, source, length);
 }
 
@@ -390,16 +364,13 @@ WindowHandle SetFocus(WindowHandle window) {
     const WindowHandle previous = state.focus;
     if (window != 0) {
         auto record = findWindow(window);
-        if (!record || record->destroying || (record->style & WS_DISABLED) != 0)
-            return 0;
+        if (!record || record->destroying || (record->style & WS_DISABLED) != 0) return 0;
     }
-    if (window == previous)
-        return previous;
+    if (window == previous) return previous;
     // The focus moves before the notifications, so that a handler asking GetFocus already
     // sees the new window, as on the platform.
     state.focus = window;
-    if (previous != 0)
-        SendMessageA(previous, WM_KILLFOCUS, window, 0);
+    if (previous != 0) SendMessageA(previous, WM_KILLFOCUS, window, 0);
     if (window != 0 && state.focus == window) {
         SendMessageA(window, WM_SETFOCUS, previous, 0);
     }
@@ -411,15 +382,13 @@ WindowHandle GetFocus() {
 }
 
 void postKeyInput(const KeyInput& input) {
-    if (threadStateEnded)
-        return;
+    if (threadStateEnded) return;
     thisThread().keyQueue.push_back(input);
 }
 
 std::optional<KeyInput> takeKeyInput() {
     auto& queue = thisThread().keyQueue;
-    if (queue.empty())
-        return std::nullopt;
+    if (queue.empty()) return std::nullopt;
     KeyInput input = queue.front();
     queue.pop_front();
     return input;
@@ -430,18 +399,15 @@ bool hasKeyInput() {
 }
 
 void MessageBeep() {
-    if (threadStateEnded)
-        return;
+    if (threadStateEnded) return;
     auto& state = thisThread();
     ++state.beeps;
     auto listener = state.beepListener;  // the listener may replace itself
-    if (listener)
-        listener();
+    if (listener) listener();
 }
 
 void setBeepListener(std::function<void()> listener) {
-    if (threadStateEnded)
-        return;
+    if (threadStateEnded) return;
     thisThread().beepListener = std::move(listener);
 }
 

@@ -72,7 +72,7 @@ using HookProc =
 // What a window does with the messages sent to it. A window without a procedure answers
 // WM_NCCREATE with 1 and everything else with 0.
 class WindowProcedure {
-  public:
+public:
     virtual ~WindowProcedure() = default;
     virtual std::int32_t windowProc(WindowHandle window, std::uint32_t message,
                                     std::uint32_t wParam, std::int32_t lParam) = 0;

@@ -13,8 +13,7 @@ namespace {
 std::set<std::string> namesWhere(auto&& predicate) {
     std::set<std::string> names;
     for (const MemberInfo& member : members()) {
-        if (predicate(member))
-            names.insert(std::string(member.name));
+        if (predicate(member)) names.insert(std::string(member.name));
     }
     return names;
 }
@@ -50,8 +49,7 @@ TEST(TypeLibraryTest, UnknownNamesDoNotResolve) {
 
 TEST(TypeLibraryTest, DispatchIdsFollowTheLibraryScheme) {
     for (const MemberInfo& member : members()) {
-        if (member.dispid <= 0)
-            continue;  // the standard ones
+        if (member.dispid <= 0) continue;  // the standard ones
         std::uint32_t prefix = static_cast<std::uint32_t>(member.dispid) & 0xFFFFFF00u;
         EXPECT_EQ(prefix, member.kind == MemberKind::Method ? 0x60030000u : 0x68030000u)
             << member.name;

@@ -23,16 +23,14 @@ std::string runScript(const fs::path& script) {
     std::string command = std::string(QUELTA_BINARY) + " script '" + script.string() + "' 2>&1";
     std::string output;
     FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe)
-        return "popen failed";
+    if (!pipe) return "popen failed";
     std::array<char, 4096> buffer;
     std::size_t read;
     while ((read = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0) {
         output.append(buffer.data(), read);
     }
     int status = pclose(pipe);
-    if (status != 0)
-        output += "[exit status " + std::to_string(status) + "]";
+    if (status != 0) output += "[exit status " + std::to_string(status) + "]";
     return output;
 }
 
@@ -41,8 +39,7 @@ std::vector<std::string> scriptNames() {
     fs::path folder = fs::path(QUELTA_TEST_DATA).parent_path() / "scripts";
     if (fs::exists(folder)) {
         for (const auto& entry : fs::directory_iterator(folder)) {
-            if (entry.path().extension() == ".qs")
-                names.push_back(entry.path().stem().string());
+            if (entry.path().extension() == ".qs") names.push_back(entry.path().stem().string());
         }
     }
     std::sort(names.begin(), names.end());

@@ -40,23 +40,18 @@ std::string describe(const Expression& expression) {
 }
 
 std::string describe(const std::optional<Statement>& statement) {
-    if (!statement)
-        return "none";
+    if (!statement) return "none";
     std::string text = statement->keyword;
-    if (!statement->word.empty())
-        text += " word=" + statement->word;
-    if (!statement->secondWord.empty())
-        text += " second=" + statement->secondWord;
+    if (!statement->word.empty()) text += " word=" + statement->word;
+    if (!statement->secondWord.empty()) text += " second=" + statement->secondWord;
     if (!statement->target.object.empty()) {
         text += " target=" + statement->target.object + "." + statement->target.member;
         if (statement->target.hasParentheses) {
             text += "(" + describeArguments(statement->target.arguments) + ")";
         }
     }
-    if (!statement->text.empty())
-        text += " text=" + toUtf8(statement->text);
-    if (!statement->arguments.empty())
-        text += " args=" + describeArguments(statement->arguments);
+    if (!statement->text.empty()) text += " text=" + toUtf8(statement->text);
+    if (!statement->arguments.empty()) text += " args=" + describeArguments(statement->arguments);
     return text;
 }
 

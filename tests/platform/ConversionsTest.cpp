@@ -166,8 +166,7 @@ TEST(DoubleToTextTest, TextReadsBackAsTheSameDouble) {
             long long mantissa = static_cast<long long>(random() % 1000000000000000ull);
             int exponent = static_cast<int>(random() % 60) - 30;
             double value = std::stod(std::to_string(mantissa) + "e" + std::to_string(exponent));
-            if (i % 2)
-                value = -value;
+            if (i % 2) value = -value;
             ASSERT_EQ(textToDouble(doubleToText(value)), value) << name << " " << value;
         }
     }
@@ -508,8 +507,7 @@ TEST(DateToTextTest, TextReadsBackAsTheSameDate) {
         for (int i = 0; i < 1000; ++i) {
             double date = day(random);
             double serial = combineDateAndTime(date, (i % 3 == 0 ? 0 : second(random)) / 86400.0);
-            if (i % 10 == 0)
-                serial = second(random) / 86400.0;  // a time alone
+            if (i % 10 == 0) serial = second(random) / 86400.0;  // a time alone
             String text = dateToText(serial);
             double back = textToDate(text);
             ASSERT_EQ(u8(dateToText(back)), u8(text)) << name;

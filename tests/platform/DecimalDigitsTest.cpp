@@ -9,8 +9,7 @@ namespace {
 
 // "0.digits e pointPosition", or "0" for zero.
 std::string describe(const DecimalDigits& number) {
-    if (number.isZero())
-        return "0";
+    if (number.isZero()) return "0";
     return "0." + std::string(number.digits, number.count) + "e" +
            std::to_string(number.pointPosition);
 }

@@ -36,18 +36,16 @@ EditBoxCreation templateCreation(EditBoxEvents* owner) {
 // Patches the style of every window created while it is installed, as a creation hook
 // does: the message is passed on first, then the style words are rewritten at WM_NCCREATE.
 class StylePatchHook {
-  public:
+public:
     StylePatchHook(std::uint32_t clear, std::uint32_t set) {
         handle_ = SetWindowsHookExA(
             WH_CALLWNDPROC,
             [this, clear, set](std::int32_t code, std::uint32_t wParam, const void* lParam) {
                 const std::int32_t result = CallNextHookEx(handle_, code, wParam, lParam);
-                if (code < 0)
-                    return result;
+                if (code < 0) return result;
                 CallWindowProcRecord record;
                 RtlMoveMemory(&record, lParam, sizeof record);
-                if (record.message != WM_NCCREATE)
-                    return result;
+                if (record.message != WM_NCCREATE) return result;
                 const auto style =
                     static_cast<std::uint32_t>(GetWindowLongA(record.hwnd, GWL_STYLE));
                 SetWindowLongA(record.hwnd, GWL_STYLE,
@@ -58,7 +56,7 @@ class StylePatchHook {
     }
     ~StylePatchHook() { UnhookWindowsHookEx(handle_); }
 
-  private:
+private:
     HookHandle handle_ = 0;
 };
 

@@ -15,7 +15,7 @@ namespace quelta::testing {
 
 // Every code unit 100 twips wide (200 in a bold font), rows 200 twips high.
 class FixedMeasurer : public TextMeasurer {
-  public:
+public:
     double textWidth(const Font& font, StringView text) const override {
         return (font.bold() ? 200.0 : 100.0) * static_cast<double>(text.size());
     }
@@ -24,14 +24,14 @@ class FixedMeasurer : public TextMeasurer {
 
 // Installs the fixed measurer for the test's lifetime.
 class FixedMeasurerScope {
-  public:
+public:
     FixedMeasurerScope() { setTextMeasurer(std::make_shared<FixedMeasurer>()); }
     ~FixedMeasurerScope() { setTextMeasurer(nullptr); }
 };
 
 // Writes each notification as one line ("KeyDown 0 65 1") and lets a test answer them.
 class RecordingOwner : public EditBoxEvents {
-  public:
+public:
     std::vector<std::string> log;
     std::function<void(std::int16_t& keyCode)> onKeyDown;
     std::function<void(std::int16_t& keyAscii)> onKeyPress;
@@ -43,21 +43,18 @@ class RecordingOwner : public EditBoxEvents {
 
     void keyDown(int index, std::int16_t& keyCode, std::int16_t& shift) override {
         record("KeyDown", index, keyCode, shift);
-        if (onKeyDown)
-            onKeyDown(keyCode);
+        if (onKeyDown) onKeyDown(keyCode);
     }
     void keyPress(int index, std::int16_t& keyAscii) override {
         record("KeyPress", index, keyAscii);
-        if (onKeyPress)
-            onKeyPress(keyAscii);
+        if (onKeyPress) onKeyPress(keyAscii);
     }
     void keyUp(int index, std::int16_t& keyCode, std::int16_t& shift) override {
         record("KeyUp", index, keyCode, shift);
     }
     void change(int index) override {
         record("Change", index);
-        if (onChange)
-            onChange();
+        if (onChange) onChange();
     }
     void gotFocus(int index) override { record("GotFocus", index); }
     void lostFocus(int index) override { record("LostFocus", index); }
@@ -78,13 +75,11 @@ class RecordingOwner : public EditBoxEvents {
     }
     void oleStartDrag(int index, DataObjectRef& data, std::int32_t& allowed) override {
         record("OLEStartDrag", index, allowed);
-        if (onStartDrag)
-            onStartDrag(data, allowed);
+        if (onStartDrag) onStartDrag(data, allowed);
     }
     void oleSetData(int index, DataObjectRef& data, std::int16_t& format) override {
         record("OLESetData", index, format);
-        if (onSetData)
-            onSetData(data, format);
+        if (onSetData) onSetData(data, format);
     }
     void oleGiveFeedback(int index, std::int32_t& effect, Boolean&) override {
         record("OLEGiveFeedback", index, effect);
@@ -95,14 +90,12 @@ class RecordingOwner : public EditBoxEvents {
     void oleDragOver(int index, DataObjectRef&, std::int32_t& effect, std::int16_t&, std::int16_t&,
                      float& x, float& y, std::int16_t& state) override {
         record("OLEDragOver", index, effect, x, y, state);
-        if (onDragOver)
-            onDragOver(effect);
+        if (onDragOver) onDragOver(effect);
     }
     void oleDragDrop(int index, DataObjectRef&, std::int32_t& effect, std::int16_t&, std::int16_t&,
                      float& x, float& y) override {
         record("OLEDragDrop", index, effect, x, y);
-        if (onDragDrop)
-            onDragDrop(effect);
+        if (onDragDrop) onDragDrop(effect);
     }
 
     // The log lines whose name is one of those given, in order.
@@ -110,12 +103,11 @@ class RecordingOwner : public EditBoxEvents {
         std::vector<std::string> kept;
         for (const auto& line : log)
             for (const auto& name : names)
-                if (line.rfind(name + " ", 0) == 0 || line == name)
-                    kept.push_back(line);
+                if (line.rfind(name + " ", 0) == 0 || line == name) kept.push_back(line);
         return kept;
     }
 
-  private:
+private:
     static std::string text(double value) {
         const auto whole = static_cast<long long>(value);
         return whole == value ? std::to_string(whole) : std::to_string(value);

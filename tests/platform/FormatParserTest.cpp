@@ -86,8 +86,7 @@ std::vector<TokenKind> codesOf(const char* format) {
     CompiledFormat f = compiled(format);
     std::vector<TokenKind> codes;
     for (const FormatToken& token : f.tokens) {
-        if (token.kind != TokenKind::Literal)
-            codes.push_back(token.kind);
+        if (token.kind != TokenKind::Literal) codes.push_back(token.kind);
     }
     return codes;
 }

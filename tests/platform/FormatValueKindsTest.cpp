@@ -147,7 +147,7 @@ TEST(FormatValueKindsTest, NotationSamplesTheControlRelies) {
 // Text that converts is formatted as its value; these cases go through the thread's own
 // settings, which the conversions read too.
 class FormatTextValueTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override { defineRegionalSettings(testing::unitedStates()); }
     void TearDown() override { selectRegion(regionNameFromEnvironment()); }
 };

@@ -48,19 +48,15 @@ TEST(HostEditBoxTest, HandlersCancelOrReplaceKeysByReference) {
     RecordingOwner owner;
     auto box = makeBox(kSingle, &owner, u"abc");
     owner.onKeyDown = [](std::int16_t& keyCode) {
-        if (keyCode == VK_DELETE)
-            keyCode = 0;
+        if (keyCode == VK_DELETE) keyCode = 0;
     };
     box->pressKey(VK_DELETE);
     EXPECT_EQ(box->text(), u"abc");
 
     owner.onKeyPress = [](std::int16_t& keyAscii) {
-        if (keyAscii == 'x')
-            keyAscii = 0;
-        if (keyAscii == 'y')
-            keyAscii = 'Y';
-        if (keyAscii == 8)
-            keyAscii = 0;  // cancels Backspace too
+        if (keyAscii == 'x') keyAscii = 0;
+        if (keyAscii == 'y') keyAscii = 'Y';
+        if (keyAscii == 8) keyAscii = 0;  // cancels Backspace too
     };
     owner.log.clear();
     box->typeText(u"xy");
@@ -281,8 +277,7 @@ TEST(HostEditBoxTest, QueuedKeysReachTheFocusedBox) {
                                   KeyInput{KeyInput::Kind::KeyUp, 'C', 0, 1}})
         postKeyInput(input);
     while (auto input = takeKeyInput())
-        if (auto focused = HostEditBox::fromWindow(GetFocus()))
-            focused->deliver(*input);
+        if (auto focused = HostEditBox::fromWindow(GetFocus())) focused->deliver(*input);
     EXPECT_EQ(box->text(), u"abC");
     EXPECT_EQ(other->text(), u"");
     EXPECT_EQ(HostEditBox::fromWindow(0), nullptr);

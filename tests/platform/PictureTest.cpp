@@ -15,8 +15,7 @@ namespace {
 using Bytes = std::vector<std::uint8_t>;
 
 void put16(Bytes& bytes, std::size_t at, std::uint16_t value) {
-    if (bytes.size() < at + 2)
-        bytes.resize(at + 2);
+    if (bytes.size() < at + 2) bytes.resize(at + 2);
     bytes[at] = value & 0xFF;
     bytes[at + 1] = value >> 8;
 }
@@ -168,7 +167,7 @@ TEST(PictureFormatTest, DamagedHeadersAreInvalid) {
 }
 
 class PictureFileTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
         folder_ = std::filesystem::temp_directory_path() /

@@ -26,13 +26,10 @@ TEST(RecordingContainerTest, ByReferenceArgumentsTravelBack) {
     RecordingContainer container;
     constexpr std::int32_t kKeyPress = -603;
     container.setEventHandler([](std::int32_t dispid, std::span<Variant> arguments) {
-        if (dispid != kKeyPress)
-            return;
+        if (dispid != kKeyPress) return;
         const auto key = arguments[0].toInteger();
-        if (key >= 'a' && key <= 'z')
-            arguments[0] = Variant(std::int16_t(key - 32));
-        if (key >= '0' && key <= '9')
-            arguments[0] = Variant(std::int16_t{0});
+        if (key >= 'a' && key <= 'z') arguments[0] = Variant(std::int16_t(key - 32));
+        if (key >= '0' && key <= '9') arguments[0] = Variant(std::int16_t{0});
     });
     struct Case {
         std::int16_t typed, delivered;
@@ -104,8 +101,7 @@ TEST(RecordingContainerTest, ResizeInsideResizeSettles) {
     int calls = 0;
     container.setResizeHandler([&] {
         ++calls;
-        if (container.width() < 165)
-            container.setSize(165, container.height());
+        if (container.width() < 165) container.setSize(165, container.height());
     });
     container.setSize(10, 285);
     EXPECT_EQ(container.width(), 165);
@@ -150,7 +146,7 @@ TEST(RecordingContainerTest, OutlivingTheThreadsWindowStateIsSafe) {
 
 // Measures every character as 100 twips wide, so widths are predictable.
 class FixedMeasurer : public TextMeasurer {
-  public:
+public:
     double textWidth(const Font& font, StringView text) const override {
         return static_cast<double>(text.size()) * (font.bold() ? 150 : 100);
     }
@@ -189,7 +185,7 @@ TEST(RecordingContainerTest, ScalesToContainerUnits) {
 
 // A control that records the lifecycle calls its host makes.
 class LifecycleRecorder : public ContainedControl {
-  public:
+public:
     void Initialize() override { calls.push_back("Initialize"); }
     void InitProperties() override { calls.push_back("InitProperties"); }
     void ReadProperties(const PropertyBag& bag) override {

@@ -8,7 +8,7 @@
 namespace quelta {
 
 class ScopedRegion {
-  public:
+public:
     explicit ScopedRegion(std::string_view region, double now = 36892.5)  // 1 Jan 2001 noon
         : previous_(currentRegionalSettings()) {
         selectRegion(region);
@@ -26,7 +26,7 @@ class ScopedRegion {
     ScopedRegion(const ScopedRegion&) = delete;
     ScopedRegion& operator=(const ScopedRegion&) = delete;
 
-  private:
+private:
     RegionalSettings previous_;
 };
 

@@ -21,8 +21,7 @@ std::string keyName(std::uint16_t keyCode) {
         {VK_OEM_6, "RBRACKET"}, {VK_F1, "F1"},         {VK_F1 + 15, "F16"}, {VK_INSERT, "INS"},
         {VK_NEXT, "PGDN"},      {VK_PRIOR, "PGUP"},    {VK_UP, "UP"},       {VK_DOWN, "DOWN"},
         {VK_SPACE, "SPACE"},    {VK_ADD, "ADD"}};
-    if (auto found = names.find(keyCode); found != names.end())
-        return found->second;
+    if (auto found = names.find(keyCode); found != names.end()) return found->second;
     if ((keyCode >= 'A' && keyCode <= 'Z') || (keyCode >= '0' && keyCode <= '9')) {
         return std::string(1, static_cast<char>(keyCode));
     }
@@ -31,18 +30,14 @@ std::string keyName(std::uint16_t keyCode) {
 
 std::string shiftSuffix(std::int16_t shift) {
     std::string suffix;
-    if (shift & kShiftMask)
-        suffix += 'S';
-    if (shift & kCtrlMask)
-        suffix += 'C';
-    if (shift & kAltMask)
-        suffix += 'A';
+    if (shift & kShiftMask) suffix += 'S';
+    if (shift & kCtrlMask) suffix += 'C';
+    if (shift & kAltMask) suffix += 'A';
     return suffix.empty() ? "" : "," + suffix;
 }
 
 std::string characterText(char16_t c) {
-    if (c >= 0x20 && c < 0x7F)
-        return std::string(1, static_cast<char>(c));
+    if (c >= 0x20 && c < 0x7F) return std::string(1, static_cast<char>(c));
     char buffer[8];
     std::snprintf(buffer, sizeof buffer, "\\x%02X", static_cast<unsigned>(c));
     return buffer;
@@ -53,8 +48,7 @@ std::string characterText(char16_t c) {
 std::string describe(const std::vector<KeyInput>& inputs) {
     std::string text;
     for (const KeyInput& input : inputs) {
-        if (!text.empty())
-            text += ' ';
+        if (!text.empty()) text += ' ';
         switch (input.kind) {
             case KeyInput::Kind::KeyDown:
                 text += "D(" + keyName(input.keyCode);
@@ -75,8 +69,7 @@ std::string describe(const std::vector<KeyInput>& inputs) {
 String typedText(const std::vector<KeyInput>& inputs) {
     String text;
     for (const KeyInput& input : inputs) {
-        if (input.kind == KeyInput::Kind::Character)
-            text += input.character;
+        if (input.kind == KeyInput::Kind::Character) text += input.character;
     }
     return text;
 }
@@ -168,8 +161,7 @@ TEST(SendKeysTest, EveryKeyIsReleased) {
     for (const char16_t* keys : {u"+^%(a{LEFT 2}B)", u"^(+(x)%{F4})Y", u"{A 5}~{ESC}"}) {
         std::map<std::uint16_t, int> down;
         for (const KeyInput& input : parseKeys(keys)) {
-            if (input.kind == KeyInput::Kind::KeyDown)
-                ++down[input.keyCode];
+            if (input.kind == KeyInput::Kind::KeyDown) ++down[input.keyCode];
             if (input.kind == KeyInput::Kind::KeyUp) {
                 EXPECT_GT(down[input.keyCode]--, 0) << toUtf8(keys);
             }

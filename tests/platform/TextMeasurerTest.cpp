@@ -20,7 +20,7 @@ double widthOf(const Font& font, StringView text) {
 
 // A measurer that counts code units, as a character-cell host would.
 class CellMeasurer : public TextMeasurer {
-  public:
+public:
     double textWidth(const Font&, StringView text) const override {
         return 100.0 * static_cast<double>(text.size());
     }

@@ -1,9 +1,9 @@
-#include "platform/Variant.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
+
+#include "platform/Variant.h"
 
 namespace quelta {
 namespace {
@@ -23,8 +23,15 @@ TEST(VariantTest, IntegerConversionsRoundHalfToEven) {
         double input;
         std::int32_t expected;
     };
-    for (Case c : {Case{0.5, 0}, {1.5, 2}, {2.5, 2}, {-0.5, 0}, {-1.5, -2}, {-2.5, -2},
-                   {2.4999, 2}, {2.5001, 3}, {32767.4, 32767}}) {
+    for (Case c : {Case{0.5, 0},
+                   {1.5, 2},
+                   {2.5, 2},
+                   {-0.5, 0},
+                   {-1.5, -2},
+                   {-2.5, -2},
+                   {2.4999, 2},
+                   {2.5001, 3},
+                   {32767.4, 32767}}) {
         EXPECT_EQ(Variant(c.input).toLong(), c.expected) << c.input;
         EXPECT_EQ(Variant(c.input).toInteger(), c.expected) << c.input;
     }

@@ -21,17 +21,15 @@ struct Delivered {
 // A window procedure that records what it receives and can be told how to answer, or what
 // to do, for one message.
 class RecordingProcedure : public WindowProcedure {
-  public:
+public:
     std::int32_t windowProc(WindowHandle window, std::uint32_t message, std::uint32_t wParam,
                             std::int32_t /*lParam*/) override {
         received.push_back({window, message, wParam});
         if (message == WM_NCCREATE) {
             styleAtNcCreate = static_cast<std::uint32_t>(GetWindowLongA(window, GWL_STYLE));
         }
-        if (onMessage && message == actionMessage)
-            onMessage(window);
-        if (message == answeredMessage)
-            return answer;
+        if (onMessage && message == actionMessage) onMessage(window);
+        if (message == answeredMessage) return answer;
         return message == WM_NCCREATE ? 1 : 0;
     }
 
@@ -63,8 +61,7 @@ HookHandle installStyleHook(std::uint32_t bits, std::vector<std::uint32_t>* orde
         WH_CALLWNDPROC,
         [bits, order, handle](std::int32_t code, std::uint32_t wParam, const void* lParam) {
             const std::int32_t next = CallNextHookEx(*handle, code, wParam, lParam);
-            if (order)
-                order->push_back(bits);
+            if (order) order->push_back(bits);
             CallWindowProcRecord record;
             RtlMoveMemory(&record, lParam, sizeof record);
             if (code == 0 && record.message == WM_NCCREATE) {
@@ -79,7 +76,7 @@ HookHandle installStyleHook(std::uint32_t bits, std::vector<std::uint32_t>* orde
 
 // Removes the focus and the windows a test made, so that the next test starts clean.
 class WindowSystemTest : public ::testing::Test {
-  protected:
+protected:
     void TearDown() override {
         SetFocus(0);
         for (WindowHandle w : windows)
