@@ -1,0 +1,65 @@
+#include "control/Enumerations.h"
+#include "control/NarrowInteger.h"
+#include "control/Quelta.h"
+
+namespace quelta {
+
+// How a write of a style property is checked before it is stored.
+struct Quelta::StyleRule {
+    StringView name;
+    bool designTimeOnly;
+    std::int32_t highest;  // largest accepted value; negative: no range check
+};
+
+namespace {
+
+constexpr std::int32_t kNoRangeCheck = -1;
+
+}  // namespace
+
+// Every check comes before the first store, so a refused write changes nothing. The
+// run-mode test comes first: at run time even a write of the current value fails.
+void Quelta::writeStyleProperty(std::int16_t& field, std::int32_t value, const StyleRule& rule) {
+    if (rule.designTimeOnly && container_.userMode()) raiseError(kErrSetNotPermitted);
+    if (rule.highest != kNoRangeCheck && (value < 0 || value > rule.highest)) {
+        raiseError(kErrInvalidPropertyValue);
+    }
+    if (value == field) return;
+    field = narrowToInteger(value);
+    container_.propertyChanged(rule.name);
+    RebuildEditBox();
+}
+
+void Quelta::letAlignment(std::int32_t New_Alignment) {
+    writeStyleProperty(state_.Alignment, New_Alignment, {u"Alignment", true, qltaCenter});
+}
+
+void Quelta::letAppearance(std::int32_t New_Appearance) {
+    writeStyleProperty(state_.Appearance, New_Appearance, {u"Appearance", true, qltaAppearance3D});
+}
+
+void Quelta::letBorderStyle(std::int32_t New_BorderStyle) {
+    writeStyleProperty(state_.BorderStyle, New_BorderStyle,
+                       {u"BorderStyle", true, qltaBorderFixedSingle});
+}
+
+void Quelta::letScrollBars(std::int32_t New_ScrollBars) {
+    writeStyleProperty(state_.ScrollBars, New_ScrollBars, {u"ScrollBars", false, kNoRangeCheck});
+}
+
+void Quelta::letHideSelection(Boolean New_HideSelection) {
+    writeStyleProperty(state_.HideSelection, toBoolean(isTrue(New_HideSelection)),
+                       {u"HideSelection", true, kNoRangeCheck});
+}
+
+void Quelta::letMultiLine(Boolean New_MultiLine) {
+    writeStyleProperty(state_.MultiLine, toBoolean(isTrue(New_MultiLine)),
+                       {u"MultiLine", true, kNoRangeCheck});
+}
+
+void Quelta::letWordWrap(Boolean New_WordWrap) {
+    writeStyleProperty(state_.WordWrap, toBoolean(isTrue(New_WordWrap)),
+                       {u"WordWrap", false, kNoRangeCheck});
+}
+
+}  // namespace quelta

@@ -1,0 +1,136 @@
+#pragma once
+// One typed text-entry control. It owns its state record, the control array txtBaseCtl
+// (element 0 the template box that stores the value and the pass-through properties,
+// element 1 the live box the user sees, present only while EditBoxLoaded is True) and the
+// frame label lbl3DBorder. Its member functions live in the folder of the subsystem that
+// owns them. An instance is used only on the thread that created it.
+
+#include <cstdint>
+#include <span>
+
+#include "control/QueltaState.h"
+#include "platform/ContainedControl.h"
+#include "platform/ControlContainer.h"
+#include "platform/EditBoxArray.h"
+#include "platform/EditBoxEvents.h"
+#include "platform/Label.h"
+#include "platform/Variant.h"
+
+namespace quelta {
+
+class Quelta : public ContainedControl, private EditBoxEvents {
+public:
+    // The extent a host gives a control newly placed on a form, in twips.
+    static constexpr float kDesignWidth = 1245;
+    static constexpr float kDesignHeight = 525;
+
+    explicit Quelta(ControlContainer& container);
+    ~Quelta() override;
+    Quelta(const Quelta&) = delete;
+    Quelta& operator=(const Quelta&) = delete;
+
+    // Lifecycle, called by the container.
+    void Initialize() override;
+    void InitProperties() override;
+    void ReadProperties(const PropertyBag& bag) override;
+    void WriteProperties(PropertyBag& bag) override;
+    void Resize() override;
+    void EnterFocus() override;
+
+    // Methods of the public interface.
+    void Refresh();
+    void OLEDrag();
+
+    // Property accessors of the public interface.
+    Boolean AutoTab() const { return state_.AutoTab; }
+    void letAutoTab(Boolean New_AutoTab);
+    Boolean StartSelected() const { return state_.StartSelected; }
+    void letStartSelected(Boolean New_StartSelected);
+    Boolean Enabled() const { return state_.Enabled; }
+    void letEnabled(Boolean New_Enabled);
+    std::int32_t hWnd();
+
+    // Style properties: each accepted write rebuilds the live box. Enumerations arrive as
+    // 32-bit values and are stored in 16 bits.
+    std::int16_t Alignment() const { return state_.Alignment; }
+    void letAlignment(std::int32_t New_Alignment);
+    std::int16_t Appearance() const { return state_.Appearance; }
+    void letAppearance(std::int32_t New_Appearance);
+    std::int16_t BorderStyle() const { return state_.BorderStyle; }
+    void letBorderStyle(std::int32_t New_BorderStyle);
+    std::int16_t ScrollBars() const { return state_.ScrollBars; }
+    void letScrollBars(std::int32_t New_ScrollBars);
+    Boolean HideSelection() const { return state_.HideSelection; }
+    void letHideSelection(Boolean New_HideSelection);
+    Boolean MultiLine() const { return state_.MultiLine; }
+    void letMultiLine(Boolean New_MultiLine);
+    Boolean WordWrap() const { return state_.WordWrap; }
+    void letWordWrap(Boolean New_WordWrap);
+
+    // Pass-through properties: stored in the template box and copied into the live box.
+    std::uint32_t ForeColor() { return templateBox().foreColor(); }
+    void letForeColor(std::uint32_t New_ForeColor);
+    std::int16_t MousePointer() { return templateBox().mousePointer(); }
+    void letMousePointer(std::int32_t New_MousePointer);
+    std::int16_t OLEDragMode() { return templateBox().oleDragMode(); }
+    void letOLEDragMode(std::int32_t New_OLEDragMode);
+    std::int16_t OLEDropMode() { return templateBox().oleDropMode(); }
+    void letOLEDropMode(std::int32_t New_OLEDropMode);
+    String PasswordChar() { return templateBox().passwordChar(); }
+    void letPasswordChar(StringView New_PasswordChar);
+    Boolean RightToLeft() { return templateBox().rightToLeft(); }
+    void letRightToLeft(Boolean New_RightToLeft);
+    ObjectRef MouseIcon() { return templateBox().mouseIcon(); }
+    void setMouseIcon(ObjectRef New_MouseIcon);
+
+    // Colours and the grey background of a control that cannot be edited at run time.
+    std::uint32_t BackColor() { return templateBox().backColor(); }
+    void letBackColor(std::uint32_t New_BackColor);
+    Boolean DisabledGray() const { return state_.DisabledGray; }
+    void letDisabledGray(Boolean New_DisabledGray);
+    Boolean Locked() { return templateBox().locked(); }
+    void letLocked(Boolean New_Locked);
+
+    // Raises one of the control's events to the host; the arguments come back as the
+    // host's handler left them.
+    void raiseEvent(std::int32_t dispid, std::span<Variant> arguments);
+
+    const QueltaState& state() const { return state_; }
+    HostEditBox& templateBox() { return txtBaseCtl[0]; }
+    // The live box, or null while it does not exist.
+    HostEditBox* liveBox();
+    const Label& frameLabel() const { return lbl3DBorder; }
+    ControlContainer& container() { return container_; }
+
+private:
+    void RebuildEditBox();
+    void createLiveEditBox();
+    void applyDisabledGrayOnCreation();
+    void RefreshDisplay();
+    void FitToMaxLength(bool relayout);
+    void LayoutEditBox();
+    void EstablishRegionalSettings();
+    void refreshBackColor();
+    bool showsGrey(HostEditBox& live) const;
+    void mirrorBackColorToFrame();
+    template <typename Value, typename Setter>
+    void writePassThrough(StringView name, Setter set, const Value& value);
+    void storeBoolean(Boolean& field, Boolean value, StringView propertyName);
+    struct StyleRule;
+    void writeStyleProperty(std::int16_t& field, std::int32_t value, const StyleRule& rule);
+
+    // Notifications of the edit boxes.
+    void keyDown(int index, std::int16_t& keyCode, std::int16_t& shift) override;
+    void keyPress(int index, std::int16_t& keyAscii) override;
+    void keyUp(int index, std::int16_t& keyCode, std::int16_t& shift) override;
+    void change(int index) override;
+    void click(int index) override;
+    void dblClick(int index) override;
+
+    ControlContainer& container_;
+    QueltaState state_;
+    EditBoxArray txtBaseCtl;
+    Label lbl3DBorder;
+};
+
+}  // namespace quelta

@@ -1,0 +1,161 @@
+#include <gtest/gtest.h>
+
+#include <thread>
+
+#include "control/Enumerations.h"
+#include "control/Quelta.h"
+#include "control/QueltaThreadData.h"
+#include "platform/AutomationError.h"
+#include "platform/Picture.h"
+#include "platform/RecordingContainer.h"
+
+namespace quelta {
+namespace {
+
+struct PlatformVersionGuard {
+    ~PlatformVersionGuard() { setPlatformVersion(6, 1); }
+};
+
+TEST(QueltaLifecycleTest, InitializeTouchesNoFieldAndCreatesNoLiveBox) {
+    RecordingContainer container;
+    Quelta control(container);
+    control.Initialize();
+    const QueltaState& s = control.state();
+    EXPECT_EQ(s.Appearance, 0);
+    EXPECT_EQ(s.BorderStyle, 0);
+    EXPECT_EQ(s.Enabled, kFalse);
+    EXPECT_EQ(s.HideSelection, kFalse);
+    EXPECT_EQ(s.EditBoxLoaded, kFalse);
+    EXPECT_EQ(control.liveBox(), nullptr);
+    EXPECT_EQ(control.hWnd(), 0);
+    EXPECT_TRUE(container.changedProperties().empty());
+}
+
+TEST(QueltaLifecycleTest, NewControlTakesTheDefaultsAndShowsItsExtenderName) {
+    RecordingContainer container;
+    container.defineExtenderProperty(u"Name", Variant(String(u"txtAmount")));
+    container.defineExtenderProperty(u"RightToLeft", Variant(String(u"True")));
+    Quelta control(container);
+    startControl(control, nullptr);
+
+    const QueltaState& s = control.state();
+    EXPECT_EQ(s.Alignment, qltaLeftJustify);
+    EXPECT_EQ(s.Appearance, qltaAppearance3D);
+    EXPECT_EQ(s.BorderStyle, qltaBorderFixedSingle);
+    EXPECT_EQ(s.HideSelection, kTrue);
+    EXPECT_EQ(s.Enabled, kTrue);
+    EXPECT_EQ(s.EditBoxLoaded, kTrue);
+    EXPECT_EQ(s.SingleLineEmulation, kFalse);
+    EXPECT_EQ(s.UpdatingDisplay, kFalse);
+
+    HostEditBox& stored = control.templateBox();
+    EXPECT_EQ(stored.text(), u"txtAmount");
+    EXPECT_EQ(stored.rightToLeft(), kTrue);
+    EXPECT_EQ(stored.backColor(), 0x80000005u);
+    EXPECT_EQ(stored.foreColor(), 0x80000008u);
+    EXPECT_EQ(stored.font(), container.ambientFont());
+    ASSERT_NE(stored.mouseIcon(), nullptr);
+    EXPECT_EQ(std::dynamic_pointer_cast<Picture>(stored.mouseIcon())->type(), Picture::kTypeNone);
+    EXPECT_FALSE(isTrue(stored.visible()));
+
+    HostEditBox* live = control.liveBox();
+    ASSERT_NE(live, nullptr);
+    EXPECT_EQ(live->text(), u"txtAmount");
+    EXPECT_TRUE(isTrue(live->visible()));
+    EXPECT_EQ(live->width(), container.width());
+    EXPECT_EQ(live->height(), container.height());
+    EXPECT_EQ(control.hWnd(), static_cast<std::int32_t>(live->hWnd()));
+    // Showing the value is no edit: only the Enabled property reports a change.
+    EXPECT_EQ(container.changedProperties(), std::vector<String>{u"Enabled"});
+    EXPECT_TRUE(container.raisedEvents().empty());
+}
+
+TEST(QueltaLifecycleTest, MissingExtenderPropertyStopsInitPropertiesAtThatStep) {
+    for (const char16_t* missing : {u"RightToLeft", u"Name"}) {
+        RecordingContainer container;
+        container.defineExtenderProperty(u"RightToLeft", Variant::boolean(true));
+        container.removeExtenderProperty(missing);
+        Quelta control(container);
+        control.Initialize();
+        try {
+            control.InitProperties();
+            ADD_FAILURE() << "no error";
+        } catch (const AutomationError& error) {
+            EXPECT_EQ(error.number(), kErrNotSupported);
+        }
+        EXPECT_EQ(control.state().HideSelection, kTrue);  // the fields were set before
+        EXPECT_EQ(control.templateBox().foreColor(), 0x80000008u);
+        EXPECT_EQ(isTrue(control.templateBox().rightToLeft()), missing == StringView(u"Name"));
+        EXPECT_EQ(control.state().Enabled, kFalse);  // later steps did not run
+        EXPECT_EQ(control.liveBox(), nullptr);
+    }
+}
+
+TEST(QueltaLifecycleTest, OldPlatformIsRecognisedByItsMajorVersion) {
+    PlatformVersionGuard guard;
+    for (auto [major, old] : {std::pair{3, true}, {4, false}, {10, false}}) {
+        setPlatformVersion(major, 95);
+        RecordingContainer container;
+        Quelta control(container);
+        control.Initialize();
+        EXPECT_EQ(isTrue(threadData().OldWindows), old) << major;
+    }
+}
+
+TEST(QueltaLifecycleTest, ThreadDataIsSharedOnOneThreadAndSeparateOnTwo) {
+    RecordingContainer container;
+    Quelta first(container);
+    first.Initialize();
+    QueltaThreadData* mine = &threadData();
+    EXPECT_NE(mine->DecimalSeparatorCode, 0);
+    mine->RegionalDateFormat = u"marker";
+    Quelta second(container);
+    second.Initialize();
+    EXPECT_EQ(&threadData(), mine);
+    EXPECT_EQ(threadData().RegionalDateFormat, u"marker");  // not determined afresh
+
+    QueltaThreadData* theirs = nullptr;
+    String theirFormat = u"unset";
+    std::int16_t theirCodeBefore = -1;
+    std::thread other([&] {
+        theirs = &threadData();
+        theirFormat = theirs->RegionalDateFormat;
+        theirCodeBefore = theirs->DecimalSeparatorCode;
+        RecordingContainer otherContainer;
+        Quelta control(otherContainer);
+        startControl(control, nullptr);
+    });
+    other.join();
+    EXPECT_NE(theirs, mine);
+    EXPECT_EQ(theirFormat, u"");
+    EXPECT_EQ(theirCodeBefore, 0);
+    mine->RegionalDateFormat.clear();
+}
+
+TEST(QueltaLifecycleTest, RefreshAndOLEDragWithoutLiveBoxDoNothing) {
+    RecordingContainer container;
+    Quelta control(container);
+    control.Initialize();
+    EXPECT_NO_THROW(control.Refresh());
+    EXPECT_NO_THROW(control.OLEDrag());
+    EXPECT_TRUE(container.raisedEvents().empty());
+
+    control.InitProperties();
+    int before = control.liveBox()->repaintCount();
+    control.Refresh();
+    EXPECT_EQ(control.liveBox()->repaintCount(), before + 1);
+}
+
+TEST(QueltaLifecycleTest, LaterLifecycleStepsAreNotOfferedYetButResizeLaysOut) {
+    RecordingContainer container;
+    Quelta control(container);
+    startControl(control, nullptr);
+    container.setSize(2000, 400);
+    EXPECT_EQ(control.liveBox()->width(), 2000);
+    PropertyBag bag;
+    EXPECT_THROW(control.WriteProperties(bag), AutomationError);
+    EXPECT_THROW(control.ReadProperties(bag), AutomationError);
+}
+
+}  // namespace
+}  // namespace quelta

@@ -1,0 +1,52 @@
+#include <gtest/gtest.h>
+
+#include "control/Quelta.h"
+#include "platform/RecordingContainer.h"
+
+namespace quelta {
+namespace {
+
+constexpr std::int32_t kChange = 1;
+constexpr std::int32_t kKeyDown = -602;
+constexpr std::int32_t kKeyPress = -603;
+constexpr std::int32_t kKeyUp = -604;
+
+TEST(EventRelayTest, HandlerChangesComeBackToTheBox) {
+    RecordingContainer container;
+    container.defineExtenderProperty(u"Name", Variant(String()));
+    Quelta control(container);
+    startControl(control, nullptr);
+    container.setEventHandler([](std::int32_t dispid, std::span<Variant> arguments) {
+        if (dispid == kKeyPress && arguments[0].toInteger() == 'a')
+            arguments[0] = Variant(std::int16_t{'B'});
+        if (dispid == kKeyPress && arguments[0].toInteger() == 'x')
+            arguments[0] = Variant(std::int16_t{0});
+    });
+    control.liveBox()->typeText(u"axc");
+
+    EXPECT_EQ(control.liveBox()->text(), u"Bc");
+    EXPECT_EQ(control.templateBox().text(), u"Bc");  // the stored text follows each edit
+    std::vector<std::int32_t> order;
+    for (const auto& event : container.raisedEvents())
+        order.push_back(event.dispid);
+    std::vector<std::int32_t> expected = {kKeyDown,  kKeyPress, kChange, kKeyUp,
+                                          kKeyDown,  kKeyPress, kKeyUp,  kKeyDown,
+                                          kKeyPress, kChange,   kKeyUp};
+    EXPECT_EQ(order, expected);
+    EXPECT_EQ(container.changedProperties().back(), u"Text");
+}
+
+TEST(EventRelayTest, ClearedKeyCodeCancelsTheKey) {
+    RecordingContainer container;
+    Quelta control(container);
+    startControl(control, nullptr);
+    control.liveBox()->setSelStart(0);
+    container.setEventHandler([](std::int32_t dispid, std::span<Variant> arguments) {
+        if (dispid == kKeyDown) arguments[0] = Variant(std::int16_t{0});
+    });
+    control.liveBox()->pressKey(0x2E);  // Delete
+    EXPECT_EQ(control.liveBox()->text(), u"Quelta1");
+}
+
+}  // namespace
+}  // namespace quelta
