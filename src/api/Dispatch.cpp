@@ -188,14 +188,4 @@ Variant Invoke(Quelta& control, DispatchId dispid, InvokeKind kind, std::span<Va
     raiseError(kErrNotSupported);
 }
 
-bool isImplemented(DispatchId dispid, InvokeKind kind) {
-    const MemberInfo* member = memberByDispatchId(dispid);
-    if (member == nullptr) return false;
-    const Entry& entry = entryOf(dispid);
-    if (entry.binding == nullptr) return false;
-    if (member->kind == MemberKind::Method) return entry.binding->call != nullptr;
-    bool write = kind == InvokeKind::PropertyLet || kind == InvokeKind::PropertySet;
-    return write ? entry.binding->let != nullptr : entry.binding->get != nullptr;
-}
-
 }  // namespace quelta

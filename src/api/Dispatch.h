@@ -23,8 +23,4 @@ enum class InvokeKind { Method, PropertyGet, PropertyLet, PropertySet };
 // value alone; a get takes the member's own parameters (RowLength's Line).
 Variant Invoke(Quelta& control, DispatchId dispid, InvokeKind kind, std::span<Variant> arguments);
 
-// Whether this build has an implementation behind the member; members without one raise
-// 438 after the interface's own checks.
-bool isImplemented(DispatchId dispid, InvokeKind kind);
-
 }  // namespace quelta

@@ -48,5 +48,17 @@ TEST(EventRelayTest, ClearedKeyCodeCancelsTheKey) {
     EXPECT_EQ(control.liveBox()->text(), u"Quelta1");
 }
 
+TEST(EventRelayTest, ClicksOfTheLiveBoxReachTheHost) {
+    RecordingContainer container;
+    Quelta control(container);
+    startControl(control, nullptr);
+    control.templateBox().click(10, 10);  // the template is never the user's box
+    control.liveBox()->click(10, 10);
+    control.liveBox()->doubleClick(10, 10);
+    std::vector<std::int32_t> order;
+    for (const auto& event : container.raisedEvents()) order.push_back(event.dispid);
+    EXPECT_EQ(order, (std::vector<std::int32_t>{-600, -600, -601}));
+}
+
 }  // namespace
 }  // namespace quelta
