@@ -20,10 +20,6 @@ namespace quelta {
 
 class Quelta : public ContainedControl, private EditBoxEvents {
 public:
-    // The extent a host gives a control newly placed on a form, in twips.
-    static constexpr float kDesignWidth = 1245;
-    static constexpr float kDesignHeight = 525;
-
     explicit Quelta(ControlContainer& container);
     ~Quelta() override;
     Quelta(const Quelta&) = delete;
