@@ -46,20 +46,6 @@ TEST(EditTextTest, ReplacingTheSelectionReportsTheChange) {
     EXPECT_EQ(text.selectionLength(), 0);
 }
 
-// Typing a word is one undo step; undoing twice brings the word back.
-TEST(EditTextTest, UndoOfTypingTakesTheWholeRunAndUndoAgainRedoes) {
-    EditText text;
-    text.setText(u"ab");
-    text.select(1, 1);
-    type(text, u"xyz");
-    EXPECT_EQ(text.text(), u"axyzb");
-    text.undo();
-    EXPECT_EQ(text.text(), u"ab");
-    text.undo();
-    EXPECT_EQ(text.text(), u"axyzb");
-    EXPECT_EQ(text.selectedText(), u"xyz");
-}
-
 TEST(EditTextTest, UndoRestoresDeletedTextSelected) {
     EditText text;
     text.setText(u"one two three");

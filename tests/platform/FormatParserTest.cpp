@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "../TestSupport.h"
 #include "platform/AutomationError.h"
 #include "platform/FormatParser.h"
 
@@ -128,12 +129,9 @@ TEST(FormatParserTest, MustFail) {
     const std::string tooLong(kMaxFormatLength + 1, '0');
     const std::string manySections(5000, ';');
     for (const std::string& format : {std::string("0;0;0;0;0"), manySections, tooLong}) {
-        try {
-            compileFormat(fromUtf8(format));
-            ADD_FAILURE() << "compiled " << format.substr(0, 20);
-        } catch (const AutomationError& error) {
-            EXPECT_EQ(error.number(), kErrInvalidProcedureCall) << format.substr(0, 20);
-        }
+        EXPECT_EQ(testing::errorNumberOf([&] { compileFormat(fromUtf8(format)); }),
+                  kErrInvalidProcedureCall)
+            << format.substr(0, 20);
     }
 }
 

@@ -28,8 +28,14 @@ DropTargetPlayer overAndDrop(HostEditBox& target, float x, float y, std::int16_t
     };
 }
 
-TEST(HostEditBoxDragTest, ManualTargetAnswersTheEffectByReference) {
+// Every test measures with the fixed measurer and may record into the owner.
+class HostEditBoxDragTest : public ::testing::Test {
+protected:
     FixedMeasurerScope measurer;
+    RecordingOwner owner;
+};
+
+TEST_F(HostEditBoxDragTest, ManualTargetAnswersTheEffectByReference) {
     RecordingOwner sourceOwner, targetOwner;
     auto source = makeBox(kSingle, &sourceOwner, u"drag me");
     auto target = makeBox(kSingle, &targetOwner);
@@ -52,9 +58,7 @@ TEST(HostEditBoxDragTest, ManualTargetAnswersTheEffectByReference) {
     EXPECT_EQ(source->text(), u"drag me") << "a manual source removes nothing itself";
 }
 
-TEST(HostEditBoxDragTest, SourceMayCancelOrRestrictTheDrag) {
-    FixedMeasurerScope measurer;
-    RecordingOwner owner;
+TEST_F(HostEditBoxDragTest, SourceMayCancelOrRestrictTheDrag) {
     auto source = makeBox(kSingle, &owner, u"text");
     int played = 0;
     PlayerScope player([&](DragSession& session) {
@@ -72,9 +76,7 @@ TEST(HostEditBoxDragTest, SourceMayCancelOrRestrictTheDrag) {
     EXPECT_EQ(owner.only({"OLECompleteDrag"}), Log{"OLECompleteDrag 0 1"});
 }
 
-TEST(HostEditBoxDragTest, DataDeclaredWithoutValueIsAskedFromTheSource) {
-    FixedMeasurerScope measurer;
-    RecordingOwner owner;
+TEST_F(HostEditBoxDragTest, DataDeclaredWithoutValueIsAskedFromTheSource) {
     auto source = makeBox(kSingle, &owner, u"x");
     owner.onStartDrag = [](DataObjectRef& data, std::int32_t&) {
         data->setData(Variant(), kFormatUnicodeText);
@@ -92,9 +94,7 @@ TEST(HostEditBoxDragTest, DataDeclaredWithoutValueIsAskedFromTheSource) {
     EXPECT_EQ(owner.only({"OLESetData"}), Log{"OLESetData 0 13"});
 }
 
-TEST(HostEditBoxDragTest, TargetWithoutDropModeRefusesSilently) {
-    FixedMeasurerScope measurer;
-    RecordingOwner owner;
+TEST_F(HostEditBoxDragTest, TargetWithoutDropModeRefusesSilently) {
     auto target = makeBox(kSingle, &owner);
     auto data = std::make_shared<DataObject>();
     data->setData(Variant(u"x"), kFormatText);
@@ -105,9 +105,7 @@ TEST(HostEditBoxDragTest, TargetWithoutDropModeRefusesSilently) {
     EXPECT_EQ(target->text(), u"");
 }
 
-TEST(HostEditBoxDragTest, AutomaticTargetInsertsAtTheDropPoint) {
-    FixedMeasurerScope measurer;
-    RecordingOwner owner;
+TEST_F(HostEditBoxDragTest, AutomaticTargetInsertsAtTheDropPoint) {
     auto target = makeBox(kSingle, &owner, u"abcd");
     target->setOleDropMode(2);
     auto data = std::make_shared<DataObject>();
@@ -128,8 +126,7 @@ TEST(HostEditBoxDragTest, AutomaticTargetInsertsAtTheDropPoint) {
 }
 
 // An automatic drag moved within its own box: the text leaves its old place.
-TEST(HostEditBoxDragTest, AutomaticMoveWithinOneBox) {
-    FixedMeasurerScope measurer;
+TEST_F(HostEditBoxDragTest, AutomaticMoveWithinOneBox) {
     auto box = makeBox(kSingle, nullptr, u"one two three");
     box->setOleDragMode(1);
     box->setOleDropMode(2);
@@ -147,8 +144,7 @@ TEST(HostEditBoxDragTest, AutomaticMoveWithinOneBox) {
     EXPECT_EQ(box->text(), u"two threeone ");
 }
 
-TEST(HostEditBoxDragTest, AutomaticMoveToAnotherBox) {
-    FixedMeasurerScope measurer;
+TEST_F(HostEditBoxDragTest, AutomaticMoveToAnotherBox) {
     auto source = makeBox(kSingle, nullptr, u"keep move");
     auto target = makeBox(kSingle, nullptr, u"[]");
     source->setOleDragMode(1);
@@ -161,9 +157,7 @@ TEST(HostEditBoxDragTest, AutomaticMoveToAnotherBox) {
     EXPECT_EQ(source->text(), u"keep ");
 }
 
-TEST(HostEditBoxDragTest, DragWithoutATargetCompletesWithNoEffect) {
-    FixedMeasurerScope measurer;
-    RecordingOwner owner;
+TEST_F(HostEditBoxDragTest, DragWithoutATargetCompletesWithNoEffect) {
     auto source = makeBox(kSingle, &owner, u"abc");
     setDropTargetPlayer(nullptr);
     source->oleDrag();

