@@ -54,12 +54,16 @@ WindowHandle makeWindow(RecordingProcedure* procedure, std::uint32_t style = 0,
     return createWindow({u"Edit", style, 0, parent, procedure});
 }
 
+// Installs a message hook for the current thread.
+HookHandle hookThisThread(HookProc procedure) {
+    return SetWindowsHookExA(WH_CALLWNDPROC, std::move(procedure), 0, GetCurrentThreadId());
+}
+
 // Installs a hook for the current thread that ORs its bits into the style word at
 // WM_NCCREATE after passing the message on, and records the order it ran in.
 HookHandle installStyleHook(std::uint32_t bits, std::vector<std::uint32_t>* order = nullptr) {
     auto handle = std::make_shared<HookHandle>(0);
-    *handle = SetWindowsHookExA(
-        WH_CALLWNDPROC,
+    *handle = hookThisThread(
         [bits, order, handle](std::int32_t code, std::uint32_t wParam, const void* lParam) {
             const std::int32_t next = CallNextHookEx(*handle, code, wParam, lParam);
             if (order) order->push_back(bits);
@@ -70,8 +74,7 @@ HookHandle installStyleHook(std::uint32_t bits, std::vector<std::uint32_t>* orde
                 SetWindowLongA(record.hwnd, GWL_STYLE, style | static_cast<std::int32_t>(bits));
             }
             return next;
-        },
-        0, GetCurrentThreadId());
+        });
     return *handle;
 }
 
@@ -89,16 +92,21 @@ protected:
     }
     // Procedures live in the fixture so that they outlive the windows TearDown destroys.
     RecordingProcedure& newProcedure() { return procedures.emplace_back(); }
+    // A window of this test with a recording procedure of its own.
+    std::pair<WindowHandle, RecordingProcedure*> open(std::uint32_t style = 0,
+                                                      WindowHandle parent = 0) {
+        RecordingProcedure& procedure = newProcedure();
+        return {track(makeWindow(&procedure, style, parent)), &procedure};
+    }
     std::vector<WindowHandle> windows;
     std::deque<RecordingProcedure> procedures;
 };
 
 TEST_F(WindowSystemTest, CreationSendsNcCreateThenCreate) {
-    RecordingProcedure& procedure = newProcedure();
-    WindowHandle w = track(makeWindow(&procedure, WS_CHILD));
+    auto [w, procedure] = open(WS_CHILD);
     ASSERT_NE(w, 0u);
     EXPECT_TRUE(isWindow(w));
-    EXPECT_EQ(procedure.messages(), (std::vector<std::uint32_t>{WM_NCCREATE, WM_CREATE}));
+    EXPECT_EQ(procedure->messages(), (std::vector<std::uint32_t>{WM_NCCREATE, WM_CREATE}));
     EXPECT_EQ(GetWindowLongA(w, GWL_STYLE), static_cast<std::int32_t>(WS_CHILD));
 }
 
@@ -132,8 +140,7 @@ TEST_F(WindowSystemTest, HandlesAreUniqueAndWindowsWithoutProcedureAnswerDefault
 }
 
 TEST_F(WindowSystemTest, InvalidHandlesAndIndexesFailQuietly) {
-    RecordingProcedure& procedure = newProcedure();
-    WindowHandle w = track(makeWindow(&procedure, WS_VISIBLE));
+    auto [w, procedure] = open(WS_VISIBLE);
     const WindowHandle invalid[] = {0, 1, 0xFFFFFFFF, w + 1000000};
     for (WindowHandle bad : invalid) {
         EXPECT_FALSE(isWindow(bad)) << bad;
@@ -173,14 +180,12 @@ TEST_F(WindowSystemTest, MessagesReachTheProcedureWithTheirAnswers) {
 TEST_F(WindowSystemTest, HookPatchesStyleBeforeTheWindowSeesNcCreate) {
     HookHandle hook = installStyleHook(WS_BORDER);
     ASSERT_NE(hook, 0u);
-    RecordingProcedure& procedure = newProcedure();
-    WindowHandle w = track(makeWindow(&procedure, ES_LEFT));
+    auto [w, procedure] = open(ES_LEFT);
     EXPECT_TRUE(UnhookWindowsHookEx(hook));
-    EXPECT_EQ(procedure.styleAtNcCreate, WS_BORDER);
+    EXPECT_EQ(procedure->styleAtNcCreate, WS_BORDER);
     EXPECT_EQ(GetWindowLongA(w, GWL_STYLE), static_cast<std::int32_t>(WS_BORDER));
 
-    RecordingProcedure& later = newProcedure();
-    WindowHandle unpatched = track(makeWindow(&later, ES_LEFT));
+    auto [unpatched, later] = open(ES_LEFT);
     EXPECT_EQ(GetWindowLongA(unpatched, GWL_STYLE), 0) << "hook still ran after unhooking";
     EXPECT_FALSE(UnhookWindowsHookEx(hook)) << "a hook can be removed once";
 }
@@ -188,14 +193,12 @@ TEST_F(WindowSystemTest, HookPatchesStyleBeforeTheWindowSeesNcCreate) {
 TEST_F(WindowSystemTest, HookReceivesTheRecordOfEverySentMessage) {
     std::vector<CallWindowProcRecord> seen;
     std::vector<std::pair<std::int32_t, std::uint32_t>> codes;
-    HookHandle hook = SetWindowsHookExA(
-        WH_CALLWNDPROC,
-        [&](std::int32_t code, std::uint32_t wParam, const void* lParam) {
+    HookHandle hook =
+        hookThisThread([&](std::int32_t code, std::uint32_t wParam, const void* lParam) {
             codes.emplace_back(code, wParam);
             seen.push_back(*static_cast<const CallWindowProcRecord*>(lParam));
             return 0;
-        },
-        0, GetCurrentThreadId());
+        });
     WindowHandle w = track(createWindow({u"Edit", 0, 0, 0, nullptr}));
     SendMessageA(w, EM_LINEINDEX, 0xFFFFFFFF, -7);
     UnhookWindowsHookEx(hook);
@@ -235,14 +238,12 @@ TEST_F(WindowSystemTest, ChainCallsNewestFirstAndPassesResultsBack) {
     std::vector<int> calls;
     std::vector<std::int32_t> nextResults;
     auto makeHook = [&](int id, std::int32_t own) {
-        return SetWindowsHookExA(
-            WH_CALLWNDPROC,
+        return hookThisThread(
             [&, id, own](std::int32_t code, std::uint32_t wParam, const void* lParam) {
                 calls.push_back(id);
                 nextResults.push_back(CallNextHookEx(0, code, wParam, lParam));
                 return own;
-            },
-            0, GetCurrentThreadId());
+            });
     };
     HookHandle first = makeHook(1, 100);
     HookHandle second = makeHook(2, 200);
@@ -267,14 +268,12 @@ TEST_F(WindowSystemTest, UnhookingInsideTheHookIsSafe) {
     HookHandle below = installStyleHook(WS_VSCROLL);
     auto self = std::make_shared<HookHandle>(0);
     int calls = 0;
-    *self = SetWindowsHookExA(
-        WH_CALLWNDPROC,
-        [&calls, self](std::int32_t code, std::uint32_t wParam, const void* lParam) {
+    *self =
+        hookThisThread([&calls, self](std::int32_t code, std::uint32_t wParam, const void* lParam) {
             ++calls;
             UnhookWindowsHookEx(*self);  // the running call must survive its own removal
             return CallNextHookEx(*self, code, wParam, lParam);
-        },
-        0, GetCurrentThreadId());
+        });
     ASSERT_NE(*self, 0u);
     WindowHandle w = track(createWindow({u"Edit", 0, 0, 0, nullptr}));
     UnhookWindowsHookEx(below);
@@ -287,13 +286,11 @@ TEST_F(WindowSystemTest, UnhookingInsideTheHookIsSafe) {
 TEST_F(WindowSystemTest, HookRemovedMidChainIsSkipped) {
     HookHandle bottom = installStyleHook(WS_HSCROLL);
     HookHandle middle = installStyleHook(WS_VSCROLL);
-    HookHandle top = SetWindowsHookExA(
-        WH_CALLWNDPROC,
-        [middle](std::int32_t code, std::uint32_t wParam, const void* lParam) {
+    HookHandle top =
+        hookThisThread([middle](std::int32_t code, std::uint32_t wParam, const void* lParam) {
             UnhookWindowsHookEx(middle);
             return CallNextHookEx(0, code, wParam, lParam);
-        },
-        0, GetCurrentThreadId());
+        });
     WindowHandle w = track(createWindow({u"Edit", 0, 0, 0, nullptr}));
     UnhookWindowsHookEx(top);
     UnhookWindowsHookEx(bottom);
@@ -303,15 +300,13 @@ TEST_F(WindowSystemTest, HookRemovedMidChainIsSkipped) {
 // A hook that sends messages itself must not be shown them again, or it would recurse.
 TEST_F(WindowSystemTest, MessagesSentByAHookSkipTheHooks) {
     std::vector<std::uint32_t> hookSaw;
-    HookHandle hook = SetWindowsHookExA(
-        WH_CALLWNDPROC,
-        [&hookSaw](std::int32_t code, std::uint32_t wParam, const void* lParam) {
+    HookHandle hook =
+        hookThisThread([&hookSaw](std::int32_t code, std::uint32_t wParam, const void* lParam) {
             const auto* record = static_cast<const CallWindowProcRecord*>(lParam);
             hookSaw.push_back(record->message);
             SendMessageA(record->hwnd, 0x601, 0, 0);
             return CallNextHookEx(0, code, wParam, lParam);
-        },
-        0, GetCurrentThreadId());
+        });
     RecordingProcedure& procedure = newProcedure();
     WindowHandle w = track(createWindow({u"Edit", 0, 0, 0, &procedure}));
     hookSaw.clear();
@@ -368,18 +363,17 @@ TEST_F(WindowSystemTest, FocusMovesWithNotificationsInOrder) {
 }
 
 TEST_F(WindowSystemTest, DisabledWindowsCannotTakeTheFocus) {
-    RecordingProcedure& procedure = newProcedure();
-    WindowHandle enabled = track(makeWindow(&procedure));
-    WindowHandle disabled = track(makeWindow(&procedure, WS_DISABLED));
+    auto [enabled, procedure] = open();
+    WindowHandle disabled = track(makeWindow(procedure, WS_DISABLED));
     SetFocus(enabled);
-    procedure.received.clear();
+    procedure->received.clear();
     EXPECT_EQ(SetFocus(disabled), 0u);
     EXPECT_EQ(GetFocus(), enabled);
-    EXPECT_TRUE(procedure.received.empty());
+    EXPECT_TRUE(procedure->received.empty());
 
     EXPECT_FALSE(EnableWindow(enabled, false)) << "it was enabled before";
     EXPECT_EQ(GetFocus(), 0u) << "disabling the focused window removes the focus";
-    EXPECT_EQ(procedure.messages(), (std::vector<std::uint32_t>{WM_KILLFOCUS, WM_ENABLE}));
+    EXPECT_EQ(procedure->messages(), (std::vector<std::uint32_t>{WM_KILLFOCUS, WM_ENABLE}));
     EXPECT_TRUE(EnableWindow(enabled, true));
     EXPECT_EQ(SetFocus(enabled), 0u);
     EXPECT_EQ(GetFocus(), enabled);
