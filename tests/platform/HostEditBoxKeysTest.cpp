@@ -5,6 +5,7 @@
 #include "EditBoxTestSupport.h"
 #include "platform/Clipboard.h"
 #include "platform/HostEditBox.h"
+#include "platform/SendKeys.h"
 
 namespace quelta {
 namespace {
@@ -13,30 +14,14 @@ using testing::FixedMeasurerScope;
 using testing::makeBox;
 
 constexpr std::int16_t kShift = kShiftMask;
-constexpr std::int16_t kCtrl = kCtrlMask;
 constexpr std::uint32_t kSingle = ES_AUTOHSCROLL;
 constexpr std::uint32_t kMulti = ES_MULTILINE | ES_AUTOHSCROLL;
 
-// One input: a key pressed with its modifiers, or a text typed character by character.
-struct Input {
-    std::uint16_t key = 0;
-    std::int16_t shift = 0;
-    const char16_t* typed = nullptr;
-};
-Input key(std::uint16_t code, std::int16_t shift = 0) {
-    return Input{code, shift, nullptr};
-}
-Input type(const char16_t* text) {
-    return Input{0, 0, text};
-}
-
-void play(HostEditBox& box, const std::vector<Input>& inputs) {
-    for (const Input& input : inputs) {
-        if (input.typed != nullptr)
-            box.typeText(input.typed);
-        else
-            box.pressKey(static_cast<std::int16_t>(input.key), input.shift);
-    }
+// Delivers keys written as for keystroke sending ("^+{LEFT}", "ab{BS}"), as the host
+// delivers queued keys.
+void play(HostEditBox& box, StringView keys) {
+    for (const KeyInput& input : parseKeys(keys))
+        box.deliver(input);
 }
 
 // A box state written as its text with "|" at the caret and "^" at the selection's anchor
@@ -74,91 +59,52 @@ TEST_F(HostEditBoxKeysTest, KeyTable) {
     struct Case {
         const char* name;
         std::uint32_t style;
-        const char16_t* before;
-        std::vector<Input> inputs;
-        const char16_t* after;
+        const char16_t *before, *keys, *after;
     };
     const Case cases[] = {
-        {"typing inserts at the caret", kSingle, u"a|c", {type(u"b")}, u"ab|c"},
-        {"typing replaces the selection", kSingle, u"^hello|", {type(u"bye")}, u"bye|"},
-        {"backspace", kSingle, u"abc|", {key(VK_BACK)}, u"ab|"},
-        {"backspace at the start", kSingle, u"|abc", {key(VK_BACK)}, u"|abc"},
-        {"backspace deletes the selection", kSingle, u"a^bc|d", {key(VK_BACK)}, u"a|d"},
-        {"delete", kSingle, u"|abc", {key(VK_DELETE)}, u"|bc"},
-        {"delete at the end", kSingle, u"abc|", {key(VK_DELETE)}, u"abc|"},
-        {"ctrl backspace deletes a word", kSingle, u"one two|", {key(VK_BACK, kCtrl)}, u"one |"},
-        {"ctrl delete deletes a word", kSingle, u"|one two", {key(VK_DELETE, kCtrl)}, u"|two"},
-        {"shift left extends",
-         kSingle,
-         u"abc|",
-         {key(VK_LEFT, kShift), key(VK_LEFT, kShift)},
-         u"a|bc^"},
-        {"left collapses a selection", kSingle, u"a^bc|d", {key(VK_LEFT)}, u"a|bcd"},
-        {"right collapses a selection", kSingle, u"a|bc^d", {key(VK_RIGHT)}, u"abc|d"},
-        {"ctrl shift right selects a word",
-         kSingle,
-         u"|one two",
-         {key(VK_RIGHT, kShift | kCtrl)},
-         u"^one |two"},
-        {"ctrl left", kSingle, u"one tw|o", {key(VK_LEFT, kCtrl)}, u"one |two"},
-        {"end single-line", kSingle, u"a|bc", {key(VK_END)}, u"abc|"},
-        {"shift home single-line", kSingle, u"ab|c", {key(VK_HOME, kShift)}, u"|ab^c"},
-        {"up in a single-line box is left", kSingle, u"ab|c", {key(VK_UP)}, u"a|bc"},
-        {"ctrl a selects all", kSingle, u"a|bc", {key('A', kCtrl)}, u"^abc|"},
-        {"enter in a multi-line box", kMulti, u"a|b", {key(VK_RETURN)}, u"a\r\n|b"},
-        {"enter in a single-line box", kSingle, u"a|b", {key(VK_RETURN)}, u"a|b"},
-        {"tab in a multi-line box", kMulti, u"a|b", {key(VK_TAB)}, u"a\t|b"},
-        {"left steps over CR LF", kMulti, u"a\r\n|b", {key(VK_LEFT)}, u"a|\r\nb"},
-        {"backspace removes a whole CR LF", kMulti, u"a\r\n|b", {key(VK_BACK)}, u"a|b"},
-        {"home is the row start", kMulti, u"ab\r\nc|d", {key(VK_HOME)}, u"ab\r\n|cd"},
-        {"end is before the CR LF", kMulti, u"|ab\r\ncd", {key(VK_END)}, u"ab|\r\ncd"},
-        {"ctrl end", kMulti, u"|ab\r\ncd", {key(VK_END, kCtrl)}, u"ab\r\ncd|"},
-        {"down keeps the column",
-         kMulti,
-         u"abc|d\r\nef\r\nghij",
-         {key(VK_DOWN)},
+        {"typing inserts at the caret", kSingle, u"a|c", u"b", u"ab|c"},
+        {"typing replaces the selection", kSingle, u"^hello|", u"bye", u"bye|"},
+        {"backspace", kSingle, u"abc|", u"{BS}", u"ab|"},
+        {"backspace at the start", kSingle, u"|abc", u"{BS}", u"|abc"},
+        {"backspace deletes the selection", kSingle, u"a^bc|d", u"{BS}", u"a|d"},
+        {"delete", kSingle, u"|abc", u"{DEL}", u"|bc"},
+        {"delete at the end", kSingle, u"abc|", u"{DEL}", u"abc|"},
+        {"ctrl backspace deletes a word", kSingle, u"one two|", u"^{BS}", u"one |"},
+        {"ctrl delete deletes a word", kSingle, u"|one two", u"^{DEL}", u"|two"},
+        {"shift left extends", kSingle, u"abc|", u"+{LEFT 2}", u"a|bc^"},
+        {"left collapses a selection", kSingle, u"a^bc|d", u"{LEFT}", u"a|bcd"},
+        {"right collapses a selection", kSingle, u"a|bc^d", u"{RIGHT}", u"abc|d"},
+        {"ctrl shift right selects a word", kSingle, u"|one two", u"^+{RIGHT}", u"^one |two"},
+        {"ctrl left", kSingle, u"one tw|o", u"^{LEFT}", u"one |two"},
+        {"end single-line", kSingle, u"a|bc", u"{END}", u"abc|"},
+        {"shift home single-line", kSingle, u"ab|c", u"+{HOME}", u"|ab^c"},
+        {"up in a single-line box is left", kSingle, u"ab|c", u"{UP}", u"a|bc"},
+        {"ctrl a selects all", kSingle, u"a|bc", u"^a", u"^abc|"},
+        {"enter in a multi-line box", kMulti, u"a|b", u"~", u"a\r\n|b"},
+        {"enter in a single-line box", kSingle, u"a|b", u"~", u"a|b"},
+        {"tab in a multi-line box", kMulti, u"a|b", u"{TAB}", u"a\t|b"},
+        {"left steps over CR LF", kMulti, u"a\r\n|b", u"{LEFT}", u"a|\r\nb"},
+        {"backspace removes a whole CR LF", kMulti, u"a\r\n|b", u"{BS}", u"a|b"},
+        {"home is the row start", kMulti, u"ab\r\nc|d", u"{HOME}", u"ab\r\n|cd"},
+        {"end is before the CR LF", kMulti, u"|ab\r\ncd", u"{END}", u"ab|\r\ncd"},
+        {"ctrl end", kMulti, u"|ab\r\ncd", u"^{END}", u"ab\r\ncd|"},
+        {"down keeps the column", kMulti, u"abc|d\r\nef\r\nghij", u"{DOWN}",
          u"abcd\r\nef|\r\nghij"},
-        {"down twice returns to the column",
-         kMulti,
-         u"abc|d\r\nef\r\nghij",
-         {key(VK_DOWN), key(VK_DOWN)},
+        {"down twice returns to it", kMulti, u"abc|d\r\nef\r\nghij", u"{DOWN 2}",
          u"abcd\r\nef\r\nghi|j"},
-        {"up on the first row stays", kMulti, u"a|b\r\ncd", {key(VK_UP)}, u"a|b\r\ncd"},
-        {"shift down extends", kMulti, u"a|b\r\ncd", {key(VK_DOWN, kShift)}, u"a^b\r\nc|d"},
-        {"page down moves three rows",
-         kMulti,
-         u"|a\r\nb\r\nc\r\nd\r\ne",
-         {key(VK_NEXT)},
+        {"up on the first row stays", kMulti, u"a|b\r\ncd", u"{UP}", u"a|b\r\ncd"},
+        {"shift down extends", kMulti, u"a|b\r\ncd", u"+{DOWN}", u"a^b\r\nc|d"},
+        {"page down moves three rows", kMulti, u"|a\r\nb\r\nc\r\nd\r\ne", u"{PGDN}",
          u"a\r\nb\r\nc\r\n|d\r\ne"},
-        {"undo takes back typing", kSingle, u"abc|", {type(u"de"), key('Z', kCtrl)}, u"abc|"},
-        {"undo of undo redoes",
-         kSingle,
-         u"abc|",
-         {type(u"de"), key('Z', kCtrl), key('Z', kCtrl)},
-         u"abc^de|"},
-        {"upper-case style", kSingle | ES_UPPERCASE, u"|", {type(u"abC\u00e9")}, u"ABC\u00c9|"},
-        {"lower-case style", kSingle | ES_LOWERCASE, u"|", {type(u"ABc")}, u"abc|"},
-        {"copy and paste",
-         kSingle,
-         u"^abc|",
-         {key('C', kCtrl), key(VK_END), key('V', kCtrl)},
-         u"abcabc|"},
-        {"cut", kSingle, u"a^bc|d", {key('X', kCtrl), key(VK_END), key('V', kCtrl)}, u"adbc|"},
-        {"shift delete cuts, shift insert pastes",
-         kSingle,
-         u"^ab|cd",
-         {key(VK_DELETE, kShift), key(VK_END), key(VK_INSERT, kShift)},
+        {"undo takes back typing", kSingle, u"abc|", u"de^z", u"abc|"},
+        {"undo of undo redoes", kSingle, u"abc|", u"de^z^z", u"abc^de|"},
+        {"upper-case style", kSingle | ES_UPPERCASE, u"|", u"abC\u00e9", u"ABC\u00c9|"},
+        {"lower-case style", kSingle | ES_LOWERCASE, u"|", u"ABc", u"abc|"},
+        {"copy and paste", kSingle, u"^abc|", u"^c{END}^v", u"abcabc|"},
+        {"cut and paste", kSingle, u"a^bc|d", u"^x{END}^v", u"adbc|"},
+        {"shift delete cuts, shift insert pastes", kSingle, u"^ab|cd", u"+{DEL}{END}+{INS}",
          u"cdab|"},
-        {"ctrl insert copies",
-         kSingle,
-         u"^x|y",
-         {key(VK_INSERT, kCtrl), key(VK_END), key(VK_INSERT, kShift)},
-         u"xyx|"},
-        {"single-line paste stops at the line break",
-         kSingle,
-         u"|",
-         {type(u"ab\r\ncd"), key('A', kCtrl), key('C', kCtrl), key(VK_DELETE), key('V', kCtrl)},
-         u"abcd|"},
+        {"ctrl insert copies", kSingle, u"^x|y", u"^{INS}{END}+{INS}", u"xyx|"},
     };
     for (const Case& c : cases) {
         clearClipboard();
@@ -171,7 +117,7 @@ TEST_F(HostEditBoxKeysTest, KeyTable) {
             for (int i = 0; i < before.anchor - before.caret; ++i)
                 box->pressKey(VK_LEFT, kShift);
         }
-        play(*box, c.inputs);
+        play(*box, c.keys);
         const MarkedState after = parseMarked(c.after);
         EXPECT_EQ(box->text(), after.text) << c.name;
         EXPECT_EQ(box->selStart(), std::min(after.anchor, after.caret)) << c.name;
@@ -193,12 +139,12 @@ TEST_F(HostEditBoxKeysTest, MaxLengthLimitsTypingAndPasteButNotTheProgram) {
     setClipboardText(u"123456");
     box->setSelStart(1);
     box->setSelLength(1);
-    box->pressKey('V', kCtrl);
+    play(*box, u"^v");
     EXPECT_EQ(box->text(), u"a1Yd");
     box->setText(u"much longer than four");
     EXPECT_EQ(box->text(), u"much longer than four");
     box->setMaxLength(0);
-    box->pressKey(VK_END);
+    play(*box, u"{END}");
     box->typeText(u"!");
     EXPECT_EQ(box->text(), u"much longer than four!");
 }
@@ -210,17 +156,13 @@ TEST_F(HostEditBoxKeysTest, LockedRefusesEveryUserEditButNotTheProgram) {
     box->typeText(u"!");  // an undo step from before locking
     box->setLocked(kTrue);
     box->setSelStart(2);
-    const std::vector<Input> edits = {
-        type(u"x"),      key(VK_BACK),           key(VK_DELETE),
-        key('V', kCtrl), key('X', kCtrl),        key('Z', kCtrl),
-        key(VK_RETURN),  key(VK_DELETE, kShift), key(VK_INSERT, kShift)};
-    for (const Input& input : edits) {
-        play(*box, {input});
-        EXPECT_EQ(box->text(), u"text!");
+    for (const char16_t* edit :
+         {u"x", u"{BS}", u"{DEL}", u"^v", u"^x", u"^z", u"~", u"+{DEL}", u"+{INS}"}) {
+        play(*box, edit);
+        EXPECT_EQ(box->text(), u"text!") << toUtf8(edit);
     }
     EXPECT_EQ(box->dataChanged(), kTrue);  // from the edit before locking only
-    box->pressKey('A', kCtrl);
-    box->pressKey('C', kCtrl);
+    play(*box, u"^a^c");
     EXPECT_EQ(clipboardText(), u"text!");
     box->setSelText(u"by program");
     EXPECT_EQ(box->text(), u"by program");
@@ -233,9 +175,7 @@ TEST_F(HostEditBoxKeysTest, PasswordMasksTheDisplayAndKeepsTheTextFromTheClipboa
     auto box = makeBox(kSingle, nullptr, u"secret");
     box->setPasswordChar(u"*");
     EXPECT_EQ(box->displayText(), u"******");
-    box->pressKey('A', kCtrl);
-    box->pressKey('C', kCtrl);
-    box->pressKey('X', kCtrl);
+    play(*box, u"^a^c^x");
     EXPECT_EQ(clipboardText(), u"before");
     EXPECT_EQ(box->text(), u"secret");
     box->setPasswordChar(u"");
@@ -254,6 +194,16 @@ TEST_F(HostEditBoxKeysTest, SingleLineWithoutScrollingStopsAtItsWidth) {
     auto scrolling = makeBox(ES_AUTOHSCROLL);
     scrolling->typeText(u"0123456789ABC");
     EXPECT_EQ(scrolling->text(), u"0123456789ABC");
+}
+
+TEST_F(HostEditBoxKeysTest, SingleLinePasteStopsAtTheLineBreak) {
+    setClipboardText(u"ab\r\ncd");
+    auto single = makeBox(kSingle);
+    auto multi = makeBox(kMulti);
+    play(*single, u"^v");
+    play(*multi, u"^v");
+    EXPECT_EQ(single->text(), u"ab");
+    EXPECT_EQ(multi->text(), u"ab\r\ncd");
 }
 
 }  // namespace

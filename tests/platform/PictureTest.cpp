@@ -224,8 +224,8 @@ TEST_F(PictureFileTest, FailuresCarryThePlatformsNumbers) {
         {fromUtf8(folder_.string()), kErrPathFileAccess},
         {String(u"a\0b", 3), kErrFileNotFound},
     };
-    for (const auto& [path, error] : cases)
-        EXPECT_EQ(errorNumberOf([&] { loadPicture(path); }), error) << toUtf8(path);
+    for (const auto& c : cases)
+        EXPECT_EQ(errorNumberOf([&] { loadPicture(c.first); }), c.second) << toUtf8(c.first);
 }
 
 }  // namespace

@@ -167,16 +167,6 @@ TEST_F(WindowSystemTest, SetWindowLongReturnsPreviousValue) {
               std::pair(-1, 3));
 }
 
-TEST_F(WindowSystemTest, MessagesReachTheProcedureWithTheirAnswers) {
-    RecordingProcedure& procedure = newProcedure();
-    procedure.answeredMessage = 0x7FFF;
-    procedure.answer = 42;
-    WindowHandle w = track(makeWindow(&procedure));
-    EXPECT_EQ(SendMessageA(w, 0x7FFF, 9, -3), 42);
-    EXPECT_EQ(SendMessageA(w, 0x1234, 0, 0), 0) << "an unhandled message answers 0";
-    EXPECT_EQ(procedure.received.back(), (Delivered{w, 0x1234, 0}));
-}
-
 TEST_F(WindowSystemTest, HookPatchesStyleBeforeTheWindowSeesNcCreate) {
     HookHandle hook = installStyleHook(WS_BORDER);
     ASSERT_NE(hook, 0u);
