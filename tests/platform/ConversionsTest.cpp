@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 #include <random>
+#include <span>
 
 #include "../TestSupport.h"
 #include "RegionTestSupport.h"
@@ -27,6 +28,15 @@ struct RegionCase {
     const char* text;
     Expected expected;
 };
+
+// Each text reads as its date in its region.
+void expectDates(std::span<const RegionCase<double>> cases) {
+    for (const auto& c : cases) {
+        ScopedRegion region(c.region);
+        EXPECT_DOUBLE_EQ(textToDate(u16(c.text)), c.expected) << c.region << " " << c.text;
+        EXPECT_TRUE(isDateText(u16(c.text))) << c.region << " " << c.text;
+    }
+}
 
 double at(int y, int m, int d, int hh = 0, int nn = 0, int ss = 0) {
     return combineDateAndTime(dateSerial(y, m, d), timeSerial(hh, nn, ss));
@@ -195,11 +205,7 @@ TEST(TextToDateTest, NumericDatesInRegionalOrder) {
         {"ja-JP", "12/31", at(2001, 12, 31)},
         {"nl-NL", "31-12-2000", at(2000, 12, 31)},
     };
-    for (const auto& c : cases) {
-        ScopedRegion region(c.region);
-        EXPECT_EQ(textToDate(u16(c.text)), c.expected) << c.region << " " << c.text;
-        EXPECT_TRUE(isDateText(u16(c.text))) << c.region << " " << c.text;
-    }
+    expectDates(cases);
 }
 
 TEST(TextToDateTest, TwoDigitYearsFallIn1930To2029) {
@@ -260,10 +266,7 @@ TEST(TextToDateTest, MonthNamesInAnyCaseAndPosition) {
         {"ar-SY", "31 كانون الأول 2000", at(2000, 12, 31)},  // a name of two words
         {"ar-EG", "الأحد، 31 ديسمبر 2000", at(2000, 12, 31)},
     };
-    for (const auto& c : cases) {
-        ScopedRegion region(c.region);
-        EXPECT_EQ(textToDate(u16(c.text)), c.expected) << c.region << " " << c.text;
-    }
+    expectDates(cases);
 }
 
 TEST(TextToDateTest, TimesAndDayPeriods) {
@@ -282,10 +285,7 @@ TEST(TextToDateTest, TimesAndDayPeriods) {
         {"es-MX", "1:45 p.\u00A0m.", at(1899, 12, 30, 13, 45)},
         {"ko-KR", "2000. 12. 31. 오후 1:45:07", at(2000, 12, 31, 13, 45, 7)},
     };
-    for (const auto& c : cases) {
-        ScopedRegion region(c.region);
-        EXPECT_DOUBLE_EQ(textToDate(u16(c.text)), c.expected) << c.region << " " << c.text;
-    }
+    expectDates(cases);
 }
 
 // Where times and dates share the full stop, a complete date is followed by a time, and a
