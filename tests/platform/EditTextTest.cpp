@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "platform/EditText.h"
 #include "platform/String.h"
 
@@ -39,11 +41,8 @@ TEST(EditTextTest, ReplacingTheSelectionReportsTheChange) {
     text.select(6, 11);
     const EditChange change = text.replaceSelection(u"there", Kind::Edit);
     EXPECT_EQ(text.text(), u"hello there");
-    EXPECT_EQ(change.position, 6);
-    EXPECT_EQ(change.removed, 5);
-    EXPECT_EQ(change.inserted, 5);
-    EXPECT_EQ(text.caret(), 11);
-    EXPECT_EQ(text.selectionLength(), 0);
+    EXPECT_EQ(std::tuple(change.position, change.removed, change.inserted), std::tuple(6, 5, 5));
+    EXPECT_EQ(std::pair(text.caret(), text.selectionLength()), std::pair(11, 0));
 }
 
 TEST(EditTextTest, UndoRestoresDeletedTextSelected) {
