@@ -20,6 +20,12 @@ struct PlayerScope {
     ~PlayerScope() { setDropTargetPlayer(nullptr); }
 };
 
+DataObjectRef textData(const String& text) {
+    auto data = std::make_shared<DataObject>();
+    data->setData(Variant(text), kFormatText);
+    return data;
+}
+
 // A drop target that passes over the box once and drops at a point.
 DropTargetPlayer overAndDrop(HostEditBox& target, float x, float y, std::int16_t shift = 0) {
     return [&target, x, y, shift](DragSession& session) {
@@ -40,7 +46,6 @@ TEST_F(HostEditBoxDragTest, ManualTargetAnswersTheEffectByReference) {
     auto source = makeBox(kSingle, &sourceOwner, u"drag me");
     auto target = makeBox(kSingle, &targetOwner);
     target->setOleDropMode(1);
-    source->setSelStart(0);
     source->setSelLength(4);
     targetOwner.onDragOver = [](std::int32_t& effect) { effect = kDropEffectCopy; };
     targetOwner.onDragDrop = [](std::int32_t& effect) { effect = kDropEffectCopy; };
@@ -96,9 +101,7 @@ TEST_F(HostEditBoxDragTest, DataDeclaredWithoutValueIsAskedFromTheSource) {
 
 TEST_F(HostEditBoxDragTest, TargetWithoutDropModeRefusesSilently) {
     auto target = makeBox(kSingle, &owner);
-    auto data = std::make_shared<DataObject>();
-    data->setData(Variant(u"x"), kFormatText);
-    DataObjectDragSession session(data, kDropEffectCopy);
+    DataObjectDragSession session(textData(u"x"), kDropEffectCopy);
     EXPECT_EQ(target->oleDragOver(session, 1, 0, 0, 0, 0), kDropEffectNone);
     EXPECT_EQ(target->oleDragDrop(session, 1, 0, 0, 0), kDropEffectNone);
     EXPECT_TRUE(owner.log.empty());
@@ -108,8 +111,7 @@ TEST_F(HostEditBoxDragTest, TargetWithoutDropModeRefusesSilently) {
 TEST_F(HostEditBoxDragTest, AutomaticTargetInsertsAtTheDropPoint) {
     auto target = makeBox(kSingle, &owner, u"abcd");
     target->setOleDropMode(2);
-    auto data = std::make_shared<DataObject>();
-    data->setData(Variant(u"XY"), kFormatText);
+    auto data = textData(u"XY");
     DataObjectDragSession copyOnly(data, kDropEffectCopy);
     EXPECT_EQ(target->oleDragDrop(copyOnly, 1, 0, 210, 10), kDropEffectCopy);
     EXPECT_EQ(target->text(), u"abXYcd");
