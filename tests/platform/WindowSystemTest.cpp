@@ -47,6 +47,11 @@ public:
     std::int32_t answer = 0;
     std::uint32_t actionMessage = 0xFFFFFFFF;
     std::function<void(WindowHandle)> onMessage;
+    // Runs the action whenever the message arrives.
+    void on(std::uint32_t message, std::function<void(WindowHandle)> action) {
+        actionMessage = message;
+        onMessage = std::move(action);
+    }
 };
 
 WindowHandle makeWindow(RecordingProcedure* procedure, std::uint32_t style = 0,
@@ -369,8 +374,7 @@ TEST_F(WindowSystemTest, KillFocusHandlerMayRedirectTheFocus) {
     WindowHandle b = track(makeWindow(&second));
     WindowHandle c = track(makeWindow(&third));
     SetFocus(a);
-    first.actionMessage = WM_KILLFOCUS;
-    first.onMessage = [c](WindowHandle) { SetFocus(c); };
+    first.on(WM_KILLFOCUS, [c](WindowHandle) { SetFocus(c); });
     SetFocus(b);
     first.onMessage = nullptr;
     EXPECT_EQ(GetFocus(), c);
@@ -406,8 +410,7 @@ TEST_F(WindowSystemTest, DestroyFromInsideAHandlerIsSafe) {
                    {"own WM_SETFOCUS", WM_SETFOCUS},
                    {"own WM_NCCREATE", WM_NCCREATE}}) {
         auto procedure = std::make_unique<RecordingProcedure>();
-        procedure->actionMessage = c.trigger;
-        procedure->onMessage = [](WindowHandle w) { destroyWindow(w); };
+        procedure->on(c.trigger, [](WindowHandle w) { destroyWindow(w); });
         WindowHandle w = makeWindow(procedure.get());
         if (c.trigger == WM_NCCREATE) {
             EXPECT_EQ(w, 0u) << c.name;
@@ -428,18 +431,16 @@ TEST_F(WindowSystemTest, DestroyFromInsideAHandlerIsSafe) {
 TEST_F(WindowSystemTest, DyingWindowTakesNoNewChildren) {
     RecordingProcedure& procedure = newProcedure();
     WindowHandle child = 1;
-    procedure.actionMessage = WM_NCDESTROY;
-    procedure.onMessage = [&child](WindowHandle dying) {
+    procedure.on(WM_NCDESTROY, [&child](WindowHandle dying) {
         child = createWindow({u"Edit", WS_CHILD, 0, dying, nullptr});
-    };
+    });
     destroyWindow(makeWindow(&procedure));
     EXPECT_EQ(child, 0u);
 }
 
 TEST_F(WindowSystemTest, ProcedureSendingToItselfForeverIsCutOff) {
     RecordingProcedure& procedure = newProcedure();
-    procedure.actionMessage = 0x500;
-    procedure.onMessage = [](WindowHandle w) { SendMessageA(w, 0x500, 0, 0); };
+    procedure.on(0x500, [](WindowHandle w) { SendMessageA(w, 0x500, 0, 0); });
     WindowHandle w = track(makeWindow(&procedure));
     EXPECT_EQ(SendMessageA(w, 0x500, 0, 0), 0);
     EXPECT_GT(procedure.received.size(), 10u);
@@ -448,19 +449,17 @@ TEST_F(WindowSystemTest, ProcedureSendingToItselfForeverIsCutOff) {
 TEST_F(WindowSystemTest, ThrowingProcedureDuringCreationLeavesNoWindow) {
     RecordingProcedure& procedure = newProcedure();
     WindowHandle created = 0;
-    procedure.actionMessage = WM_CREATE;
-    procedure.onMessage = [&created](WindowHandle w) {
+    procedure.on(WM_CREATE, [&created](WindowHandle w) {
         created = w;
         raiseError(kErrOutOfMemory);
-    };
+    });
     EXPECT_THROW(makeWindow(&procedure), AutomationError);
     EXPECT_FALSE(isWindow(created));
 }
 
 TEST_F(WindowSystemTest, ThrowingProcedureDuringDestructionStillDestroys) {
     RecordingProcedure& parentProcedure = newProcedure();
-    parentProcedure.actionMessage = WM_DESTROY;
-    parentProcedure.onMessage = [](WindowHandle) { raiseError(kErrOutOfMemory); };
+    parentProcedure.on(WM_DESTROY, [](WindowHandle) { raiseError(kErrOutOfMemory); });
     WindowHandle parent = makeWindow(&parentProcedure);
     WindowHandle child = makeWindow(&newProcedure(), WS_CHILD, parent);
     SetFocus(child);
