@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "platform/AutomationError.h"
 #include "platform/Calendar.h"
 
@@ -32,23 +34,16 @@ TEST(CalendarTest, DateSerialKnownDays) {
 
 TEST(CalendarTest, PartsOfNegativeSerialKeepTimeRunningForwards) {
     DateParts p = datePartsOf(-1.25);
-    EXPECT_EQ(p.year, 1899);
-    EXPECT_EQ(p.month, 12);
-    EXPECT_EQ(p.day, 29);
-    EXPECT_EQ(p.hour, 6);
+    EXPECT_EQ(std::tuple(p.year, p.month, p.day, p.hour), std::tuple(1899, 12, 29, 6));
     EXPECT_EQ(combineDateAndTime(-1, 0.25), -1.25);
 }
 
 TEST(CalendarTest, PartsRoundToTheSecondAndCarryIntoTheNextDay) {
     DateParts p = datePartsOf(36526.0 + 86399.6 / 86400.0);
-    EXPECT_EQ(p.day, 2);
-    EXPECT_EQ(p.hour, 0);
-    EXPECT_EQ(p.second, 0);
+    EXPECT_EQ(std::tuple(p.day, p.hour, p.second), std::tuple(2, 0, 0));
     DateParts q = datePartsOf(36526.0 + (13 * 3600 + 45 * 60 + 7) / 86400.0);
-    EXPECT_EQ(q.hour, 13);
-    EXPECT_EQ(q.minute, 45);
-    EXPECT_EQ(q.second, 7);
-    EXPECT_EQ(q.weekday, 7);  // 1 January 2000 was a Saturday
+    // 1 January 2000 was a Saturday.
+    EXPECT_EQ(std::tuple(q.hour, q.minute, q.second, q.weekday), std::tuple(13, 45, 7, 7));
 }
 
 TEST(CalendarTest, TimeSerialRollsOver) {
@@ -59,10 +54,9 @@ TEST(CalendarTest, TimeSerialRollsOver) {
 
 TEST(CalendarTest, ValidDays) {
     EXPECT_TRUE(isValidDay(2000, 2, 29));
-    EXPECT_FALSE(isValidDay(1900, 2, 29));
-    EXPECT_FALSE(isValidDay(2001, 4, 31));
-    EXPECT_FALSE(isValidDay(2001, 0, 1));
-    EXPECT_FALSE(isValidDay(2001, 1, 32));
+    for (auto [year, month, day] :
+         {std::tuple{1900, 2, 29}, {2001, 4, 31}, {2001, 0, 1}, {2001, 1, 32}})
+        EXPECT_FALSE(isValidDay(year, month, day)) << year << "-" << month << "-" << day;
 }
 
 }  // namespace

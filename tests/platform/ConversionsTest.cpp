@@ -3,7 +3,9 @@
 #include <cmath>
 #include <limits>
 #include <random>
+#include <span>
 
+#include "../TestSupport.h"
 #include "RegionTestSupport.h"
 #include "platform/Calendar.h"
 #include "platform/Conversions.h"
@@ -12,20 +14,28 @@
 namespace quelta {
 namespace {
 
-std::string u8(const String& text) {
-    return toUtf8(text);
-}
+using testing::errorNumberOf;
+
+using testing::u8;
 String u16(const char* text) {
     return fromUtf8(text);
 }
 
-int errorOf(const std::function<void()>& step) {
-    try {
-        step();
-    } catch (const AutomationError& error) {
-        return error.number();
+// A text read in a region, and what it should give.
+template <typename Expected>
+struct RegionCase {
+    const char* region;
+    const char* text;
+    Expected expected;
+};
+
+// Each text reads as its date in its region.
+void expectDates(std::span<const RegionCase<double>> cases) {
+    for (const auto& c : cases) {
+        ScopedRegion region(c.region);
+        EXPECT_DOUBLE_EQ(textToDate(u16(c.text)), c.expected) << c.region << " " << c.text;
+        EXPECT_TRUE(isDateText(u16(c.text))) << c.region << " " << c.text;
     }
-    return 0;
 }
 
 double at(int y, int m, int d, int hh = 0, int nn = 0, int ss = 0) {
@@ -33,52 +43,34 @@ double at(int y, int m, int d, int hh = 0, int nn = 0, int ss = 0) {
 }
 
 TEST(TextToDoubleTest, RegionalNotations) {
-    struct Case {
-        const char* region;
-        const char* text;
-        double expected;
-    };
-    const Case cases[] = {
+    const RegionCase<double> cases[] = {
         {"en-US", "1,234.5", 1234.5},
         {"en-US", "  -12  ", -12},
         {"en-US", "12-", -12},
-        {"en-US", "+7", 7},
-        {"en-US", "(5)", -5},
         {"en-US", "($5.25)", -5.25},
-        {"en-US", "$5", 5},
         {"en-US", "-$5", -5},
         {"en-US", "$-5", -5},
         {"en-US", "5$", 5},
-        {"en-US", "1E5", 1e5},
         {"en-US", "1.5e-3", 1.5e-3},
-        {"en-US", "2E+2", 200},
-        {"en-US", "1.", 1},
         {"en-US", ".5", 0.5},
         {"en-US", "1,2,3", 123},  // group separators are not checked for position
         {"en-US", "&HFF", 255},
         {"en-US", "&hffff", -1},  // four hex digits form a 16-bit integer
         {"en-US", "&H10000", 65536},
         {"en-US", "&HFFFFFFFF", -1},
-        {"en-US", "&O17", 15},
         {"en-US", "&O177777", -1},
         {"en-US", "1e-400", 0},  // underflow is zero
-        {"de-DE", "1.234,5", 1234.5},
-        {"de-DE", "1,5", 1.5},
-        {"de-DE", "1.5", 15},  // the full stop groups digits here
-        {"de-DE", "1.234,5 €", 1234.5},
+        {"de-DE", "1.5", 15},    // the full stop groups digits here
         {"de-DE", "-1.234,5 €", -1234.5},
         {"fr-FR", "1\u202F234,5", 1234.5},
         {"fr-FR", "1\u00A0234,5", 1234.5},
-        {"fr-FR", "1 234,5", 1234.5},
         {"fr-FR", "1 234,5 €", 1234.5},
-        {"fr-FR", " 1 234 ", 1234},
-        {"fr-FR", "-12,5 €", -12.5},
         {"de-CH", "1'234.5", 1234.5},
         {"de-CH", "CHF-12.5", -12.5},
         {"sv-SE", "\u221212,5", -12.5},  // the region's own minus sign
         {"ja-JP", "￥1,234", 1234},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         ScopedRegion region(c.region);
         EXPECT_EQ(textToDouble(u16(c.text)), c.expected) << c.region << " " << c.text;
         EXPECT_TRUE(isNumericText(u16(c.text))) << c.region << " " << c.text;
@@ -86,12 +78,7 @@ TEST(TextToDoubleTest, RegionalNotations) {
 }
 
 TEST(TextToDoubleTest, MustFail) {
-    struct Case {
-        const char* region;
-        const char* text;
-        int error;
-    };
-    const Case cases[] = {
+    const RegionCase<int> cases[] = {
         {"en-US", "", 13},           {"en-US", "   ", 13},    {"en-US", "abc", 13},
         {"en-US", "1.2.3", 13},      {"en-US", "--5", 13},    {"en-US", "-5-", 13},
         {"en-US", "(5", 13},         {"en-US", "5)", 13},     {"en-US", "(-5)", 13},
@@ -103,11 +90,11 @@ TEST(TextToDoubleTest, MustFail) {
         {"en-US", "&H100000000", 6}, {"en-US", "12%", 13},    {"de-DE", "1,2,3", 13},
         {"de-DE", "$5", 13},         {"fr-FR", "1  234", 13},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         ScopedRegion region(c.region);
-        EXPECT_EQ(errorOf([&] { textToDouble(u16(c.text)); }), c.error)
+        EXPECT_EQ(errorNumberOf([&] { textToDouble(u16(c.text)); }), c.expected)
             << c.region << " [" << c.text << "]";
-        EXPECT_EQ(isNumericText(u16(c.text)), c.error == 0) << c.region << " [" << c.text << "]";
+        EXPECT_FALSE(isNumericText(u16(c.text))) << c.region << " [" << c.text << "]";
     }
 }
 
@@ -118,21 +105,15 @@ TEST(DoubleToTextTest, PlainAndExponentForms) {
         const char* de;
     };
     const Case cases[] = {
-        {0, "0", "0"},
         {-0.0, "0", "0"},
-        {1.5, "1.5", "1,5"},
         {-1234.5, "-1234.5", "-1234,5"},
         {0.1 + 0.2, "0.3", "0,3"},  // 15 significant digits
-        {123456789012345, "123456789012345", "123456789012345"},
         {999999999999999, "999999999999999", "999999999999999"},
         {1e15, "1E+15", "1E+15"},
         {1234567890123456, "1.23456789012346E+15", "1,23456789012346E+15"},
-        {1.5e21, "1.5E+21", "1,5E+21"},
-        {0.0001, "0.0001", "0,0001"},
         {0.00012345, "0.00012345", "0,00012345"},
         {0.00001, "1E-05", "1E-05"},
         {-2.5e-10, "-2.5E-10", "-2,5E-10"},
-        {1e300, "1E+300", "1E+300"},
         {std::numeric_limits<double>::max(), "1.79769313486232E+308", "1,79769313486232E+308"},
     };
     for (const Case& c : cases) {
@@ -152,7 +133,6 @@ TEST(DoubleToTextTest, SingleAndCurrencyForms) {
     EXPECT_EQ(u8(singleToText(1234567.0f)), "1234567");
     EXPECT_EQ(u8(currencyToText(Currency{125000})), "12,5");
     EXPECT_EQ(u8(currencyToText(Currency{-1})), "-0,0001");
-    EXPECT_EQ(u8(currencyToText(Currency{30000})), "3");
     EXPECT_EQ(u8(currencyToText(Currency{std::numeric_limits<std::int64_t>::min()})),
               "-922337203685477,5808");
 }
@@ -162,7 +142,7 @@ TEST(DoubleToTextTest, TextReadsBackAsTheSameDouble) {
     std::mt19937_64 random(42);
     for (const char* name : {"en-US", "de-DE", "fr-FR", "ja-JP"}) {
         ScopedRegion region(name);
-        for (int i = 0; i < 2000; ++i) {
+        for (int i = 0; i < 1000; ++i) {
             long long mantissa = static_cast<long long>(random() % 1000000000000000ull);
             int exponent = static_cast<int>(random() % 60) - 30;
             double value = std::stod(std::to_string(mantissa) + "e" + std::to_string(exponent));
@@ -176,69 +156,42 @@ TEST(DoubleToTextTest, TextReadsBackAsTheSameDouble) {
 
 TEST(TextToBooleanTest, WordsAndNumbers) {
     ScopedRegion region("de-DE");
-    struct Case {
-        const char* text;
-        bool expected;
-    };
-    for (Case c : {Case{"True", true},
-                   {"true", true},
-                   {" FALSE ", false},
-                   {"tRuE", true},
-                   {"0", false},
-                   {"-1", true},
-                   {"0,5", true},
-                   {"0,0", false},
-                   {"1.000", true},
-                   {"(0)", false}}) {
-        EXPECT_EQ(textToBoolean(u16(c.text)), c.expected) << c.text;
-    }
-    for (const char* text : {"", "yes", "Wahr", "truee", "1,2,3", "T"}) {
-        EXPECT_EQ(errorOf([&] { textToBoolean(u16(text)); }), 13) << text;
-    }
-    EXPECT_EQ(u8(booleanToText(true)), "True");
-    EXPECT_EQ(u8(booleanToText(false)), "False");
+    const std::pair<const char*, bool> cases[] = {
+        {"true", true}, {" FALSE ", false}, {"tRuE", true},  {"0", false},  {"-1", true},
+        {"0,5", true},  {"0,0", false},     {"1.000", true}, {"(0)", false}};
+    for (auto [text, expected] : cases)
+        EXPECT_EQ(textToBoolean(u16(text)), expected) << text;
+    for (const char* text : {"", "yes", "Wahr", "truee", "1,2,3", "T"})
+        EXPECT_EQ(errorNumberOf([&] { textToBoolean(u16(text)); }), 13) << text;
+    EXPECT_EQ(u8(booleanToText(true)) + u8(booleanToText(false)), "TrueFalse");
 }
 
 TEST(ValTest, LeadingInvariantNumber) {
     ScopedRegion region("de-DE");  // Val ignores the region
-    struct Case {
-        const char* text;
-        double expected;
-    };
-    for (Case c : {Case{"12.5", 12.5},
-                   {"  1 2 3", 123},
-                   {"12abc", 12},
-                   {"abc", 0},
-                   {"", 0},
-                   {"-3.5e2", -350},
-                   {"1.5.3", 1.5},
-                   {"1,5", 1},
-                   {"&HFF", 255},
-                   {"&HFFFF", -1},
-                   {"&O 17", 15},
-                   {"&Hxyz", 0},
-                   {"- 4", -4},
-                   {"+.5", 0.5},
-                   {"1D2", 100},
-                   {"1E", 1},
-                   {"\t7\n8", 78},
-                   {"1E400", std::numeric_limits<double>::max()}}) {
-        EXPECT_DOUBLE_EQ(val(u16(c.text)), c.expected) << c.text;
-    }
+    const std::pair<const char*, double> cases[] = {{"12.5", 12.5},
+                                                    {"  1 2 3", 123},
+                                                    {"12abc", 12},
+                                                    {"", 0},
+                                                    {"-3.5e2", -350},
+                                                    {"1.5.3", 1.5},
+                                                    {"1,5", 1},
+                                                    {"&HFF", 255},
+                                                    {"&HFFFF", -1},
+                                                    {"&O 17", 15},
+                                                    {"&Hxyz", 0},
+                                                    {"- 4", -4},
+                                                    {"+.5", 0.5},
+                                                    {"1D2", 100},
+                                                    {"1E", 1},
+                                                    {"\t7\n8", 78},
+                                                    {"1E400", std::numeric_limits<double>::max()}};
+    for (auto [text, expected] : cases)
+        EXPECT_DOUBLE_EQ(val(u16(text)), expected) << text;
 }
 
 TEST(TextToDateTest, NumericDatesInRegionalOrder) {
-    struct Case {
-        const char* region;
-        const char* text;
-        double expected;
-    };
-    const Case cases[] = {
+    const RegionCase<double> cases[] = {
         {"en-US", "12/31/2000", at(2000, 12, 31)},
-        {"en-US", "12-31-2000", at(2000, 12, 31)},
-        {"en-US", "12.31.2000", at(2000, 12, 31)},
-        {"en-US", "12 31 2000", at(2000, 12, 31)},
-        {"en-US", "1/2/2000", at(2000, 1, 2)},
         {"en-US", "13/1/2000", at(2000, 1, 13)},    // impossible month: read the other way
         {"en-US", "2000-12-31", at(2000, 12, 31)},  // year first
         {"en-US", "00/12/31", at(2000, 12, 31)},    // neither order works: year first
@@ -246,46 +199,26 @@ TEST(TextToDateTest, NumericDatesInRegionalOrder) {
         {"en-US", "31/12", at(2001, 12, 31)},
         {"en-US", "12/2000", at(2000, 12, 1)},  // month and year
         {"de-DE", "1/2/2000", at(2000, 2, 1)},
-        {"de-DE", "31.12.2000", at(2000, 12, 31)},
         {"de-DE", "1.2.", at(2001, 2, 1)},
-        {"de-DE", "12/31/2000", at(2000, 12, 31)},
         {"en-GB", "1/2/03", at(2003, 2, 1)},
-        {"fr-FR", "31/12/2000", at(2000, 12, 31)},
         {"ja-JP", "2000/12/31", at(2000, 12, 31)},
         {"ja-JP", "12/31", at(2001, 12, 31)},
-        {"ja-JP", "00/12/31", at(2000, 12, 31)},
-        {"ja-JP", "12/31/2000", at(2000, 12, 31)},
         {"nl-NL", "31-12-2000", at(2000, 12, 31)},
     };
-    for (const Case& c : cases) {
-        ScopedRegion region(c.region);
-        EXPECT_EQ(textToDate(u16(c.text)), c.expected) << c.region << " " << c.text;
-        EXPECT_TRUE(isDateText(u16(c.text))) << c.region << " " << c.text;
-    }
+    expectDates(cases);
 }
 
 TEST(TextToDateTest, TwoDigitYearsFallIn1930To2029) {
     ScopedRegion region("en-US");
-    struct Case {
-        const char* text;
-        int year;  // 0: not a date
-    };
-    for (Case c : {Case{"1/1/00", 2000},
-                   {"1/1/29", 2029},
-                   {"1/1/30", 1930},
-                   {"1/1/99", 1999},
-                   {"1/1/5", 2005},
-                   {"Jan 1 30", 1930},
-                   {"1/1/1929", 1929},
-                   {"1/1/2030", 2030},
-                   {"1/1/100", 100},  // three digits and more are taken as written
-                   {"1/1/0029", 0},
-                   {"1/1/099", 0}}) {
-        if (c.year == 0) {
-            EXPECT_FALSE(isDateText(u16(c.text))) << c.text;
-        } else {
-            EXPECT_EQ(datePartsOf(textToDate(u16(c.text))).year, c.year) << c.text;
-        }
+    // Three digits and more are taken as written; 0 marks a text that is no date.
+    const std::pair<const char*, int> cases[] = {
+        {"1/1/00", 2000},   {"1/1/29", 2029},   {"1/1/30", 1930}, {"1/1/99", 1999}, {"1/1/5", 2005},
+        {"Jan 1 30", 1930}, {"1/1/2030", 2030}, {"1/1/100", 100}, {"1/1/0029", 0},  {"1/1/099", 0}};
+    for (auto [text, year] : cases) {
+        if (year == 0)
+            EXPECT_FALSE(isDateText(u16(text))) << text;
+        else
+            EXPECT_EQ(datePartsOf(textToDate(u16(text))).year, year) << text;
     }
 }
 
@@ -314,26 +247,14 @@ TEST(HostDefinedRegionTest, ConversionsFollowItsSettings) {
 }
 
 TEST(TextToDateTest, MonthNamesInAnyCaseAndPosition) {
-    struct Case {
-        const char* region;
-        const char* text;
-        double expected;
-    };
-    const Case cases[] = {
+    const RegionCase<double> cases[] = {
         {"en-US", "January 5, 2000", at(2000, 1, 5)},
-        {"en-US", "5 jan 2000", at(2000, 1, 5)},
-        {"en-US", "2000 DEC 31", at(2000, 12, 31)},
         {"en-US", "Dec 31", at(2001, 12, 31)},
-        {"en-US", "Dec 2000", at(2000, 12, 1)},
         {"en-US", "Monday, January 3, 2000", at(2000, 1, 3)},
         {"en-US", "31-Dec-99", at(1999, 12, 31)},
-        {"de-DE", "3. März 2000", at(2000, 3, 3)},
         {"de-DE", "3. MÄRZ 2000", at(2000, 3, 3)},
-        {"de-DE", "1. Jan. 2000", at(2000, 1, 1)},
         {"fr-FR", "1 janv. 2000", at(2000, 1, 1)},
         {"fr-FR", "dimanche 31 décembre 2000", at(2000, 12, 31)},
-        {"ru-RU", "1 января 2000", at(2000, 1, 1)},
-        {"ru-RU", "январь 2000", at(2000, 1, 1)},
         {"ru-RU", "1 января 2000 г.", at(2000, 1, 1)},
         {"es-ES", "31 de diciembre de 2000", at(2000, 12, 31)},
         {"ja-JP", "2000年12月31日日曜日", at(2000, 12, 31)},
@@ -345,45 +266,26 @@ TEST(TextToDateTest, MonthNamesInAnyCaseAndPosition) {
         {"ar-SY", "31 كانون الأول 2000", at(2000, 12, 31)},  // a name of two words
         {"ar-EG", "الأحد، 31 ديسمبر 2000", at(2000, 12, 31)},
     };
-    for (const Case& c : cases) {
-        ScopedRegion region(c.region);
-        EXPECT_EQ(textToDate(u16(c.text)), c.expected) << c.region << " " << c.text;
-    }
+    expectDates(cases);
 }
 
 TEST(TextToDateTest, TimesAndDayPeriods) {
-    struct Case {
-        const char* region;
-        const char* text;
-        double expected;
-    };
-    const Case cases[] = {
-        {"en-US", "13:45", at(1899, 12, 30, 13, 45)},
-        {"en-US", "13:45:07", at(1899, 12, 30, 13, 45, 7)},
+    const RegionCase<double> cases[] = {
         {"en-US", "1:45 PM", at(1899, 12, 30, 13, 45)},
-        {"en-US", "1:45pm", at(1899, 12, 30, 13, 45)},
         {"en-US", "1:45 p", at(1899, 12, 30, 13, 45)},
         {"en-US", "12:00 AM", at(1899, 12, 30, 0, 0)},
-        {"en-US", "12:30 PM", at(1899, 12, 30, 12, 30)},
-        {"en-US", "3 PM", at(1899, 12, 30, 15, 0)},
         {"en-US", "0:00", 0},
         {"en-US", "12/31/2000 1:45:07 PM", at(2000, 12, 31, 13, 45, 7)},
-        {"en-US", "1:45:07 PM 12/31/2000", at(2000, 12, 31, 13, 45, 7)},
         {"en-US", "PM 1:45", at(1899, 12, 30, 13, 45)},
         {"en-US", "12/31/2000 PM 1:45", at(2000, 12, 31, 13, 45)},  // PM belongs to the time
         {"en-US", "1/1/1800 6:00", -36522 - 0.25},  // before 1900 the time still runs forwards
-        {"de-DE", "31.12.2000 13:45", at(2000, 12, 31, 13, 45)},
         {"ja-JP", "午後 1:45", at(1899, 12, 30, 13, 45)},
-        {"en-GB", "1:45 pm", at(1899, 12, 30, 13, 45)},
         {"en-CA", "1:45 p.m.", at(1899, 12, 30, 13, 45)},
         {"en-CA", "1:45 P.M. 1/2/2000", at(2000, 1, 2, 13, 45)},
         {"es-MX", "1:45 p.\u00A0m.", at(1899, 12, 30, 13, 45)},
         {"ko-KR", "2000. 12. 31. 오후 1:45:07", at(2000, 12, 31, 13, 45, 7)},
     };
-    for (const Case& c : cases) {
-        ScopedRegion region(c.region);
-        EXPECT_DOUBLE_EQ(textToDate(u16(c.text)), c.expected) << c.region << " " << c.text;
-    }
+    expectDates(cases);
 }
 
 // Where times and dates share the full stop, a complete date is followed by a time, and a
@@ -403,49 +305,20 @@ TEST(TextToDateTest, TimeSeparatorSharedWithDates) {
 }
 
 TEST(TextToDateTest, MustFail) {
-    struct Case {
-        const char* region;
-        const char* text;
+    ScopedRegion region("en-US");
+    const char* const texts[] = {
+        "",         "5",       "abc",         "2/30/2000",    "13/13/2000", "2/29/1900",
+        "1/2/3/4",  "25:00",   "12:60",       "13:00 PM",     "12:",        "1/1/2000 PM",
+        "AM",       "January", "Jan Feb 1",   "1 Jan 2 3",    "1/1/10000",  "1:00 1:00",
+        "1/2000/1", "123:00",  "12/31/2000x", "#12/31/2000#",
     };
-    const Case cases[] = {
-        {"en-US", ""},
-        {"en-US", "   "},
-        {"en-US", "5"},
-        {"en-US", "abc"},
-        {"en-US", "2/30/2000"},
-        {"en-US", "13/13/2000"},
-        {"en-US", "2/29/1900"},
-        {"en-US", "0/0/0"},
-        {"en-US", "1/2/3/4"},
-        {"en-US", "25:00"},
-        {"en-US", "12:60"},
-        {"en-US", "12:00:60"},
-        {"en-US", "13:00 PM"},
-        {"en-US", "1:2:3:4"},
-        {"en-US", "12:"},
-        {"en-US", "1/1/2000 PM"},
-        {"en-US", "AM"},
-        {"en-US", "January"},
-        {"en-US", "Jan Feb 1"},
-        {"en-US", "1 Jan 2 3"},
-        {"en-US", "1/1/10000"},
-        {"en-US", "1/1/99999999999"},
-        {"en-US", "1:00 1:00"},
-        {"en-US", "3 PM PM"},
-        {"en-US", "12/31/2000x"},
-        {"en-US", "#12/31/2000#"},
-        {"en-US", "1/2000/1"},
-        {"en-US", "123:00"},
-        {"de-DE", "31.02.2000"},
-        {"de-DE", "Foo 2000"},
-        {"en-US", "\xF0\x9F\x98\x80 1/1/2000"},
-    };
-    for (const Case& c : cases) {
-        ScopedRegion region(c.region);
-        EXPECT_EQ(errorOf([&] { textToDate(u16(c.text)); }), 13)
-            << c.region << " [" << c.text << "]";
-        EXPECT_FALSE(isDateText(u16(c.text))) << c.region << " [" << c.text << "]";
+    for (const char* text : texts) {
+        EXPECT_EQ(errorNumberOf([&] { textToDate(u16(text)); }), 13) << "[" << text << "]";
+        EXPECT_FALSE(isDateText(u16(text))) << "[" << text << "]";
     }
+    EXPECT_FALSE(isDateText(u"\U0001F600 1/1/2000"));
+    ScopedRegion german("de-DE");
+    EXPECT_FALSE(isDateText(u"31.02.2000"));
 }
 
 TEST(DateToTextTest, ShortDateWithLongTime) {
@@ -455,17 +328,14 @@ TEST(DateToTextTest, ShortDateWithLongTime) {
         const char* expected;
     };
     const Case cases[] = {
-        {"en-US", at(2000, 12, 31), "12/31/2000"},
         {"en-US", at(2000, 12, 31, 13, 45, 7), "12/31/2000 1:45:07 PM"},
         {"en-US", at(1899, 12, 30, 0, 0, 0), "12:00:00 AM"},
-        {"en-US", at(1899, 12, 30, 9, 5, 0), "9:05:00 AM"},
         {"en-US", at(100, 1, 1), "1/1/0100"},
         {"de-DE", at(2000, 1, 5, 13, 45, 7), "05.01.2000 13:45:07"},
-        {"fr-FR", at(2000, 1, 5), "05/01/2000"},
         {"en-GB", at(2000, 1, 5, 0, 0, 1), "05/01/2000 00:00:01"},
         {"ja-JP", at(2000, 1, 5, 9, 5, 0), "2000/01/05 9:05:00"},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         ScopedRegion region(c.region);
         EXPECT_EQ(u8(dateToText(c.serial)), c.expected) << c.region;
     }
@@ -476,9 +346,9 @@ TEST(DateToTextTest, ShortDateWithLongTime) {
 
 // The region's medium and long dates read back as the same date.
 TEST(DateToTextTest, MediumAndLongDatesReadBack) {
-    for (const char* name : {"en-US", "de-DE", "fr-FR", "en-GB", "ja-JP", "ko-KR", "ru-RU", "es-ES",
-                             "pt-BR", "it-IT", "pl-PL", "hu-HU", "zh-CN", "hi-IN", "ar-EG", "th-TH",
-                             "vi-VN", "bg-BG", "fr-CA", "eo",    "fa-IR", "ar-SY"}) {
+    for (const char* name :
+         {"en-US", "de-DE", "fr-FR", "ja-JP", "ko-KR", "ru-RU", "es-ES", "pt-BR", "hu-HU", "zh-CN",
+          "hi-IN", "ar-EG", "th-TH", "vi-VN", "bg-BG", "fr-CA", "eo", "fa-IR", "ar-SY"}) {
         ScopedRegion region(name);
         const RegionalSettings& settings = currentRegionalSettings();
         for (double serial :

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <tuple>
 
+#include "../TestSupport.h"
 #include "EditBoxTestSupport.h"
 #include "platform/AutomationError.h"
 #include "platform/EditBoxArray.h"
@@ -9,18 +11,11 @@
 namespace quelta {
 namespace {
 
+using testing::errorNumberOf;
+
 using testing::FixedMeasurerScope;
 using testing::RecordingOwner;
 using Log = std::vector<std::string>;
-
-int errorOf(auto&& call) {
-    try {
-        call();
-    } catch (const AutomationError& error) {
-        return error.number();
-    }
-    return 0;
-}
 
 EditBoxCreation templateCreation(EditBoxEvents* owner) {
     EditBoxCreation creation;
@@ -60,8 +55,14 @@ private:
     HookHandle handle_ = 0;
 };
 
-TEST(EditBoxArrayTest, LoadCopiesEveryPropertyButStartsInvisible) {
+// Every test measures with the fixed measurer and may record into the owner.
+class EditBoxArrayTest : public ::testing::Test {
+protected:
     FixedMeasurerScope measurer;
+    RecordingOwner owner;
+};
+
+TEST_F(EditBoxArrayTest, LoadCopiesEveryPropertyButStartsInvisible) {
     EditBoxArray boxes(templateCreation(nullptr));
     HostEditBox& original = boxes[0];
     original.setMaxLength(12);
@@ -85,22 +86,16 @@ TEST(EditBoxArrayTest, LoadCopiesEveryPropertyButStartsInvisible) {
     EXPECT_EQ(copy.index(), 1);
     EXPECT_EQ(copy.visible(), kFalse);
     EXPECT_EQ(GetWindowLongA(copy.hWnd(), GWL_STYLE) & static_cast<std::int32_t>(WS_VISIBLE), 0);
-    EXPECT_EQ(copy.text(), u"value");
-    EXPECT_EQ(copy.maxLength(), 12);
-    EXPECT_EQ(copy.locked(), kTrue);
-    EXPECT_EQ(copy.passwordChar(), u"*");
-    EXPECT_EQ(copy.rightToLeft(), kTrue);
-    EXPECT_EQ(copy.backColor(), 0x8000000Fu);
-    EXPECT_EQ(copy.foreColor(), 0x00FF0000u);
-    EXPECT_EQ(copy.mousePointer(), 3);
-    EXPECT_EQ(copy.oleDragMode(), 1);
-    EXPECT_EQ(copy.oleDropMode(), 2);
-    EXPECT_EQ(copy.helpContextID(), 7);
-    EXPECT_EQ(copy.toolTipText(), u"tip");
-    EXPECT_EQ(copy.left(), 15);
-    EXPECT_EQ(copy.top(), 30);
-    EXPECT_EQ(copy.width(), 1500);
-    EXPECT_EQ(copy.height(), 330);
+    auto properties = [](const HostEditBox& b) {
+        return std::tuple(b.text(), b.maxLength(), b.locked(), b.passwordChar(), b.rightToLeft(),
+                          b.backColor(), b.foreColor(), b.mousePointer(), b.oleDragMode(),
+                          b.oleDropMode(), b.helpContextID(), b.toolTipText(), b.left(), b.top(),
+                          b.width(), b.height());
+    };
+    EXPECT_EQ(properties(copy), properties(original));
+    EXPECT_EQ(std::tuple(copy.maxLength(), copy.toolTipText(), copy.height()),
+              std::tuple(12, String(u"tip"), 330.0))
+        << "the template's own values, not defaults";
     // Its own font with equal attributes.
     EXPECT_NE(copy.font(), original.font());
     EXPECT_TRUE(copy.font()->sameAttributes(*original.font()));
@@ -108,7 +103,7 @@ TEST(EditBoxArrayTest, LoadCopiesEveryPropertyButStartsInvisible) {
     EXPECT_EQ(original.fontItalic(), kFalse);
 }
 
-TEST(EditBoxArrayTest, UnloadDestroysTheElementAndItsWindow) {
+TEST_F(EditBoxArrayTest, UnloadDestroysTheElementAndItsWindow) {
     EditBoxArray boxes(templateCreation(nullptr));
     boxes.load(1);
     const WindowHandle window = boxes[1].hWnd();
@@ -119,22 +114,19 @@ TEST(EditBoxArrayTest, UnloadDestroysTheElementAndItsWindow) {
     EXPECT_TRUE(isWindow(boxes[1].hWnd()));
 }
 
-TEST(EditBoxArrayTest, ArrayErrors) {
+TEST_F(EditBoxArrayTest, ArrayErrors) {
     EditBoxArray boxes(templateCreation(nullptr));
-    EXPECT_EQ(errorOf([&] { boxes[1]; }), kErrArrayElementMissing);
-    EXPECT_EQ(errorOf([&] { boxes.unload(1); }), kErrArrayElementMissing);
-    EXPECT_EQ(errorOf([&] { boxes.unload(0); }), kErrCannotUnloadDesignElement);
-    EXPECT_EQ(errorOf([&] { boxes.load(0); }), kErrArrayElementMissing);
-    EXPECT_EQ(errorOf([&] { boxes.load(-1); }), kErrArrayElementMissing);
-    EXPECT_EQ(errorOf([&] { boxes.load(40000); }), kErrArrayElementMissing);
+    EXPECT_EQ(errorNumberOf([&] { boxes[1]; }), kErrArrayElementMissing);
+    EXPECT_EQ(errorNumberOf([&] { boxes.unload(1); }), kErrArrayElementMissing);
+    EXPECT_EQ(errorNumberOf([&] { boxes.unload(0); }), kErrCannotUnloadDesignElement);
+    for (int index : {0, -1, 40000})
+        EXPECT_EQ(errorNumberOf([&] { boxes.load(index); }), kErrArrayElementMissing) << index;
     boxes.load(1);
-    EXPECT_EQ(errorOf([&] { boxes.load(1); }), kErrObjectAlreadyLoaded);
+    EXPECT_EQ(errorNumberOf([&] { boxes.load(1); }), kErrObjectAlreadyLoaded);
 }
 
 // The styles come from the window after creation, so a hook decides them.
-TEST(EditBoxArrayTest, CreationHookDecidesTheStyles) {
-    FixedMeasurerScope measurer;
-    RecordingOwner owner;
+TEST_F(EditBoxArrayTest, CreationHookDecidesTheStyles) {
     EditBoxArray boxes(templateCreation(&owner));
     {
         StylePatchHook hook(ES_AUTOHSCROLL, ES_MULTILINE | ES_UPPERCASE);
@@ -156,9 +148,7 @@ TEST(EditBoxArrayTest, CreationHookDecidesTheStyles) {
     EXPECT_EQ(owner.only({"Change"}).front(), "Change 1");
 }
 
-TEST(EditBoxArrayTest, NotificationsCarryTheElementIndex) {
-    FixedMeasurerScope measurer;
-    RecordingOwner owner;
+TEST_F(EditBoxArrayTest, NotificationsCarryTheElementIndex) {
     EditBoxArray boxes(templateCreation(&owner));
     boxes.load(1);
     boxes[1].setText(u"x");
@@ -167,9 +157,7 @@ TEST(EditBoxArrayTest, NotificationsCarryTheElementIndex) {
 }
 
 // Unloading the element from inside its own notification stops it without a crash.
-TEST(EditBoxArrayTest, UnloadFromInsideANotification) {
-    FixedMeasurerScope measurer;
-    RecordingOwner owner;
+TEST_F(EditBoxArrayTest, UnloadFromInsideANotification) {
     EditBoxArray boxes(templateCreation(&owner));
     boxes.load(1);
     owner.onKeyPress = [&](std::int16_t&) { boxes.unload(1); };

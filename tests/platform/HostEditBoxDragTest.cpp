@@ -20,6 +20,12 @@ struct PlayerScope {
     ~PlayerScope() { setDropTargetPlayer(nullptr); }
 };
 
+DataObjectRef textData(const String& text) {
+    auto data = std::make_shared<DataObject>();
+    data->setData(Variant(text), kFormatText);
+    return data;
+}
+
 // A drop target that passes over the box once and drops at a point.
 DropTargetPlayer overAndDrop(HostEditBox& target, float x, float y, std::int16_t shift = 0) {
     return [&target, x, y, shift](DragSession& session) {
@@ -28,13 +34,18 @@ DropTargetPlayer overAndDrop(HostEditBox& target, float x, float y, std::int16_t
     };
 }
 
-TEST(HostEditBoxDragTest, ManualTargetAnswersTheEffectByReference) {
+// Every test measures with the fixed measurer and may record into the owner.
+class HostEditBoxDragTest : public ::testing::Test {
+protected:
     FixedMeasurerScope measurer;
+    RecordingOwner owner;
+};
+
+TEST_F(HostEditBoxDragTest, ManualTargetAnswersTheEffectByReference) {
     RecordingOwner sourceOwner, targetOwner;
     auto source = makeBox(kSingle, &sourceOwner, u"drag me");
     auto target = makeBox(kSingle, &targetOwner);
     target->setOleDropMode(1);
-    source->setSelStart(0);
     source->setSelLength(4);
     targetOwner.onDragOver = [](std::int32_t& effect) { effect = kDropEffectCopy; };
     targetOwner.onDragDrop = [](std::int32_t& effect) { effect = kDropEffectCopy; };
@@ -52,9 +63,7 @@ TEST(HostEditBoxDragTest, ManualTargetAnswersTheEffectByReference) {
     EXPECT_EQ(source->text(), u"drag me") << "a manual source removes nothing itself";
 }
 
-TEST(HostEditBoxDragTest, SourceMayCancelOrRestrictTheDrag) {
-    FixedMeasurerScope measurer;
-    RecordingOwner owner;
+TEST_F(HostEditBoxDragTest, SourceMayCancelOrRestrictTheDrag) {
     auto source = makeBox(kSingle, &owner, u"text");
     int played = 0;
     PlayerScope player([&](DragSession& session) {
@@ -72,9 +81,7 @@ TEST(HostEditBoxDragTest, SourceMayCancelOrRestrictTheDrag) {
     EXPECT_EQ(owner.only({"OLECompleteDrag"}), Log{"OLECompleteDrag 0 1"});
 }
 
-TEST(HostEditBoxDragTest, DataDeclaredWithoutValueIsAskedFromTheSource) {
-    FixedMeasurerScope measurer;
-    RecordingOwner owner;
+TEST_F(HostEditBoxDragTest, DataDeclaredWithoutValueIsAskedFromTheSource) {
     auto source = makeBox(kSingle, &owner, u"x");
     owner.onStartDrag = [](DataObjectRef& data, std::int32_t&) {
         data->setData(Variant(), kFormatUnicodeText);
@@ -92,26 +99,19 @@ TEST(HostEditBoxDragTest, DataDeclaredWithoutValueIsAskedFromTheSource) {
     EXPECT_EQ(owner.only({"OLESetData"}), Log{"OLESetData 0 13"});
 }
 
-TEST(HostEditBoxDragTest, TargetWithoutDropModeRefusesSilently) {
-    FixedMeasurerScope measurer;
-    RecordingOwner owner;
+TEST_F(HostEditBoxDragTest, TargetWithoutDropModeRefusesSilently) {
     auto target = makeBox(kSingle, &owner);
-    auto data = std::make_shared<DataObject>();
-    data->setData(Variant(u"x"), kFormatText);
-    DataObjectDragSession session(data, kDropEffectCopy);
+    DataObjectDragSession session(textData(u"x"), kDropEffectCopy);
     EXPECT_EQ(target->oleDragOver(session, 1, 0, 0, 0, 0), kDropEffectNone);
     EXPECT_EQ(target->oleDragDrop(session, 1, 0, 0, 0), kDropEffectNone);
     EXPECT_TRUE(owner.log.empty());
     EXPECT_EQ(target->text(), u"");
 }
 
-TEST(HostEditBoxDragTest, AutomaticTargetInsertsAtTheDropPoint) {
-    FixedMeasurerScope measurer;
-    RecordingOwner owner;
+TEST_F(HostEditBoxDragTest, AutomaticTargetInsertsAtTheDropPoint) {
     auto target = makeBox(kSingle, &owner, u"abcd");
     target->setOleDropMode(2);
-    auto data = std::make_shared<DataObject>();
-    data->setData(Variant(u"XY"), kFormatText);
+    auto data = textData(u"XY");
     DataObjectDragSession copyOnly(data, kDropEffectCopy);
     EXPECT_EQ(target->oleDragDrop(copyOnly, 1, 0, 210, 10), kDropEffectCopy);
     EXPECT_EQ(target->text(), u"abXYcd");
@@ -128,8 +128,7 @@ TEST(HostEditBoxDragTest, AutomaticTargetInsertsAtTheDropPoint) {
 }
 
 // An automatic drag moved within its own box: the text leaves its old place.
-TEST(HostEditBoxDragTest, AutomaticMoveWithinOneBox) {
-    FixedMeasurerScope measurer;
+TEST_F(HostEditBoxDragTest, AutomaticMoveWithinOneBox) {
     auto box = makeBox(kSingle, nullptr, u"one two three");
     box->setOleDragMode(1);
     box->setOleDropMode(2);
@@ -147,8 +146,7 @@ TEST(HostEditBoxDragTest, AutomaticMoveWithinOneBox) {
     EXPECT_EQ(box->text(), u"two threeone ");
 }
 
-TEST(HostEditBoxDragTest, AutomaticMoveToAnotherBox) {
-    FixedMeasurerScope measurer;
+TEST_F(HostEditBoxDragTest, AutomaticMoveToAnotherBox) {
     auto source = makeBox(kSingle, nullptr, u"keep move");
     auto target = makeBox(kSingle, nullptr, u"[]");
     source->setOleDragMode(1);
@@ -161,9 +159,7 @@ TEST(HostEditBoxDragTest, AutomaticMoveToAnotherBox) {
     EXPECT_EQ(source->text(), u"keep ");
 }
 
-TEST(HostEditBoxDragTest, DragWithoutATargetCompletesWithNoEffect) {
-    FixedMeasurerScope measurer;
-    RecordingOwner owner;
+TEST_F(HostEditBoxDragTest, DragWithoutATargetCompletesWithNoEffect) {
     auto source = makeBox(kSingle, &owner, u"abc");
     setDropTargetPlayer(nullptr);
     source->oleDrag();

