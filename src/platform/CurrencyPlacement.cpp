@@ -74,9 +74,13 @@ CurrencyPlacement currencyPlacementOf(StringView pattern) {
     CurrencyPlacement placement;
     int positive = indexOf(kPositiveShapes, positiveShape);
     placement.positive = positive < 0 ? 0 : positive;
-    std::string negativeShape = semicolon == StringView::npos
-                                    ? "-" + std::string(kPositiveShapes[placement.positive])
-                                    : shapeOf(pattern.substr(semicolon + 1));
+    std::string negativeShape;
+    if (semicolon == StringView::npos) {
+        negativeShape = '-';
+        negativeShape += kPositiveShapes[placement.positive];
+    } else {
+        negativeShape = shapeOf(pattern.substr(semicolon + 1));
+    }
     int negative = indexOf(kNegativeShapes, negativeShape);
     placement.negative = negative < 0 ? fallbackNegative(placement.positive) : negative;
     return placement;

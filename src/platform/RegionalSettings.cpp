@@ -2,7 +2,6 @@
 
 #include <cstdlib>
 #include <map>
-#include <mutex>
 
 #include "platform/IcuRegionReader.h"
 
@@ -14,18 +13,14 @@ constexpr const char* kFallbackRegion = "en-US";
 using SettingsRef = std::shared_ptr<const RegionalSettings>;
 
 // Reading a region from ICU costs far more than a conversion, so every region is read once
-// per process. The cache is bounded: past the limit a region is read afresh each time.
+// per thread (like all per-thread data, without locks). The cache is bounded: past the limit
+// a region is read afresh each time.
 SettingsRef cachedSettingsFor(const icu::Locale& locale) {
-    static std::mutex mutex;
-    static std::map<std::string, SettingsRef> cache;
-    constexpr size_t kCacheLimit = 256;
+    thread_local std::map<std::string, SettingsRef> cache;
+    constexpr size_t kCacheLimit = 64;
     std::string key = locale.getName();
-    {
-        std::lock_guard<std::mutex> lock(mutex);
-        if (auto found = cache.find(key); found != cache.end()) return found->second;
-    }
+    if (auto found = cache.find(key); found != cache.end()) return found->second;
     auto settings = std::make_shared<const RegionalSettings>(readRegionalSettings(locale));
-    std::lock_guard<std::mutex> lock(mutex);
     if (cache.size() < kCacheLimit) cache.emplace(key, settings);
     return settings;
 }

@@ -2,7 +2,9 @@
 // the expected output beside it (NAME.qs → NAME.out).
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
+#include <cctype>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -57,7 +59,13 @@ TEST_P(ScriptEndToEndTest, PrintsExpectedOutput) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Scripts, ScriptEndToEndTest, testing::ValuesIn(scriptNames()),
-                         [](const auto& info) { return info.param; });
+                         [](const auto& info) {
+                             std::string name = info.param;  // test names allow only [A-Za-z0-9_]
+                             for (char& c : name) {
+                                 if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+                             }
+                             return name;
+                         });
 GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(ScriptEndToEndTest);
 
 }  // namespace
