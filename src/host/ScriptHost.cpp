@@ -5,15 +5,55 @@
 #include <string>
 #include <vector>
 
+#include "api/Dispatch.h"
 #include "host/RuntimeFunctions.h"
 #include "host/ScriptParser.h"
 #include "platform/PlatformClock.h"
 #include "platform/RegionalSettings.h"
+#include "platform/SendKeys.h"
 #include "platform/WindowSystem.h"
 
 namespace quelta::script {
+namespace {
 
-ScriptHost::ScriptHost(std::ostream& out) : out_(out) {}
+// A statement of the language whose subsystem this build does not have yet.
+struct NotSupportedYet {
+    std::string what;
+};
+
+std::string onOff(const std::string& word) {
+    std::string lower = lowerCase(word);
+    if (lower != "on" && lower != "off") throw SyntaxError("expected on or off");
+    return lower;
+}
+
+// The DISPID of a member named in a script; no name means the default member.
+DispatchId memberId(const std::string& member) {
+    if (member.empty()) return DISPID_VALUE;
+    DispatchId id = GetIDsOfNames(fromUtf8(member));
+    if (id == DISPID_UNKNOWN) raiseError(kErrNotSupported);
+    return id;
+}
+
+String eventArgumentText(const Variant& value) {
+    if (value.type() == VariantType::Object) return value.toObject() ? u"Object" : u"Nothing";
+    return printedText(value);
+}
+
+}  // namespace
+
+ScriptHost::ScriptHost(std::ostream& out) : out_(out) {
+    form_.setListener(
+        {[this](const String& control, std::int32_t dispid, std::span<Variant> arguments) {
+             echoEvent(control, dispid, arguments);
+         },
+         [this](const String& control, StringView property) { echoChange(control, property); }});
+    setBeepListener([this] { out_ << "beep\n"; });
+}
+
+ScriptHost::~ScriptHost() {
+    setBeepListener(nullptr);
+}
 
 int ScriptHost::run(std::istream& in) {
     std::string line;
@@ -31,14 +71,38 @@ void ScriptHost::runLine(std::string_view line, int lineNumber) {
         out_ << "Line " << lineNumber << ": " << error.what() << '\n';
     } catch (const AutomationError& error) {
         out_ << "Error " << error.number() << '\n';
+    } catch (const NotSupportedYet& missing) {
+        out_ << "Line " << lineNumber << ": not supported yet: " << missing.what << '\n';
+    }
+    // Keys that the statement sent (typed ones, or a control's automatic Tab) arrive now.
+    try {
+        form_.deliverPendingKeys();
+    } catch (const AutomationError& error) {
+        out_ << "Error " << error.number() << '\n';
     }
 }
 
-void ScriptHost::execute(const Statement& statement, int lineNumber) {
+void ScriptHost::execute(const Statement& statement, int) {
     const std::string& keyword = statement.keyword;
     if (keyword == "?") {
         print(evaluate(*statement.arguments.front()));
+    } else if (keyword == "let") {
+        assign(statement);
+    } else if (keyword == "call") {
+        callMethod(statement);
+    } else if (keyword == "new") {
+        form_.addControl(fromUtf8(statement.word));
+    } else if (keyword == "focus") {
+        form_.focus(control(statement.word));
+    } else if (keyword == "keys") {
+        sendKeys(statement.text);
+    } else if (keyword == "events") {
+        echoEvents_ = onOff(statement.word) == "on";
+    } else if (keyword == "changes") {
+        echoChanges_ = onOff(statement.word) == "on";
     } else if (keyword == "region") {
+        // Controls derive their notation once per thread; a later change would split it.
+        if (!form_.empty()) raiseError(kErrInvalidProcedureCall);
         selectRegion(statement.word);
     } else if (keyword == "clock") {
         pinClock(statement.serial);
@@ -46,14 +110,37 @@ void ScriptHost::execute(const Statement& statement, int lineNumber) {
         Variant major = parseNumberLiteral(statement.word);
         setPlatformVersion(major.toInteger());
     } else if (keyword == "usermode") {
-        userMode_ = Variant(fromUtf8(statement.word)).toBool();
+        form_.setUserMode(Variant(fromUtf8(statement.word)).toBool());
     } else {
-        reportNotSupported(statement, lineNumber);
+        throw NotSupportedYet{keyword};
     }
 }
 
-void ScriptHost::reportNotSupported(const Statement& statement, int lineNumber) {
-    out_ << "Line " << lineNumber << ": not supported yet: " << statement.keyword << '\n';
+Quelta& ScriptHost::control(const std::string& name) {
+    Quelta* found = form_.find(fromUtf8(name));
+    if (!found) raiseError(kErrObjectRequired);
+    return *found;
+}
+
+void ScriptHost::assign(const Statement& statement) {
+    const MemberReference& target = statement.target;
+    if (lowerCase(target.object) == "page") throw NotSupportedYet{"page"};
+    Quelta& object = control(target.object);
+    DispatchId id = memberId(target.member);
+    Variant value = evaluate(*statement.arguments.front());
+    InvokeKind kind =
+        value.type() == VariantType::Object ? InvokeKind::PropertySet : InvokeKind::PropertyLet;
+    Invoke(object, id, kind, std::span<Variant>(&value, 1));
+}
+
+void ScriptHost::callMethod(const Statement& statement) {
+    const MemberReference& target = statement.target;
+    if (lowerCase(target.object) == "page") throw NotSupportedYet{"page"};
+    Quelta& object = control(target.object);
+    DispatchId id = memberId(target.member);
+    std::vector<Variant> arguments =
+        evaluateAll(target.hasParentheses ? target.arguments : statement.arguments);
+    Invoke(object, id, InvokeKind::Method, arguments);
 }
 
 void ScriptHost::print(const Variant& value) {
@@ -79,7 +166,17 @@ Variant ScriptHost::evaluate(const Expression& expression) {
         expression.node);
 }
 
+std::vector<Variant> ScriptHost::evaluateAll(const std::vector<ExpressionPtr>& expressions) {
+    std::vector<Variant> values;
+    for (const ExpressionPtr& expression : expressions)
+        values.push_back(evaluate(*expression));
+    return values;
+}
+
 Variant ScriptHost::evaluateName(const NameReference& reference) {
+    if (Quelta* object = form_.find(fromUtf8(reference.name))) {
+        return Invoke(*object, DISPID_VALUE, InvokeKind::PropertyGet, {});
+    }
     if (auto result = callRuntimeFunction(reference.name, {})) return *result;
     raiseError(kErrObjectRequired);
 }
@@ -92,8 +189,27 @@ Variant ScriptHost::evaluateCall(const FunctionCall& call) {
     raiseError(kErrNotSupported);
 }
 
-Variant ScriptHost::evaluateMember(const MemberReference&) {
-    raiseError(kErrObjectRequired);
+Variant ScriptHost::evaluateMember(const MemberReference& reference) {
+    if (lowerCase(reference.object) == "page") throw NotSupportedYet{"page"};
+    Quelta& object = control(reference.object);
+    DispatchId id = memberId(reference.member);
+    std::vector<Variant> arguments = evaluateAll(reference.arguments);
+    return Invoke(object, id, InvokeKind::PropertyGet, arguments);
+}
+
+void ScriptHost::echoEvent(const String& control, std::int32_t dispid,
+                           std::span<Variant> arguments) {
+    if (!echoEvents_) return;
+    const EventInfo* event = eventByDispatchId(dispid);
+    out_ << "event " << toUtf8(control) << "."
+         << (event ? std::string(event->name) : std::to_string(dispid));
+    for (const Variant& argument : arguments)
+        out_ << " " << toUtf8(eventArgumentText(argument));
+    out_ << '\n';
+}
+
+void ScriptHost::echoChange(const String& control, StringView property) {
+    if (echoChanges_) out_ << "changed " << toUtf8(control) << "." << toUtf8(property) << '\n';
 }
 
 String printedText(const Variant& value) {

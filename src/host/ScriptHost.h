@@ -6,6 +6,7 @@
 #include <iosfwd>
 #include <string_view>
 
+#include "host/Form.h"
 #include "host/ScriptSyntax.h"
 
 namespace quelta::script {
@@ -13,6 +14,9 @@ namespace quelta::script {
 class ScriptHost {
 public:
     explicit ScriptHost(std::ostream& out);
+    ~ScriptHost();
+    ScriptHost(const ScriptHost&) = delete;
+    ScriptHost& operator=(const ScriptHost&) = delete;
 
     // Runs every line of the input. Returns the process exit status (0).
     int run(std::istream& in);
@@ -23,14 +27,21 @@ public:
 private:
     void execute(const Statement& statement, int lineNumber);
     void print(const Variant& value);
+    void assign(const Statement& statement);
+    void callMethod(const Statement& statement);
+    Quelta& control(const std::string& name);
     Variant evaluate(const Expression& expression);
+    std::vector<Variant> evaluateAll(const std::vector<ExpressionPtr>& expressions);
     Variant evaluateName(const NameReference& reference);
     Variant evaluateCall(const FunctionCall& call);
     Variant evaluateMember(const MemberReference& reference);
-    void reportNotSupported(const Statement& statement, int lineNumber);
+    void echoEvent(const String& control, std::int32_t dispid, std::span<Variant> arguments);
+    void echoChange(const String& control, StringView property);
 
     std::ostream& out_;
-    bool userMode_ = true;
+    Form form_;
+    bool echoEvents_ = false;
+    bool echoChanges_ = false;
 };
 
 // The text that `?` prints for a value: strings raw, Null as "Null", everything else as
