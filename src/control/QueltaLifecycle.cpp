@@ -85,10 +85,6 @@ void Quelta::WriteProperties(PropertyBag&) {
     raiseError(kErrNotSupported);
 }
 
-void Quelta::EnterFocus() {
-    raiseError(kErrNotSupported);
-}
-
 void Quelta::Resize() {
     LayoutEditBox();
 }

@@ -56,7 +56,8 @@ TEST(EventRelayTest, ClicksOfTheLiveBoxReachTheHost) {
     control.liveBox()->click(10, 10);
     control.liveBox()->doubleClick(10, 10);
     std::vector<std::int32_t> order;
-    for (const auto& event : container.raisedEvents()) order.push_back(event.dispid);
+    for (const auto& event : container.raisedEvents())
+        order.push_back(event.dispid);
     EXPECT_EQ(order, (std::vector<std::int32_t>{-600, -600, -601}));
 }
 
