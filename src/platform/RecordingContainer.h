@@ -34,7 +34,9 @@ public:
 
     // ControlContainer
     bool userMode() const override { return userMode_; }
-    FontRef ambientFont() const override { return ambientFont_; }
+    // Each read hands out a copy, as containers do, so that a control that changes its font
+    // changes neither its neighbours' nor the form's.
+    FontRef ambientFont() const override { return ambientFont_->clone(); }
     Variant extenderProperty(StringView name) const override;
     void setExtenderProperty(StringView name, const Variant& value) override;
     void propertyChanged(StringView name) override;

@@ -53,7 +53,9 @@ TEST(QueltaLifecycleTest, NewControlTakesTheDefaultsAndShowsItsExtenderName) {
     EXPECT_EQ(stored.rightToLeft(), kTrue);
     EXPECT_EQ(stored.backColor(), 0x80000005u);
     EXPECT_EQ(stored.foreColor(), 0x80000008u);
-    EXPECT_EQ(stored.font(), container.ambientFont());
+    EXPECT_TRUE(stored.font()->sameAttributes(*container.ambientFont()));
+    stored.setFontBold(kTrue);
+    EXPECT_FALSE(container.ambientFont()->bold()) << "the control's font is its own copy";
     ASSERT_NE(stored.mouseIcon(), nullptr);
     EXPECT_EQ(std::dynamic_pointer_cast<Picture>(stored.mouseIcon())->type(), Picture::kTypeNone);
     EXPECT_FALSE(isTrue(stored.visible()));
