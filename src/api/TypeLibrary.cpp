@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "control/Enumerations.h"
+
 namespace quelta {
 namespace {
 
@@ -158,23 +160,23 @@ constexpr EventInfo kEvents[] = {
     {"OLEStartDrag", 7, kStartDragParameters, 0, 52, "Occurs when an OLE drag/drop operation is initiated either manually or automatically."},
 };
 
-constexpr EnumConstant kAlignment[] = {{"qltaLeftJustify", 0}, {"qltaRightJustify", 1}, {"qltaCenter", 2}};
-constexpr EnumConstant kAppearance[] = {{"qltaAppearanceFlat", 0}, {"qltaAppearance3D", 1}};
-constexpr EnumConstant kBorderStyle[] = {{"qltaBorderNone", 0}, {"qltaBorderFixedSingle", 1}};
+constexpr EnumConstant kAlignment[] = {{"qltaLeftJustify", qltaLeftJustify}, {"qltaRightJustify", qltaRightJustify}, {"qltaCenter", qltaCenter}};
+constexpr EnumConstant kAppearance[] = {{"qltaAppearanceFlat", qltaAppearanceFlat}, {"qltaAppearance3D", qltaAppearance3D}};
+constexpr EnumConstant kBorderStyle[] = {{"qltaBorderNone", qltaBorderNone}, {"qltaBorderFixedSingle", qltaBorderFixedSingle}};
 constexpr EnumConstant kDataType[] = {
-    {"qltaText", 0},    {"qltaLowerCase", 1},     {"qltaUpperCase", 2},  {"qltaBoolean", 3},
-    {"qltaNumeric", 4}, {"qltaSignedNumeric", 5}, {"qltaDateTime", 6}};
+    {"qltaText", qltaText},    {"qltaLowerCase", qltaLowerCase},     {"qltaUpperCase", qltaUpperCase},  {"qltaBoolean", qltaBoolean},
+    {"qltaNumeric", qltaNumeric}, {"qltaSignedNumeric", qltaSignedNumeric}, {"qltaDateTime", qltaDateTime}};
 constexpr EnumConstant kMousePointer[] = {
-    {"qltaDefault", 0},    {"qltaArrow", 1},          {"qltaCross", 2},           {"qltaIBeam", 3},
-    {"qltaIcon", 4},       {"qltaSize", 5},           {"qltaSizeNESW", 6},        {"qltaSizeNS", 7},
-    {"qltaSizeNWSE", 8},   {"qltaSizeWE", 9},         {"qltaUpArrow", 10},        {"qltaHourglass", 11},
-    {"qltaNoDrop", 12},    {"qltaArrowHourglass", 13}, {"qltaArrowQuestion", 14}, {"qltaSizeAll", 15},
-    {"qltaCustom", 99}};
-constexpr EnumConstant kOLEDragMode[] = {{"qltaDragModeManual", 0}, {"qltaDragModeAutomatic", 1}};
+    {"qltaDefault", qltaDefault},    {"qltaArrow", qltaArrow},          {"qltaCross", qltaCross},           {"qltaIBeam", qltaIBeam},
+    {"qltaIcon", qltaIcon},       {"qltaSize", qltaSize},           {"qltaSizeNESW", qltaSizeNESW},        {"qltaSizeNS", qltaSizeNS},
+    {"qltaSizeNWSE", qltaSizeNWSE},   {"qltaSizeWE", qltaSizeWE},         {"qltaUpArrow", qltaUpArrow},        {"qltaHourglass", qltaHourglass},
+    {"qltaNoDrop", qltaNoDrop},    {"qltaArrowHourglass", qltaArrowHourglass}, {"qltaArrowQuestion", qltaArrowQuestion}, {"qltaSizeAll", qltaSizeAll},
+    {"qltaCustom", qltaCustom}};
+constexpr EnumConstant kOLEDragMode[] = {{"qltaDragModeManual", qltaDragModeManual}, {"qltaDragModeAutomatic", qltaDragModeAutomatic}};
 constexpr EnumConstant kOLEDropMode[] = {
-    {"qltaDropModeNone", 0}, {"qltaDropModeManual", 1}, {"qltaDropModeAutomatic", 2}};
-constexpr EnumConstant kScrollBars[] = {{"qltaScrollBarsNone", 0}, {"qltaScrollBarsHorizontal", 1},
-                                        {"qltaScrollBarsVertical", 2}, {"qltaScrollBarsBoth", 3}};
+    {"qltaDropModeNone", qltaDropModeNone}, {"qltaDropModeManual", qltaDropModeManual}, {"qltaDropModeAutomatic", qltaDropModeAutomatic}};
+constexpr EnumConstant kScrollBars[] = {{"qltaScrollBarsNone", qltaScrollBarsNone}, {"qltaScrollBarsHorizontal", qltaScrollBarsHorizontal},
+                                        {"qltaScrollBarsVertical", qltaScrollBarsVertical}, {"qltaScrollBarsBoth", qltaScrollBarsBoth}};
 
 constexpr EnumerationInfo kEnumerations[] = {
     {"qltaAlignmentProperties", "E665CC4E-2851-400C-9CE9-7B49F13A452D", kAlignment},
