@@ -38,7 +38,7 @@ std::string runScript(const fs::path& script) {
 
 std::vector<std::string> scriptNames() {
     std::vector<std::string> names;
-    fs::path folder = fs::path(QUELTA_TEST_DATA).parent_path() / "scripts";
+    fs::path folder = fs::path(QUELTA_TEST_SCRIPTS);
     if (fs::exists(folder)) {
         for (const auto& entry : fs::directory_iterator(folder)) {
             if (entry.path().extension() == ".qs") names.push_back(entry.path().stem().string());
@@ -51,7 +51,7 @@ std::vector<std::string> scriptNames() {
 class ScriptEndToEndTest : public testing::TestWithParam<std::string> {};
 
 TEST_P(ScriptEndToEndTest, PrintsExpectedOutput) {
-    fs::path folder = fs::path(QUELTA_TEST_DATA).parent_path() / "scripts";
+    fs::path folder = fs::path(QUELTA_TEST_SCRIPTS);
     fs::path script = folder / (GetParam() + ".qs");
     fs::path expected = folder / (GetParam() + ".out");
     ASSERT_TRUE(fs::exists(expected)) << "missing " << expected;
