@@ -302,28 +302,31 @@ std::span<const MemberInfo* const> membersInLibraryOrder() {
     return order;
 }
 
-DispatchId GetIDsOfNames(StringView name) {
-    if (name.size() > kLongestName) return DISPID_UNKNOWN;
+namespace {
+
+// Looks a name up in the index of lower-cased member names; any letter case matches, and a
+// name that no member could have (too long, not ASCII) finds nothing without allocating.
+template <typename Char>
+const MemberInfo* lookUpIgnoringCase(std::basic_string_view<Char> name) {
+    if (name.size() > kLongestName) return nullptr;
     char lower[kLongestName];
     for (std::size_t i = 0; i < name.size(); ++i) {
-        char16_t c = name[i];
-        if (c >= 0x80) return DISPID_UNKNOWN;  // every member name is ASCII
-        lower[i] = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        auto c = static_cast<std::uint32_t>(name[i]);
+        if (c >= 0x80) return nullptr;  // every member name is ASCII
+        lower[i] = static_cast<char>(std::tolower(static_cast<int>(c)));
     }
-    const MemberInfo* member = lookUpLowerCase(std::string_view(lower, name.size()));
-    return member ? member->dispid : DISPID_UNKNOWN;
+    return lookUpLowerCase(std::string_view(lower, name.size()));
 }
 
-DispatchId dispatchIdOf(std::string_view name) {
-    const MemberInfo* member = memberByName(name);
+}  // namespace
+
+DispatchId GetIDsOfNames(StringView name) {
+    const MemberInfo* member = lookUpIgnoringCase(name);
     return member ? member->dispid : DISPID_UNKNOWN;
 }
 
 const MemberInfo* memberByName(std::string_view name) {
-    for (const MemberInfo& member : kMembers) {
-        if (equalsIgnoringCase(member.name, name)) return &member;
-    }
-    return nullptr;
+    return lookUpIgnoringCase(name);
 }
 
 const MemberInfo* memberByDispatchId(DispatchId dispid) {

@@ -138,7 +138,6 @@ std::span<const MemberInfo* const> membersInLibraryOrder();
 
 // Name lookup, case-insensitive. Returns DISPID_UNKNOWN when no member has the name.
 DispatchId GetIDsOfNames(StringView name);
-DispatchId dispatchIdOf(std::string_view name);
 
 const MemberInfo* memberByDispatchId(DispatchId dispid);
 const MemberInfo* memberByName(std::string_view name);  // case-insensitive
