@@ -116,7 +116,9 @@ void ScriptHost::execute(const Statement& statement, int) {
     }
 }
 
+// The control a statement names; "page" is the open property page's, not yet built.
 Quelta& ScriptHost::control(const std::string& name) {
+    if (lowerCase(name) == "page") throw NotSupportedYet{"page"};
     Quelta* found = form_.find(fromUtf8(name));
     if (!found) raiseError(kErrObjectRequired);
     return *found;
@@ -124,7 +126,6 @@ Quelta& ScriptHost::control(const std::string& name) {
 
 void ScriptHost::assign(const Statement& statement) {
     const MemberReference& target = statement.target;
-    if (lowerCase(target.object) == "page") throw NotSupportedYet{"page"};
     Quelta& object = control(target.object);
     DispatchId id = memberId(target.member);
     Variant value = evaluate(*statement.arguments.front());
@@ -135,7 +136,6 @@ void ScriptHost::assign(const Statement& statement) {
 
 void ScriptHost::callMethod(const Statement& statement) {
     const MemberReference& target = statement.target;
-    if (lowerCase(target.object) == "page") throw NotSupportedYet{"page"};
     Quelta& object = control(target.object);
     DispatchId id = memberId(target.member);
     std::vector<Variant> arguments =
@@ -190,7 +190,6 @@ Variant ScriptHost::evaluateCall(const FunctionCall& call) {
 }
 
 Variant ScriptHost::evaluateMember(const MemberReference& reference) {
-    if (lowerCase(reference.object) == "page") throw NotSupportedYet{"page"};
     Quelta& object = control(reference.object);
     DispatchId id = memberId(reference.member);
     std::vector<Variant> arguments = evaluateAll(reference.arguments);
