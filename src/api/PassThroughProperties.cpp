@@ -13,8 +13,8 @@ bool isMousePointer(std::int32_t value) {
 
 // The template box keeps the value; the live box gets a copy while it exists. The edit box
 // checks the value itself, and a value it refuses changes nothing.
-template <typename Value, typename Setter>
-void Quelta::writePassThrough(StringView name, Setter set, const Value& value) {
+template <typename Property, typename Setter>
+void Quelta::writePassThrough(StringView name, Setter set, const Property& value) {
     set(templateBox(), value);
     container_.propertyChanged(name);
     if (HostEditBox* live = liveBox()) set(*live, value);

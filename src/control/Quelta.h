@@ -46,6 +46,23 @@ public:
     void letEnabled(Boolean New_Enabled);
     std::int32_t hWnd();
 
+    // The value and how it is shown. Text is the stored text (canonical after a refresh
+    // without focus, raw while the user edits); Value is Text with "." as the decimal
+    // separator of a number; FormattedText is what the live box shows.
+    String Text();
+    void letText(StringView New_Text);
+    String TextDefault();
+    void letTextDefault(StringView New_DefaultText);
+    String Value();
+    void letValue(StringView New_Value);
+    String FormattedText();
+    const String& Format() const { return state_.Format; }
+    void letFormat(StringView New_Format);
+    std::int32_t DataType() const { return state_.DataType; }
+    void letDataType(std::int32_t New_DataType);
+    std::int16_t ScaleDigits() const { return state_.ScaleDigits; }
+    void letScaleDigits(std::int16_t New_ScaleDigits);
+
     // Style properties: each accepted write rebuilds the live box. Enumerations arrive as
     // 32-bit values and are stored in 16 bits.
     std::int16_t Alignment() const { return state_.Alignment; }
@@ -109,8 +126,8 @@ private:
     void refreshBackColor();
     bool showsGrey(HostEditBox& live) const;
     void mirrorBackColorToFrame();
-    template <typename Value, typename Setter>
-    void writePassThrough(StringView name, Setter set, const Value& value);
+    template <typename Property, typename Setter>
+    void writePassThrough(StringView name, Setter set, const Property& value);
     void storeBoolean(Boolean& field, Boolean value, StringView propertyName);
     struct StyleRule;
     void writeStyleProperty(std::int16_t& field, std::int32_t value, const StyleRule& rule);
