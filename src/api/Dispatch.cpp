@@ -47,7 +47,8 @@ constexpr Binding kBindings[] = {
                  [](Quelta& q, const Variant& v) { q.letBackColor(colorArgument(v)); }},
     {-504,       [](Quelta& q, std::span<Variant>) { return Variant(std::int32_t{q.BorderStyle()}); },
                  [](Quelta& q, const Variant& v) { q.letBorderStyle(enumerationArgument(v)); }},
-    {0x68030040},  // DataType
+    {0x68030040, [](Quelta& q, std::span<Variant>) { return Variant(q.DataType()); },
+                 [](Quelta& q, const Variant& v) { q.letDataType(enumerationArgument(v)); }},
     {0x6803003F, [](Quelta& q, std::span<Variant>) { return booleanResult(q.DisabledGray()); },
                  [](Quelta& q, const Variant& v) { q.letDisabledGray(booleanArgument(v)); }},
     {-514,       [](Quelta& q, std::span<Variant>) { return booleanResult(q.Enabled()); },
@@ -61,8 +62,9 @@ constexpr Binding kBindings[] = {
     {0x68030038},  // FontUnderline
     {-513,       [](Quelta& q, std::span<Variant>) { return colorResult(q.ForeColor()); },
                  [](Quelta& q, const Variant& v) { q.letForeColor(colorArgument(v)); }},
-    {0x68030037},  // Format
-    {0x68030036},  // FormattedText
+    {0x68030037, [](Quelta& q, std::span<Variant>) { return Variant(q.Format()); },
+                 [](Quelta& q, const Variant& v) { q.letFormat(stringArgument(v)); }},
+    {0x68030036, [](Quelta& q, std::span<Variant>) { return Variant(q.FormattedText()); }},
     {0x68030035, [](Quelta& q, std::span<Variant>) { return booleanResult(q.HideSelection()); },
                  [](Quelta& q, const Variant& v) { q.letHideSelection(booleanArgument(v)); }},
     {-515,       [](Quelta& q, std::span<Variant>) { return Variant(q.hWnd()); }},
@@ -86,15 +88,19 @@ constexpr Binding kBindings[] = {
                  [](Quelta& q, const Variant& v) { q.letRightToLeft(booleanArgument(v)); }},
     {0x6803002A, [](Quelta& q, std::span<Variant>) { return Variant(std::int32_t{q.ScrollBars()}); },
                  [](Quelta& q, const Variant& v) { q.letScrollBars(enumerationArgument(v)); }},
-    {0x68030029},  // ScaleDigits
+    {0x68030029, [](Quelta& q, std::span<Variant>) { return Variant(q.ScaleDigits()); },
+                 [](Quelta& q, const Variant& v) { q.letScaleDigits(integerArgument(v)); }},
     {0x68030028},  // SelLength
     {0x68030027},  // SelStart
     {0x68030026},  // SelText
     {0x68030025, [](Quelta& q, std::span<Variant>) { return booleanResult(q.StartSelected()); },
                  [](Quelta& q, const Variant& v) { q.letStartSelected(booleanArgument(v)); }},
-    {-517},        // Text
-    {0},           // TextDefault
-    {0x68030024},  // Value
+    {-517,       [](Quelta& q, std::span<Variant>) { return Variant(q.Text()); },
+                 [](Quelta& q, const Variant& v) { q.letText(stringArgument(v)); }},
+    {0,          [](Quelta& q, std::span<Variant>) { return Variant(q.TextDefault()); },
+                 [](Quelta& q, const Variant& v) { q.letTextDefault(stringArgument(v)); }},
+    {0x68030024, [](Quelta& q, std::span<Variant>) { return Variant(q.Value()); },
+                 [](Quelta& q, const Variant& v) { q.letValue(stringArgument(v)); }},
     {0x68030023, [](Quelta& q, std::span<Variant>) { return booleanResult(q.WordWrap()); },
                  [](Quelta& q, const Variant& v) { q.letWordWrap(booleanArgument(v)); }},
     {0x68030049},  // Col

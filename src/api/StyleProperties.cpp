@@ -43,6 +43,12 @@ void Quelta::letBorderStyle(std::int32_t New_BorderStyle) {
                        {u"BorderStyle", true, qltaBorderFixedSingle});
 }
 
+// The data type decides the edit style of the live box (upper and lower case), so a change
+// rebuilds it, at design time and at run time alike.
+void Quelta::letDataType(std::int32_t New_DataType) {
+    writeStyleProperty(state_.DataType, New_DataType, {u"DataType", false, qltaDateTime});
+}
+
 void Quelta::letScrollBars(std::int32_t New_ScrollBars) {
     writeStyleProperty(state_.ScrollBars, New_ScrollBars, {u"ScrollBars", false, kNoRangeCheck});
 }

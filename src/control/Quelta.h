@@ -137,6 +137,8 @@ private:
     void keyPress(int index, std::int16_t& keyAscii) override;
     void keyUp(int index, std::int16_t& keyCode, std::int16_t& shift) override;
     void change(int index) override;
+    void gotFocus(int index) override;
+    void lostFocus(int index) override;
     void click(int index) override;
     void dblClick(int index) override;
 

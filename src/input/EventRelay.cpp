@@ -1,16 +1,10 @@
 #include <array>
 
 #include "control/Quelta.h"
+#include "control/QueltaEvents.h"
 
 namespace quelta {
 namespace {
-
-constexpr std::int32_t kEventChange = 1;
-constexpr std::int32_t kEventClick = -600;
-constexpr std::int32_t kEventDblClick = -601;
-constexpr std::int32_t kEventKeyDown = -602;
-constexpr std::int32_t kEventKeyPress = -603;
-constexpr std::int32_t kEventKeyUp = -604;
 
 constexpr int kLiveBox = 1;
 

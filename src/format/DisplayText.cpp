@@ -1,0 +1,173 @@
+#include "format/DisplayText.h"
+
+#include "control/Enumerations.h"
+#include "control/NarrowInteger.h"
+#include "format/BooleanText.h"
+#include "format/DateTimeFormatKind.h"
+#include "format/NumberGroup.h"
+#include "format/NumericText.h"
+#include "platform/AutomationError.h"
+#include "platform/Conversions.h"
+#include "platform/FormatRoutine.h"
+#include "platform/PlatformClock.h"
+#include "platform/TextRoutines.h"
+#include "platform/Variant.h"
+
+namespace quelta {
+namespace {
+
+// Whether the value is shown through a format (formatted) and then stripped of the spaces
+// a number format pads with (trimmed). Text types are never formatted; a Boolean only under
+// a format of its own; a date not while the user edits it.
+struct Presentation {
+    bool formatted = false;
+    bool trimmed = false;
+};
+
+Presentation presentationFor(std::int16_t dataType, StringView format, DisplayMode mode) {
+    switch (dataType) {
+        case qltaBoolean:
+            return {!format.empty(), false};
+        case qltaNumeric:
+        case qltaSignedNumeric:
+            return {true, true};
+        case qltaDateTime:
+            return {mode != DisplayMode::Editing, false};
+        default:
+            return {};
+    }
+}
+
+// The value of the entry and the format string it is shown with.
+struct TypedEntry {
+    Variant value;
+    String format;
+};
+
+TypedEntry booleanEntry(StringView text, StringView format) {
+    return {Variant::boolean(booleanOfText(text, format)), String(format)};
+}
+
+bool isZeroOrEmpty(const Variant& value) {
+    return value.isEmpty() || value.toDouble() == 0;
+}
+
+// While editing, "#" shows whole numbers and an empty box for 0; with decimal places the
+// whole value is shown instead ("" gives every significant digit), so that it can be
+// corrected. Without a format of its own a value with decimal places shows exactly that many.
+String numericFormat(StringView format, std::int16_t scaleDigits, DisplayMode mode,
+                     const Variant& value) {
+    String effective = mode == DisplayMode::Editing ? String(u"#") : String(format);
+    if (scaleDigits > 0) {
+        if (effective.empty()) {
+            effective = u"0." + String(static_cast<std::size_t>(scaleDigits), u'0');
+        } else if (effective == u"#" && !isZeroOrEmpty(value)) {
+            effective.clear();
+        }
+    }
+    return effective;
+}
+
+// The double the entry's numeric characters stand for; Empty when they do not convert.
+TypedEntry numericEntry(StringView text, const DisplaySettings& settings) {
+    String number;
+    ignoringErrors([&] { number = numericTextOf(text, settings.numericChars); });
+    if (number.empty()) number = u"0";
+    Variant value;
+    ignoringErrors([&] { value = Variant(textToDouble(number)); });
+    return {value, numericFormat(settings.format, settings.scaleDigits, settings.mode, value)};
+}
+
+// "Vesk Date" in any letter case, with nothing around it, names the region's own short date
+// with two-digit day and month and a four-digit year.
+String effectiveDateFormat(StringView format, StringView regionalDateFormat) {
+    if (upperCase(format) == u"VESK DATE") return String(regionalDateFormat);
+    return String(format);
+}
+
+String completedEntry(const String& text, DateTimeFormatKind kind,
+                      const DisplaySettings& settings) {
+    String completed = text;
+    if (text.empty()) return completed;
+    if (kind.DateLike) {
+        ignoringErrors([&] {
+            completed =
+                CompleteDateEntry(text, settings.referenceText, settings.dateOrder, Today());
+        });
+    } else if (kind.TimeLike) {
+        ignoringErrors([&] { completed = CompleteTimeEntry(text, settings.referenceText); });
+    }
+    return completed;
+}
+
+// Whether the day, month and year that the entry shows come back from the date the platform
+// read it as. The platform reads some texts in another order than the region's, and rolls a
+// day over that the month does not have; both change a group. Only the last two digits are
+// compared, so a two-digit year passes. The groups of the entry are taken in 16 bits: one
+// too long for that leaves the previous group's value in place.
+bool numberGroupsAgree(StringView entry, const Variant& value) {
+    String read;
+    ignoringErrors([&] { read = value.toString(); });
+    std::int16_t typed = 0;
+    std::int32_t shown = 0;
+    for (std::int16_t k = 1; k <= 3; ++k) {
+        ignoringErrors([&] { typed = narrowToInteger(GetNumberGroup(entry, k)); });
+        if (typed == 0) return true;
+        ignoringErrors([&] { shown = GetNumberGroup(read, k); });
+        if (typed % 100 != shown % 100) return false;
+    }
+    return true;
+}
+
+// A date or time, or the empty text for an entry that is not one.
+Variant dateValueOf(StringView entry, DateTimeFormatKind kind) {
+    bool isDate = false;
+    ignoringErrors([&] { isDate = isDateText(entry); });
+    if (!isDate) return Variant(String());
+    Variant value;
+    ignoringErrors([&] { value = Variant(Date{textToDate(entry)}); });
+    if (kind.DateLike && !numberGroupsAgree(entry, value)) return Variant(String());
+    return value;
+}
+
+// A format for a date alone or a time alone completes a partial entry first; any other
+// format takes the entry as typed. text becomes the completed entry.
+TypedEntry dateEntry(String& text, const DisplaySettings& settings) {
+    String format = effectiveDateFormat(settings.format, settings.regionalDateFormat);
+    DateTimeFormatKind kind;
+    ignoringErrors([&] { kind = classifyDateTimeFormat(format); });
+    text = completedEntry(text, kind, settings);
+    return {dateValueOf(text, kind), std::move(format)};
+}
+
+TypedEntry typedEntryOf(String& text, const DisplaySettings& settings) {
+    switch (settings.dataType) {
+        case qltaBoolean:
+            return booleanEntry(text, settings.format);
+        case qltaDateTime:
+            return dateEntry(text, settings);
+        default:
+            return numericEntry(text, settings);
+    }
+}
+
+}  // namespace
+
+DisplayMode displayModeOf(Boolean hasFocus, Boolean selectAllOnEntry) {
+    if (!isTrue(hasFocus)) return DisplayMode::Display;
+    return isTrue(selectAllOnEntry) ? DisplayMode::SelectedEntry : DisplayMode::Editing;
+}
+
+DisplayText displayTextOf(String text, const DisplaySettings& settings) {
+    const Presentation presentation =
+        presentationFor(settings.dataType, settings.format, settings.mode);
+    if (!presentation.formatted) return {std::move(text), std::nullopt};
+    const TypedEntry entry = typedEntryOf(text, settings);
+    DisplayText result{std::move(text), std::nullopt};
+    ignoringErrors([&] { result.storedText = entry.value.toString(); });
+    ignoringErrors([&] { result.display = formatValue(entry.value, entry.format, 1, 1); });
+    if (presentation.trimmed) result.display = trimSpaces(result.display);
+    return result;
+}
+
+}  // namespace quelta
