@@ -28,6 +28,15 @@ public:
         return val(text_.substr(start - 1, count));
     }
 
+    // The same for a range known to hold digits only (at most four), without the general
+    // number reader: every typed digit reads its group again.
+    int digitsValueOf(size_t start, size_t count) const {
+        int value = 0;
+        for (size_t i = start; i < start + count; ++i)
+            value = value * 10 + (at(i) - u'0');
+        return value;
+    }
+
 private:
     StringView text_;
 };
@@ -49,8 +58,13 @@ struct DateEntry {
     int year = 0;
 };
 
+// The reference text is the stored text, normally a date or empty, so reading it once and
+// taking a failure for "not a date" costs less than testing it first.
 DateEntry defaultDate(StringView referenceText, double today) {
-    double serial = isDateText(referenceText) ? textToDate(referenceText) : today;
+    double serial = today;
+    if (!referenceText.empty()) {
+        ignoringErrors([&] { serial = textToDate(referenceText); });
+    }
     DateParts parts = datePartsOf(serial);
     return {parts.day, parts.month, parts.year};
 }
@@ -95,18 +109,19 @@ private:
         isYear_ = order_.YearPosition == group;
     }
 
-    // Whether the digit at i can no longer belong to the current group.
+    // Whether the digit at i can no longer belong to the current group. The group's
+    // characters up to i are all digits: a separator inside it would have ended it.
     bool groupIsFull(size_t i) const {
         size_t length = i - groupStart_;
-        double firstTwo = text_.valOf(groupStart_ + 1, 2);
-        return (length > 1 && firstTwo > 12 && isMonth_) ||
-               (length > 1 && firstTwo > 31 && isDay_) || (length > 2 && !isYear_) ||
-               (length > 4 && isYear_);
+        if (length < 2) return false;
+        int firstTwo = text_.digitsValueOf(groupStart_ + 1, 2);
+        return (firstTwo > 12 && isMonth_) || (firstTwo > 31 && isDay_) ||
+               (length > 2 && !isYear_) || (length > 4 && isYear_);
     }
 
     // Each digit re-reads the whole group, so the part grows digit by digit.
     void assignCurrentGroup(size_t i) {
-        int value = toPart(text_.valOf(groupStart_ + 1, i - groupStart_));
+        int value = text_.digitsValueOf(groupStart_ + 1, i - groupStart_);
         if (isDay_) entry_.day = value;
         if (isMonth_) entry_.month = value;
         if (isYear_) entry_.year = value;
@@ -200,13 +215,13 @@ public:
 private:
     bool groupIsFull(size_t i) const {
         size_t length = i - groupStart_;
-        double firstTwo = text_.valOf(groupStart_ + 1, 2);
-        return (length > 1 && group_ > 1 && firstTwo > 59) ||
-               (length > 1 && group_ == 1 && firstTwo > 24) || length > 2;
+        if (length < 2) return false;
+        int firstTwo = text_.digitsValueOf(groupStart_ + 1, 2);
+        return (group_ > 1 && firstTwo > 59) || (group_ == 1 && firstTwo > 24) || length > 2;
     }
 
     void assignCurrentGroup(size_t i) {
-        int value = toPart(text_.valOf(groupStart_ + 1, i - groupStart_));
+        int value = text_.digitsValueOf(groupStart_ + 1, i - groupStart_);
         if (group_ == 1) entry_.hour = value;
         if (group_ == 2) entry_.minute = value;
     }
