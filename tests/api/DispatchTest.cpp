@@ -54,10 +54,12 @@ Variant sampleValue(ValueType type) {
 
 // What this build offers; everything else answers 438 after the interface's own checks.
 const std::set<std::string> kImplemented = {
-    "OLEDrag",      "Refresh",      "Alignment",    "Appearance",    "AutoTab",       "BackColor",
-    "BorderStyle",  "DisabledGray", "Enabled",      "ForeColor",     "HideSelection", "hWnd",
-    "Locked",       "MouseIcon",    "MousePointer", "MultiLine",     "OLEDragMode",   "OLEDropMode",
-    "PasswordChar", "RightToLeft",  "ScrollBars",   "StartSelected", "WordWrap"};
+    "OLEDrag",       "Refresh",       "Alignment",    "Appearance",   "AutoTab",
+    "BackColor",     "BorderStyle",   "DisabledGray", "Enabled",      "ForeColor",
+    "HideSelection", "hWnd",          "Locked",       "MouseIcon",    "MousePointer",
+    "MultiLine",     "OLEDragMode",   "OLEDropMode",  "PasswordChar", "RightToLeft",
+    "ScrollBars",    "StartSelected", "WordWrap",     "DataType",     "Format",
+    "FormattedText", "ScaleDigits",   "Text",         "TextDefault",  "Value"};
 
 TEST_F(DispatchFixture, EveryMemberWorksOrIsNotOfferedAndKindsAreRespected) {
     container.setUserMode(false);  // design time, so that design-time-only writes are allowed
@@ -107,6 +109,8 @@ TEST_F(DispatchFixture, WritesCompareFirstAndReportTheirName) {
     invoke(u"AutoTab", InvokeKind::PropertyLet, {Variant(1.0)});
     invoke(u"AutoTab", InvokeKind::PropertyLet, {Variant::boolean(false)});
     invoke(u"ScrollBars", InvokeKind::PropertyLet, {Variant(std::int32_t{0})});  // unchanged
+    invoke(u"DataType", InvokeKind::PropertyLet, {Variant(std::int32_t{0})});    // unchanged
+    invoke(u"Text", InvokeKind::PropertyLet, {Variant(control.Text())});         // unchanged
     EXPECT_EQ(container.changedProperties(),
               (std::vector<String>{u"StartSelected", u"AutoTab", u"AutoTab"}));
 }
@@ -127,6 +131,8 @@ TEST_F(DispatchFixture, RefusedWritesChangeNothing) {
         {u"Alignment", false, Variant(std::int32_t{3}), kErrInvalidPropertyValue},
         {u"Alignment", false, Variant(std::int32_t{70000}), kErrInvalidPropertyValue},
         {u"BorderStyle", false, Variant(std::int32_t{-1}), kErrInvalidPropertyValue},
+        {u"DataType", true, Variant(std::int32_t{7}), kErrInvalidPropertyValue},
+        {u"DataType", true, Variant(std::int32_t{-1}), kErrInvalidPropertyValue},
         {u"Alignment", true, Variant(std::int32_t{3}), kErrSetNotPermitted},
         {u"Appearance", true, Variant(std::int32_t{1}), kErrSetNotPermitted},  // even unchanged
         {u"MultiLine", true, Variant::boolean(true), kErrSetNotPermitted},

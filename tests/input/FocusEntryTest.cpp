@@ -14,7 +14,9 @@ TEST(FocusEntryTest, DisabledControlAtRunTimeSwitchesTheContainerOff) {
         bool userMode;
         bool containerEnabledAfter;
     };
-    for (Case c : {Case{true, true, true}, {false, true, false}, {false, false, true},
+    for (Case c : {Case{true, true, true},
+                   {false, true, false},
+                   {false, false, true},
                    {true, false, true}}) {
         SCOPED_TRACE(testing::Message() << "enabled " << c.enabled << " user mode " << c.userMode);
         RecordingContainer container;
