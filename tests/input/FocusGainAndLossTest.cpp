@@ -40,22 +40,6 @@ TEST(FocusGainAndLossTest, StartSelectedKeepsTheFormattedValueAndSelectsItWhole)
     });
 }
 
-// The selected entry may be edited instead of replaced: what the format added does not
-// corrupt the value.
-TEST(FocusGainAndLossTest, EditedFormattedEntryKeepsItsValue) {
-    inRegion("de-DE", [] {
-        ValueControl box(qltaNumeric, u"#,##0.00 €");
-        box.control.letText(u"1234,5");
-        box.control.letStartSelected(kTrue);
-        box.focus();
-        ASSERT_EQ(u8(box.control.FormattedText()), u8(u"1.234,50 €"));
-        box.type(u"1.234,75 €");
-        box.leave();
-        EXPECT_EQ(u8(box.control.Text()), "1234,75");
-        EXPECT_EQ(u8(box.control.FormattedText()), u8(u"1.234,75 €"));
-    });
-}
-
 // Decimal places without a format of the control's own show at once, also while the user
 // edits; a format written while the user edits waits for the focus to leave.
 TEST(FocusGainAndLossTest, WritesWhileFocusedShowWhenTheirRulesSay) {
