@@ -119,13 +119,13 @@ bool numberGroupsAgree(StringView entry, const Variant& value) {
     return true;
 }
 
-// A date or time, or the empty text for an entry that is not one.
+// A date or time, or the empty text for an entry that is not one. The conversion fails
+// exactly where the platform's date test rejects the entry, so it is the test as well.
 Variant dateValueOf(StringView entry, DateTimeFormatKind kind) {
-    bool isDate = false;
-    ignoringErrors([&] { isDate = isDateText(entry); });
-    if (!isDate) return Variant(String());
     Variant value;
-    ignoringErrors([&] { value = Variant(Date{textToDate(entry)}); });
+    if (!ignoringErrors([&] { value = Variant(Date{textToDate(entry)}); })) {
+        return Variant(String());
+    }
     if (kind.DateLike && !numberGroupsAgree(entry, value)) return Variant(String());
     return value;
 }
