@@ -63,7 +63,6 @@ TEST(TextToDoubleTest, RegionalNotations) {
         {"de-DE", "1.5", 15},    // the full stop groups digits here
         {"de-DE", "-1.234,5 €", -1234.5},
         {"fr-FR", "1\u202F234,5", 1234.5},
-        {"fr-FR", "1\u00A0234,5", 1234.5},
         {"fr-FR", "1 234,5 €", 1234.5},
         {"de-CH", "1'234.5", 1234.5},
         {"de-CH", "CHF-12.5", -12.5},
@@ -150,8 +149,6 @@ TEST(DoubleToTextTest, TextReadsBackAsTheSameDouble) {
             ASSERT_EQ(textToDouble(doubleToText(value)), value) << name << " " << value;
         }
     }
-    ScopedRegion host(hostDefinedRegion());
-    EXPECT_EQ(textToDouble(doubleToText(1234.5)), 1234.5);
 }
 
 TEST(TextToBooleanTest, WordsAndNumbers) {
@@ -339,9 +336,6 @@ TEST(DateToTextTest, ShortDateWithLongTime) {
         ScopedRegion region(c.region);
         EXPECT_EQ(u8(dateToText(c.serial)), c.expected) << c.region;
     }
-    ScopedRegion host(hostDefinedRegion());
-    EXPECT_EQ(u8(dateToText(at(2000, 12, 31))), "31-12-00");
-    EXPECT_EQ(textToDate(u"31-12-00"), at(2000, 12, 31));
 }
 
 // The region's medium and long dates read back as the same date.
