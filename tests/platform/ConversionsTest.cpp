@@ -63,6 +63,7 @@ TEST(TextToDoubleTest, RegionalNotations) {
         {"de-DE", "1.5", 15},    // the full stop groups digits here
         {"de-DE", "-1.234,5 €", -1234.5},
         {"fr-FR", "1\u202F234,5", 1234.5},
+        {"fr-FR", "1\u00A0234,5", 1234.5},
         {"fr-FR", "1 234,5 €", 1234.5},
         {"de-CH", "1'234.5", 1234.5},
         {"de-CH", "CHF-12.5", -12.5},
