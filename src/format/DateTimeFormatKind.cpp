@@ -1,0 +1,48 @@
+#include "format/DateTimeFormatKind.h"
+
+#include "platform/TextRoutines.h"
+
+namespace quelta {
+
+namespace {
+
+bool contains(StringView text, StringView part) {
+    return text.find(part) != StringView::npos;
+}
+
+// A run of one or three "Y" is the day-of-year code, which completion cannot serve; runs
+// of two or four are years. Only the first odd run counts.
+bool hasOddYearRun(StringView upper) {
+    size_t i = 0;
+    while ((i = upper.find(u'Y', i)) != StringView::npos) {
+        size_t end = upper.find_first_not_of(u'Y', i);
+        if (end == StringView::npos) end = upper.size();
+        if ((end - i) % 2 == 1) return true;
+        i = end;
+    }
+    return false;
+}
+
+}  // namespace
+
+DateTimeFormatKind classifyDateTimeFormat(StringView format) {
+    String upper = upperCase(format);
+    DateTimeFormatKind kind;
+    if (upper.empty() || contains(upper, u"DATE")) {
+        kind.DateLike = true;
+    } else if (contains(upper, u"TIME")) {
+        kind.TimeLike = true;
+    } else {
+        kind.DateLike = contains(upper, u"DDDDD") ||
+                        (contains(upper, u"D") && contains(upper, u"M") && contains(upper, u"YY"));
+        kind.TimeLike =
+            contains(upper, u"TTTTT") || (contains(upper, u"H") && contains(upper, u"N"));
+    }
+    if (!kind.DateLike && !kind.TimeLike) return kind;
+    // Quarters, weeks, weekdays and the general date code have no typed form to complete.
+    bool uncompletable = upper.find_first_of(u"QWC") != String::npos || hasOddYearRun(upper);
+    if (uncompletable || (kind.DateLike && kind.TimeLike)) return {};
+    return kind;
+}
+
+}  // namespace quelta

@@ -1,0 +1,130 @@
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+
+#include "../TestSupport.h"
+#include "../platform/RegionTestSupport.h"
+#include "format/DateTimeCompletion.h"
+#include "platform/Calendar.h"
+#include "platform/Conversions.h"
+
+namespace quelta {
+namespace {
+
+using testing::u8;
+
+constexpr RegionalDateOrder kDayMonthYear{1, 2, 3};
+constexpr RegionalDateOrder kMonthDayYear{2, 1, 3};
+constexpr RegionalDateOrder kYearMonthDay{3, 2, 1};
+const double kToday = 36892;  // 1 January 2001
+
+struct DateRow {
+    const char16_t* typed;
+    int year, month, day;  // year 0: the reference text comes back
+};
+
+// Completes each row against the reference text and compares with the platform's text of
+// the expected date.
+void expectDates(const char* region, const RegionalDateOrder& order, StringView reference,
+                 std::initializer_list<DateRow> rows) {
+    ScopedRegion scoped(region);
+    for (const DateRow& row : rows) {
+        String expected = row.year == 0 ? String(reference)
+                                        : dateToText(dateSerial(row.year, row.month, row.day));
+        EXPECT_EQ(u8(CompleteDateEntry(row.typed, reference, order, kToday)), u8(expected))
+            << region << " typed " << u8(row.typed);
+    }
+}
+
+String june15() {
+    return dateToText(dateSerial(2001, 6, 15));
+}
+
+TEST(CompleteDateEntryTest, DayMonthYear) {
+    ScopedRegion region("de-DE");
+    expectDates("de-DE", kDayMonthYear, june15(),
+                {
+                    {u"3112", 2001, 12, 31},
+                    {u"31.12.", 2001, 12, 31},
+                    {u"3.1", 2001, 1, 3},
+                    {u"311299", 1999, 12, 31},
+                    {u"31.12.2004", 2004, 12, 31},
+                    {u"45", 2001, 5, 4},        // 45 is no day: the 5 starts the month
+                    {u"310", 2001, 10, 3},      // day 31, month 0 means 3 October
+                    {u"30.2", 0, 0, 0},         // rolls over into March
+                    {u"311200", 2000, 12, 31},  // a typed 00 is a year
+                    {u"31120", 2001, 12, 31},   // a single 0 is not
+                    {u"3112.0", 2000, 12, 31},
+                    {u"1..5", 2005, 6, 1},  // the third group behind the second separator
+                    {u"1..", 2001, 6, 1},
+                    {u".12", 2001, 12, 15},  // a leading separator starts at the month
+                    {u"1.2.2003.4", 2003, 2, 1},
+                    {u"31122004999", 2004, 12, 31},
+                    {u"31121E99", 0, 0, 0},  // Val beyond 16 bits falls back
+                    {u"x", 2001, 6, 15},
+                });
+}
+
+TEST(CompleteDateEntryTest, MonthDayYear) {
+    ScopedRegion region("en-US");
+    expectDates("en-US", kMonthDayYear, june15(),
+                {
+                    {u"1231", 2001, 12, 31},
+                    {u"13", 2001, 1, 3},
+                    {u"101", 2001, 10, 1},
+                    {u"12/31/99", 1999, 12, 31},
+                    {u"2/30", 0, 0, 0},
+                });
+}
+
+TEST(CompleteDateEntryTest, YearMonthDay) {
+    ScopedRegion region("ja-JP");
+    expectDates("ja-JP", kYearMonthDay, june15(),
+                {
+                    {u"2004/12/31", 2004, 12, 31},
+                    {u"20041231", 2004, 12, 31},
+                    {u"04.1.5", 2004, 1, 5},
+                    {u"99", 1999, 6, 15},
+                    {u"/12/1", 2001, 12, 1},
+                });
+}
+
+// Without a numeric month in the regional date no typed group is taken for the month.
+TEST(CompleteDateEntryTest, NoMonthPosition) {
+    ScopedRegion region("de-DE");
+    expectDates("de-DE", {1, 0, 3}, june15(),
+                {
+                    {u"2812", 2001, 6, 28},
+                    {u"28.12.2004", 2004, 6, 28},
+                });
+}
+
+TEST(CompleteDateEntryTest, DefaultsFromTodayWithoutAReferenceDate) {
+    expectDates("de-DE", kDayMonthYear, u"", {{u"15", 2001, 1, 15}, {u"30.2", 0, 0, 0}});
+    expectDates("de-DE", kDayMonthYear, u"no date", {{u"3", 2001, 1, 3}, {u"30.2", 0, 0, 0}});
+}
+
+TEST(CompleteTimeEntryTest, CompletesTimes) {
+    ScopedRegion region("en-US");
+    const String reference = u"reference";
+    struct Case {
+        const char16_t* typed;
+        int hour, minute, second;  // hour -1: the reference text comes back
+    };
+    const Case cases[] = {
+        {u"930", 9, 30, 0},    {u"9:30:15", 9, 30, 15}, {u"123456", 12, 34, 56},
+        {u"1:30p", 13, 30, 0}, {u"24", -1, 0, 0},       {u"2530", 2, 53, 0},
+        {u"1:5", 1, 5, 0},     {u"1:5:7", 1, 5, 7},     {u"130p", 13, 0, 0},
+        {u"9p", 21, 0, 0},     {u"9 PM", 21, 0, 0},     {u"9 p.m.", 21, 0, 0},
+        {u"12 PM", 12, 0, 0},  {u"12 AM", 12, 0, 0},    {u"9:60", 9, 6, 0},
+        {u"1:2:75", 1, 2, 0},  {u"1:2:-5", -1, 0, 0},   {u":45", 0, 45, 0},
+    };
+    for (const Case& c : cases) {
+        String expected =
+            c.hour < 0 ? reference : dateToText(timeSerial(c.hour, c.minute, c.second));
+        EXPECT_EQ(u8(CompleteTimeEntry(c.typed, reference)), u8(expected)) << u8(c.typed);
+    }
+}
+
+}  // namespace
+}  // namespace quelta
