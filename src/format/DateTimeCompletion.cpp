@@ -179,14 +179,16 @@ private:
 };
 
 // The platform's text of the date, when it gives back the typed day, month and the last two
-// digits of the year (the two-digit year rule and roll-over otherwise change them).
+// digits of the year (the two-digit year rule and roll-over otherwise change them). The
+// platform's date text reads back as the date it was made from, so the built date's own
+// parts are the parts of its text, without reading the text again.
 String dateTextIfUnchanged(const DateEntry& entry, StringView referenceText) {
-    String text = dateToText(dateSerial(entry.year, entry.month, entry.day));
-    DateParts back = datePartsOf(textToDate(text));
+    double serial = dateSerial(entry.year, entry.month, entry.day);
+    DateParts back = datePartsOf(serial);
     if (back.day != entry.day || back.month != entry.month || back.year % 100 != entry.year % 100) {
         return String(referenceText);
     }
-    return text;
+    return dateToText(serial);
 }
 
 struct TimeEntry {
@@ -256,13 +258,13 @@ void applyAfternoon(TimeEntry& entry, StringView typed) {
 }
 
 String timeTextIfUnchanged(const TimeEntry& entry, StringView referenceText) {
-    String text = dateToText(timeSerial(entry.hour, entry.minute, entry.second));
-    DateParts back = datePartsOf(textToDate(text));
+    double serial = timeSerial(entry.hour, entry.minute, entry.second);
+    DateParts back = datePartsOf(serial);
     if (back.hour != entry.hour || back.minute != entry.minute ||
         back.second % 100 != entry.second % 100) {
         return String(referenceText);
     }
-    return text;
+    return dateToText(serial);
 }
 
 }  // namespace
