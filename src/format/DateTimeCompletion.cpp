@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <limits>
+#include <optional>
 
 #include "platform/AutomationError.h"
 #include "platform/Calendar.h"
@@ -58,25 +59,46 @@ struct DateEntry {
     int year = 0;
 };
 
-// The reference text is the stored text, normally a date or empty, so reading it once and
-// taking a failure for "not a date" costs less than testing it first.
-DateEntry defaultDate(StringView referenceText, double today) {
-    double serial = today;
-    if (!referenceText.empty()) {
-        ignoringErrors([&] { serial = textToDate(referenceText); });
+// The parts the entry gave; the others come from the defaults.
+struct TypedDateParts {
+    std::optional<int> day;
+    std::optional<int> month;
+    std::optional<int> year;
+};
+
+// The defaults are the reference date, or today when the reference text is no date. The
+// reference text is the stored text, normally a date or empty, so reading it once and taking
+// a failure for "not a date" costs less than testing it first; and it is read only when the
+// entry leaves a part out.
+DateEntry withDefaults(const TypedDateParts& typed, StringView referenceText, double today) {
+    DateParts defaults;
+    if (!typed.day || !typed.month || !typed.year) {
+        double serial = today;
+        if (!referenceText.empty()) {
+            ignoringErrors([&] { serial = textToDate(referenceText); });
+        }
+        defaults = datePartsOf(serial);
     }
-    DateParts parts = datePartsOf(serial);
-    return {parts.day, parts.month, parts.year};
+    return {typed.day.value_or(defaults.day), typed.month.value_or(defaults.month),
+            typed.year.value_or(defaults.year)};
+}
+
+// In day-first order "310" reads as day 31 and month 0; October is what was meant.
+void correctMonthTen(DateEntry& entry) {
+    if (entry.day % 10 == 1 && entry.month == 0) {
+        entry.day = (entry.day - 1) / 10;
+        entry.month = 10;
+    }
 }
 
 // Reads up to three number groups of a typed date into the parts the region's order gives
 // them; a group ends at a separator or when its digits cannot continue the part it fills.
 class DateEntryScanner {
 public:
-    DateEntryScanner(StringView typed, const RegionalDateOrder& order, DateEntry defaults)
-        : text_(typed), order_(order), entry_(defaults) {}
+    DateEntryScanner(StringView typed, const RegionalDateOrder& order)
+        : text_(typed), order_(order) {}
 
-    DateEntry scan() {
+    TypedDateParts scan() {
         enterGroup(1);
         for (size_t i = 1; i <= text_.length(); ++i) {
             if (!text_.isDigitAt(i)) {
@@ -98,8 +120,7 @@ public:
             }
             assignCurrentGroup(i);
         }
-        correctMonthTen();
-        return entry_;
+        return parts_;
     }
 
 private:
@@ -122,9 +143,9 @@ private:
     // Each digit re-reads the whole group, so the part grows digit by digit.
     void assignCurrentGroup(size_t i) {
         int value = text_.digitsValueOf(groupStart_ + 1, i - groupStart_);
-        if (isDay_) entry_.day = value;
-        if (isMonth_) entry_.month = value;
-        if (isYear_) entry_.year = value;
+        if (isDay_) parts_.day = value;
+        if (isMonth_) parts_.month = value;
+        if (isYear_) parts_.year = value;
     }
 
     void readThirdGroupBehindSeparator(size_t i) {
@@ -143,22 +164,14 @@ private:
     // is the year 0 of the platform's two-digit rule.
     void assignThirdGroup(double read, bool zeroTyped) {
         int value = toPart(read);
-        if (order_.DayPosition == 3 && value > 0) entry_.day = value;
-        if (order_.MonthPosition == 3 && value > 0) entry_.month = value;
-        if (order_.YearPosition == 3 && (zeroTyped || value > 0)) entry_.year = value;
-    }
-
-    // In day-first order "310" reads as day 31 and month 0; October is what was meant.
-    void correctMonthTen() {
-        if (entry_.day % 10 == 1 && entry_.month == 0) {
-            entry_.day = (entry_.day - 1) / 10;
-            entry_.month = 10;
-        }
+        if (order_.DayPosition == 3 && value > 0) parts_.day = value;
+        if (order_.MonthPosition == 3 && value > 0) parts_.month = value;
+        if (order_.YearPosition == 3 && (zeroTyped || value > 0)) parts_.year = value;
     }
 
     TypedText text_;
     const RegionalDateOrder& order_;
-    DateEntry entry_;
+    TypedDateParts parts_;
     size_t groupStart_ = 0;  // the position after which the current group starts
     bool isDay_ = false;
     bool isMonth_ = false;
@@ -166,14 +179,16 @@ private:
 };
 
 // The platform's text of the date, when it gives back the typed day, month and the last two
-// digits of the year (the two-digit year rule and roll-over otherwise change them).
+// digits of the year (the two-digit year rule and roll-over otherwise change them). The
+// platform's date text reads back as the date it was made from, so the built date's own
+// parts are the parts of its text, without reading the text again.
 String dateTextIfUnchanged(const DateEntry& entry, StringView referenceText) {
-    String text = dateToText(dateSerial(entry.year, entry.month, entry.day));
-    DateParts back = datePartsOf(textToDate(text));
+    double serial = dateSerial(entry.year, entry.month, entry.day);
+    DateParts back = datePartsOf(serial);
     if (back.day != entry.day || back.month != entry.month || back.year % 100 != entry.year % 100) {
         return String(referenceText);
     }
-    return text;
+    return dateToText(serial);
 }
 
 struct TimeEntry {
@@ -243,13 +258,13 @@ void applyAfternoon(TimeEntry& entry, StringView typed) {
 }
 
 String timeTextIfUnchanged(const TimeEntry& entry, StringView referenceText) {
-    String text = dateToText(timeSerial(entry.hour, entry.minute, entry.second));
-    DateParts back = datePartsOf(textToDate(text));
+    double serial = timeSerial(entry.hour, entry.minute, entry.second);
+    DateParts back = datePartsOf(serial);
     if (back.hour != entry.hour || back.minute != entry.minute ||
         back.second % 100 != entry.second % 100) {
         return String(referenceText);
     }
-    return text;
+    return dateToText(serial);
 }
 
 }  // namespace
@@ -259,7 +274,9 @@ String timeTextIfUnchanged(const TimeEntry& entry, StringView referenceText) {
 String CompleteDateEntry(StringView typed, StringView referenceText, const RegionalDateOrder& order,
                          double today) {
     try {
-        DateEntry entry = DateEntryScanner(typed, order, defaultDate(referenceText, today)).scan();
+        TypedDateParts parts = DateEntryScanner(typed, order).scan();
+        DateEntry entry = withDefaults(parts, referenceText, today);
+        correctMonthTen(entry);
         return dateTextIfUnchanged(entry, referenceText);
     } catch (const AutomationError&) {
         return String(referenceText);

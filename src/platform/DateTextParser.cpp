@@ -163,9 +163,10 @@ private:
         auto consider = [&](const std::vector<String>& words, int value) {
             for (const String& word : words) {
                 if (word.size() <= best || text_.size() - i < word.size()) continue;
+                // The cheap comparison first: most positions hold no designator at all.
+                if (!matchesUpperCased(text_.substr(i, word.size()), word)) continue;
                 size_t end = i + word.size();
                 if (end < text_.size() && wordEnd(end) != end) continue;
-                if (!matchesUpperCased(text_.substr(i, word.size()), word)) continue;
                 best = word.size();
                 period = value;
             }

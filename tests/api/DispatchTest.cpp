@@ -3,6 +3,7 @@
 #include <set>
 #include <string>
 
+#include "../TestSupport.h"
 #include "api/ArgumentConversion.h"
 #include "api/Dispatch.h"
 #include "platform/Picture.h"
@@ -11,14 +12,7 @@
 namespace quelta {
 namespace {
 
-int errorOf(auto&& call) {
-    try {
-        call();
-    } catch (const AutomationError& error) {
-        return error.number();
-    }
-    return 0;
-}
+using testing::errorNumberOf;
 
 struct DispatchFixture : ::testing::Test {
     RecordingContainer container;
@@ -29,7 +23,7 @@ struct DispatchFixture : ::testing::Test {
         return Invoke(control, GetIDsOfNames(name), kind, arguments);
     }
     int failure(std::u16string_view name, InvokeKind kind, std::vector<Variant> arguments = {}) {
-        return errorOf([&] { invoke(name, kind, std::move(arguments)); });
+        return errorNumberOf([&] { invoke(name, kind, std::move(arguments)); });
     }
 };
 
@@ -89,7 +83,7 @@ TEST_F(DispatchFixture, EveryMemberWorksOrIsNotOfferedAndKindsAreRespected) {
         EXPECT_EQ(failure(name, InvokeKind::PropertyLet, {}), 450);
         EXPECT_EQ(failure(name, InvokeKind::PropertyLet, {value, value}), 450);
     }
-    EXPECT_EQ(errorOf([&] { Invoke(control, 12345, InvokeKind::PropertyGet, {}); }),
+    EXPECT_EQ(errorNumberOf([&] { Invoke(control, 12345, InvokeKind::PropertyGet, {}); }),
               kErrNotSupported);
 }
 
@@ -169,18 +163,18 @@ TEST(ArgumentConversionTest, ColoursTakeTheTopBitFromLongAndDouble) {
     };
     for (const auto& [value, colour] : accepted)
         EXPECT_EQ(colorArgument(value), colour);
-    EXPECT_EQ(errorOf([] { colorArgument(Variant(4294967296.0)); }), kErrOverflow);
-    EXPECT_EQ(errorOf([] { colorArgument(Variant(-2147483649.0)); }), kErrOverflow);
-    EXPECT_EQ(errorOf([] { colorArgument(Variant(String(u"red"))); }), kErrTypeMismatch);
+    EXPECT_EQ(errorNumberOf([] { colorArgument(Variant(4294967296.0)); }), kErrOverflow);
+    EXPECT_EQ(errorNumberOf([] { colorArgument(Variant(-2147483649.0)); }), kErrOverflow);
+    EXPECT_EQ(errorNumberOf([] { colorArgument(Variant(String(u"red"))); }), kErrTypeMismatch);
     EXPECT_EQ(colorResult(0x8000000F), Variant(std::int32_t{-2147483633}));
 }
 
 TEST(ArgumentConversionTest, ObjectsMustBeOfTheRightKind) {
     auto font = std::make_shared<Font>();
     EXPECT_EQ(fontArgument(Variant(ObjectRef(font))), font);
-    EXPECT_EQ(errorOf([] { fontArgument(Variant(String(u"Arial"))); }), kErrTypeMismatch);
-    EXPECT_EQ(errorOf([] { fontArgument(Variant::nothing()); }), kErrObjectRequired);
-    EXPECT_EQ(errorOf([&] { pictureArgument(Variant(ObjectRef(font))); }), kErrTypeMismatch);
+    EXPECT_EQ(errorNumberOf([] { fontArgument(Variant(String(u"Arial"))); }), kErrTypeMismatch);
+    EXPECT_EQ(errorNumberOf([] { fontArgument(Variant::nothing()); }), kErrObjectRequired);
+    EXPECT_EQ(errorNumberOf([&] { pictureArgument(Variant(ObjectRef(font))); }), kErrTypeMismatch);
 }
 
 }  // namespace

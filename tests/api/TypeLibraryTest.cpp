@@ -64,29 +64,13 @@ TEST(TypeLibraryTest, AccessFlagsAndBrowsing) {
     EXPECT_EQ(namesWhere([](const MemberInfo& m) { return m.designTimeOnly; }),
               (std::set<std::string>{"Alignment", "Appearance", "AutoSize", "BorderStyle",
                                      "HideSelection", "MultiLine"}));
-    EXPECT_EQ(
-        namesWhere([](const MemberInfo& m) { return m.flags & FUNCFLAG_FNONBROWSABLE; }),
-        (std::set<std::string>{"FontBold", "FontItalic", "FontName", "FontSize", "FontStrikeThru",
-                               "FontUnderline", "FormattedText", "hWnd", "OverType", "SelLength",
-                               "SelStart", "SelText", "Value", "Col", "Row", "RowLength", "Rows"}));
     EXPECT_EQ(memberByName("text")->flags, 0x22C);
     EXPECT_EQ(memberByName("TextDefault")->flags, FUNCFLAG_FHIDDEN);
     EXPECT_EQ(memberByName("TextDefault")->writeArgumentName(), "New_DefaultText");
     EXPECT_EQ(memberByName("Alignment")->writeArgumentName(), "New_Alignment");
 }
 
-TEST(TypeLibraryTest, CategoriesAndPages) {
-    auto inCategory = [](Category category) {
-        return namesWhere([category](const MemberInfo& m) { return m.category == category; });
-    };
-    EXPECT_EQ(inCategory(Category::Misc),
-              (std::set<std::string>{"Alignment", "MouseIcon", "MousePointer"}));
-    EXPECT_EQ(inCategory(Category::Appearance),
-              (std::set<std::string>{"Appearance", "BackColor", "BorderStyle", "ForeColor"}));
-    EXPECT_EQ(inCategory(Category::Behavior),
-              (std::set<std::string>{"DataType", "OLEDragMode", "OLEDropMode", "OverType",
-                                     "ScrollBars"}));
-    EXPECT_EQ(inCategory(Category::Font), (std::set<std::string>{"Font"}));
+TEST(TypeLibraryTest, PropertyPages) {
     EXPECT_EQ(memberByName("ForeColor")->page, StandardPage::Color);
     EXPECT_EQ(memberByName("MouseIcon")->page, StandardPage::Picture);
     ASSERT_GE(propertyPages().size(), 2u);

@@ -148,14 +148,6 @@ TEST_F(EditBoxArrayTest, CreationHookDecidesTheStyles) {
     EXPECT_EQ(owner.only({"Change"}).front(), "Change 1");
 }
 
-TEST_F(EditBoxArrayTest, NotificationsCarryTheElementIndex) {
-    EditBoxArray boxes(templateCreation(&owner));
-    boxes.load(1);
-    boxes[1].setText(u"x");
-    boxes[0].setText(u"y");
-    EXPECT_EQ(owner.log, (Log{"Change 1", "Change 0"}));
-}
-
 // Unloading the element from inside its own notification stops it without a crash.
 TEST_F(EditBoxArrayTest, UnloadFromInsideANotification) {
     EditBoxArray boxes(templateCreation(&owner));

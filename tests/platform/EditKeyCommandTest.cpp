@@ -8,8 +8,6 @@ namespace {
 using C = EditCommand;
 constexpr std::int16_t kNone = 0;
 constexpr std::int16_t kShift = kShiftMask;
-constexpr std::int16_t kCtrl = kCtrlMask;
-constexpr std::int16_t kCtrlShift = kShiftMask | kCtrlMask;
 
 // The edit-box key table runs the common keys through a box; these rows pin the rest.
 TEST(EditKeyCommandTest, KeysGoingDown) {
@@ -21,13 +19,9 @@ TEST(EditKeyCommandTest, KeysGoingDown) {
         EditAction expected;
     };
     const Case cases[] = {
-        {"ctrl shift right", VK_RIGHT, kCtrlShift, true, {C::MoveWordRight, true}},
         {"shift down single-line", VK_DOWN, kShift, false, {C::MoveRight, true}},
         {"page down", VK_NEXT, kShift, true, {C::MovePageDown, true}},
         {"page up single-line does nothing", VK_PRIOR, kNone, false, {}},
-        {"home single-line is the text", VK_HOME, kShift, false, {C::MoveTextStart, true}},
-        {"ctrl delete by word", VK_DELETE, kCtrl, false, {C::DeleteWordForward}},
-        {"ctrl insert copies", VK_INSERT, kCtrl, false, {C::Copy}},
         {"insert alone is not the box's", VK_INSERT, kNone, false, {}},
         {"alt left is not the box's", VK_LEFT, kAltMask, false, {}},
         {"a letter goes down as nothing", 'A', kNone, false, {}},
@@ -47,7 +41,6 @@ TEST(EditKeyCommandTest, CharactersReceived) {
     };
     const Case cases[] = {
         {"non-ANSI", u'\x263A', false, C::InsertCharacter},
-        {"ctrl backspace", 127, false, C::DeleteWordBackward},
         {"ctrl enter multi-line", 10, true, C::InsertLineBreak},
         {"tab single-line", 9, false, C::None},
         {"escape", 27, true, C::None},

@@ -49,8 +49,6 @@ TEST(LabelTest, EnumeratedPropertiesAcceptOnlyTheirValues) {
     }
     EXPECT_EQ(label.borderStyle(), Label::kBorderFixedSingle);
     EXPECT_EQ(label.appearance(), Label::kAppearanceFlat);
-    label.setBackColor(0x8000000F);
-    EXPECT_EQ(label.backColor(), 0x8000000Fu);
 }
 
 }  // namespace

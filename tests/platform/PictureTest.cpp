@@ -209,18 +209,12 @@ TEST_F(PictureFileTest, EmptyPathGivesNoPicture) {
     EXPECT_EQ(none->handle(), 0);
 }
 
+// Damaged contents are the reader's to find (above); here, each way a load can fail once.
 TEST_F(PictureFileTest, FailuresCarryThePlatformsNumbers) {
     const String text = write("notes.bmp", Bytes{'h', 'e', 'l', 'l', 'o', '\n'});
-    const String empty = write("empty.ico", Bytes{});
-    Bytes cut = bitmapFile(10, 10, 24);
-    cut.resize(cut.size() - 1);
-    const String truncated = write("cut.bmp", cut);
     const std::pair<String, int> cases[] = {
         {text, kErrInvalidPicture},
-        {empty, kErrInvalidPicture},
-        {truncated, kErrInvalidPicture},
         {pathOf("missing.ico"), kErrFileNotFound},
-        {pathOf("no-folder/missing.ico"), kErrFileNotFound},
         {fromUtf8(folder_.string()), kErrPathFileAccess},
         {String(u"a\0b", 3), kErrFileNotFound},
     };

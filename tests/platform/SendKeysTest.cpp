@@ -15,13 +15,10 @@ namespace {
 
 std::string keyName(std::uint16_t keyCode) {
     static const std::map<std::uint16_t, std::string> names{
-        {VK_SHIFT, "SHIFT"},    {VK_CONTROL, "CTRL"},  {VK_MENU, "ALT"},    {VK_RETURN, "ENTER"},
-        {VK_TAB, "TAB"},        {VK_BACK, "BS"},       {VK_DELETE, "DEL"},  {VK_LEFT, "LEFT"},
-        {VK_RIGHT, "RIGHT"},    {VK_HOME, "HOME"},     {VK_END, "END"},     {VK_ESCAPE, "ESC"},
-        {VK_PACKET, "PACKET"},  {VK_OEM_PLUS, "PLUS"}, {VK_OEM_3, "TILDE"}, {VK_OEM_4, "LBRACKET"},
-        {VK_OEM_6, "RBRACKET"}, {VK_F1, "F1"},         {VK_F1 + 15, "F16"}, {VK_INSERT, "INS"},
-        {VK_NEXT, "PGDN"},      {VK_PRIOR, "PGUP"},    {VK_UP, "UP"},       {VK_DOWN, "DOWN"},
-        {VK_SPACE, "SPACE"},    {VK_ADD, "ADD"}};
+        {VK_SHIFT, "SHIFT"}, {VK_CONTROL, "CTRL"},  {VK_MENU, "ALT"},      {VK_RETURN, "ENTER"},
+        {VK_TAB, "TAB"},     {VK_BACK, "BS"},       {VK_DELETE, "DEL"},    {VK_LEFT, "LEFT"},
+        {VK_ESCAPE, "ESC"},  {VK_PACKET, "PACKET"}, {VK_OEM_PLUS, "PLUS"}, {VK_F1, "F1"},
+        {VK_F1 + 15, "F16"}, {VK_SPACE, "SPACE"},   {VK_ADD, "ADD"}};
     if (auto found = names.find(keyCode); found != names.end()) return found->second;
     if ((keyCode >= 'A' && keyCode <= 'Z') || (keyCode >= '0' && keyCode <= '9')) {
         return std::string(1, static_cast<char>(keyCode));
@@ -91,11 +88,8 @@ TEST(SendKeysTest, KeySequences) {
         {u"+(aB)", "D(SHIFT,S) D(A,S) C(A,S) U(A,S) D(B,S) C(B,S) U(B,S) U(SHIFT)"},
         {u"~", "D(ENTER) C(\\x0D) U(ENTER)"},
         {u"{tab}", "D(TAB) C(\\x09) U(TAB)"},
-        {u"{BS}{BKSP}{BACKSPACE}",
-         "D(BS) C(\\x08) U(BS) D(BS) C(\\x08) U(BS) D(BS) C(\\x08) U(BS)"},
+        {u"{BKSP}", "D(BS) C(\\x08) U(BS)"},
         {u"{DEL}{Delete}", "D(DEL) U(DEL) D(DEL) U(DEL)"},
-        {u"{HOME}{END}{PGUP}{PGDN}",
-         "D(HOME) U(HOME) D(END) U(END) D(PGUP) U(PGUP) D(PGDN) U(PGDN)"},
         {u"{ESC}", "D(ESC) C(\\x1B) U(ESC)"},
         {u"{F1}{f16}", "D(F1) U(F1) D(F16) U(F16)"},
         {u"{LEFT 3}", "D(LEFT) U(LEFT) D(LEFT) U(LEFT) D(LEFT) U(LEFT)"},

@@ -294,14 +294,13 @@ TEST_F(WindowSystemTest, MessagesSentByAHookSkipTheHooks) {
             SendMessageA(record->hwnd, 0x601, 0, 0);
             return CallNextHookEx(0, code, wParam, lParam);
         });
-    RecordingProcedure& procedure = newProcedure();
-    WindowHandle w = track(createWindow({u"Edit", 0, 0, 0, &procedure}));
+    auto [w, procedure] = open();
     hookSaw.clear();
-    procedure.received.clear();
+    procedure->received.clear();
     SendMessageA(w, 0x600, 0, 0);
     UnhookWindowsHookEx(hook);
     EXPECT_EQ(hookSaw, (std::vector<std::uint32_t>{0x600}));
-    EXPECT_EQ(procedure.messages(), (std::vector<std::uint32_t>{0x601, 0x600}));
+    EXPECT_EQ(procedure->messages(), (std::vector<std::uint32_t>{0x601, 0x600}));
 }
 
 TEST_F(WindowSystemTest, HookOfOneThreadNeverSeesAnotherThread) {
@@ -367,36 +366,31 @@ TEST_F(WindowSystemTest, DisabledWindowsCannotTakeTheFocus) {
 }
 
 TEST_F(WindowSystemTest, KillFocusHandlerMayRedirectTheFocus) {
-    RecordingProcedure& first = newProcedure();
-    RecordingProcedure& second = newProcedure();
-    RecordingProcedure& third = newProcedure();
-    WindowHandle a = track(makeWindow(&first));
-    WindowHandle b = track(makeWindow(&second));
-    WindowHandle c = track(makeWindow(&third));
+    auto [a, first] = open();
+    auto [b, second] = open();
+    auto [c, third] = open();
     SetFocus(a);
-    first.on(WM_KILLFOCUS, [c](WindowHandle) { SetFocus(c); });
+    first->on(WM_KILLFOCUS, [c](WindowHandle) { SetFocus(c); });
     SetFocus(b);
-    first.onMessage = nullptr;
+    first->onMessage = nullptr;
     EXPECT_EQ(GetFocus(), c);
-    for (const auto& d : second.received)
+    for (const auto& d : second->received)
         EXPECT_NE(d.message, WM_SETFOCUS);
 }
 
 TEST_F(WindowSystemTest, DestroyingTheFocusedWindowRemovesFocusFirst) {
-    RecordingProcedure& parentProcedure = newProcedure();
-    RecordingProcedure& childProcedure = newProcedure();
-    WindowHandle parent = makeWindow(&parentProcedure);
-    WindowHandle child = makeWindow(&childProcedure, WS_CHILD, parent);
+    auto [parent, parentProcedure] = open();
+    auto [child, childProcedure] = open(WS_CHILD, parent);
     ASSERT_EQ(GetParent(child), parent);
     SetFocus(child);
-    parentProcedure.received.clear();
-    childProcedure.received.clear();
+    parentProcedure->received.clear();
+    childProcedure->received.clear();
     EXPECT_TRUE(destroyWindow(parent));
     EXPECT_EQ(GetFocus(), 0u);
     EXPECT_FALSE(isWindow(child)) << "children go with their parent";
-    EXPECT_EQ(childProcedure.messages(),
+    EXPECT_EQ(childProcedure->messages(),
               (std::vector<std::uint32_t>{WM_KILLFOCUS, WM_DESTROY, WM_NCDESTROY}));
-    EXPECT_EQ(parentProcedure.messages(), (std::vector<std::uint32_t>{WM_DESTROY, WM_NCDESTROY}));
+    EXPECT_EQ(parentProcedure->messages(), (std::vector<std::uint32_t>{WM_DESTROY, WM_NCDESTROY}));
     EXPECT_FALSE(destroyWindow(parent));
 }
 
@@ -439,11 +433,10 @@ TEST_F(WindowSystemTest, DyingWindowTakesNoNewChildren) {
 }
 
 TEST_F(WindowSystemTest, ProcedureSendingToItselfForeverIsCutOff) {
-    RecordingProcedure& procedure = newProcedure();
-    procedure.on(0x500, [](WindowHandle w) { SendMessageA(w, 0x500, 0, 0); });
-    WindowHandle w = track(makeWindow(&procedure));
+    auto [w, procedure] = open();
+    procedure->on(0x500, [](WindowHandle self) { SendMessageA(self, 0x500, 0, 0); });
     EXPECT_EQ(SendMessageA(w, 0x500, 0, 0), 0);
-    EXPECT_GT(procedure.received.size(), 10u);
+    EXPECT_GT(procedure->received.size(), 10u);
 }
 
 TEST_F(WindowSystemTest, ThrowingProcedureDuringCreationLeavesNoWindow) {
@@ -458,10 +451,9 @@ TEST_F(WindowSystemTest, ThrowingProcedureDuringCreationLeavesNoWindow) {
 }
 
 TEST_F(WindowSystemTest, ThrowingProcedureDuringDestructionStillDestroys) {
-    RecordingProcedure& parentProcedure = newProcedure();
-    parentProcedure.on(WM_DESTROY, [](WindowHandle) { raiseError(kErrOutOfMemory); });
-    WindowHandle parent = makeWindow(&parentProcedure);
-    WindowHandle child = makeWindow(&newProcedure(), WS_CHILD, parent);
+    auto [parent, parentProcedure] = open();
+    parentProcedure->on(WM_DESTROY, [](WindowHandle) { raiseError(kErrOutOfMemory); });
+    auto [child, childProcedure] = open(WS_CHILD, parent);
     SetFocus(child);
     EXPECT_THROW(destroyWindow(parent), AutomationError);
     EXPECT_FALSE(isWindow(parent));
