@@ -78,11 +78,26 @@ TypedEntry numericEntry(StringView text, const DisplaySettings& settings) {
     return {value, numericFormat(settings.format, settings.scaleDigits, settings.mode, value)};
 }
 
-// "Vesk Date" in any letter case, with nothing around it, names the region's own short date
-// with two-digit day and month and a four-digit year.
-String effectiveDateFormat(StringView format, StringView regionalDateFormat) {
-    if (upperCase(format) == u"VESK DATE") return String(regionalDateFormat);
-    return String(format);
+// How a date control reads its format: the format it shows with ("Vesk Date" in any letter
+// case, with nothing around it, names the region's own short date with two-digit day and
+// month and a four-digit year) and whether that format completes partial entries.
+struct DateFormatReading {
+    String format;
+    String regionalDateFormat;
+    String effective;
+    DateTimeFormatKind kind;
+};
+
+// A control refreshes with the same format again and again, so the thread keeps its last
+// reading.
+const DateFormatReading& readDateFormat(StringView format, StringView regionalDateFormat) {
+    thread_local DateFormatReading last{u"", u"", u"", classifyDateTimeFormat(u"")};
+    if (last.format == format && last.regionalDateFormat == regionalDateFormat) return last;
+    DateFormatReading reading{String(format), String(regionalDateFormat), String(format), {}};
+    if (upperCase(format) == u"VESK DATE") reading.effective = reading.regionalDateFormat;
+    ignoringErrors([&] { reading.kind = classifyDateTimeFormat(reading.effective); });
+    last = std::move(reading);
+    return last;
 }
 
 String completedEntry(const String& text, DateTimeFormatKind kind,
@@ -108,6 +123,7 @@ String completedEntry(const String& text, DateTimeFormatKind kind,
 bool numberGroupsAgree(StringView entry, const Variant& value) {
     String read;
     ignoringErrors([&] { read = value.toString(); });
+    if (read == entry) return true;  // a completed entry is the platform's own text
     std::int16_t typed = 0;
     std::int32_t shown = 0;
     for (std::int16_t k = 1; k <= 3; ++k) {
@@ -133,11 +149,9 @@ Variant dateValueOf(StringView entry, DateTimeFormatKind kind) {
 // A format for a date alone or a time alone completes a partial entry first; any other
 // format takes the entry as typed. text becomes the completed entry.
 TypedEntry dateEntry(String& text, const DisplaySettings& settings) {
-    String format = effectiveDateFormat(settings.format, settings.regionalDateFormat);
-    DateTimeFormatKind kind;
-    ignoringErrors([&] { kind = classifyDateTimeFormat(format); });
-    text = completedEntry(text, kind, settings);
-    return {dateValueOf(text, kind), std::move(format)};
+    const DateFormatReading& reading = readDateFormat(settings.format, settings.regionalDateFormat);
+    text = completedEntry(text, reading.kind, settings);
+    return {dateValueOf(text, reading.kind), reading.effective};
 }
 
 TypedEntry typedEntryOf(String& text, const DisplaySettings& settings) {
