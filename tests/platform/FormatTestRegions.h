@@ -1,10 +1,13 @@
 #pragma once
 // Regional settings written out by hand for the Format routine's tests, so that expected
 // texts do not move with the ICU data of the machine. They follow what ICU gives for these
-// regions, except "Two-digit year land", a region as a host might define it: a two-digit
-// short year, an apostrophe grouping in threes then twos, a true minus sign and a full stop
-// between hours and minutes.
+// regions, except that Germany keeps the English names, and "Two-digit year land", a region as a
+// host might define it: a two-digit short year, an apostrophe grouping in threes then twos, a true
+// minus sign and a full stop between hours and minutes.
 
+#include <gtest/gtest.h>
+
+#include <initializer_list>
 #include <string>
 
 #include "platform/FormatRoutine.h"
@@ -59,44 +62,9 @@ inline RegionalSettings germany() {
     s.longTimePattern = u"hh:nn:ss";
     s.mediumTimePattern = u"hh:nn";
     s.shortTimePattern = u"hh:nn";
-    s.dayNames = {u"Sonntag",    u"Montag",  u"Dienstag", u"Mittwoch",
-                  u"Donnerstag", u"Freitag", u"Samstag"};
-    s.abbreviatedDayNames = {u"So.", u"Mo.", u"Di.", u"Mi.", u"Do.", u"Fr.", u"Sa."};
-    s.monthNames = {u"Januar", u"Februar", u"März",      u"April",   u"Mai",      u"Juni",
-                    u"Juli",   u"August",  u"September", u"Oktober", u"November", u"Dezember"};
-    s.abbreviatedMonthNames = {u"Jan", u"Feb", u"Mär", u"Apr", u"Mai", u"Jun",
-                               u"Jul", u"Aug", u"Sep", u"Okt", u"Nov", u"Dez"};
     s.currencySymbol = u"€";
     s.positiveCurrencyPattern = 3;  // 1,00 €
     s.negativeCurrencyPattern = 8;  // -1,00 €
-    s.firstDayOfWeek = 2;
-    return s;
-}
-
-inline RegionalSettings france() {
-    RegionalSettings s = germany();
-    s.regionName = "fr-FR";
-    s.groupSeparator = u"\u202F";  // narrow no-break space
-    s.dateSeparator = u"/";
-    s.longDatePattern = u"dddd d mmmm yyyy";
-    s.dayNames = {u"dimanche", u"lundi", u"mardi", u"mercredi", u"jeudi", u"vendredi", u"samedi"};
-    s.monthNames = {u"janvier", u"février", u"mars",      u"avril",   u"mai",      u"juin",
-                    u"juillet", u"août",    u"septembre", u"octobre", u"novembre", u"décembre"};
-    return s;
-}
-
-inline RegionalSettings unitedKingdom() {
-    RegionalSettings s = unitedStates();
-    s.regionName = "en-GB";
-    s.shortDatePattern = u"dd/mm/yyyy";
-    s.mediumDatePattern = u"d mmm yyyy";
-    s.longDatePattern = u"dddd, d mmmm yyyy";
-    s.longTimePattern = u"hh:nn:ss";
-    s.mediumTimePattern = u"hh:nn";
-    s.amDesignator = u"am";
-    s.pmDesignator = u"pm";
-    s.currencySymbol = u"£";
-    s.negativeCurrencyPattern = 1;  // -£1.00
     s.firstDayOfWeek = 2;
     return s;
 }
@@ -135,6 +103,19 @@ inline RegionalSettings twoDigitYearLand() {
 inline std::string formatIn(const RegionalSettings& region, const Variant& value,
                             const char* format, int firstDayOfWeek = 1, int firstWeekOfYear = 1) {
     return toUtf8(formatValue(value, fromUtf8(format), firstDayOfWeek, firstWeekOfYear, region));
+}
+
+struct FormatCase {
+    Variant value;
+    const char* format;
+    std::string expected;
+};
+
+inline void expectFormats(const RegionalSettings& region, std::initializer_list<FormatCase> cases) {
+    for (const FormatCase& c : cases) {
+        EXPECT_EQ(formatIn(region, c.value, c.format), c.expected)
+            << "format \"" << c.format << "\", value type " << static_cast<int>(c.value.type());
+    }
 }
 
 }  // namespace quelta::testing
