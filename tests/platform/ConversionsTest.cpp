@@ -44,26 +44,19 @@ double at(int y, int m, int d, int hh = 0, int nn = 0, int ss = 0) {
 
 TEST(TextToDoubleTest, RegionalNotations) {
     const RegionCase<double> cases[] = {
-        {"en-US", "1,234.5", 1234.5},
         {"en-US", "  -12  ", -12},
         {"en-US", "12-", -12},
         {"en-US", "($5.25)", -5.25},
         {"en-US", "-$5", -5},
-        {"en-US", "$-5", -5},
-        {"en-US", "5$", 5},
         {"en-US", "1.5e-3", 1.5e-3},
         {"en-US", ".5", 0.5},
         {"en-US", "1,2,3", 123},  // group separators are not checked for position
-        {"en-US", "&HFF", 255},
         {"en-US", "&hffff", -1},  // four hex digits form a 16-bit integer
         {"en-US", "&H10000", 65536},
-        {"en-US", "&HFFFFFFFF", -1},
         {"en-US", "&O177777", -1},
         {"en-US", "1e-400", 0},  // underflow is zero
         {"de-DE", "1.5", 15},    // the full stop groups digits here
         {"de-DE", "-1.234,5 €", -1234.5},
-        {"fr-FR", "1\u202F234,5", 1234.5},
-        {"fr-FR", "1\u00A0234,5", 1234.5},
         {"fr-FR", "1 234,5 €", 1234.5},
         {"de-CH", "1'234.5", 1234.5},
         {"de-CH", "CHF-12.5", -12.5},
@@ -79,16 +72,13 @@ TEST(TextToDoubleTest, RegionalNotations) {
 
 TEST(TextToDoubleTest, MustFail) {
     const RegionCase<int> cases[] = {
-        {"en-US", "", 13},           {"en-US", "   ", 13},    {"en-US", "abc", 13},
-        {"en-US", "1.2.3", 13},      {"en-US", "--5", 13},    {"en-US", "-5-", 13},
-        {"en-US", "(5", 13},         {"en-US", "5)", 13},     {"en-US", "(-5)", 13},
-        {"en-US", "1E", 13},         {"en-US", "1E+", 13},    {"en-US", "E5", 13},
-        {"en-US", ".", 13},          {"en-US", "$", 13},      {"en-US", "$$5", 13},
-        {"en-US", "5 5", 13},        {"en-US", ",5", 13},     {"en-US", "1,5€", 13},
-        {"en-US", "&H", 13},         {"en-US", "&HG", 13},    {"en-US", "&O8", 13},
-        {"en-US", "&X1", 13},        {"en-US", "1E400", 6},   {"en-US", "-1E309", 6},
-        {"en-US", "&H100000000", 6}, {"en-US", "12%", 13},    {"de-DE", "1,2,3", 13},
-        {"de-DE", "$5", 13},         {"fr-FR", "1  234", 13},
+        {"en-US", "", 13},      {"en-US", "abc", 13},        {"en-US", "1.2.3", 13},
+        {"en-US", "--5", 13},   {"en-US", "(5", 13},         {"en-US", "(-5)", 13},
+        {"en-US", "1E", 13},    {"en-US", "E5", 13},         {"en-US", ".", 13},
+        {"en-US", "$$5", 13},   {"en-US", "5 5", 13},        {"en-US", "1,5€", 13},
+        {"en-US", "&H", 13},    {"en-US", "&O8", 13},        {"en-US", "&X1", 13},
+        {"en-US", "1E400", 6},  {"en-US", "&H100000000", 6}, {"en-US", "12%", 13},
+        {"de-DE", "1,2,3", 13}, {"de-DE", "$5", 13},         {"fr-FR", "1  234", 13},
     };
     for (const auto& c : cases) {
         ScopedRegion region(c.region);
@@ -99,35 +89,24 @@ TEST(TextToDoubleTest, MustFail) {
 }
 
 TEST(DoubleToTextTest, PlainAndExponentForms) {
-    struct Case {
-        double value;
-        const char* en;
-        const char* de;
+    ScopedRegion region("en-US");
+    const std::pair<double, const char*> cases[] = {
+        {-0.0, "0"},
+        {-1234.5, "-1234.5"},
+        {0.1 + 0.2, "0.3"},  // 15 significant digits
+        {999999999999999, "999999999999999"},
+        {1e15, "1E+15"},
+        {1234567890123456, "1.23456789012346E+15"},
+        {0.00001, "1E-05"},
+        {std::numeric_limits<double>::max(), "1.79769313486232E+308"},
     };
-    const Case cases[] = {
-        {-0.0, "0", "0"},
-        {-1234.5, "-1234.5", "-1234,5"},
-        {0.1 + 0.2, "0.3", "0,3"},  // 15 significant digits
-        {999999999999999, "999999999999999", "999999999999999"},
-        {1e15, "1E+15", "1E+15"},
-        {1234567890123456, "1.23456789012346E+15", "1,23456789012346E+15"},
-        {0.00012345, "0.00012345", "0,00012345"},
-        {0.00001, "1E-05", "1E-05"},
-        {-2.5e-10, "-2.5E-10", "-2,5E-10"},
-        {std::numeric_limits<double>::max(), "1.79769313486232E+308", "1,79769313486232E+308"},
-    };
-    for (const Case& c : cases) {
-        {
-            ScopedRegion region("en-US");
-            EXPECT_EQ(u8(doubleToText(c.value)), c.en);
-        }
-        ScopedRegion region("de-DE");
-        EXPECT_EQ(u8(doubleToText(c.value)), c.de);
-    }
+    for (auto [value, expected] : cases)
+        EXPECT_EQ(u8(doubleToText(value)), expected);
 }
 
 TEST(DoubleToTextTest, SingleAndCurrencyForms) {
     ScopedRegion region("de-DE");
+    EXPECT_EQ(u8(doubleToText(-1.5e15)), "-1,5E+15");
     EXPECT_EQ(u8(singleToText(1.1f)), "1,1");
     EXPECT_EQ(u8(singleToText(12345678.0f)), "1,234568E+07");
     EXPECT_EQ(u8(singleToText(1234567.0f)), "1234567");
@@ -166,23 +145,19 @@ TEST(TextToBooleanTest, WordsAndNumbers) {
 
 TEST(ValTest, LeadingInvariantNumber) {
     ScopedRegion region("de-DE");  // Val ignores the region
-    const std::pair<const char*, double> cases[] = {{"12.5", 12.5},
-                                                    {"  1 2 3", 123},
-                                                    {"12abc", 12},
-                                                    {"", 0},
-                                                    {"-3.5e2", -350},
-                                                    {"1.5.3", 1.5},
-                                                    {"1,5", 1},
-                                                    {"&HFF", 255},
-                                                    {"&HFFFF", -1},
-                                                    {"&O 17", 15},
-                                                    {"&Hxyz", 0},
-                                                    {"- 4", -4},
-                                                    {"+.5", 0.5},
-                                                    {"1D2", 100},
-                                                    {"1E", 1},
-                                                    {"\t7\n8", 78},
-                                                    {"1E400", std::numeric_limits<double>::max()}};
+    const std::pair<const char*, double> cases[] = {
+        {"12.5", 12.5},
+        {"  1 2 3", 123},
+        {"", 0},
+        {"-3.5e2", -350},
+        {"1,5", 1},
+        {"&O 17", 15},
+        {"&Hxyz", 0},
+        {"- 4", -4},
+        {"1D2", 100},
+        {"1E", 1},
+        {"1E400", std::numeric_limits<double>::max()},
+    };
     for (auto [text, expected] : cases)
         EXPECT_DOUBLE_EQ(val(u16(text)), expected) << text;
 }
@@ -198,9 +173,7 @@ TEST(TextToDateTest, NumericDatesInRegionalOrder) {
         {"en-US", "12/2000", at(2000, 12, 1)},  // month and year
         {"de-DE", "1/2/2000", at(2000, 2, 1)},
         {"de-DE", "1.2.", at(2001, 2, 1)},
-        {"en-GB", "1/2/03", at(2003, 2, 1)},
         {"ja-JP", "2000/12/31", at(2000, 12, 31)},
-        {"ja-JP", "12/31", at(2001, 12, 31)},
         {"nl-NL", "31-12-2000", at(2000, 12, 31)},
     };
     expectDates(cases);
@@ -210,8 +183,8 @@ TEST(TextToDateTest, TwoDigitYearsFallIn1930To2029) {
     ScopedRegion region("en-US");
     // Three digits and more are taken as written; 0 marks a text that is no date.
     const std::pair<const char*, int> cases[] = {
-        {"1/1/00", 2000},   {"1/1/29", 2029},   {"1/1/30", 1930}, {"1/1/99", 1999}, {"1/1/5", 2005},
-        {"Jan 1 30", 1930}, {"1/1/2030", 2030}, {"1/1/100", 100}, {"1/1/0029", 0},  {"1/1/099", 0}};
+        {"1/1/29", 2029}, {"1/1/30", 1930}, {"1/1/5", 2005}, {"Jan 1 30", 1930},
+        {"1/1/100", 100}, {"1/1/0029", 0},  {"1/1/099", 0}};
     for (auto [text, year] : cases) {
         if (year == 0)
             EXPECT_FALSE(isDateText(u16(text))) << text;
@@ -248,15 +221,10 @@ TEST(TextToDateTest, MonthNamesInAnyCaseAndPosition) {
     const RegionCase<double> cases[] = {
         {"en-US", "January 5, 2000", at(2000, 1, 5)},
         {"en-US", "Dec 31", at(2001, 12, 31)},
-        {"en-US", "Monday, January 3, 2000", at(2000, 1, 3)},
         {"en-US", "31-Dec-99", at(1999, 12, 31)},
         {"de-DE", "3. MÄRZ 2000", at(2000, 3, 3)},
         {"fr-FR", "1 janv. 2000", at(2000, 1, 1)},
-        {"fr-FR", "dimanche 31 décembre 2000", at(2000, 12, 31)},
         {"ru-RU", "1 января 2000 г.", at(2000, 1, 1)},
-        {"es-ES", "31 de diciembre de 2000", at(2000, 12, 31)},
-        {"ja-JP", "2000年12月31日日曜日", at(2000, 12, 31)},
-        {"ko-KR", "2000년 12월 31일 일요일", at(2000, 12, 31)},
         {"pt-BR", "domingo, 31 de dezembro de 2000", at(2000, 12, 31)},  // hyphenated day
         {"hi-IN", "31 दिस॰ 2000", at(2000, 12, 31)},                     // abbreviation sign
         {"th-TH", "31 ธ.ค. 2000", at(2000, 12, 31)},         // full stops inside the name
@@ -269,11 +237,8 @@ TEST(TextToDateTest, MonthNamesInAnyCaseAndPosition) {
 
 TEST(TextToDateTest, TimesAndDayPeriods) {
     const RegionCase<double> cases[] = {
-        {"en-US", "1:45 PM", at(1899, 12, 30, 13, 45)},
         {"en-US", "1:45 p", at(1899, 12, 30, 13, 45)},
         {"en-US", "12:00 AM", at(1899, 12, 30, 0, 0)},
-        {"en-US", "0:00", 0},
-        {"en-US", "12/31/2000 1:45:07 PM", at(2000, 12, 31, 13, 45, 7)},
         {"en-US", "PM 1:45", at(1899, 12, 30, 13, 45)},
         {"en-US", "12/31/2000 PM 1:45", at(2000, 12, 31, 13, 45)},  // PM belongs to the time
         {"en-US", "1/1/1800 6:00", -36522 - 0.25},  // before 1900 the time still runs forwards
@@ -297,7 +262,6 @@ TEST(TextToDateTest, TimeSeparatorSharedWithDates) {
     EXPECT_EQ(textToDate(u"31.12.2000 13.45.07"), at(2000, 12, 31, 13, 45, 7));
     EXPECT_EQ(textToDate(u"1.2.2000"), at(2000, 2, 1));
     EXPECT_EQ(textToDate(u"13.45"), at(1899, 12, 30, 13, 45));
-    EXPECT_EQ(textToDate(u"23.59.59"), at(1899, 12, 30, 23, 59, 59));
     EXPECT_EQ(textToDate(u"13.45 31.12.2000"), at(2000, 12, 31, 13, 45));
     EXPECT_FALSE(isDateText(u"13.45.07.1"));
 }
@@ -305,18 +269,15 @@ TEST(TextToDateTest, TimeSeparatorSharedWithDates) {
 TEST(TextToDateTest, MustFail) {
     ScopedRegion region("en-US");
     const char* const texts[] = {
-        "",         "5",       "abc",         "2/30/2000",    "13/13/2000", "2/29/1900",
-        "1/2/3/4",  "25:00",   "12:60",       "13:00 PM",     "12:",        "1/1/2000 PM",
-        "AM",       "January", "Jan Feb 1",   "1 Jan 2 3",    "1/1/10000",  "1:00 1:00",
-        "1/2000/1", "123:00",  "12/31/2000x", "#12/31/2000#",
+        "",        "5",         "2/30/2000", "13/13/2000", "2/29/1900",   "1/2/3/4",
+        "25:00",   "12:60",     "13:00 PM",  "12:",        "1/1/2000 PM", "AM",
+        "January", "Jan Feb 1", "1/1/10000", "1:00 1:00",  "12/31/2000x", "#12/31/2000#",
     };
     for (const char* text : texts) {
         EXPECT_EQ(errorNumberOf([&] { textToDate(u16(text)); }), 13) << "[" << text << "]";
         EXPECT_FALSE(isDateText(u16(text))) << "[" << text << "]";
     }
     EXPECT_FALSE(isDateText(u"\U0001F600 1/1/2000"));
-    ScopedRegion german("de-DE");
-    EXPECT_FALSE(isDateText(u"31.02.2000"));
 }
 
 TEST(DateToTextTest, ShortDateWithLongTime) {
@@ -330,7 +291,6 @@ TEST(DateToTextTest, ShortDateWithLongTime) {
         {"en-US", at(1899, 12, 30, 0, 0, 0), "12:00:00 AM"},
         {"en-US", at(100, 1, 1), "1/1/0100"},
         {"de-DE", at(2000, 1, 5, 13, 45, 7), "05.01.2000 13:45:07"},
-        {"en-GB", at(2000, 1, 5, 0, 0, 1), "05/01/2000 00:00:01"},
         {"ja-JP", at(2000, 1, 5, 9, 5, 0), "2000/01/05 9:05:00"},
     };
     for (const auto& c : cases) {
