@@ -11,11 +11,20 @@ constexpr std::int32_t kKeyDown = -602;
 constexpr std::int32_t kKeyPress = -603;
 constexpr std::int32_t kKeyUp = -604;
 
-TEST(EventRelayTest, HandlerChangesComeBackToTheBox) {
+struct EventRelayTest : ::testing::Test {
     RecordingContainer container;
-    container.defineExtenderProperty(u"Name", Variant(String()));
-    Quelta control(container);
-    startControl(control, nullptr);
+    Quelta control{container};
+    void SetUp() override { startControl(control, nullptr); }
+    std::vector<std::int32_t> raisedOrder() {
+        std::vector<std::int32_t> order;
+        for (const auto& event : container.raisedEvents())
+            order.push_back(event.dispid);
+        return order;
+    }
+};
+
+TEST_F(EventRelayTest, HandlerChangesComeBackToTheBox) {
+    control.liveBox()->setSelStart(7);  // behind the name the box starts with
     container.setEventHandler([](std::int32_t dispid, std::span<Variant> arguments) {
         if (dispid == kKeyPress && arguments[0].toInteger() == 'a')
             arguments[0] = Variant(std::int16_t{'B'});
@@ -24,22 +33,15 @@ TEST(EventRelayTest, HandlerChangesComeBackToTheBox) {
     });
     control.liveBox()->typeText(u"axc");
 
-    EXPECT_EQ(control.liveBox()->text(), u"Bc");
-    EXPECT_EQ(control.templateBox().text(), u"Bc");  // the stored text follows each edit
-    std::vector<std::int32_t> order;
-    for (const auto& event : container.raisedEvents())
-        order.push_back(event.dispid);
-    std::vector<std::int32_t> expected = {kKeyDown,  kKeyPress, kChange, kKeyUp,
-                                          kKeyDown,  kKeyPress, kKeyUp,  kKeyDown,
-                                          kKeyPress, kChange,   kKeyUp};
-    EXPECT_EQ(order, expected);
+    EXPECT_EQ(control.liveBox()->text(), u"Quelta1Bc");
+    EXPECT_EQ(control.templateBox().text(), u"Quelta1Bc");  // the stored text follows each edit
+    EXPECT_EQ(raisedOrder(),
+              (std::vector<std::int32_t>{kKeyDown, kKeyPress, kChange, kKeyUp, kKeyDown, kKeyPress,
+                                         kKeyUp, kKeyDown, kKeyPress, kChange, kKeyUp}));
     EXPECT_EQ(container.changedProperties().back(), u"Text");
 }
 
-TEST(EventRelayTest, ClearedKeyCodeCancelsTheKey) {
-    RecordingContainer container;
-    Quelta control(container);
-    startControl(control, nullptr);
+TEST_F(EventRelayTest, ClearedKeyCodeCancelsTheKey) {
     control.liveBox()->setSelStart(0);
     container.setEventHandler([](std::int32_t dispid, std::span<Variant> arguments) {
         if (dispid == kKeyDown) arguments[0] = Variant(std::int16_t{0});
@@ -48,17 +50,11 @@ TEST(EventRelayTest, ClearedKeyCodeCancelsTheKey) {
     EXPECT_EQ(control.liveBox()->text(), u"Quelta1");
 }
 
-TEST(EventRelayTest, ClicksOfTheLiveBoxReachTheHost) {
-    RecordingContainer container;
-    Quelta control(container);
-    startControl(control, nullptr);
+TEST_F(EventRelayTest, ClicksOfTheLiveBoxReachTheHost) {
     control.templateBox().click(10, 10);  // the template is never the user's box
     control.liveBox()->click(10, 10);
     control.liveBox()->doubleClick(10, 10);
-    std::vector<std::int32_t> order;
-    for (const auto& event : container.raisedEvents())
-        order.push_back(event.dispid);
-    EXPECT_EQ(order, (std::vector<std::int32_t>{-600, -600, -601}));
+    EXPECT_EQ(raisedOrder(), (std::vector<std::int32_t>{-600, -600, -601}));
 }
 
 }  // namespace
