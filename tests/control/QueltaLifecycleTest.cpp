@@ -45,8 +45,6 @@ TEST(QueltaLifecycleTest, NewControlTakesTheDefaultsAndShowsItsExtenderName) {
     const QueltaState& s = control.state();
     EXPECT_EQ(s.Alignment, qltaLeftJustify);
     EXPECT_EQ(s.HideSelection, kTrue);
-    EXPECT_EQ(s.Enabled, kTrue);
-    EXPECT_EQ(s.EditBoxLoaded, kTrue);
 
     HostEditBox& stored = control.templateBox();
     EXPECT_EQ(stored.text(), u"txtAmount");

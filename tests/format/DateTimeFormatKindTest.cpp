@@ -16,9 +16,7 @@ TEST(DateTimeFormatKindTest, ClassifiesFormats) {
         {u"", true, false},
         {u"General Date", true, false},
         {u"Vesk Date", true, false},
-        {u"Long Time", false, true},
         {u"dd.mm.yy", true, false},
-        {u"ddddd", true, false},
         {u"hh:nn", false, true},
         {u"h:nn AM/PM", false, true},
         {u"d.m.yy h", true, false},           // an hour without minutes is no time

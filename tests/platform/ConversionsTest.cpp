@@ -225,6 +225,8 @@ TEST(TextToDateTest, MonthNamesInAnyCaseAndPosition) {
         {"de-DE", "3. MÄRZ 2000", at(2000, 3, 3)},
         {"fr-FR", "1 janv. 2000", at(2000, 1, 1)},
         {"ru-RU", "1 января 2000 г.", at(2000, 1, 1)},
+        {"es-ES", "31 de diciembre de 2000", at(2000, 12, 31)},
+        {"ja-JP", "2000年12月31日日曜日", at(2000, 12, 31)},
         {"pt-BR", "domingo, 31 de dezembro de 2000", at(2000, 12, 31)},  // hyphenated day
         {"hi-IN", "31 दिस॰ 2000", at(2000, 12, 31)},                     // abbreviation sign
         {"th-TH", "31 ธ.ค. 2000", at(2000, 12, 31)},         // full stops inside the name
