@@ -57,6 +57,7 @@ TEST(PassThroughPropertiesTest, WritesReachBothBoxesOnceAndReadBack) {
 
 TEST(PassThroughPropertiesTest, RefusedValuesChangeNothing) {
     const std::pair<const char16_t*, Variant> refused[] = {
+        {u"MousePointer", Variant(std::int32_t{98})},
         {u"MousePointer", Variant(std::int32_t{-1})},
         {u"OLEDragMode", Variant(std::int32_t{2})},
     };

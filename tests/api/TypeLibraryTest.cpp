@@ -6,6 +6,7 @@
 
 #include "api/TypeLibrary.h"
 #include "api/TypeLibraryText.h"
+#include "platform/TextRoutines.h"
 
 namespace quelta {
 namespace {
@@ -18,19 +19,12 @@ std::set<std::string> namesWhere(auto&& predicate) {
     return names;
 }
 
-String upper(std::string_view name) {
-    String result;
-    for (char c : name)
-        result += static_cast<char16_t>(std::toupper(static_cast<unsigned char>(c)));
-    return result;
-}
-
 TEST(TypeLibraryTest, EveryMemberResolvesByNameInAnyCaseAndBack) {
     ASSERT_EQ(members().size(), 48u);
     std::set<DispatchId> seen;
     for (const MemberInfo& member : members()) {
         SCOPED_TRACE(std::string(member.name));
-        EXPECT_EQ(GetIDsOfNames(upper(member.name)), member.dispid);
+        EXPECT_EQ(GetIDsOfNames(upperCase(fromUtf8(member.name))), member.dispid);
         EXPECT_EQ(GetIDsOfNames(fromUtf8(member.name)), member.dispid);
         EXPECT_EQ(memberByDispatchId(member.dispid), &member);
         EXPECT_TRUE(seen.insert(member.dispid).second) << "duplicate DISPID";

@@ -2,6 +2,7 @@
 
 #include <thread>
 
+#include "../TestSupport.h"
 #include "control/Enumerations.h"
 #include "control/Quelta.h"
 #include "control/QueltaThreadData.h"
@@ -75,12 +76,7 @@ TEST(QueltaLifecycleTest, MissingExtenderPropertyStopsInitPropertiesAtThatStep) 
         container.removeExtenderProperty(missing);
         Quelta control(container);
         control.Initialize();
-        try {
-            control.InitProperties();
-            ADD_FAILURE() << "no error";
-        } catch (const AutomationError& error) {
-            EXPECT_EQ(error.number(), kErrNotSupported);
-        }
+        EXPECT_EQ(testing::errorNumberOf([&] { control.InitProperties(); }), kErrNotSupported);
         EXPECT_EQ(control.state().HideSelection, kTrue);  // the fields were set before
         EXPECT_EQ(control.templateBox().foreColor(), 0x80000008u);
         EXPECT_EQ(isTrue(control.templateBox().rightToLeft()), missing == StringView(u"Name"));

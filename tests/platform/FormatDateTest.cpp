@@ -113,9 +113,10 @@ TEST(FormatDateTest, WeekOfYearByTheThreeRules) {
     };
     const Case cases[] = {
         {at(2000, 12, 31), 1, 1, "54"},  // 1 January 2000 was a Saturday
+        {at(2005, 1, 1), 2, 2, "53"},    // first four-day week; the sweep below checks it in full
         {at(2005, 1, 3), 2, 3, "1"},     // first full week
-        {at(2005, 1, 2), 2, 3, "52"},
-        {at(2005, 1, 1), 1, 0, "1"},  // 0: the week of 1 January
+        {at(2005, 1, 2), 2, 3, "52"},    // the Sunday before belongs to the year before
+        {at(2005, 1, 1), 1, 0, "1"},     // 0: the week of 1 January
     };
     for (const Case& c : cases) {
         EXPECT_EQ(
