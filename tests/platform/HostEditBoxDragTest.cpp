@@ -146,19 +146,6 @@ TEST_F(HostEditBoxDragTest, AutomaticMoveWithinOneBox) {
     EXPECT_EQ(box->text(), u"two threeone ");
 }
 
-TEST_F(HostEditBoxDragTest, AutomaticMoveToAnotherBox) {
-    auto source = makeBox(kSingle, nullptr, u"keep move");
-    auto target = makeBox(kSingle, nullptr, u"[]");
-    source->setOleDragMode(1);
-    target->setOleDropMode(2);
-    PlayerScope player(overAndDrop(*target, 100, 10));
-    source->setSelStart(5);
-    source->setSelLength(4);
-    source->oleDrag();
-    EXPECT_EQ(target->text(), u"[move]");
-    EXPECT_EQ(source->text(), u"keep ");
-}
-
 TEST_F(HostEditBoxDragTest, DragWithoutATargetCompletesWithNoEffect) {
     auto source = makeBox(kSingle, &owner, u"abc");
     setDropTargetPlayer(nullptr);
