@@ -103,6 +103,8 @@ TEST_F(HostEditBoxKeysTest, KeyTable) {
         {"shift delete cuts, shift insert pastes", kSingle, u"^ab|cd", u"+{DEL}{END}+{INS}",
          u"cdab|"},
         {"ctrl insert copies", kSingle, u"^x|y", u"^{INS}{END}+{INS}", u"xyx|"},
+        {"single-line paste stops at the line break", kSingle, u"^a\r\nb|", u"^c^v", u"a|"},
+        {"without scrolling a box holds what fits", 0, u"|", u"0123456789ABC", u"0123456789|"},
     };
     for (const Case& c : cases) {
         clearClipboard();
@@ -182,26 +184,6 @@ TEST_F(HostEditBoxKeysTest, PasswordMasksTheDisplayAndKeepsTheTextFromTheClipboa
     auto multi = makeBox(kMulti, nullptr, u"open");
     multi->setPasswordChar(u"#");
     EXPECT_EQ(multi->displayText(), u"open");
-}
-
-// Without horizontal scrolling a single-line box holds only what fits its width.
-TEST_F(HostEditBoxKeysTest, SingleLineWithoutScrollingStopsAtItsWidth) {
-    auto fixed = makeBox(0);
-    fixed->typeText(u"0123456789ABC");
-    EXPECT_EQ(fixed->text(), u"0123456789");
-    auto scrolling = makeBox(ES_AUTOHSCROLL);
-    scrolling->typeText(u"0123456789ABC");
-    EXPECT_EQ(scrolling->text(), u"0123456789ABC");
-}
-
-TEST_F(HostEditBoxKeysTest, SingleLinePasteStopsAtTheLineBreak) {
-    setClipboardText(u"ab\r\ncd");
-    auto single = makeBox(kSingle);
-    auto multi = makeBox(kMulti);
-    play(*single, u"^v");
-    play(*multi, u"^v");
-    EXPECT_EQ(single->text(), u"ab");
-    EXPECT_EQ(multi->text(), u"ab\r\ncd");
 }
 
 }  // namespace
