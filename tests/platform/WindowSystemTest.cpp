@@ -64,13 +64,12 @@ HookHandle hookThisThread(HookProc procedure) {
 }
 
 // Installs a hook for the current thread that ORs its bits into the style word at
-// WM_NCCREATE after passing the message on, and records the order it ran in.
-HookHandle installStyleHook(std::uint32_t bits, std::vector<std::uint32_t>* order = nullptr) {
+// WM_NCCREATE after passing the message on.
+HookHandle installStyleHook(std::uint32_t bits) {
     auto handle = std::make_shared<HookHandle>(0);
-    *handle = hookThisThread(
-        [bits, order, handle](std::int32_t code, std::uint32_t wParam, const void* lParam) {
+    *handle =
+        hookThisThread([bits, handle](std::int32_t code, std::uint32_t wParam, const void* lParam) {
             const std::int32_t next = CallNextHookEx(*handle, code, wParam, lParam);
-            if (order) order->push_back(bits);
             CallWindowProcRecord record;
             RtlMoveMemory(&record, lParam, sizeof record);
             if (code == 0 && record.message == WM_NCCREATE) {
