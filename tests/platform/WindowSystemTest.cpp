@@ -159,13 +159,10 @@ TEST_F(WindowSystemTest, HookPatchesStyleBeforeTheWindowSeesNcCreate) {
 
 TEST_F(WindowSystemTest, HookReceivesTheRecordOfEverySentMessage) {
     std::vector<CallWindowProcRecord> seen;
-    std::vector<std::pair<std::int32_t, std::uint32_t>> codes;
-    HookHandle hook =
-        hookThisThread([&](std::int32_t code, std::uint32_t wParam, const void* lParam) {
-            codes.emplace_back(code, wParam);
-            seen.push_back(*static_cast<const CallWindowProcRecord*>(lParam));
-            return 0;
-        });
+    HookHandle hook = hookThisThread([&](std::int32_t, std::uint32_t, const void* lParam) {
+        seen.push_back(*static_cast<const CallWindowProcRecord*>(lParam));
+        return 0;
+    });
     WindowHandle w = track(createWindow({u"Edit", 0, 0, 0, nullptr}));
     SendMessageA(w, EM_LINEINDEX, 0xFFFFFFFF, -7);
     UnhookWindowsHookEx(hook);
@@ -177,7 +174,6 @@ TEST_F(WindowSystemTest, HookReceivesTheRecordOfEverySentMessage) {
     const auto& last = seen[2];
     EXPECT_EQ(std::tuple(last.hwnd, last.message, last.wParam, last.lParam),
               std::tuple(w, EM_LINEINDEX, 0xFFFFFFFFu, -7));
-    EXPECT_EQ(codes, (std::vector<std::pair<std::int32_t, std::uint32_t>>(3, {0, 1})));
 }
 
 TEST_F(WindowSystemTest, InstallationIsRefusedForWrongArguments) {
