@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <tuple>
 
 #include "../TestSupport.h"
@@ -27,33 +26,6 @@ EditBoxCreation templateCreation(EditBoxEvents* owner) {
     creation.text = u"value";
     return creation;
 }
-
-// Patches the style of every window created while it is installed, as a creation hook
-// does: the message is passed on first, then the style words are rewritten at WM_NCCREATE.
-class StylePatchHook {
-public:
-    StylePatchHook(std::uint32_t clear, std::uint32_t set) {
-        handle_ = SetWindowsHookExA(
-            WH_CALLWNDPROC,
-            [this, clear, set](std::int32_t code, std::uint32_t wParam, const void* lParam) {
-                const std::int32_t result = CallNextHookEx(handle_, code, wParam, lParam);
-                if (code < 0) return result;
-                CallWindowProcRecord record;
-                RtlMoveMemory(&record, lParam, sizeof record);
-                if (record.message != WM_NCCREATE) return result;
-                const auto style =
-                    static_cast<std::uint32_t>(GetWindowLongA(record.hwnd, GWL_STYLE));
-                SetWindowLongA(record.hwnd, GWL_STYLE,
-                               static_cast<std::int32_t>((style & ~clear) | set));
-                return result;
-            },
-            0, GetCurrentThreadId());
-    }
-    ~StylePatchHook() { UnhookWindowsHookEx(handle_); }
-
-private:
-    HookHandle handle_ = 0;
-};
 
 // Every test measures with the fixed measurer and may record into the owner.
 class EditBoxArrayTest : public ::testing::Test {
@@ -103,17 +75,6 @@ TEST_F(EditBoxArrayTest, LoadCopiesEveryPropertyButStartsInvisible) {
     EXPECT_EQ(original.fontItalic(), kFalse);
 }
 
-TEST_F(EditBoxArrayTest, UnloadDestroysTheElementAndItsWindow) {
-    EditBoxArray boxes(templateCreation(nullptr));
-    boxes.load(1);
-    const WindowHandle window = boxes[1].hWnd();
-    boxes.unload(1);
-    EXPECT_FALSE(isWindow(window));
-    EXPECT_FALSE(boxes.isLoaded(1));
-    boxes.load(1);  // and again
-    EXPECT_TRUE(isWindow(boxes[1].hWnd()));
-}
-
 TEST_F(EditBoxArrayTest, ArrayErrors) {
     EditBoxArray boxes(templateCreation(nullptr));
     EXPECT_EQ(errorNumberOf([&] { boxes[1]; }), kErrArrayElementMissing);
@@ -123,29 +84,10 @@ TEST_F(EditBoxArrayTest, ArrayErrors) {
         EXPECT_EQ(errorNumberOf([&] { boxes.load(index); }), kErrArrayElementMissing) << index;
     boxes.load(1);
     EXPECT_EQ(errorNumberOf([&] { boxes.load(1); }), kErrObjectAlreadyLoaded);
-}
-
-// The styles come from the window after creation, so a hook decides them.
-TEST_F(EditBoxArrayTest, CreationHookDecidesTheStyles) {
-    EditBoxArray boxes(templateCreation(&owner));
-    {
-        StylePatchHook hook(ES_AUTOHSCROLL, ES_MULTILINE | ES_UPPERCASE);
-        boxes.load(1);
-    }
-    HostEditBox& live = boxes[1];
-    EXPECT_TRUE(live.isMultiLine());
-    EXPECT_TRUE(live.wordWraps());
-    live.setSelStart(5);
-    live.typeText(u"ab\r\ncd");
-    EXPECT_EQ(live.text(), u"valueAB\r\nCD");
-    EXPECT_EQ(live.rowCount(), 2);
-    // The template kept its own styles.
-    HostEditBox& original = boxes[0];
-    EXPECT_FALSE(original.isMultiLine());
-    original.setSelStart(5);
-    original.typeText(u"ab\r");
-    EXPECT_EQ(original.text(), u"valueab");
-    EXPECT_EQ(owner.only({"Change"}).front(), "Change 1");
+    const WindowHandle window = boxes[1].hWnd();
+    boxes.unload(1);
+    EXPECT_FALSE(isWindow(window)) << "unloading destroys the element's window";
+    boxes.load(1);  // and the index can be loaded again
 }
 
 // Unloading the element from inside its own notification stops it without a crash.

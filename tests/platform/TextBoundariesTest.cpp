@@ -31,8 +31,7 @@ TEST(TextBoundariesTest, WordSteps) {
     struct Case {
         std::int32_t from, previousWord, nextWord;
     };
-    for (Case c :
-         {Case{0, 0, 5}, {2, 0, 5}, {4, 0, 5}, {5, 0, 10}, {8, 5, 10}, {10, 5, 15}, {15, 10, 15}}) {
+    for (Case c : {Case{0, 0, 5}, {4, 0, 5}, {8, 5, 10}, {10, 5, 15}, {15, 10, 15}}) {
         EXPECT_EQ(previousWordStart(text, c.from), c.previousWord) << c.from;
         EXPECT_EQ(nextWordStart(text, c.from), c.nextWord) << c.from;
     }

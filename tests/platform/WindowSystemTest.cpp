@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <deque>
-#include <set>
 #include <thread>
 #include <tuple>
 #include <vector>
@@ -65,13 +64,12 @@ HookHandle hookThisThread(HookProc procedure) {
 }
 
 // Installs a hook for the current thread that ORs its bits into the style word at
-// WM_NCCREATE after passing the message on, and records the order it ran in.
-HookHandle installStyleHook(std::uint32_t bits, std::vector<std::uint32_t>* order = nullptr) {
+// WM_NCCREATE after passing the message on.
+HookHandle installStyleHook(std::uint32_t bits) {
     auto handle = std::make_shared<HookHandle>(0);
-    *handle = hookThisThread(
-        [bits, order, handle](std::int32_t code, std::uint32_t wParam, const void* lParam) {
+    *handle =
+        hookThisThread([bits, handle](std::int32_t code, std::uint32_t wParam, const void* lParam) {
             const std::int32_t next = CallNextHookEx(*handle, code, wParam, lParam);
-            if (order) order->push_back(bits);
             CallWindowProcRecord record;
             RtlMoveMemory(&record, lParam, sizeof record);
             if (code == 0 && record.message == WM_NCCREATE) {
@@ -107,15 +105,6 @@ protected:
     std::deque<RecordingProcedure> procedures;
 };
 
-TEST_F(WindowSystemTest, CreationSendsNcCreateThenCreate) {
-    auto [w, procedure] = open(WS_CHILD);
-    ASSERT_TRUE(isWindow(w));
-    EXPECT_EQ(procedure->messages(), (std::vector<std::uint32_t>{WM_NCCREATE, WM_CREATE}));
-    EXPECT_EQ(SetWindowLongA(w, GWL_STYLE, -1), static_cast<std::int32_t>(WS_CHILD))
-        << "a write answers the previous value";
-    EXPECT_EQ(GetWindowLongA(w, GWL_STYLE), -1);
-}
-
 TEST_F(WindowSystemTest, RefusedCreationGivesNoWindow) {
     struct Case {
         const char* name;
@@ -134,18 +123,9 @@ TEST_F(WindowSystemTest, RefusedCreationGivesNoWindow) {
     EXPECT_TRUE(child.received.empty());
 }
 
-TEST_F(WindowSystemTest, HandlesAreUniqueAndWindowsWithoutProcedureAnswerDefaults) {
-    std::set<WindowHandle> seen;
-    for (int i = 0; i < 5; ++i) {
-        WindowHandle w = track(createWindow({u"Static", 0, 0, 0, nullptr}));
-        EXPECT_TRUE(seen.insert(w).second);
-        EXPECT_EQ(SendMessageA(w, WM_NCCREATE, 0, 0), 1);
-    }
-}
-
 TEST_F(WindowSystemTest, InvalidHandlesAndIndexesFailQuietly) {
     auto [w, procedure] = open(WS_VISIBLE);
-    EXPECT_EQ(SetWindowLongA(w, GWL_EXSTYLE, 3), 0);
+    EXPECT_EQ(SetWindowLongA(w, GWL_EXSTYLE, 3), 0) << "a write answers the previous value";
     EXPECT_EQ(GetWindowLongA(w, GWL_EXSTYLE), 3) << "the extended style is a word of its own";
     const WindowHandle invalid[] = {0, 1, 0xFFFFFFFF, w + 1000000};
     for (WindowHandle bad : invalid) {
@@ -179,13 +159,10 @@ TEST_F(WindowSystemTest, HookPatchesStyleBeforeTheWindowSeesNcCreate) {
 
 TEST_F(WindowSystemTest, HookReceivesTheRecordOfEverySentMessage) {
     std::vector<CallWindowProcRecord> seen;
-    std::vector<std::pair<std::int32_t, std::uint32_t>> codes;
-    HookHandle hook =
-        hookThisThread([&](std::int32_t code, std::uint32_t wParam, const void* lParam) {
-            codes.emplace_back(code, wParam);
-            seen.push_back(*static_cast<const CallWindowProcRecord*>(lParam));
-            return 0;
-        });
+    HookHandle hook = hookThisThread([&](std::int32_t, std::uint32_t, const void* lParam) {
+        seen.push_back(*static_cast<const CallWindowProcRecord*>(lParam));
+        return 0;
+    });
     WindowHandle w = track(createWindow({u"Edit", 0, 0, 0, nullptr}));
     SendMessageA(w, EM_LINEINDEX, 0xFFFFFFFF, -7);
     UnhookWindowsHookEx(hook);
@@ -197,7 +174,6 @@ TEST_F(WindowSystemTest, HookReceivesTheRecordOfEverySentMessage) {
     const auto& last = seen[2];
     EXPECT_EQ(std::tuple(last.hwnd, last.message, last.wParam, last.lParam),
               std::tuple(w, EM_LINEINDEX, 0xFFFFFFFFu, -7));
-    EXPECT_EQ(codes, (std::vector<std::pair<std::int32_t, std::uint32_t>>(3, {0, 1})));
 }
 
 TEST_F(WindowSystemTest, InstallationIsRefusedForWrongArguments) {
@@ -210,7 +186,6 @@ TEST_F(WindowSystemTest, InstallationIsRefusedForWrongArguments) {
         std::uint32_t thread;
     };
     for (Case c : {Case{"keyboard hook id", 2, true, self},
-                   {"get-message hook id", 3, true, self},
                    {"null procedure", WH_CALLWNDPROC, false, self},
                    {"all threads", WH_CALLWNDPROC, true, 0},
                    {"another thread", WH_CALLWNDPROC, true, self + 1}}) {
@@ -241,12 +216,8 @@ TEST_F(WindowSystemTest, ChainCallsNewestFirstAndPassesResultsBack) {
     SendMessageA(w, 0x400, 0, 0);
     EXPECT_EQ(calls, (std::vector<int>{3, 2, 1}));
     EXPECT_EQ(nextResults, (std::vector<std::int32_t>{0, 100, 200}));
-
-    UnhookWindowsHookEx(second);
-    calls.clear();
-    SendMessageA(w, 0x400, 0, 0);
-    EXPECT_EQ(calls, (std::vector<int>{3, 1}));
     UnhookWindowsHookEx(first);
+    UnhookWindowsHookEx(second);
     UnhookWindowsHookEx(third);
     EXPECT_EQ(CallNextHookEx(0, 0, 0, nullptr), 0) << "outside a hook there is no next hook";
 }
@@ -360,9 +331,7 @@ TEST_F(WindowSystemTest, DisabledWindowsCannotTakeTheFocus) {
     EXPECT_FALSE(EnableWindow(enabled, false)) << "it was enabled before";
     EXPECT_EQ(GetFocus(), 0u) << "disabling the focused window removes the focus";
     EXPECT_EQ(procedure->messages(), (std::vector<std::uint32_t>{WM_KILLFOCUS, WM_ENABLE}));
-    EXPECT_TRUE(EnableWindow(enabled, true));
-    EXPECT_EQ(SetFocus(enabled), 0u);
-    EXPECT_EQ(GetFocus(), enabled);
+    EXPECT_TRUE(EnableWindow(enabled, true)) << "it was disabled before";
 }
 
 TEST_F(WindowSystemTest, KillFocusHandlerMayRedirectTheFocus) {
