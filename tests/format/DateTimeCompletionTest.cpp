@@ -41,6 +41,8 @@ TEST(CompleteDateEntryTest, DayMonthYear) {
     expectDates("de-DE", kDayMonthYear,
                 {
                     {u"3112", 2001, 12, 31},
+                    {u"31.12.", 2001, 12, 31},
+                    {u"31.12.2004", 2004, 12, 31},
                     {u"3.1", 2001, 1, 3},
                     {u"311299", 1999, 12, 31},
                     {u"45", 2001, 5, 4},        // 45 is no day: the 5 starts the month
@@ -103,7 +105,8 @@ TEST(CompleteTimeEntryTest, CompletesTimes) {
         {u"24", -1, 0, 0},    {u"2530", 2, 53, 0},     {u"1:5:7", 1, 5, 7},
         {u"130p", 13, 0, 0},  {u"9 p.m.", 21, 0, 0},   {u"12 AM", 12, 0, 0},
         {u"9:60", 9, 6, 0},   {u"1:2:75", 1, 2, 0},    {u"1:2:-5", -1, 0, 0},
-        {u"12 PM", 12, 0, 0}, {u":45", 0, 45, 0},
+        {u"12 PM", 12, 0, 0}, {u":45", 0, 45, 0},      {u"1:30p", 13, 30, 0},
+        {u"1:5", 1, 5, 0},    {u"9p", 21, 0, 0},       {u"9 PM", 21, 0, 0},
     };
     for (const Case& c : cases) {
         String expected =
