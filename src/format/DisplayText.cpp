@@ -70,9 +70,7 @@ String numericFormat(StringView format, std::int16_t scaleDigits, DisplayMode mo
 
 // The double the entry's numeric characters stand for; Empty when they do not convert.
 TypedEntry numericEntry(StringView text, const DisplaySettings& settings) {
-    String number;
-    ignoringErrors([&] { number = numericTextOf(text, settings.numericChars); });
-    if (number.empty()) number = u"0";
+    const String number = numericTextOf(text, settings.numericChars);
     Variant value;
     ignoringErrors([&] { value = Variant(textToDouble(number)); });
     return {value, numericFormat(settings.format, settings.scaleDigits, settings.mode, value)};
