@@ -3,10 +3,10 @@
 #include <benchmark/benchmark.h>
 
 #include "format/DateTimeCompletion.h"
-#include "platform/Calendar.h"
-#include "platform/Conversions.h"
-#include "platform/PlatformClock.h"
-#include "platform/RegionalSettings.h"
+#include "platform/region/Calendar.h"
+#include "platform/region/PlatformClock.h"
+#include "platform/region/RegionalSettings.h"
+#include "platform/runtime/Conversions.h"
 
 namespace quelta {
 namespace {

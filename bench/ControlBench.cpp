@@ -3,7 +3,7 @@
 #include "api/Dispatch.h"
 #include "api/TypeLibrary.h"
 #include "control/Quelta.h"
-#include "platform/RecordingContainer.h"
+#include "platform/container/RecordingContainer.h"
 
 namespace quelta {
 namespace {

@@ -1,9 +1,9 @@
 // Conversions run on every refresh of every control; each should stay well under 500 ns.
 #include <benchmark/benchmark.h>
 
-#include "platform/Conversions.h"
-#include "platform/PlatformClock.h"
-#include "platform/RegionalSettings.h"
+#include "platform/region/PlatformClock.h"
+#include "platform/region/RegionalSettings.h"
+#include "platform/runtime/Conversions.h"
 
 namespace quelta {
 namespace {

@@ -3,7 +3,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include "platform/HostEditBox.h"
+#include "platform/editbox/EditBox.h"
 
 namespace quelta {
 namespace {
@@ -21,13 +21,13 @@ String largeText(bool paragraphs) {
     return text;
 }
 
-std::shared_ptr<HostEditBox> wrappedBox(bool paragraphs = true) {
+std::shared_ptr<EditBox> wrappedBox(bool paragraphs = true) {
     EditBoxCreation creation;
     creation.style = ES_MULTILINE;  // wraps at the width
     creation.properties.width = 4000;
     creation.properties.height = 3000;
     creation.text = largeText(paragraphs);
-    auto box = HostEditBox::create(std::move(creation));
+    auto box = EditBox::create(std::move(creation));
     box->rowCount();  // laid out once
     return box;
 }

@@ -10,8 +10,8 @@
 #include <random>
 #include <vector>
 
-#include "platform/FormatRoutine.h"
-#include "platform/RegionalSettings.h"
+#include "platform/region/RegionalSettings.h"
+#include "platform/runtime/format/FormatRoutine.h"
 
 namespace {
 

@@ -7,9 +7,9 @@
 
 #include "control/Enumerations.h"
 #include "control/Quelta.h"
-#include "platform/PlatformClock.h"
-#include "platform/RecordingContainer.h"
-#include "platform/RegionalSettings.h"
+#include "platform/container/RecordingContainer.h"
+#include "platform/region/PlatformClock.h"
+#include "platform/region/RegionalSettings.h"
 
 namespace quelta {
 namespace {

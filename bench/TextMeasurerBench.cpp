@@ -3,8 +3,8 @@
 
 #include <benchmark/benchmark.h>
 
-#include "platform/Font.h"
-#include "platform/TextMeasurer.h"
+#include "platform/fonts/Font.h"
+#include "platform/fonts/TextMeasurer.h"
 
 namespace quelta {
 namespace {

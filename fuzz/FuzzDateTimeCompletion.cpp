@@ -10,10 +10,10 @@
 #include <cstdlib>
 
 #include "format/DateTimeCompletion.h"
-#include "platform/Calendar.h"
-#include "platform/Conversions.h"
-#include "platform/PlatformClock.h"
-#include "platform/RegionalSettings.h"
+#include "platform/region/Calendar.h"
+#include "platform/region/PlatformClock.h"
+#include "platform/region/RegionalSettings.h"
+#include "platform/runtime/Conversions.h"
 
 using namespace quelta;
 

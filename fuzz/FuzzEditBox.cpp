@@ -7,9 +7,9 @@
 #include <memory>
 
 #include "platform/AutomationError.h"
-#include "platform/EditLayout.h"
-#include "platform/HostEditBox.h"
-#include "platform/TextMeasurer.h"
+#include "platform/editbox/EditBox.h"
+#include "platform/editbox/EditLayout.h"
+#include "platform/fonts/TextMeasurer.h"
 
 namespace {
 
@@ -40,7 +40,7 @@ private:
     std::size_t at_ = 0;
 };
 
-void step(HostEditBox& box, Reader& in) {
+void step(EditBox& box, Reader& in) {
     static const char16_t kAlphabet[] = u"ab \r\n\t.Z\u00e9\u263a\xD83D\xDE00";
     switch (in.byte() % 10) {
         case 0:
@@ -79,7 +79,7 @@ void step(HostEditBox& box, Reader& in) {
     }
 }
 
-void checkRows(HostEditBox& box) {
+void checkRows(EditBox& box) {
     const std::int32_t rows = box.rowCount();
     EditLayout fresh;
     fresh.layout(box.text(), {box.isMultiLine(), box.wordWraps(), box.width()}, [](char32_t c) {
@@ -106,7 +106,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     creation.style = (in.byte() & 1 ? ES_MULTILINE : 0) | (in.byte() & 1 ? ES_AUTOHSCROLL : 0) |
                      (in.byte() & 1 ? ES_UPPERCASE : 0);
     creation.properties.width = 1500;
-    auto box = HostEditBox::create(creation);
+    auto box = EditBox::create(creation);
     while (!in.done()) {
         try {
             step(*box, in);

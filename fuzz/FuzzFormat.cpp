@@ -5,9 +5,9 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "platform/CompiledFormat.h"
-#include "platform/FormatRoutine.h"
-#include "platform/RegionalSettings.h"
+#include "platform/region/RegionalSettings.h"
+#include "platform/runtime/format/CompiledFormat.h"
+#include "platform/runtime/format/FormatRoutine.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "platform/AutomationError.h"
-#include "platform/PictureFormat.h"
+#include "platform/container/PictureFormat.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const quelta::MemoryByteSource source(std::vector<std::uint8_t>(data, data + size));

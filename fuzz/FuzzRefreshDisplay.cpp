@@ -12,11 +12,11 @@
 #include "control/Enumerations.h"
 #include "control/Quelta.h"
 #include "platform/AutomationError.h"
-#include "platform/Conversions.h"
-#include "platform/PlatformClock.h"
-#include "platform/RecordingContainer.h"
-#include "platform/RegionalSettings.h"
-#include "platform/WindowSystem.h"
+#include "platform/container/RecordingContainer.h"
+#include "platform/region/PlatformClock.h"
+#include "platform/region/RegionalSettings.h"
+#include "platform/runtime/Conversions.h"
+#include "platform/window/WindowSystem.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <map>
 
 #include "platform/AutomationError.h"
-#include "platform/SendKeys.h"
+#include "platform/window/SendKeys.h"
 
 namespace {
 

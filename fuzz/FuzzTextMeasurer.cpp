@@ -5,8 +5,8 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "platform/Font.h"
-#include "platform/TextMeasurer.h"
+#include "platform/fonts/Font.h"
+#include "platform/fonts/TextMeasurer.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0) return 0;

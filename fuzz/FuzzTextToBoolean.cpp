@@ -4,8 +4,8 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "platform/Conversions.h"
-#include "platform/RegionalSettings.h"
+#include "platform/region/RegionalSettings.h"
+#include "platform/runtime/Conversions.h"
 
 using namespace quelta;
 

@@ -6,10 +6,10 @@
 #include <cstdint>
 
 #include "platform/Boolean.h"
-#include "platform/Font.h"
-#include "platform/Picture.h"
 #include "platform/String.h"
-#include "platform/Variant.h"
+#include "platform/container/Picture.h"
+#include "platform/fonts/Font.h"
+#include "platform/runtime/Variant.h"
 
 namespace quelta {
 

@@ -11,7 +11,7 @@ void Quelta::letEnabled(Boolean New_Enabled) {
     state_.Enabled = enabled;
     container_.propertyChanged(u"Enabled");
     if (container_.userMode()) {
-        if (HostEditBox* live = liveBox()) live->setEnabled(enabled);
+        if (EditBox* live = liveBox()) live->setEnabled(enabled);
         if (isTrue(enabled) && !container_.enabled()) container_.setEnabled(true);
     }
     if (isTrue(state_.DisabledGray)) refreshBackColor();
@@ -29,7 +29,7 @@ void Quelta::letLocked(Boolean New_Locked) {
     Boolean locked = toBoolean(isTrue(New_Locked));
     if (Locked() == locked) return;
     templateBox().setLocked(locked);
-    if (HostEditBox* live = liveBox()) live->setLocked(locked);
+    if (EditBox* live = liveBox()) live->setLocked(locked);
     container_.propertyChanged(u"Locked");
     refreshBackColor();
 }
@@ -40,7 +40,7 @@ void Quelta::letBackColor(std::uint32_t New_BackColor) {
     if (BackColor() == New_BackColor) return;
     templateBox().setBackColor(New_BackColor);
     container_.propertyChanged(u"BackColor");
-    HostEditBox* live = liveBox();
+    EditBox* live = liveBox();
     if (live == nullptr) return;
     if (!showsGrey(*live)) live->setBackColor(New_BackColor);
     mirrorBackColorToFrame();
@@ -49,19 +49,19 @@ void Quelta::letBackColor(std::uint32_t New_BackColor) {
 // A control that cannot be edited at run time shows grey when DisabledGray asks for it,
 // and its own colour otherwise.
 void Quelta::refreshBackColor() {
-    HostEditBox* live = liveBox();
+    EditBox* live = liveBox();
     if (live == nullptr) return;
     live->setBackColor(showsGrey(*live) ? kSystemButtonFace : templateBox().backColor());
     mirrorBackColorToFrame();
 }
 
-bool Quelta::showsGrey(HostEditBox& live) const {
+bool Quelta::showsGrey(EditBox& live) const {
     return showsDisabledGray(container_.userMode(), state_.DisabledGray, state_.Enabled,
                              live.locked());
 }
 
 void Quelta::mirrorBackColorToFrame() {
-    HostEditBox* live = liveBox();
+    EditBox* live = liveBox();
     if (live != nullptr && isTrue(threadData().OldWindows) && lbl3DBorder.visible()) {
         lbl3DBorder.setBackColor(live->backColor());
     }

@@ -13,7 +13,7 @@
 
 #include "api/TypeLibrary.h"
 #include "control/Quelta.h"
-#include "platform/Variant.h"
+#include "platform/runtime/Variant.h"
 
 namespace quelta {
 

@@ -17,13 +17,13 @@ template <typename Property, typename Setter>
 void Quelta::writePassThrough(StringView name, Setter set, const Property& value) {
     set(templateBox(), value);
     container_.propertyChanged(name);
-    if (HostEditBox* live = liveBox()) set(*live, value);
+    if (EditBox* live = liveBox()) set(*live, value);
 }
 
 void Quelta::letForeColor(std::uint32_t New_ForeColor) {
     if (ForeColor() == New_ForeColor) return;
     writePassThrough(
-        u"ForeColor", [](HostEditBox& box, std::uint32_t color) { box.setForeColor(color); },
+        u"ForeColor", [](EditBox& box, std::uint32_t color) { box.setForeColor(color); },
         New_ForeColor);
 }
 
@@ -31,28 +31,28 @@ void Quelta::letMousePointer(std::int32_t New_MousePointer) {
     if (!isMousePointer(New_MousePointer)) raiseError(kErrInvalidPropertyValue);
     if (MousePointer() == New_MousePointer) return;
     writePassThrough(
-        u"MousePointer", [](HostEditBox& box, std::int16_t value) { box.setMousePointer(value); },
+        u"MousePointer", [](EditBox& box, std::int16_t value) { box.setMousePointer(value); },
         narrowToInteger(New_MousePointer));
 }
 
 void Quelta::letOLEDragMode(std::int32_t New_OLEDragMode) {
     if (OLEDragMode() == New_OLEDragMode) return;
     writePassThrough(
-        u"OLEDragMode", [](HostEditBox& box, std::int16_t value) { box.setOleDragMode(value); },
+        u"OLEDragMode", [](EditBox& box, std::int16_t value) { box.setOleDragMode(value); },
         narrowToInteger(New_OLEDragMode));
 }
 
 void Quelta::letOLEDropMode(std::int32_t New_OLEDropMode) {
     if (OLEDropMode() == New_OLEDropMode) return;
     writePassThrough(
-        u"OLEDropMode", [](HostEditBox& box, std::int16_t value) { box.setOleDropMode(value); },
+        u"OLEDropMode", [](EditBox& box, std::int16_t value) { box.setOleDropMode(value); },
         narrowToInteger(New_OLEDropMode));
 }
 
 void Quelta::letPasswordChar(StringView New_PasswordChar) {
     if (PasswordChar() == New_PasswordChar) return;
     writePassThrough(
-        u"PasswordChar", [](HostEditBox& box, StringView value) { box.setPasswordChar(value); },
+        u"PasswordChar", [](EditBox& box, StringView value) { box.setPasswordChar(value); },
         New_PasswordChar);
 }
 
@@ -60,13 +60,13 @@ void Quelta::letRightToLeft(Boolean New_RightToLeft) {
     Boolean value = toBoolean(isTrue(New_RightToLeft));
     if (RightToLeft() == value) return;
     writePassThrough(
-        u"RightToLeft", [](HostEditBox& box, Boolean rtl) { box.setRightToLeft(rtl); }, value);
+        u"RightToLeft", [](EditBox& box, Boolean rtl) { box.setRightToLeft(rtl); }, value);
 }
 
 // An icon is assigned by reference and always written through, even when it is the same.
 void Quelta::setMouseIcon(ObjectRef New_MouseIcon) {
     writePassThrough(
-        u"MouseIcon", [](HostEditBox& box, const ObjectRef& icon) { box.setMouseIcon(icon); },
+        u"MouseIcon", [](EditBox& box, const ObjectRef& icon) { box.setMouseIcon(icon); },
         New_MouseIcon);
 }
 

@@ -9,12 +9,12 @@
 #include <span>
 
 #include "control/QueltaState.h"
-#include "platform/ContainedControl.h"
-#include "platform/ControlContainer.h"
-#include "platform/EditBoxArray.h"
-#include "platform/EditBoxEvents.h"
-#include "platform/Label.h"
-#include "platform/Variant.h"
+#include "platform/container/ContainedControl.h"
+#include "platform/container/ControlContainer.h"
+#include "platform/editbox/EditBoxArray.h"
+#include "platform/editbox/EditBoxEvents.h"
+#include "platform/editbox/Label.h"
+#include "platform/runtime/Variant.h"
 
 namespace quelta {
 
@@ -109,9 +109,9 @@ public:
     void raiseEvent(std::int32_t dispid, std::span<Variant> arguments);
 
     const QueltaState& state() const { return state_; }
-    HostEditBox& templateBox() { return txtBaseCtl[0]; }
+    EditBox& templateBox() { return txtBaseCtl[0]; }
     // The live box, or null while it does not exist.
-    HostEditBox* liveBox();
+    EditBox* liveBox();
     const Label& frameLabel() const { return lbl3DBorder; }
     ControlContainer& container() { return container_; }
 
@@ -124,7 +124,7 @@ private:
     void LayoutEditBox();
     void EstablishRegionalSettings();
     void refreshBackColor();
-    bool showsGrey(HostEditBox& live) const;
+    bool showsGrey(EditBox& live) const;
     void mirrorBackColorToFrame();
     template <typename Property, typename Setter>
     void writePassThrough(StringView name, Setter set, const Property& value);

@@ -5,7 +5,7 @@
 #include "control/QueltaThreadData.h"
 #include "control/SupportModul.h"
 #include "platform/AutomationError.h"
-#include "platform/Picture.h"
+#include "platform/container/Picture.h"
 
 namespace quelta {
 namespace {
@@ -59,7 +59,7 @@ void Quelta::InitProperties() {
     state_.WordWrap = kFalse;
     state_.Format.clear();
 
-    HostEditBox& box = templateBox();
+    EditBox& box = templateBox();
     box.setBackColor(kSystemWindowBackground);
     box.setForeColor(kSystemWindowText);
     box.setLocked(kFalse);
@@ -89,16 +89,16 @@ void Quelta::Resize() {
     LayoutEditBox();
 }
 
-HostEditBox* Quelta::liveBox() {
+EditBox* Quelta::liveBox() {
     return isTrue(state_.EditBoxLoaded) ? &txtBaseCtl[1] : nullptr;
 }
 
 void Quelta::Refresh() {
-    if (HostEditBox* box = liveBox()) box->refresh();
+    if (EditBox* box = liveBox()) box->refresh();
 }
 
 void Quelta::OLEDrag() {
-    if (HostEditBox* box = liveBox()) box->oleDrag();
+    if (EditBox* box = liveBox()) box->oleDrag();
 }
 
 void Quelta::raiseEvent(std::int32_t dispid, std::span<Variant> arguments) {

@@ -7,8 +7,8 @@
 #include <memory>
 
 #include "platform/Boolean.h"
-#include "platform/SharedInputSettings.h"
 #include "platform/String.h"
+#include "platform/container/SharedInputSettings.h"
 
 namespace quelta {
 

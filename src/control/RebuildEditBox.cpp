@@ -42,7 +42,7 @@ void Quelta::RebuildEditBox() {
     state_.EditBoxLoaded = kTrue;
     applyDisabledGrayOnCreation();
     RefreshDisplay();
-    HostEditBox& live = txtBaseCtl[1];
+    EditBox& live = txtBaseCtl[1];
     live.setVisible(kTrue);
     live.setEnabled(toBoolean(!container_.userMode() || isTrue(state_.Enabled)));
     state_.SingleLineEmulation =
@@ -64,7 +64,7 @@ void Quelta::createLiveEditBox() {
 }
 
 void Quelta::applyDisabledGrayOnCreation() {
-    HostEditBox& live = txtBaseCtl[1];
+    EditBox& live = txtBaseCtl[1];
     if (!showsGrey(live)) return;
     live.setBackColor(kSystemButtonFace);
     if (isTrue(threadData().OldWindows) && lbl3DBorder.visible()) {

@@ -7,7 +7,7 @@
 
 #include "control/QueltaState.h"
 #include "platform/Boolean.h"
-#include "platform/WindowSystem.h"
+#include "platform/window/WindowSystem.h"
 
 namespace quelta {
 

@@ -2,7 +2,7 @@
 // The window-system calls and constants the control uses, under the names it uses them by.
 // They are the platform's own; this header only gathers them in one place.
 
-#include "platform/WindowSystem.h"
+#include "platform/window/WindowSystem.h"
 
 namespace quelta::SupportModul {
 

@@ -1,9 +1,9 @@
 #include "format/BooleanText.h"
 
 #include "platform/AutomationError.h"
-#include "platform/Conversions.h"
-#include "platform/FormatRoutine.h"
-#include "platform/TextRoutines.h"
+#include "platform/runtime/Conversions.h"
+#include "platform/runtime/TextRoutines.h"
+#include "platform/runtime/format/FormatRoutine.h"
 
 namespace quelta {
 

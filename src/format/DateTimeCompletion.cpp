@@ -5,9 +5,9 @@
 #include <optional>
 
 #include "platform/AutomationError.h"
-#include "platform/Calendar.h"
-#include "platform/Conversions.h"
-#include "platform/TextRoutines.h"
+#include "platform/region/Calendar.h"
+#include "platform/runtime/Conversions.h"
+#include "platform/runtime/TextRoutines.h"
 
 namespace quelta {
 

@@ -7,11 +7,11 @@
 #include "format/NumberGroup.h"
 #include "format/NumericText.h"
 #include "platform/AutomationError.h"
-#include "platform/Conversions.h"
-#include "platform/FormatRoutine.h"
-#include "platform/PlatformClock.h"
-#include "platform/TextRoutines.h"
-#include "platform/Variant.h"
+#include "platform/region/PlatformClock.h"
+#include "platform/runtime/Conversions.h"
+#include "platform/runtime/TextRoutines.h"
+#include "platform/runtime/Variant.h"
+#include "platform/runtime/format/FormatRoutine.h"
 
 namespace quelta {
 namespace {

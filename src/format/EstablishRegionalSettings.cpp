@@ -2,11 +2,11 @@
 
 #include "control/Quelta.h"
 #include "format/NumberGroup.h"
-#include "platform/Calendar.h"
-#include "platform/Conversions.h"
-#include "platform/FormatRoutine.h"
-#include "platform/PlatformClock.h"
-#include "platform/TextRoutines.h"
+#include "platform/region/Calendar.h"
+#include "platform/region/PlatformClock.h"
+#include "platform/runtime/Conversions.h"
+#include "platform/runtime/TextRoutines.h"
+#include "platform/runtime/format/FormatRoutine.h"
 
 namespace quelta {
 

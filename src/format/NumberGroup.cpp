@@ -3,7 +3,7 @@
 #include <limits>
 
 #include "platform/AutomationError.h"
-#include "platform/Conversions.h"
+#include "platform/runtime/Conversions.h"
 
 namespace quelta {
 

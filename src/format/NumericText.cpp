@@ -1,6 +1,6 @@
 #include "format/NumericText.h"
 
-#include "platform/TextRoutines.h"
+#include "platform/runtime/TextRoutines.h"
 
 namespace quelta {
 

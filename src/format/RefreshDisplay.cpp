@@ -41,9 +41,9 @@ private:
 // box shows the value formatted, or the entry for editing while the control has the focus.
 // Only reading the boxes can fail; from then on a failing step is skipped.
 void Quelta::RefreshDisplay() {
-    HostEditBox* live = liveBox();
+    EditBox* live = liveBox();
     if (live == nullptr) return;
-    HostEditBox& stored = templateBox();
+    EditBox& stored = templateBox();
     const Boolean dataChangedAtEntry = stored.dataChanged();
     String text = stored.text();
     if (isTrue(state_.SingleLineEmulation)) ReplaceLineBreaks(text);

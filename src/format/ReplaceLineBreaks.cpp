@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/TextRoutines.h"
+#include "platform/runtime/TextRoutines.h"
 
 namespace quelta {
 

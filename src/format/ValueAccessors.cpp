@@ -5,7 +5,7 @@
 #include "control/SupportModul.h"
 #include "format/BooleanText.h"
 #include "platform/AutomationError.h"
-#include "platform/Conversions.h"
+#include "platform/runtime/Conversions.h"
 
 namespace quelta {
 namespace {
@@ -39,13 +39,13 @@ String Quelta::Text() {
 // the user edits, shows it for editing). A container without a DataChanged extender
 // property simply does not learn the flag.
 void Quelta::letText(StringView New_Text) {
-    HostEditBox& stored = templateBox();
+    EditBox& stored = templateBox();
     if (stored.text() == New_Text) return;
     stored.setText(New_Text);
     container_.propertyChanged(u"Text");
     RefreshDisplay();
     raiseEvent(kEventChange, {});
-    if (HostEditBox* live = liveBox(); live != nullptr && isTrue(state_.HasFocus)) {
+    if (EditBox* live = liveBox(); live != nullptr && isTrue(state_.HasFocus)) {
         SupportModul::SetFocus(live->hWnd());
     }
     ignoringErrors([&] {
@@ -81,7 +81,7 @@ void Quelta::letValue(StringView New_Value) {
 
 // What the live box shows at the moment: formatted without the focus, raw while editing.
 String Quelta::FormattedText() {
-    HostEditBox* live = liveBox();
+    EditBox* live = liveBox();
     return live != nullptr ? live->text() : String();
 }
 

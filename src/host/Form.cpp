@@ -1,7 +1,7 @@
 #include "host/Form.h"
 
-#include "platform/HostEditBox.h"
-#include "platform/VirtualKeys.h"
+#include "platform/editbox/EditBox.h"
+#include "platform/window/VirtualKeys.h"
 
 namespace quelta {
 namespace {
@@ -56,13 +56,13 @@ Quelta* Form::find(StringView name) {
 void Form::focus(Quelta& control) {
     control.EnterFocus();
     if (!control.container().enabled()) return;
-    if (HostEditBox* live = control.liveBox()) SetFocus(live->hWnd());
+    if (EditBox* live = control.liveBox()) SetFocus(live->hWnd());
 }
 
 Form::Placed* Form::focusedControl() {
     WindowHandle focused = GetFocus();
     for (Placed& placed : controls_) {
-        HostEditBox* live = placed.control->liveBox();
+        EditBox* live = placed.control->liveBox();
         if (live && live->hWnd() == focused) return &placed;
     }
     return nullptr;
@@ -76,7 +76,7 @@ void Form::moveFocus(int step) {
     for (int tried = 1; tried <= count; ++tried) {
         Placed& next =
             controls_[static_cast<std::size_t>(((start + step * tried) % count + count) % count)];
-        HostEditBox* live = next.control->liveBox();
+        EditBox* live = next.control->liveBox();
         if (live && isTrue(live->visible()) && next.site->enabled()) {
             focus(*next.control);
             return;
@@ -105,7 +105,7 @@ void Form::deliver(const KeyInput& input) {
             return;
         }
     }
-    if (auto box = HostEditBox::fromWindow(GetFocus())) box->deliver(input);
+    if (auto box = EditBox::fromWindow(GetFocus())) box->deliver(input);
 }
 
 }  // namespace quelta

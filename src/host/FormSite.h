@@ -5,7 +5,7 @@
 
 #include <functional>
 
-#include "platform/RecordingContainer.h"
+#include "platform/container/RecordingContainer.h"
 
 namespace quelta {
 

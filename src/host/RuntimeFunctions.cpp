@@ -5,10 +5,10 @@
 #include <string>
 
 #include "host/ScriptParser.h"
-#include "platform/Calendar.h"
-#include "platform/Conversions.h"
-#include "platform/FormatRoutine.h"
-#include "platform/PlatformClock.h"
+#include "platform/region/Calendar.h"
+#include "platform/region/PlatformClock.h"
+#include "platform/runtime/Conversions.h"
+#include "platform/runtime/format/FormatRoutine.h"
 
 namespace quelta::script {
 namespace {

@@ -6,7 +6,7 @@
 #include <span>
 #include <string_view>
 
-#include "platform/Variant.h"
+#include "platform/runtime/Variant.h"
 
 namespace quelta::script {
 

@@ -8,10 +8,10 @@
 #include "api/Dispatch.h"
 #include "host/RuntimeFunctions.h"
 #include "host/ScriptParser.h"
-#include "platform/PlatformClock.h"
-#include "platform/RegionalSettings.h"
-#include "platform/SendKeys.h"
-#include "platform/WindowSystem.h"
+#include "platform/region/PlatformClock.h"
+#include "platform/region/RegionalSettings.h"
+#include "platform/window/SendKeys.h"
+#include "platform/window/WindowSystem.h"
 
 namespace quelta::script {
 namespace {

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <cstdint>
 
-#include "platform/Calendar.h"
+#include "platform/region/Calendar.h"
 
 namespace quelta::script {
 namespace {

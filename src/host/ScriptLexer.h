@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "platform/String.h"
-#include "platform/Variant.h"
+#include "platform/runtime/Variant.h"
 
 namespace quelta::script {
 

@@ -16,7 +16,7 @@ void Quelta::gotFocus(int index) {
     RefreshDisplay();
     state_.SelectAllOnEntry = kFalse;
     if (!isTrue(state_.StartSelected)) return;
-    if (HostEditBox* live = liveBox()) {
+    if (EditBox* live = liveBox()) {
         live->setSelStart(0);
         live->setSelLength(static_cast<std::int32_t>(live->text().size()));
     }

@@ -3,11 +3,11 @@
 #include <set>
 #include <string>
 
-#include "../TestSupport.h"
+#include "TestSupport.h"
 #include "api/ArgumentConversion.h"
 #include "api/Dispatch.h"
-#include "platform/Picture.h"
-#include "platform/RecordingContainer.h"
+#include "platform/container/Picture.h"
+#include "platform/container/RecordingContainer.h"
 
 namespace quelta {
 namespace {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "api/Dispatch.h"
-#include "platform/Picture.h"
-#include "platform/RecordingContainer.h"
+#include "platform/container/Picture.h"
+#include "platform/container/RecordingContainer.h"
 
 namespace quelta {
 namespace {
@@ -21,27 +21,27 @@ struct Control {
         Variant arguments[] = {std::move(value)};
         Invoke(control, GetIDsOfNames(name), InvokeKind::PropertyLet, arguments);
     }
-    HostEditBox& live() { return *control.liveBox(); }
+    EditBox& live() { return *control.liveBox(); }
 };
 
 struct PassThroughCase {
     const char16_t* name;
     Variant value;
-    Variant (*read)(HostEditBox&);
+    Variant (*read)(EditBox&);
 };
 
 TEST(PassThroughPropertiesTest, WritesReachBothBoxesOnceAndReadBack) {
     const PassThroughCase cases[] = {
         {u"OLEDragMode", Variant(std::int32_t{1}),
-         [](HostEditBox& b) { return Variant(std::int32_t{b.oleDragMode()}); }},
+         [](EditBox& b) { return Variant(std::int32_t{b.oleDragMode()}); }},
         {u"OLEDropMode", Variant(std::int32_t{2}),
-         [](HostEditBox& b) { return Variant(std::int32_t{b.oleDropMode()}); }},
+         [](EditBox& b) { return Variant(std::int32_t{b.oleDropMode()}); }},
         {u"PasswordChar", Variant(String(u"*")),
-         [](HostEditBox& b) { return Variant(b.passwordChar()); }},
+         [](EditBox& b) { return Variant(b.passwordChar()); }},
         {u"RightToLeft", Variant::boolean(true),
-         [](HostEditBox& b) { return Variant::boolean(isTrue(b.rightToLeft())); }},
+         [](EditBox& b) { return Variant::boolean(isTrue(b.rightToLeft())); }},
         {u"Locked", Variant::boolean(true),
-         [](HostEditBox& b) { return Variant::boolean(isTrue(b.locked())); }},
+         [](EditBox& b) { return Variant::boolean(isTrue(b.locked())); }},
     };
     for (const PassThroughCase& c : cases) {
         SCOPED_TRACE(toUtf8(c.name));

@@ -6,7 +6,7 @@
 
 #include "api/TypeLibrary.h"
 #include "api/TypeLibraryText.h"
-#include "platform/TextRoutines.h"
+#include "platform/runtime/TextRoutines.h"
 
 namespace quelta {
 namespace {

@@ -2,13 +2,13 @@
 
 #include <thread>
 
-#include "../TestSupport.h"
+#include "TestSupport.h"
 #include "control/Enumerations.h"
 #include "control/Quelta.h"
 #include "control/QueltaThreadData.h"
 #include "platform/AutomationError.h"
-#include "platform/Picture.h"
-#include "platform/RecordingContainer.h"
+#include "platform/container/Picture.h"
+#include "platform/container/RecordingContainer.h"
 
 namespace quelta {
 namespace {
@@ -47,7 +47,7 @@ TEST(QueltaLifecycleTest, NewControlTakesTheDefaultsAndShowsItsExtenderName) {
     EXPECT_EQ(s.Alignment, qltaLeftJustify);
     EXPECT_EQ(s.HideSelection, kTrue);
 
-    HostEditBox& stored = control.templateBox();
+    EditBox& stored = control.templateBox();
     EXPECT_EQ(stored.text(), u"txtAmount");
     EXPECT_EQ(stored.rightToLeft(), kTrue);
     EXPECT_EQ(stored.backColor(), 0x80000005u);
@@ -58,7 +58,7 @@ TEST(QueltaLifecycleTest, NewControlTakesTheDefaultsAndShowsItsExtenderName) {
     EXPECT_EQ(std::dynamic_pointer_cast<Picture>(stored.mouseIcon())->type(), Picture::kTypeNone);
     EXPECT_FALSE(isTrue(stored.visible()));
 
-    HostEditBox* live = control.liveBox();
+    EditBox* live = control.liveBox();
     ASSERT_NE(live, nullptr);
     EXPECT_EQ(live->text(), u"txtAmount");
     EXPECT_TRUE(isTrue(live->visible()));

@@ -4,7 +4,7 @@
 #include "control/Quelta.h"
 #include "control/QueltaThreadData.h"
 #include "platform/AutomationError.h"
-#include "platform/RecordingContainer.h"
+#include "platform/container/RecordingContainer.h"
 
 namespace quelta {
 namespace {
@@ -24,7 +24,7 @@ struct Fixture {
         container.setUserMode(userMode);
         startControl(control, nullptr);
     }
-    HostEditBox& live() { return *control.liveBox(); }
+    EditBox& live() { return *control.liveBox(); }
 };
 
 TEST(RebuildEditBoxTest, NewControlIsSingleLineWithSunkenEdge) {

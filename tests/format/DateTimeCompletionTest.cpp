@@ -2,11 +2,11 @@
 
 #include <initializer_list>
 
-#include "../TestSupport.h"
-#include "../platform/RegionTestSupport.h"
+#include "TestSupport.h"
 #include "format/DateTimeCompletion.h"
-#include "platform/Calendar.h"
-#include "platform/Conversions.h"
+#include "platform/region/Calendar.h"
+#include "platform/region/RegionTestSupport.h"
+#include "platform/runtime/Conversions.h"
 
 namespace quelta {
 namespace {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "../TestSupport.h"
-#include "../platform/RegionTestSupport.h"
+#include "TestSupport.h"
 #include "format/EstablishRegionalSettings.h"
+#include "platform/region/RegionTestSupport.h"
 
 namespace quelta {
 namespace {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "../TestSupport.h"
+#include "TestSupport.h"
 #include "format/NumberGroup.h"
 
 namespace quelta {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "../TestSupport.h"
+#include "TestSupport.h"
 #include "format/NumericText.h"
 
 namespace quelta {

@@ -1,11 +1,11 @@
 // Text, Value and FormattedText as a host reads and writes them.
 #include <gtest/gtest.h>
 
-#include "../TestSupport.h"
-#include "ValueControlSupport.h"
+#include "TestSupport.h"
 #include "api/Dispatch.h"
 #include "control/Enumerations.h"
-#include "platform/HostEditBox.h"
+#include "format/ValueControlSupport.h"
+#include "platform/editbox/EditBox.h"
 
 namespace quelta::testing {
 namespace {

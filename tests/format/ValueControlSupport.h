@@ -8,10 +8,10 @@
 #include <string_view>
 #include <thread>
 
-#include "../platform/RegionTestSupport.h"
 #include "control/Quelta.h"
-#include "platform/RecordingContainer.h"
-#include "platform/WindowSystem.h"
+#include "platform/container/RecordingContainer.h"
+#include "platform/region/RegionTestSupport.h"
+#include "platform/window/WindowSystem.h"
 
 namespace quelta::testing {
 
@@ -40,7 +40,7 @@ struct ValueControl {
         container.clearRecords();
     }
 
-    HostEditBox& live() { return *control.liveBox(); }
+    EditBox& live() { return *control.liveBox(); }
     const String& stored() { return control.templateBox().text(); }
     // What the user does: the focus enters or leaves the live box; an edit of its text.
     void focus() { SetFocus(live().hWnd()); }

@@ -5,9 +5,9 @@
 #include <set>
 #include <string>
 
-#include "../TestSupport.h"
-#include "ValueControlSupport.h"
+#include "TestSupport.h"
 #include "control/Enumerations.h"
+#include "format/ValueControlSupport.h"
 
 namespace quelta::testing {
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "control/Quelta.h"
-#include "platform/RecordingContainer.h"
+#include "platform/container/RecordingContainer.h"
 
 namespace quelta {
 namespace {

@@ -2,9 +2,9 @@
 // whole when the control starts selected; leaving it shows the value formatted again.
 #include <gtest/gtest.h>
 
-#include "../TestSupport.h"
-#include "../format/ValueControlSupport.h"
+#include "TestSupport.h"
 #include "control/Enumerations.h"
+#include "format/ValueControlSupport.h"
 
 namespace quelta::testing {
 namespace {

@@ -1,0 +1,97 @@
+#pragma once
+// A ready container for one control, for tests and simple hosts: every service of
+// ControlContainer with settable ambient properties and extender, and a record of what the
+// control told its host (changed properties, raised events, help file, errors). Use it on
+// one thread only; it owns the control's window and destroys it with itself.
+
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+#include "platform/container/ControlContainer.h"
+#include "platform/container/PropertyBag.h"
+
+namespace quelta {
+
+class RecordingContainer : public ControlContainer {
+public:
+    struct RaisedEvent {
+        std::int32_t dispid = 0;
+        std::vector<Variant> arguments;  // as the control raised them
+        std::vector<Variant> returned;   // as the handler left them (empty if it failed)
+    };
+    using EventHandler = std::function<void(std::int32_t dispid, std::span<Variant> arguments)>;
+
+    // The control's extent when a host places it new on a form.
+    static constexpr float kDefaultWidth = 1245;
+    static constexpr float kDefaultHeight = 525;
+
+    // Creates the control's window, as a child of parent when one is given.
+    explicit RecordingContainer(WindowHandle parent = 0);
+    ~RecordingContainer() override;
+    RecordingContainer(const RecordingContainer&) = delete;
+    RecordingContainer& operator=(const RecordingContainer&) = delete;
+
+    // ControlContainer
+    bool userMode() const override { return userMode_; }
+    // Each read hands out a copy, as containers do, so that a control that changes its font
+    // changes neither its neighbours' nor the form's.
+    FontRef ambientFont() const override { return ambientFont_->clone(); }
+    Variant extenderProperty(StringView name) const override;
+    void setExtenderProperty(StringView name, const Variant& value) override;
+    void propertyChanged(StringView name) override;
+    void raiseEvent(std::int32_t dispid, std::span<Variant> arguments) override;
+    bool enabled() const override { return enabled_; }
+    void setEnabled(bool enabled) override;
+    float width() const override { return width_; }
+    float height() const override { return height_; }
+    void setSize(float width, float height) override;
+    void setResizeHandler(std::function<void()> handler) override;
+    WindowHandle windowHandle() const override { return window_; }
+    FontRef drawingFont() const override;
+    void setDrawingFont(FontRef font) override { drawingFont_ = std::move(font); }
+    double containerTwipsPerUnitX() const override { return containerTwipsPerUnitX_; }
+    double containerTwipsPerUnitY() const override { return containerTwipsPerUnitY_; }
+    void setHelpFile(const String& path) override;
+    void reportError(std::int32_t number) override { errors_.push_back(number); }
+
+    // Host-side settings.
+    void setUserMode(bool userMode) { userMode_ = userMode; }
+    void setAmbientFont(FontRef font);  // null restores a default font
+    // Adds or replaces an extender property, or removes it so that reading it fails.
+    void defineExtenderProperty(StringView name, const Variant& value);
+    bool removeExtenderProperty(StringView name);
+    // Twips per unit of the container's scale; error 380 unless positive and finite.
+    void setContainerScale(double twipsPerUnitX, double twipsPerUnitY);
+    void setEventHandler(EventHandler handler) { eventHandler_ = std::move(handler); }
+
+    // What the control told its host.
+    const std::vector<String>& changedProperties() const { return changedProperties_; }
+    const std::vector<RaisedEvent>& raisedEvents() const { return raisedEvents_; }
+    const std::vector<String>& helpFiles() const { return helpFiles_; }
+    const std::vector<std::int32_t>& errors() const { return errors_; }
+    int resizeCount() const { return resizeCount_; }
+    void clearRecords();
+
+private:
+    bool userMode_ = true;
+    FontRef ambientFont_ = std::make_shared<Font>();
+    FontRef drawingFont_;
+    PropertyBag extender_;
+    bool enabled_ = true;
+    float width_ = kDefaultWidth;
+    float height_ = kDefaultHeight;
+    std::function<void()> resizeHandler_;
+    WindowHandle window_ = 0;
+    double containerTwipsPerUnitX_ = 1;
+    double containerTwipsPerUnitY_ = 1;
+    EventHandler eventHandler_;
+
+    std::vector<String> changedProperties_;
+    std::vector<RaisedEvent> raisedEvents_;
+    std::vector<String> helpFiles_;
+    std::vector<std::int32_t> errors_;
+    int resizeCount_ = 0;
+};
+
+}  // namespace quelta

@@ -1,0 +1,44 @@
+#pragma once
+// A control array of edit boxes. Element 0 exists as long as the array; further elements
+// are loaded as copies of element 0 and unloaded again. A loaded copy takes every property
+// of element 0 (text, colours, MaxLength, Locked, PasswordChar, RightToLeft, mouse and
+// drag settings, help and tooltip, position and size) and the window styles element 0 was
+// created with, but starts invisible; its window exists before load returns, so a
+// creation hook installed around the load patches it. It gets its own font object with
+// equal attributes, as every control has its own font: changing one element's font does
+// not change another's.
+
+#include <cstdint>
+#include <map>
+#include <memory>
+
+#include "platform/editbox/EditBox.h"
+
+namespace quelta {
+
+// The platform's control-array errors.
+inline constexpr std::int32_t kErrArrayElementMissing = 340;
+inline constexpr std::int32_t kErrObjectAlreadyLoaded = 360;
+inline constexpr std::int32_t kErrCannotUnloadDesignElement = 362;
+
+class EditBoxArray {
+public:
+    // Creates element 0 with the given creation settings (its index is always 0).
+    explicit EditBoxArray(EditBoxCreation template_);
+
+    // Error 340 for an element that is not loaded.
+    EditBox& operator[](int index);
+    std::shared_ptr<EditBox> element(int index);
+    bool isLoaded(int index) const { return elements_.count(index) != 0; }
+
+    // Error 360 when loaded already, 340 for an index outside 1..32767.
+    void load(int index);
+    // Destroys the element and its window; error 362 for element 0, 340 when not loaded.
+    void unload(int index);
+
+private:
+    EditBoxCreation template_;
+    std::map<int, std::shared_ptr<EditBox>> elements_;
+};
+
+}  // namespace quelta

@@ -1,0 +1,163 @@
+// The edit box's rows and measurements: layout upkeep, hit-testing and caret positions.
+
+#include <algorithm>
+#include <cmath>
+
+#include "platform/editbox/EditBox.h"
+#include "platform/fonts/TextMeasurer.h"
+
+namespace quelta {
+namespace {
+
+char32_t codePointAt(StringView text, std::int32_t i, std::int32_t& units) {
+    const char16_t c = text[i];
+    units = 1;
+    if (c >= 0xD800 && c <= 0xDBFF && i + 1 < static_cast<std::int32_t>(text.size()) &&
+        text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) {
+        units = 2;
+        return 0x10000 + ((char32_t(c) - 0xD800) << 10) + (text[i + 1] - 0xDC00);
+    }
+    return c;
+}
+
+}  // namespace
+
+WrapOptions EditBox::wrapOptions() const {
+    return WrapOptions{isMultiLine(), wordWraps(), properties_.width};
+}
+
+double EditBox::characterWidth(char32_t character) {
+    auto known = widths_.find(character);
+    if (known != widths_.end()) return known->second;
+    String unit;
+    if (character >= 0x10000) {
+        unit += static_cast<char16_t>(0xD800 + ((character - 0x10000) >> 10));
+        unit += static_cast<char16_t>(0xDC00 + ((character - 0x10000) & 0x3FF));
+    } else {
+        unit += static_cast<char16_t>(character);
+    }
+    const double width = std::max(0.0, textMeasurer().textWidth(*font(), unit));
+    widths_.emplace(character, width);
+    return width;
+}
+
+CharacterWidth EditBox::widthFunction() {
+    return [this](char32_t character) { return characterWidth(character); };
+}
+
+bool EditBox::layoutIsCurrent() const {
+    return layoutValid_ && layout_.options() == wrapOptions() && &textMeasurer() == measuredWith_ &&
+           font().get() == measuredFont_ && font()->revision() == measuredRevision_;
+}
+
+void EditBox::ensureLayout() {
+    // A font changed in place, a new measurer or a new size make every width stale.
+    const TextMeasurer* measurer = &textMeasurer();
+    if (measurer != measuredWith_ || font().get() != measuredFont_ ||
+        font()->revision() != measuredRevision_) {
+        widths_.clear();
+        measuredWith_ = measurer;
+        measuredFont_ = font().get();
+        measuredRevision_ = font()->revision();
+        layoutValid_ = false;
+    }
+    if (layoutValid_ && layout_.options() == wrapOptions()) return;
+    layout_.layout(text(), wrapOptions(), widthFunction());
+    layoutValid_ = true;
+}
+
+std::int32_t EditBox::rowCount() {
+    ensureLayout();
+    return layout_.rowCount();
+}
+
+std::int32_t EditBox::rowStart(std::int32_t row) {
+    ensureLayout();
+    return layout_.rowStart(std::clamp(row, 0, layout_.rowCount() - 1));
+}
+
+std::int32_t EditBox::rowLength(std::int32_t row) {
+    ensureLayout();
+    row = std::clamp(row, 0, layout_.rowCount() - 1);
+    return layout_.rowEnd(text(), row) - layout_.rowStart(row);
+}
+
+std::int32_t EditBox::rowFromChar(std::int32_t index) {
+    ensureLayout();
+    return layout_.rowFromChar(std::clamp(index, 0, text_.size()));
+}
+
+double EditBox::lineHeight() const {
+    return std::max(1.0, textMeasurer().lineHeight(*font()));
+}
+
+double EditBox::displayWidth(std::int32_t from, std::int32_t to) {
+    double width = 0;
+    if (isMasked()) {
+        const double mask = characterWidth(properties_.passwordChar[0]);
+        return mask * std::max(0, to - from);
+    }
+    for (std::int32_t i = from, units = 1; i < to; i += units)
+        width += characterWidth(codePointAt(text(), i, units));
+    return width;
+}
+
+// Right and centred rows start where their text leaves the rest of the box empty.
+double EditBox::rowOffset(std::int32_t row) {
+    const std::uint32_t alignment = style_ & (ES_CENTER | ES_RIGHT);
+    if (alignment == 0) return 0;
+    const double free =
+        properties_.width - displayWidth(layout_.rowStart(row), layout_.rowEnd(text(), row));
+    if (free <= 0) return 0;
+    return (alignment & ES_RIGHT) != 0 ? free : free / 2;
+}
+
+// The last caret stop of a row that is still drawn on it: before the CR LF, or before the
+// hanging space of a wrapped row (the position behind it belongs to the next row).
+std::int32_t EditBox::rowCaretEnd(std::int32_t row) {
+    const std::int32_t end = layout_.rowEnd(text(), row);
+    const bool softBreak = row + 1 < layout_.rowCount() && end == layout_.rowStart(row + 1);
+    if (softBreak && end > layout_.rowStart(row) && text()[end - 1] == u' ') return end - 1;
+    return end;
+}
+
+std::int32_t EditBox::hitTest(double x, double y) {
+    ensureLayout();
+    if (!std::isfinite(x)) x = 0;
+    if (!std::isfinite(y)) y = 0;
+    const double rowIndex = std::floor(y / lineHeight());
+    const auto row = static_cast<std::int32_t>(
+        std::clamp(rowIndex, 0.0, static_cast<double>(layout_.rowCount() - 1)));
+    double edge = rowOffset(row);
+    const std::int32_t end = rowCaretEnd(row);
+    for (std::int32_t i = layout_.rowStart(row), units = 1; i < end; i += units) {
+        const double width =
+            isMasked() ? displayWidth(i, i + 1) : characterWidth(codePointAt(text(), i, units));
+        if (x < edge + width / 2) return i;
+        edge += width;
+    }
+    return end;
+}
+
+EditBox::Point EditBox::positionOf(std::int32_t index) {
+    ensureLayout();
+    index = std::clamp(index, 0, text_.size());
+    const std::int32_t row = layout_.rowFromChar(index);
+    return Point{rowOffset(row) + displayWidth(layout_.rowStart(row), index), row * lineHeight()};
+}
+
+bool EditBox::fitsSingleLine(StringView candidate) {
+    ensureLayout();
+    double width = 0;
+    for (std::int32_t i = 0, units = 1; i < static_cast<std::int32_t>(candidate.size());
+         i += units) {
+        const char32_t shown =
+            isMasked() ? char32_t{properties_.passwordChar[0]} : codePointAt(candidate, i, units);
+        if (isMasked()) units = 1;
+        width += characterWidth(shown);
+        if (width > properties_.width) return false;
+    }
+    return true;
+}
+
+}  // namespace quelta

@@ -1,0 +1,112 @@
+#include "platform/editbox/EditLayout.h"
+
+#include <algorithm>
+
+namespace quelta {
+namespace {
+
+bool isHangingSpace(char16_t c) {
+    return c == u' ' || c == u'\t';
+}
+
+bool isHighSurrogate(char16_t c) {
+    return c >= 0xD800 && c <= 0xDBFF;
+}
+bool isLowSurrogate(char16_t c) {
+    return c >= 0xDC00 && c <= 0xDFFF;
+}
+
+// The code point at i and how many code units it takes.
+std::pair<char32_t, std::int32_t> codePointAt(StringView text, std::int32_t i) {
+    const char16_t c = text[i];
+    if (isHighSurrogate(c) && i + 1 < static_cast<std::int32_t>(text.size()) &&
+        isLowSurrogate(text[i + 1])) {
+        return {0x10000 + ((char32_t(c) - 0xD800) << 10) + (text[i + 1] - 0xDC00), 2};
+    }
+    return {c, 1};
+}
+
+}  // namespace
+
+std::int32_t nextRowStart(StringView text, std::int32_t start, const WrapOptions& options,
+                          const CharacterWidth& width) {
+    const auto size = static_cast<std::int32_t>(text.size());
+    if (!options.lineBreaks) return -1;
+    double x = 0;
+    std::int32_t afterSpaces = -1;  // where the word behind the last spaces begins
+    for (std::int32_t i = start; i < size;) {
+        if (text[i] == u'\r' && i + 1 < size && text[i + 1] == u'\n') return i + 2;
+        auto [codePoint, units] = codePointAt(text, i);
+        if (!options.wrap) {
+            i += units;
+            continue;
+        }
+        const double advance = width(codePoint);
+        if (isHangingSpace(text[i])) {
+            x += advance;
+            i += units;
+            afterSpaces = i;
+            continue;
+        }
+        if (x + advance > options.width && i > start) return afterSpaces >= 0 ? afterSpaces : i;
+        x += advance;
+        i += units;
+    }
+    return -1;
+}
+
+void EditLayout::layout(StringView text, const WrapOptions& options, const CharacterWidth& width) {
+    options_ = options;
+    starts_.assign(1, 0);
+    for (std::int32_t next = nextRowStart(text, 0, options_, width); next >= 0;
+         next = nextRowStart(text, next, options_, width)) {
+        starts_.push_back(next);
+    }
+}
+
+void EditLayout::update(StringView text, const EditChange& change, const CharacterWidth& width) {
+    // A row's end depends on the text up to the character that did not fit, which may lie
+    // up to two rows further on; three rows back is the first start the edit cannot move.
+    const std::int32_t editedRow = rowFromChar(change.position);
+    const std::int32_t firstRow = std::max(0, editedRow - 3);
+    const std::int32_t delta = change.inserted - change.removed;
+    const std::int32_t editEnd = change.position + change.inserted;
+
+    std::vector<std::int32_t> fresh;
+    std::int32_t row = firstRow;
+    std::int32_t next = nextRowStart(text, starts_[row], options_, width);
+    std::size_t resume = starts_.size();  // first old row that stays, shifted
+    for (; next >= 0; next = nextRowStart(text, next, options_, width)) {
+        if (next >= editEnd) {
+            auto old = std::lower_bound(starts_.begin(), starts_.end(), next - delta);
+            if (old != starts_.end() && *old == next - delta) {
+                resume = static_cast<std::size_t>(old - starts_.begin());
+                break;
+            }
+        }
+        fresh.push_back(next);
+    }
+    std::vector<std::int32_t> tail(starts_.begin() + static_cast<std::ptrdiff_t>(resume),
+                                   starts_.end());
+    for (auto& start : tail)
+        start += delta;
+    starts_.resize(static_cast<std::size_t>(row) + 1);
+    starts_.insert(starts_.end(), fresh.begin(), fresh.end());
+    starts_.insert(starts_.end(), tail.begin(), tail.end());
+}
+
+std::int32_t EditLayout::rowEnd(StringView text, std::int32_t row) const {
+    const auto size = static_cast<std::int32_t>(text.size());
+    std::int32_t end = row + 1 < rowCount() ? starts_[row + 1] : size;
+    if (end >= 2 && end - 2 >= starts_[row] && text[end - 2] == u'\r' && text[end - 1] == u'\n')
+        end -= 2;
+    return end;
+}
+
+std::int32_t EditLayout::rowFromChar(std::int32_t index) const {
+    auto after = std::upper_bound(starts_.begin(), starts_.end(), index);
+    if (after == starts_.begin()) return 0;
+    return static_cast<std::int32_t>(after - starts_.begin()) - 1;
+}
+
+}  // namespace quelta

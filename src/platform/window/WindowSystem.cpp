@@ -1,0 +1,418 @@
+#include "platform/window/WindowSystem.h"
+
+#include <algorithm>
+#include <atomic>
+#include <cstring>
+#include <deque>
+#include <memory>
+#include <unordered_map>
+#include <vector>
+
+#include "platform/AutomationError.h"
+
+namespace quelta {
+namespace {
+
+struct WindowRecord {
+    String className;
+    std::uint32_t style = 0;
+    std::uint32_t exStyle = 0;
+    WindowHandle parent = 0;
+    WindowProcedure* procedure = nullptr;
+    bool destroying = false;  // between the start of destroyWindow and its end
+};
+
+struct HookEntry {
+    HookHandle handle = 0;
+    HookProc procedure;
+    bool installed = true;
+};
+
+using HookChain = std::vector<std::shared_ptr<HookEntry>>;
+
+// One hook chain being walked: the chain as it stood when the message was sent, and the
+// position of the hook that is running. CallNextHookEx continues from that position, as the
+// platform's does, so a hook that has just unhooked itself can still pass the message on.
+struct HookDispatch {
+    HookChain chain;
+    std::size_t position = 0;
+};
+
+// Everything the window system keeps for one thread. Windows, hooks, focus, the input queue
+// and the beep belong to the thread that made them.
+struct ThreadWindows {
+    std::unordered_map<WindowHandle, std::shared_ptr<WindowRecord>> windows;
+    HookChain hooks;  // most recently installed last
+    std::vector<HookDispatch*> dispatches;
+    WindowHandle focus = 0;
+    int sendDepth = 0;
+    std::deque<KeyInput> keyQueue;
+    std::function<void()> beepListener;
+    int beeps = 0;
+};
+
+// Objects destroyed late in a thread's exit (other thread_local or static objects that own
+// windows) may still call the window system after the thread's state is gone. They see one
+// shared, empty state instead, in which every handle is invalid; the calls that would change
+// a state refuse while the thread is ending, so the shared state is only ever read.
+thread_local bool threadStateEnded = false;
+
+struct ThreadWindowsOwner {
+    ThreadWindows state;
+    ~ThreadWindowsOwner() { threadStateEnded = true; }
+};
+
+ThreadWindows& thisThread() {
+    if (threadStateEnded) {
+        static ThreadWindows* const ended = new ThreadWindows;  // outlives every thread
+        return *ended;
+    }
+    thread_local ThreadWindowsOwner owner;
+    return owner.state;
+}
+
+// Handles and thread ids come from process-wide counters, so that a value issued on one
+// thread never names anything on another.
+std::atomic<std::uint32_t> nextHandle{0x10000};
+std::atomic<std::uint32_t> nextThreadId{0x100};
+std::atomic<std::uint32_t> platformVersion{6u | (1u << 8)};
+
+std::uint32_t issueHandle() {
+    std::uint32_t handle = 0;
+    while (handle == 0)
+        handle = nextHandle.fetch_add(1, std::memory_order_relaxed);
+    return handle;
+}
+
+// Deep enough for any honest nesting of messages; beyond it a message is dropped rather
+// than letting a procedure that sends to itself exhaust the stack.
+constexpr int kMaxSendDepth = 200;
+
+std::shared_ptr<WindowRecord> findWindow(WindowHandle window) {
+    auto& windows = thisThread().windows;
+    auto found = windows.find(window);
+    return found == windows.end() ? nullptr : found->second;
+}
+
+class ScopedCounter {
+public:
+    explicit ScopedCounter(int& counter) : counter_(counter) { ++counter_; }
+    ~ScopedCounter() { --counter_; }
+    ScopedCounter(const ScopedCounter&) = delete;
+    ScopedCounter& operator=(const ScopedCounter&) = delete;
+
+private:
+    int& counter_;
+};
+
+// Calls the hooks of the dispatch from its current position on, skipping hooks that were
+// removed meanwhile. Returns 0 when the chain is exhausted.
+std::int32_t callHookFrom(HookDispatch& dispatch, std::int32_t code, std::uint32_t wParam,
+                          const void* lParam) {
+    while (dispatch.position < dispatch.chain.size()) {
+        auto hook = dispatch.chain[dispatch.position];  // keeps the procedure alive if unhooked
+        if (hook->installed) return hook->procedure(code, wParam, lParam);
+        ++dispatch.position;
+    }
+    return 0;
+}
+
+// Shows a message to the thread's WH_CALLWNDPROC hooks, newest first. A message sent while a
+// hook chain is already running (by a hook itself) is not shown again, so a hook that sends
+// messages cannot recurse into itself.
+void runHooks(WindowHandle window, std::uint32_t message, std::uint32_t wParam,
+              std::int32_t lParam) {
+    auto& state = thisThread();
+    if (state.hooks.empty() || !state.dispatches.empty()) return;
+    HookDispatch dispatch{HookChain(state.hooks.rbegin(), state.hooks.rend()), 0};
+    const CallWindowProcRecord record{lParam, wParam, message, window};
+    state.dispatches.push_back(&dispatch);
+    struct Pop {
+        std::vector<HookDispatch*>& stack;
+        ~Pop() { stack.pop_back(); }
+    } pop{state.dispatches};
+    constexpr std::int32_t kHcAction = 0;
+    constexpr std::uint32_t kSentByCurrentThread = 1;
+    callHookFrom(dispatch, kHcAction, kSentByCurrentThread, &record);
+}
+
+std::int32_t defaultAnswer(std::uint32_t message) {
+    return message == WM_NCCREATE ? 1 : 0;
+}
+
+std::int32_t deliver(WindowHandle window, std::uint32_t message, std::uint32_t wParam,
+                     std::int32_t lParam) {
+    auto record = findWindow(window);
+    if (!record) return 0;
+    WindowProcedure* procedure = record->procedure;
+    record.reset();  // a handler may destroy the window; nothing here touches it afterwards
+    if (!procedure) return defaultAnswer(message);
+    return procedure->windowProc(window, message, wParam, lParam);
+}
+
+// Removes a window without telling it, for a creation that failed half-way.
+void discardWindow(WindowHandle window) {
+    auto& state = thisThread();
+    state.windows.erase(window);
+    if (state.focus == window) state.focus = 0;
+}
+
+bool isFocusWithin(WindowHandle window) {
+    for (WindowHandle w = thisThread().focus; w != 0;) {
+        if (w == window) return true;
+        auto record = findWindow(w);
+        w = record ? record->parent : 0;
+    }
+    return false;
+}
+
+// The children in the order they were created.
+std::vector<WindowHandle> childrenOf(WindowHandle parent) {
+    std::vector<WindowHandle> children;
+    for (const auto& [handle, record] : thisThread().windows) {
+        if (record->parent == parent) children.push_back(handle);
+    }
+    std::sort(children.begin(), children.end());
+    return children;
+}
+
+// Removes a window and its descendants without telling them, for a creation or destruction
+// that a failing handler broke off: no window may be left half-made or half-destroyed.
+void discardTree(WindowHandle window) {
+    for (WindowHandle child : childrenOf(window))
+        discardTree(child);
+    discardWindow(window);
+}
+
+std::uint32_t* styleWord(WindowRecord& record, std::int32_t index) {
+    if (index == GWL_STYLE) return &record.style;
+    if (index == GWL_EXSTYLE) return &record.exStyle;
+    return nullptr;
+}
+
+}  // namespace
+
+WindowHandle createWindow(const WindowCreation& creation) {
+    if (creation.parent != 0) {
+        // A dying parent would leave the new child behind with a dangling parent handle.
+        auto parent = findWindow(creation.parent);
+        if (!parent || parent->destroying) return 0;
+    }
+    if (threadStateEnded) return 0;
+    const WindowHandle window = issueHandle();
+    auto record = std::make_shared<WindowRecord>();
+    record->className = creation.className;
+    record->style = creation.style;
+    record->exStyle = creation.exStyle;
+    record->parent = creation.parent;
+    record->procedure = creation.procedure;
+    thisThread().windows.emplace(window, std::move(record));
+    try {
+        if (SendMessageA(window, WM_NCCREATE, 0, 0) == 0) {
+            if (isWindow(window)) discardWindow(window);
+            return 0;
+        }
+        if (!isWindow(window)) return 0;  // destroyed by its own creation handler
+        constexpr std::int32_t kCreateRefused = -1;
+        if (SendMessageA(window, WM_CREATE, 0, 0) == kCreateRefused) {
+            destroyWindow(window);
+            return 0;
+        }
+    } catch (...) {
+        discardTree(window);
+        throw;
+    }
+    return isWindow(window) ? window : 0;
+}
+
+bool destroyWindow(WindowHandle window) {
+    auto record = findWindow(window);
+    if (!record) return false;
+    if (record->destroying) return true;  // already on its way out; destroy it once
+    record->destroying = true;
+    try {
+        if (isFocusWithin(window)) SetFocus(0);
+        SendMessageA(window, WM_DESTROY, 0, 0);
+        for (WindowHandle child : childrenOf(window))
+            destroyWindow(child);
+        SendMessageA(window, WM_NCDESTROY, 0, 0);
+    } catch (...) {
+        discardTree(window);
+        throw;
+    }
+    discardWindow(window);
+    return true;
+}
+
+bool isWindow(WindowHandle window) {
+    return window != 0 && findWindow(window) != nullptr;
+}
+
+WindowHandle GetParent(WindowHandle window) {
+    auto record = findWindow(window);
+    return record ? record->parent : 0;
+}
+
+bool IsWindowEnabled(WindowHandle window) {
+    auto record = findWindow(window);
+    return record && (record->style & WS_DISABLED) == 0;
+}
+
+bool EnableWindow(WindowHandle window, bool enable) {
+    auto record = findWindow(window);
+    if (!record) return false;
+    const bool wasDisabled = (record->style & WS_DISABLED) != 0;
+    if (wasDisabled == !enable) return wasDisabled;
+    if (enable) {
+        record->style &= ~WS_DISABLED;
+    } else {
+        record->style |= WS_DISABLED;
+        if (isFocusWithin(window)) SetFocus(0);
+    }
+    SendMessageA(window, WM_ENABLE, enable ? 1 : 0, 0);
+    return wasDisabled;
+}
+
+std::uint32_t GetVersion() {
+    return platformVersion.load(std::memory_order_relaxed);
+}
+
+void setPlatformVersion(int major, int minor) {
+    if (major < 0 || major > 255 || minor < 0 || minor > 255) {
+        raiseError(kErrInvalidProcedureCall);
+    }
+    const auto version =
+        static_cast<std::uint32_t>(major) | (static_cast<std::uint32_t>(minor) << 8);
+    platformVersion.store(version, std::memory_order_relaxed);
+}
+
+std::uint32_t GetCurrentThreadId() {
+    thread_local const std::uint32_t id = nextThreadId.fetch_add(1, std::memory_order_relaxed);
+    return id;
+}
+
+std::int32_t GetWindowLongA(WindowHandle window, std::int32_t index) {
+    auto record = findWindow(window);
+    if (!record) return 0;
+    const std::uint32_t* word = styleWord(*record, index);
+    return word ? static_cast<std::int32_t>(*word) : 0;
+}
+
+std::int32_t SetWindowLongA(WindowHandle window, std::int32_t index, std::int32_t newLong) {
+    auto record = findWindow(window);
+    if (!record) return 0;
+    std::uint32_t* word = styleWord(*record, index);
+    if (!word) return 0;
+    const auto previous = static_cast<std::int32_t>(*word);
+    *word = static_cast<std::uint32_t>(newLong);
+    return previous;
+}
+
+HookHandle SetWindowsHookExA(std::int32_t idHook, HookProc procedure, std::uint32_t /*module*/,
+                             std::uint32_t threadId) {
+    if (idHook != WH_CALLWNDPROC || !procedure || threadId != GetCurrentThreadId() ||
+        threadStateEnded)
+        return 0;
+    auto entry = std::make_shared<HookEntry>();
+    entry->handle = issueHandle();
+    entry->procedure = std::move(procedure);
+    thisThread().hooks.push_back(entry);
+    return entry->handle;
+}
+
+std::int32_t CallNextHookEx(HookHandle /*hook*/, std::int32_t code, std::uint32_t wParam,
+                            const void* lParam) {
+    auto& dispatches = thisThread().dispatches;
+    if (dispatches.empty()) return 0;  // called outside a hook: there is no next hook
+    HookDispatch& dispatch = *dispatches.back();
+    const std::size_t running = dispatch.position;
+    ++dispatch.position;
+    const std::int32_t result = callHookFrom(dispatch, code, wParam, lParam);
+    dispatch.position = running;  // a hook may pass the same message on more than once
+    return result;
+}
+
+bool UnhookWindowsHookEx(HookHandle hook) {
+    auto& hooks = thisThread().hooks;
+    for (auto it = hooks.begin(); it != hooks.end(); ++it) {
+        if ((*it)->handle == hook) {
+            (*it)->installed = false;
+            hooks.erase(it);
+            return true;
+        }
+    }
+    return false;
+}
+
+std::int32_t SendMessageA(WindowHandle window, std::uint32_t message, std::uint32_t wParam,
+                          std::int32_t lParam) {
+    auto& state = thisThread();
+    if (!isWindow(window) || state.sendDepth >= kMaxSendDepth) return 0;
+    ScopedCounter depth(state.sendDepth);
+    runHooks(window, message, wParam, lParam);
+    return deliver(window, message, wParam, lParam);
+}
+
+void RtlMoveMemory(void* destination, const void* source, std::size_t length) {
+    if (length == 0) return;
+    if (!destination || !source) raiseError(kErrInvalidProcedureCall);
+    std::memmove(destination, source, length);
+}
+
+WindowHandle SetFocus(WindowHandle window) {
+    auto& state = thisThread();
+    const WindowHandle previous = state.focus;
+    if (window != 0) {
+        auto record = findWindow(window);
+        if (!record || record->destroying || (record->style & WS_DISABLED) != 0) return 0;
+    }
+    if (window == previous) return previous;
+    // The focus moves before the notifications, so that a handler asking GetFocus already
+    // sees the new window, as on the platform.
+    state.focus = window;
+    if (previous != 0) SendMessageA(previous, WM_KILLFOCUS, window, 0);
+    if (window != 0 && state.focus == window) {
+        SendMessageA(window, WM_SETFOCUS, previous, 0);
+    }
+    return previous;
+}
+
+WindowHandle GetFocus() {
+    return thisThread().focus;
+}
+
+void postKeyInput(const KeyInput& input) {
+    if (threadStateEnded) return;
+    thisThread().keyQueue.push_back(input);
+}
+
+std::optional<KeyInput> takeKeyInput() {
+    auto& queue = thisThread().keyQueue;
+    if (queue.empty()) return std::nullopt;
+    KeyInput input = queue.front();
+    queue.pop_front();
+    return input;
+}
+
+bool hasKeyInput() {
+    return !thisThread().keyQueue.empty();
+}
+
+void MessageBeep() {
+    if (threadStateEnded) return;
+    auto& state = thisThread();
+    ++state.beeps;
+    auto listener = state.beepListener;  // the listener may replace itself
+    if (listener) listener();
+}
+
+void setBeepListener(std::function<void()> listener) {
+    if (threadStateEnded) return;
+    thisThread().beepListener = std::move(listener);
+}
+
+int beepCount() {
+    return thisThread().beeps;
+}
+
+}  // namespace quelta

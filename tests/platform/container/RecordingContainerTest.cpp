@@ -1,0 +1,140 @@
+#include <gtest/gtest.h>
+
+#include <limits>
+
+#include "TestSupport.h"
+#include "platform/container/ContainedControl.h"
+#include "platform/container/RecordingContainer.h"
+#include "platform/container/ScaleConversion.h"
+#include "platform/editbox/EditBoxTestSupport.h"
+#include "platform/fonts/TextMeasurer.h"
+
+namespace quelta {
+namespace {
+
+using testing::errorNumberOf;
+
+TEST(RecordingContainerTest, MissingExtenderPropertyIsError438) {
+    RecordingContainer container;
+    for (const char16_t* name : {u"Name", u"RightToLeft", u"WhatsThisHelpID", u"HelpContextID",
+                                 u"DataChanged", u"TOOLTIPTEXT"}) {
+        EXPECT_EQ(errorNumberOf([&] { container.extenderProperty(name); }), 0) << toUtf8(name);
+    }
+    EXPECT_EQ(errorNumberOf([&] { container.extenderProperty(u"NoSuchThing"); }), kErrNotSupported);
+    EXPECT_TRUE(container.removeExtenderProperty(u"tooltiptext"));
+    EXPECT_EQ(errorNumberOf([&] { container.extenderProperty(u"ToolTipText"); }), kErrNotSupported);
+    EXPECT_EQ(errorNumberOf([&] { container.setExtenderProperty(u"ToolTipText", Variant(u"x")); }),
+              kErrNotSupported)
+        << "a write must not create a missing extender property";
+
+    container.setExtenderProperty(u"DataChanged", Variant::boolean(true));
+    EXPECT_EQ(container.extenderProperty(u"datachanged"), Variant::boolean(true));
+}
+
+TEST(RecordingContainerTest, ChangingTheSizeRaisesResizeOnce) {
+    RecordingContainer container;
+    std::vector<std::pair<float, float>> seen;
+    container.setResizeHandler([&] { seen.emplace_back(container.width(), container.height()); });
+    container.setSize(container.width(), container.height());
+    EXPECT_TRUE(seen.empty()) << "the same size is no resize";
+    container.setSize(2000, 300);
+    EXPECT_EQ(seen, (std::vector<std::pair<float, float>>{{2000, 300}}));
+    for (auto [w, h] : {std::pair{-1.0f, 300.0f},
+                        {2000.0f, -0.01f},
+                        {std::numeric_limits<float>::infinity(), 1.0f}}) {
+        EXPECT_EQ(errorNumberOf([&, w = w, h = h] { container.setSize(w, h); }),
+                  kErrInvalidPropertyValue);
+    }
+    EXPECT_EQ(container.width(), 2000);
+    EXPECT_EQ(container.resizeCount(), 1);
+}
+
+// A control that grows itself inside its Resize gets a nested Resize at the new size, and
+// the recursion stops once the size holds.
+TEST(RecordingContainerTest, ResizeInsideResizeSettles) {
+    RecordingContainer container;
+    int calls = 0;
+    container.setResizeHandler([&] {
+        ++calls;
+        if (container.width() < 165) container.setSize(165, container.height());
+    });
+    container.setSize(10, 285);
+    EXPECT_EQ(container.width(), 165);
+    EXPECT_EQ(calls, 2);
+}
+
+TEST(RecordingContainerTest, OwnsARealWindow) {
+    WindowHandle window = 0;
+    {
+        RecordingContainer container;
+        window = container.windowHandle();
+    }
+    EXPECT_FALSE(isWindow(window)) << "the container destroys its window";
+
+    RecordingContainer form;
+    RecordingContainer child(form.windowHandle());
+    EXPECT_EQ(GetParent(child.windowHandle()), form.windowHandle());
+    EXPECT_NE(GetWindowLongA(child.windowHandle(), GWL_STYLE) & static_cast<std::int32_t>(WS_CHILD),
+              0);
+}
+
+TEST(RecordingContainerTest, MeasuresInTheDrawingFont) {
+    testing::FixedMeasurerScope measurer;
+    RecordingContainer container;
+    EXPECT_TRUE(container.drawingFont()->sameAttributes(*container.ambientFont()));
+    EXPECT_EQ(container.textWidth(u"0000000000"), 1000);
+    auto bold = std::make_shared<Font>();
+    bold->setBold(true);
+    container.setDrawingFont(bold);
+    EXPECT_EQ(container.textWidth(u"WW"), 400);
+    container.setDrawingFont(nullptr);
+    container.setAmbientFont(nullptr);
+    ASSERT_NE(container.ambientFont(), nullptr) << "a host cannot take the ambient font away";
+    EXPECT_EQ(container.textWidth(u"w"), 100);
+}
+
+TEST(RecordingContainerTest, ScalesToContainerUnits) {
+    RecordingContainer container;
+    EXPECT_FLOAT_EQ(container.scaleX(300, kScaleTwips, kScaleContainerPosition), 300);
+    container.setContainerScale(15, 20);
+    EXPECT_FLOAT_EQ(container.scaleX(300, kScaleTwips, kScaleContainerPosition), 20);
+    EXPECT_FLOAT_EQ(container.scaleY(300, kScaleTwips, kScaleContainerPosition), 15);
+    EXPECT_EQ(errorNumberOf([&] { container.setContainerScale(0, 1); }), kErrInvalidPropertyValue);
+    EXPECT_FLOAT_EQ(container.scaleX(300, kScaleTwips, kScaleContainerPosition), 20);
+    setTwipsPerPixel(12, 15);
+    EXPECT_EQ(container.twipsPerPixelX(), 12);
+    EXPECT_FLOAT_EQ(container.scaleX(120, kScaleTwips, kScalePixels), 10);
+    setTwipsPerPixel(15, 15);
+}
+
+// A control that records the lifecycle calls its host makes.
+class LifecycleRecorder : public ContainedControl {
+public:
+    void Initialize() override { calls.push_back("Initialize"); }
+    void InitProperties() override { calls.push_back("InitProperties"); }
+    void ReadProperties(const PropertyBag& bag) override {
+        calls.push_back("ReadProperties");
+        readText = bag.read(u"Text", Variant(u"")).toString();
+    }
+    void WriteProperties(PropertyBag&) override { calls.push_back("WriteProperties"); }
+    void Resize() override { calls.push_back("Resize"); }
+    void EnterFocus() override { calls.push_back("EnterFocus"); }
+    std::vector<std::string> calls;
+    String readText;
+};
+
+TEST(ContainedControlTest, StartCallsLifecycleInOrder) {
+    LifecycleRecorder fresh;
+    startControl(fresh, nullptr);
+    EXPECT_EQ(fresh.calls, (std::vector<std::string>{"Initialize", "InitProperties", "Resize"}));
+
+    PropertyBag stored;
+    stored.write(u"Text", Variant(u"12.5"));
+    LifecycleRecorder loaded;
+    startControl(loaded, &stored);
+    EXPECT_EQ(loaded.calls, (std::vector<std::string>{"Initialize", "ReadProperties", "Resize"}));
+    EXPECT_EQ(loaded.readText, u"12.5");
+}
+
+}  // namespace
+}  // namespace quelta

@@ -1,0 +1,36 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <thread>
+
+#include "platform/region/PlatformClock.h"
+
+namespace quelta {
+namespace {
+
+TEST(PlatformClockTest, PinnedClockIsPerThread) {
+    pinClock(36892.75);
+    EXPECT_EQ(Now(), 36892.75);
+    EXPECT_EQ(Today(), 36892);
+    std::optional<double> other;
+    double otherNow = 0;
+    std::thread([&] {
+        other = pinnedClock();
+        otherNow = Now();
+    }).join();
+    EXPECT_FALSE(other.has_value());
+    EXPECT_NE(otherNow, 36892.75);
+    unpinClock();
+    EXPECT_FALSE(pinnedClock().has_value());
+}
+
+TEST(PlatformClockTest, SystemClockIsWholeSecondsOfARecentDay) {
+    double now = Now();
+    EXPECT_GT(now, 45000);  // after 2023
+    double seconds = (now - std::floor(now)) * 86400;
+    EXPECT_NEAR(seconds, std::round(seconds), 1e-4);
+    EXPECT_EQ(Today(), std::floor(now));
+}
+
+}  // namespace
+}  // namespace quelta

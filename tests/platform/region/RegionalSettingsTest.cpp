@@ -1,0 +1,227 @@
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdlib>
+#include <optional>
+#include <thread>
+#include <tuple>
+
+#include "TestSupport.h"
+#include "platform/region/CurrencyPlacement.h"
+#include "platform/region/IcuPatternTranslation.h"
+#include "platform/region/RegionTestSupport.h"
+#include "platform/region/RegionalSettings.h"
+#include "platform/runtime/Conversions.h"
+
+namespace quelta {
+namespace {
+
+using testing::u8;
+
+TEST(RegionalSettingsTest, NumberAndDateNotationOfRegions) {
+    struct Case {
+        const char* region;
+        const char* decimal;
+        const char* group;
+        const char* dateSeparator;
+        const char* shortDate;
+        const char* longTime;
+        const char* shortTime;
+        int firstDayOfWeek;
+    };
+    const Case cases[] = {
+        {"en-US", ".", ",", "/", "m/d/yyyy", "h:nn:ss AM/PM", "hh:nn", 1},
+        {"fr-FR", ",", "\u202F", "/", "dd/mm/yyyy", "hh:nn:ss", "hh:nn", 2},
+        // Times take ":" where the region's own time separator is its date separator.
+        {"fi-FI", ",", "\u00A0", ".", "d/m/yyyy", "h:nn:ss", "h:nn", 2},
+        // and where it joins times with words ("13 h 45").
+        {"fr-CA", ",", "\u00A0", "-", "yyyy/mm/dd", "hh:nn:ss", "hh:nn", 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.region);
+        RegionalSettings s = regionalSettingsFor(c.region);
+        EXPECT_EQ(s.regionName, c.region);
+        EXPECT_EQ(u8(s.decimalSeparator), c.decimal);
+        EXPECT_EQ(u8(s.groupSeparator), c.group);
+        EXPECT_EQ(u8(s.dateSeparator), c.dateSeparator);
+        EXPECT_EQ(u8(s.timeSeparator), ":");
+        EXPECT_EQ(u8(s.shortDatePattern), c.shortDate);
+        EXPECT_EQ(u8(s.longTimePattern), c.longTime);
+        EXPECT_EQ(u8(s.shortTimePattern), c.shortTime);
+        EXPECT_EQ(s.firstDayOfWeek, c.firstDayOfWeek);
+        EXPECT_EQ(s.grouping, std::vector<int>{3});
+    }
+}
+
+TEST(RegionalSettingsTest, LongAndMediumPatternsQuoteLiteralText) {
+    EXPECT_EQ(u8(regionalSettingsFor("en-US").longDatePattern), "dddd, mmmm d, yyyy");
+    EXPECT_EQ(u8(regionalSettingsFor("de-DE").longDatePattern), "dddd, d. mmmm yyyy");
+    EXPECT_EQ(u8(regionalSettingsFor("ja-JP").longDatePattern), "yyyy\"年\"m\"月\"d\"日\"dddd");
+    EXPECT_EQ(u8(regionalSettingsFor("en-US").mediumDatePattern), "mmm d, yyyy");
+}
+
+TEST(RegionalSettingsTest, NamesDesignatorsAndCurrency) {
+    struct Case {
+        const char* region;
+        const char* january;
+        const char* abbreviatedMarch;
+        const char* sunday;
+        const char* am;
+        const char* pm;
+        const char* currency;
+        int decimals, positive, negative;
+    };
+    const Case cases[] = {
+        {"en-US", "January", "Mar", "Sunday", "AM", "PM", "$", 2, 0, 1},
+        {"de-DE", "Januar", "Mär", "Sonntag", "AM", "PM", "€", 2, 3, 8},
+        {"ja-JP", "1月", "3月", "日曜日", "午前", "午後", "￥", 0, 0, 1},
+        {"de-CH", "Januar", "Mär", "Sonntag", "AM", "PM", "CHF", 2, 2, 2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.region);
+        RegionalSettings s = regionalSettingsFor(c.region);
+        EXPECT_EQ(u8(s.monthNames[0]), c.january);
+        EXPECT_EQ(u8(s.abbreviatedMonthNames[2]), c.abbreviatedMarch);
+        EXPECT_EQ(u8(s.dayNames[0]), c.sunday);
+        EXPECT_EQ(u8(s.amDesignator), c.am);
+        EXPECT_EQ(u8(s.pmDesignator), c.pm);
+        EXPECT_EQ(u8(s.currencySymbol), c.currency);
+        EXPECT_EQ(s.currencyDecimals, c.decimals);
+        EXPECT_EQ(s.positiveCurrencyPattern, c.positive);
+        EXPECT_EQ(s.negativeCurrencyPattern, c.negative);
+    }
+}
+
+// Inflected month names are kept beside the stand-alone ones; Indian grouping has two sizes.
+TEST(RegionalSettingsTest, InflectedMonthNamesAndIndianGrouping) {
+    RegionalSettings ru = regionalSettingsFor("ru-RU");
+    EXPECT_EQ(u8(ru.monthNames[0]) + " " + u8(ru.genitiveMonthNames[0]), "январь января");
+    EXPECT_EQ(regionalSettingsFor("hi-IN").grouping, (std::vector<int>{3, 2}));
+}
+
+TEST(RegionalSettingsTest, UnknownOrMalformedNamesGiveEnUs) {
+    for (const char* name : {"xx-YY", "", "C", "!!", "-", "de_DE\xff", "@"}) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(regionalSettingsFor(name).regionName, "en-US");
+    }
+    EXPECT_EQ(regionalSettingsFor("de_DE.UTF-8@euro").regionName, "de-DE");
+}
+
+TEST(RegionalSettingsTest, EnvironmentChoosesTheRegionInOrder) {
+    struct Case {
+        const char* lcAll;
+        const char* lcNumeric;
+        const char* lcTime;
+        const char* lang;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {"de_DE.UTF-8", "fr_FR", nullptr, "ja_JP", "de-DE"},
+        {nullptr, "fr_FR.UTF-8", "de_DE", "ja_JP", "fr-FR"},
+        {"", nullptr, "en_GB@euro", "ja_JP", "en-GB"},
+        {nullptr, nullptr, nullptr, "ja_JP.eucJP", "ja-JP"},
+        {"C.UTF-8", "de_DE", nullptr, nullptr, "en-US"},
+        {nullptr, nullptr, nullptr, "zz_ZZ", "en-US"},
+        {nullptr, nullptr, nullptr, nullptr, "en-US"},
+    };
+    const char* names[] = {"LC_ALL", "LC_NUMERIC", "LC_TIME", "LANG"};
+    auto setAll = [&names](std::array<const char*, 4> values) {
+        for (int i = 0; i < 4; ++i)
+            values[i] ? setenv(names[i], values[i], 1) : unsetenv(names[i]);
+    };
+    std::optional<std::string> saved[4];
+    std::array<const char*, 4> restore{};
+    for (int i = 0; i < 4; ++i)
+        if (const char* value = std::getenv(names[i])) restore[i] = (saved[i] = value)->c_str();
+    for (const Case& c : cases) {
+        setAll({c.lcAll, c.lcNumeric, c.lcTime, c.lang});
+        EXPECT_EQ(regionNameFromEnvironment(), c.expected) << c.expected;
+    }
+    // A thread that never chose a region takes the environment's on first use.
+    setenv("LC_ALL", "de_DE.UTF-8", 1);
+    std::string firstUse;
+    std::thread([&] { firstUse = currentRegionalSettings().regionName; }).join();
+    EXPECT_EQ(firstUse, "de-DE");
+    setAll(restore);
+}
+
+TEST(RegionalSettingsTest, EachThreadHasItsOwnRegion) {
+    String german, american;
+    std::thread first([&] {
+        selectRegion("de-DE");
+        std::this_thread::yield();
+        german = doubleToText(1.5) + u" " + dateToText(36891);
+    });
+    std::thread second([&] {
+        selectRegion("en-US");
+        std::this_thread::yield();
+        american = doubleToText(1.5) + u" " + dateToText(36891);
+    });
+    first.join();
+    second.join();
+    EXPECT_EQ(u8(german), "1,5 31.12.2000");
+    EXPECT_EQ(u8(american), "1.5 12/31/2000");
+}
+
+TEST(IcuPatternTranslationTest, FieldsBecomeFormatCodes) {
+    struct Case {
+        const char16_t* icu;
+        const char16_t* dateSeparator;
+        bool fourDigitYear;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {u"M/d/yy", u"/", true, "m/d/yyyy"},
+        {u"M/d/yy", u"/", false, "m/d/yy"},
+        {u"dd.MM.y", u"-", false, "dd.mm.yyyy"},
+        {u"HH:mm:ss zzzz", u"/", false, "hh:nn:ss"},  // time zone dropped with its space
+        {u"G y-MM-dd", u"-", false, "yyyy/mm/dd"},    // era dropped
+        {u"h 'o''clock' a", u"/", false, "h \"o'clock\" AM/PM"},
+        {u"y'\"'M", u"/", false, "yyyy\\\"m"},      // a double quote is escaped
+        {u"\u200Fd/M/y", u"/", false, "d/m/yyyy"},  // direction marks dropped
+        {u"y/M 'unterminated", u"/", false, "yyyy/m \"unterminated\""},
+        {u"", u"/", false, ""},
+    };
+    for (const Case& c : cases) {
+        PatternTranslationOptions options;
+        options.dateSeparator = c.dateSeparator;
+        options.timeSeparator = u":";
+        options.fourDigitYear = c.fourDigitYear;
+        EXPECT_EQ(u8(translateIcuPattern(c.icu, options)), c.expected) << u8(c.icu);
+    }
+}
+
+TEST(IcuPatternTranslationTest, SeparatorAfterTheFirstMatchingField) {
+    const std::tuple<const char16_t*, const char16_t*, const char*> cases[] = {
+        {u"dd.MM.yy", u"yMd", "."}, {u"yy. M. d.", u"yMd", ". "},
+        {u"a h:mm", u"Hh", ":"},    {u"dMy", u"yMd", ""},
+        {u"HH", u"H", ""},          {u"", u"H", ""},
+    };
+    for (auto [pattern, fields, expected] : cases)
+        EXPECT_EQ(u8(separatorAfterField(pattern, fields)), expected) << u8(pattern);
+}
+
+TEST(CurrencyPlacementTest, CodesFromIcuPatterns) {
+    struct Case {
+        const char16_t* pattern;
+        int positive, negative;
+    };
+    const Case cases[] = {
+        {u"¤ #,##0.00", 2, 9},
+        {u"¤\u00A0#,##0.00;¤\u00A0-#,##0.00", 2, 12},
+        {u"#,##0.00 ¤;(#,##0.00 ¤)", 3, 15},
+        {u"¤#,##0.00;¤#,##0.00-", 0, 3},
+        {u"\u200F#,##0.00\u00A0\u200F¤;\u200F-#,##0.00\u00A0\u200F¤", 3, 8},
+        {u"#,##0.00", 0, 1},                 // no currency sign
+        {u"¤#,##0.00;¤ #,##0.00 CR", 0, 1},  // unknown negative shape keeps the sign in front
+        {u"", 0, 1},
+    };
+    for (const Case& c : cases) {
+        CurrencyPlacement placement = currencyPlacementOf(c.pattern);
+        EXPECT_EQ(placement.positive, c.positive) << u8(c.pattern);
+        EXPECT_EQ(placement.negative, c.negative) << u8(c.pattern);
+    }
+}
+
+}  // namespace
+}  // namespace quelta
