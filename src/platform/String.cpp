@@ -1,6 +1,9 @@
 #include "platform/String.h"
 
 #include <unicode/unistr.h>
+#include <unicode/utf16.h>
+
+#include <algorithm>
 
 namespace quelta {
 
@@ -17,6 +20,44 @@ std::string toUtf8(StringView utf16) {
     std::string result;
     text.toUTF8String(result);
     return result;
+}
+
+namespace {
+
+template <typename Char>
+bool equalIgnoringAsciiCase(std::basic_string_view<Char> a, std::basic_string_view<Char> b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](Char x, Char y) {
+               return asciiLower(x) == asciiLower(y);
+           });
+}
+
+}  // namespace
+
+bool equalsIgnoringAsciiCase(StringView a, StringView b) {
+    return equalIgnoringAsciiCase(a, b);
+}
+
+bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b) {
+    return equalIgnoringAsciiCase(a, b);
+}
+
+bool startsWithIgnoringAsciiCase(StringView text, StringView prefix) {
+    return text.size() >= prefix.size() &&
+           equalIgnoringAsciiCase(text.substr(0, prefix.size()), prefix);
+}
+
+CodePoint codePointAt(StringView text, std::size_t at) {
+    const auto length = static_cast<std::int32_t>(text.size());
+    auto next = static_cast<std::int32_t>(at);
+    UChar32 value = 0;
+    U16_NEXT(text.data(), next, length, value);
+    return {static_cast<char32_t>(value), next - static_cast<std::int32_t>(at)};
+}
+
+std::size_t codePointStartBefore(StringView text, std::size_t at) {
+    auto start = static_cast<std::int32_t>(at);
+    U16_BACK_1(text.data(), 0, start);
+    return static_cast<std::size_t>(start);
 }
 
 }  // namespace quelta

@@ -3,6 +3,8 @@
 // the platform and the control count code units, as the platform's wide strings do.
 // UTF-8 appears only at the edges (files, the terminal, the command line).
 
+#include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -17,5 +19,32 @@ String fromUtf8(std::string_view utf8);
 
 // Converts UTF-16 to UTF-8; unpaired surrogates become U+FFFD.
 std::string toUtf8(StringView utf16);
+
+// ASCII letter case. The platform's names, keywords and format codes are ASCII and match in
+// any letter case; other letters are left alone, as the platform's own comparisons do.
+template <typename Char>
+constexpr Char asciiLower(Char c) {
+    return c >= Char('A') && c <= Char('Z') ? Char(c - Char('A') + Char('a')) : c;
+}
+template <typename Char>
+constexpr Char asciiUpper(Char c) {
+    return c >= Char('a') && c <= Char('z') ? Char(c - Char('a') + Char('A')) : c;
+}
+
+bool equalsIgnoringAsciiCase(StringView a, StringView b);
+bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b);
+bool startsWithIgnoringAsciiCase(StringView text, StringView prefix);
+
+// One code point of UTF-16 text: its value and how many code units it takes. An unpaired
+// surrogate stands for itself, one unit long, so that no text is ever refused or skipped.
+struct CodePoint {
+    char32_t value;
+    std::int32_t units;
+};
+
+// The code point that starts at `at` (at < text.size()).
+CodePoint codePointAt(StringView text, std::size_t at);
+// Where the code point that ends at `at` starts (at > 0).
+std::size_t codePointStartBefore(StringView text, std::size_t at);
 
 }  // namespace quelta

@@ -7,20 +7,7 @@
 #include "platform/fonts/TextMeasurer.h"
 
 namespace quelta {
-namespace {
-
-char32_t codePointAt(StringView text, std::int32_t i, std::int32_t& units) {
-    const char16_t c = text[i];
-    units = 1;
-    if (c >= 0xD800 && c <= 0xDBFF && i + 1 < static_cast<std::int32_t>(text.size()) &&
-        text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) {
-        units = 2;
-        return 0x10000 + ((char32_t(c) - 0xD800) << 10) + (text[i + 1] - 0xDC00);
-    }
-    return c;
-}
-
-}  // namespace
+namespace {}  // namespace
 
 WrapOptions EditBox::wrapOptions() const {
     return WrapOptions{isMultiLine(), wordWraps(), properties_.width};
@@ -97,8 +84,11 @@ double EditBox::displayWidth(std::int32_t from, std::int32_t to) {
         const double mask = characterWidth(properties_.passwordChar[0]);
         return mask * std::max(0, to - from);
     }
-    for (std::int32_t i = from, units = 1; i < to; i += units)
-        width += characterWidth(codePointAt(text(), i, units));
+    for (std::int32_t i = from; i < to;) {
+        const CodePoint character = codePointAt(text(), i);
+        width += characterWidth(character.value);
+        i += character.units;
+    }
     return width;
 }
 
@@ -130,11 +120,13 @@ std::int32_t EditBox::hitTest(double x, double y) {
         std::clamp(rowIndex, 0.0, static_cast<double>(layout_.rowCount() - 1)));
     double edge = rowOffset(row);
     const std::int32_t end = rowCaretEnd(row);
-    for (std::int32_t i = layout_.rowStart(row), units = 1; i < end; i += units) {
-        const double width =
-            isMasked() ? displayWidth(i, i + 1) : characterWidth(codePointAt(text(), i, units));
+    for (std::int32_t i = layout_.rowStart(row); i < end;) {
+        // A mask character stands for each code unit, as the mask is drawn.
+        const CodePoint character = isMasked() ? CodePoint{0, 1} : codePointAt(text(), i);
+        const double width = isMasked() ? displayWidth(i, i + 1) : characterWidth(character.value);
         if (x < edge + width / 2) return i;
         edge += width;
+        i += character.units;
     }
     return end;
 }
@@ -149,13 +141,12 @@ EditBox::Point EditBox::positionOf(std::int32_t index) {
 bool EditBox::fitsSingleLine(StringView candidate) {
     ensureLayout();
     double width = 0;
-    for (std::int32_t i = 0, units = 1; i < static_cast<std::int32_t>(candidate.size());
-         i += units) {
-        const char32_t shown =
-            isMasked() ? char32_t{properties_.passwordChar[0]} : codePointAt(candidate, i, units);
-        if (isMasked()) units = 1;
-        width += characterWidth(shown);
+    for (std::size_t i = 0; i < candidate.size();) {
+        const CodePoint character =
+            isMasked() ? CodePoint{properties_.passwordChar[0], 1} : codePointAt(candidate, i);
+        width += characterWidth(character.value);
         if (width > properties_.width) return false;
+        i += static_cast<std::size_t>(character.units);
     }
     return true;
 }

@@ -9,23 +9,6 @@ bool isHangingSpace(char16_t c) {
     return c == u' ' || c == u'\t';
 }
 
-bool isHighSurrogate(char16_t c) {
-    return c >= 0xD800 && c <= 0xDBFF;
-}
-bool isLowSurrogate(char16_t c) {
-    return c >= 0xDC00 && c <= 0xDFFF;
-}
-
-// The code point at i and how many code units it takes.
-std::pair<char32_t, std::int32_t> codePointAt(StringView text, std::int32_t i) {
-    const char16_t c = text[i];
-    if (isHighSurrogate(c) && i + 1 < static_cast<std::int32_t>(text.size()) &&
-        isLowSurrogate(text[i + 1])) {
-        return {0x10000 + ((char32_t(c) - 0xD800) << 10) + (text[i + 1] - 0xDC00), 2};
-    }
-    return {c, 1};
-}
-
 }  // namespace
 
 std::int32_t nextRowStart(StringView text, std::int32_t start, const WrapOptions& options,

@@ -9,13 +9,6 @@ std::int32_t sizeOf(StringView text) {
     return static_cast<std::int32_t>(text.size());
 }
 
-bool isLowSurrogate(char16_t c) {
-    return c >= 0xDC00 && c <= 0xDFFF;
-}
-bool isHighSurrogate(char16_t c) {
-    return c >= 0xD800 && c <= 0xDBFF;
-}
-
 }  // namespace
 
 bool isWordBreak(char16_t c) {
@@ -27,9 +20,7 @@ std::int32_t previousCaretStop(StringView text, std::int32_t position) {
     if (position == 0) return 0;
     const char16_t before = text[position - 1];
     if (position >= 2 && before == u'\n' && text[position - 2] == u'\r') return position - 2;
-    if (position >= 2 && isLowSurrogate(before) && isHighSurrogate(text[position - 2]))
-        return position - 2;
-    return position - 1;
+    return static_cast<std::int32_t>(codePointStartBefore(text, position));
 }
 
 std::int32_t nextCaretStop(StringView text, std::int32_t position) {
@@ -38,9 +29,7 @@ std::int32_t nextCaretStop(StringView text, std::int32_t position) {
     if (position == size) return size;
     const char16_t at = text[position];
     if (position + 1 < size && at == u'\r' && text[position + 1] == u'\n') return position + 2;
-    if (position + 1 < size && isHighSurrogate(at) && isLowSurrogate(text[position + 1]))
-        return position + 2;
-    return position + 1;
+    return position + codePointAt(text, position).units;
 }
 
 std::int32_t previousWordStart(StringView text, std::int32_t position) {

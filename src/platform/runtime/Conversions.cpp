@@ -22,16 +22,6 @@ StringView trimmed(StringView text) {
     return text;
 }
 
-bool equalsIgnoringAsciiCase(StringView text, StringView word) {
-    if (text.size() != word.size()) return false;
-    for (size_t i = 0; i < text.size(); ++i) {
-        char16_t c = text[i];
-        if (c >= u'a' && c <= u'z') c = static_cast<char16_t>(c - u'a' + u'A');
-        if (c != word[i]) return false;
-    }
-    return true;
-}
-
 int currentYear() {
     return datePartsOf(Today()).year;
 }

@@ -61,18 +61,6 @@ constexpr std::array<ModifierKey, 3> kModifierKeys{{
     raiseError(kErrInvalidProcedureCall);
 }
 
-char16_t asciiUpper(char16_t c) {
-    return c >= u'a' && c <= u'z' ? c - u'a' + u'A' : c;
-}
-
-bool sameNameIgnoringCase(StringView given, StringView name) {
-    if (given.size() != name.size()) return false;
-    for (std::size_t i = 0; i < given.size(); ++i) {
-        if (asciiUpper(given[i]) != name[i]) return false;
-    }
-    return true;
-}
-
 std::optional<std::uint16_t> functionKeyCode(StringView name) {
     if (name.size() < 2 || name.size() > 3 || asciiUpper(name[0]) != u'F') return std::nullopt;
     int number = 0;
@@ -86,7 +74,7 @@ std::optional<std::uint16_t> functionKeyCode(StringView name) {
 
 std::optional<std::uint16_t> namedKeyCode(StringView name) {
     for (const NamedKey& key : kNamedKeys) {
-        if (sameNameIgnoringCase(name, key.name)) return key.keyCode;
+        if (equalsIgnoringAsciiCase(name, key.name)) return key.keyCode;
     }
     return functionKeyCode(name);
 }

@@ -8,28 +8,16 @@
 namespace quelta {
 namespace {
 
-char16_t lowerAscii(char16_t c) {
-    return c >= u'A' && c <= u'Z' ? c + (u'a' - u'A') : c;
-}
-
-bool startsWithNoCase(StringView text, std::size_t at, StringView prefix) {
-    if (text.size() - at < prefix.size()) return false;
-    for (std::size_t k = 0; k < prefix.size(); ++k) {
-        if (lowerAscii(text[at + k]) != prefix[k]) return false;
-    }
-    return true;
-}
-
 std::size_t runLength(StringView text, std::size_t at) {
-    char16_t letter = lowerAscii(text[at]);
+    char16_t letter = asciiLower(text[at]);
     std::size_t end = at;
-    while (end < text.size() && lowerAscii(text[end]) == letter)
+    while (end < text.size() && asciiLower(text[end]) == letter)
         ++end;
     return end - at;
 }
 
 bool isDateLetter(char16_t c) {
-    switch (lowerAscii(c)) {
+    switch (asciiLower(c)) {
         case u'd':
         case u'm':
         case u'y':
@@ -77,8 +65,9 @@ std::vector<StringView> splitSections(StringView format) {
 }
 
 bool startsAmPmCode(StringView text, std::size_t at) {
-    return startsWithNoCase(text, at, u"am/pm") || startsWithNoCase(text, at, u"a/p") ||
-           startsWithNoCase(text, at, u"ampm");
+    return startsWithIgnoringAsciiCase(text.substr(at), u"am/pm") ||
+           startsWithIgnoringAsciiCase(text.substr(at), u"a/p") ||
+           startsWithIgnoringAsciiCase(text.substr(at), u"ampm");
 }
 
 SectionKind classifySection(StringView section) {
@@ -95,7 +84,7 @@ SectionKind classifySection(StringView section) {
         if (c == u'@' || c == u'&' || c == u'<' || c == u'>' || c == u'!') text = true;
         if (c == u'.' || c == u',') punctuation = true;
         if (isDateLetter(c) || startsAmPmCode(section, at)) date = true;
-        if (lowerAscii(c) == u't' && runLength(section, at) >= 5) date = true;
+        if (asciiLower(c) == u't' && runLength(section, at) >= 5) date = true;
         ++at;
     }
     if (text) return SectionKind::Text;
@@ -306,13 +295,13 @@ private:
             out_.code(TokenKind::DateSeparator);
         } else if (c == u':') {
             out_.code(TokenKind::TimeSeparator);
-        } else if (lowerAscii(c) == u'a' && startsAmPmCode(text, at)) {
+        } else if (asciiLower(c) == u'a' && startsAmPmCode(text, at)) {
             return at + amPm(text, at);
-        } else if (lowerAscii(c) == u't' && runLength(text, at) >= 5) {
+        } else if (asciiLower(c) == u't' && runLength(text, at) >= 5) {
             out_.code(TokenKind::LongTime);
             return at + 5;
         } else if (isDateLetter(c)) {
-            DateCode code = letterRunCode(lowerAscii(c), runLength(text, at));
+            DateCode code = letterRunCode(asciiLower(c), runLength(text, at));
             out_.code(code.kind);
             if (code.kind == TokenKind::Day || code.kind == TokenKind::Day2) {
                 section_.hasDayNumber = true;
@@ -327,11 +316,11 @@ private:
     std::size_t amPm(StringView text, std::size_t at) {
         section_.twelveHourClock = true;
         bool upper = text[at] == u'A';
-        if (startsWithNoCase(text, at, u"am/pm")) {
+        if (startsWithIgnoringAsciiCase(text.substr(at), u"am/pm")) {
             out_.code(upper ? TokenKind::AmPmUpper : TokenKind::AmPmLower);
             return 5;
         }
-        if (startsWithNoCase(text, at, u"ampm")) {
+        if (startsWithIgnoringAsciiCase(text.substr(at), u"ampm")) {
             out_.code(TokenKind::AmPmRegional);
             return 4;
         }

@@ -5,16 +5,6 @@
 namespace quelta {
 namespace {
 
-bool equalsNoCase(StringView text, std::u16string_view name) {
-    if (text.size() != name.size()) return false;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        char16_t c = text[i];
-        if (c >= u'A' && c <= u'Z') c += u'a' - u'A';
-        if (c != name[i]) return false;
-    }
-    return true;
-}
-
 // Every character escaped, so that a symbol such as "CHF" or "kr." is never read as codes.
 String escaped(StringView text) {
     String result;
@@ -92,7 +82,7 @@ std::optional<NamedFormat> resolveNamedFormat(StringView format, const RegionalS
         {u"short time", [](const RegionalSettings& s) { return s.shortTimePattern; }},
     };
     for (std::size_t i = 0; i < std::size(kNames); ++i) {
-        if (equalsNoCase(format, kNames[i].name)) {
+        if (equalsIgnoringAsciiCase(format, kNames[i].name)) {
             return NamedFormat{kNames[i].pattern(settings), i == 0};
         }
     }
