@@ -117,6 +117,7 @@ public:
 
 private:
     void RebuildEditBox();
+    void applyHelpFileForUserMode();
     void createLiveEditBox();
     void applyDisabledGrayOnCreation();
     void RefreshDisplay();
