@@ -230,11 +230,15 @@ std::span<const MemberInfo* const> membersInLibraryOrder() {
 }
 
 DispatchId GetIDsOfNames(StringView name) {
-    const MemberInfo* member = lookUpIgnoringCase(name);
+    const MemberInfo* member = memberByName(name);
     return member ? member->dispid : DISPID_UNKNOWN;
 }
 
 const MemberInfo* memberByName(std::string_view name) {
+    return lookUpIgnoringCase(name);
+}
+
+const MemberInfo* memberByName(StringView name) {
     return lookUpIgnoringCase(name);
 }
 

@@ -145,6 +145,7 @@ DispatchId GetIDsOfNames(StringView name);
 
 const MemberInfo* memberByDispatchId(DispatchId dispid);
 const MemberInfo* memberByName(std::string_view name);  // case-insensitive
+const MemberInfo* memberByName(StringView name);        // case-insensitive
 const EventInfo* eventByName(std::string_view name);    // case-insensitive
 const EventInfo* eventByDispatchId(DispatchId dispid);
 const EnumerationInfo* enumerationByName(std::string_view name);
