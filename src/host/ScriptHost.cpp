@@ -10,6 +10,8 @@
 #include "host/ScriptParser.h"
 #include "platform/region/PlatformClock.h"
 #include "platform/region/RegionalSettings.h"
+#include "platform/runtime/Negation.h"
+#include "platform/runtime/PrintedText.h"
 #include "platform/window/SendKeys.h"
 #include "platform/window/WindowSystem.h"
 
@@ -209,37 +211,6 @@ void ScriptHost::echoEvent(const String& control, std::int32_t dispid,
 
 void ScriptHost::echoChange(const String& control, StringView property) {
     if (echoChanges_) out_ << "changed " << toUtf8(control) << "." << toUtf8(property) << '\n';
-}
-
-String printedText(const Variant& value) {
-    if (value.isNull()) return u"Null";
-    return value.toString();
-}
-
-Variant negated(const Variant& value) {
-    switch (value.type()) {
-        case VariantType::Null:
-            return value;
-        case VariantType::Empty:
-            return Variant(std::int16_t{0});
-        case VariantType::Integer:
-            return value.toInteger() == -32768
-                       ? Variant(std::int32_t{32768})
-                       : Variant(static_cast<std::int16_t>(-value.toInteger()));
-        case VariantType::Long:
-            if (value.toLong() == INT32_MIN) return Variant(2147483648.0);
-            return Variant(-value.toLong());
-        case VariantType::Boolean:
-            return Variant(static_cast<std::int16_t>(-value.toInteger()));
-        case VariantType::Single:
-            return Variant(-value.toSingle());
-        case VariantType::Currency:
-            return Variant(Currency{-value.toCurrency().scaled});
-        case VariantType::Date:
-            return Variant(Date{-value.toDate().serial});
-        default:
-            return Variant(-value.toDouble());
-    }
 }
 
 }  // namespace quelta::script

@@ -44,11 +44,4 @@ private:
     bool echoChanges_ = false;
 };
 
-// The text that `?` prints for a value: strings raw, Null as "Null", everything else as
-// CStr gives it.
-String printedText(const Variant& value);
-
-// The value of -x by the platform's rules.
-Variant negated(const Variant& value);
-
 }  // namespace quelta::script
