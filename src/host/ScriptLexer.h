@@ -30,9 +30,16 @@ private:
     std::string message_;
 };
 
+// Raises the SyntaxError for a fault at a 0-based column of the line: "WHAT at column N".
+[[noreturn]] void failAt(std::size_t column, const std::string& what);
+
 // The tokens of a line (UTF-8), ending with an End token. A comment (') ends the line
 // outside strings.
 std::vector<Token> tokenize(std::string_view line);
+
+// Where the name (a letter or _, then letters, digits and _) that starts at `at` ends;
+// `at` itself when none starts there.
+std::size_t scanIdentifier(std::string_view line, std::size_t at);
 
 // A number in invariant notation: 12, .17, 1.5E+21, &H8000000F, &O17. Whole numbers become
 // Integer, Long or Double by their size as the platform's literals do; hex and octal

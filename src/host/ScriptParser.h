@@ -19,7 +19,4 @@ namespace quelta::script {
 // for a line that is not a statement of the language.
 std::optional<Statement> parseStatement(std::string_view line);
 
-// Lower-cased ASCII, for the case-insensitive keywords and member names.
-std::string lowerCase(std::string_view text);
-
 }  // namespace quelta::script
