@@ -121,7 +121,7 @@ std::size_t scanIdentifier(std::string_view line, std::size_t at) {
 namespace {
 
 bool isBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\r';
+    return kBlanks.find(c) != std::string_view::npos;
 }
 
 // A digit, a point before a digit, or & before a letter (&H, &O).

@@ -3,6 +3,7 @@
 // in invariant notation, whatever the region.
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/String.h"
@@ -29,6 +30,9 @@ public:
 private:
     std::string message_;
 };
+
+// The characters that separate tokens and words; a line may end in \r.
+constexpr std::string_view kBlanks = " \t\r";
 
 // Raises the SyntaxError for a fault at a 0-based column of the line: "WHAT at column N".
 [[noreturn]] void failAt(std::size_t column, const std::string& what);

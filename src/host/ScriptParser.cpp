@@ -115,9 +115,9 @@ private:
 };
 
 std::string_view trimmed(std::string_view text) {
-    std::size_t first = text.find_first_not_of(" \t\r");
+    std::size_t first = text.find_first_not_of(kBlanks);
     if (first == std::string_view::npos) return {};
-    std::size_t last = text.find_last_not_of(" \t\r");
+    std::size_t last = text.find_last_not_of(kBlanks);
     return text.substr(first, last - first + 1);
 }
 

@@ -4,8 +4,9 @@
 //   statement  := keyword-statement | '?' expression | target '=' expression
 //               | target [arguments]
 //   target     := NAME ['.' MEMBER ['(' arguments ')']]
-//   expression := '-' expression | literal | NAME ['.' MEMBER] ['(' arguments ')'] | '(' expression
-//   ')' arguments  := expression {',' expression}
+//   expression := '-' expression | literal | NAME ['.' MEMBER] ['(' arguments ')']
+//               | '(' expression ')'
+//   arguments  := expression {',' expression}
 
 #include <optional>
 #include <string_view>
