@@ -7,7 +7,6 @@
 #include "format/NumberGroup.h"
 #include "format/NumericText.h"
 #include "platform/AutomationError.h"
-#include "platform/region/PlatformClock.h"
 #include "platform/runtime/Conversions.h"
 #include "platform/runtime/TextRoutines.h"
 #include "platform/runtime/Variant.h"
@@ -80,37 +79,23 @@ TypedEntry numericEntry(StringView text, const DisplaySettings& settings) {
 // case, with nothing around it, names the region's own short date with two-digit day and
 // month and a four-digit year) and whether that format completes partial entries.
 struct DateFormatReading {
-    String format;
-    String regionalDateFormat;
     String effective;
     DateTimeFormatKind kind;
 };
 
-// A control refreshes with the same format again and again, so the thread keeps its last
-// reading.
-const DateFormatReading& readDateFormat(StringView format, StringView regionalDateFormat) {
-    thread_local DateFormatReading last{u"", u"", u"", classifyDateTimeFormat(u"")};
-    if (last.format == format && last.regionalDateFormat == regionalDateFormat) return last;
-    DateFormatReading reading{String(format), String(regionalDateFormat), String(format), {}};
-    if (upperCase(format) == u"VESK DATE") reading.effective = reading.regionalDateFormat;
-    ignoringErrors([&] { reading.kind = classifyDateTimeFormat(reading.effective); });
-    last = std::move(reading);
-    return last;
+DateFormatReading readDateFormat(StringView format, StringView regionalDateFormat) {
+    const StringView effective = upperCase(format) == u"VESK DATE" ? regionalDateFormat : format;
+    return {String(effective), classifyDateTimeFormat(effective)};
 }
 
-String completedEntry(const String& text, DateTimeFormatKind kind,
-                      const DisplaySettings& settings) {
-    String completed = text;
-    if (text.empty()) return completed;
+String completedEntry(const String& text, DateTimeFormatKind kind, const DisplaySettings& settings,
+                      double today) {
+    if (text.empty()) return text;
     if (kind.DateLike) {
-        ignoringErrors([&] {
-            completed =
-                CompleteDateEntry(text, settings.referenceText, settings.dateOrder, Today());
-        });
-    } else if (kind.TimeLike) {
-        ignoringErrors([&] { completed = CompleteTimeEntry(text, settings.referenceText); });
+        return CompleteDateEntry(text, settings.referenceText, settings.dateOrder, today);
     }
-    return completed;
+    if (kind.TimeLike) return CompleteTimeEntry(text, settings.referenceText);
+    return text;
 }
 
 // Whether the day, month and year that the entry shows come back from the date the platform
@@ -119,15 +104,14 @@ String completedEntry(const String& text, DateTimeFormatKind kind,
 // compared, so a two-digit year passes. The groups of the entry are taken in 16 bits: one
 // too long for that leaves the previous group's value in place.
 bool numberGroupsAgree(StringView entry, const Variant& value) {
-    String read;
-    ignoringErrors([&] { read = value.toString(); });
+    const String read = value.toString();
     if (read == entry) return true;  // a completed entry is the platform's own text
     std::int16_t typed = 0;
     std::int32_t shown = 0;
     for (std::int16_t k = 1; k <= 3; ++k) {
         ignoringErrors([&] { typed = narrowToInteger(GetNumberGroup(entry, k)); });
         if (typed == 0) return true;
-        ignoringErrors([&] { shown = GetNumberGroup(read, k); });
+        shown = GetNumberGroup(read, k);
         if (typed % 100 != shown % 100) return false;
     }
     return true;
@@ -146,18 +130,18 @@ Variant dateValueOf(StringView entry, DateTimeFormatKind kind) {
 
 // A format for a date alone or a time alone completes a partial entry first; any other
 // format takes the entry as typed. text becomes the completed entry.
-TypedEntry dateEntry(String& text, const DisplaySettings& settings) {
-    const DateFormatReading& reading = readDateFormat(settings.format, settings.regionalDateFormat);
-    text = completedEntry(text, reading.kind, settings);
-    return {dateValueOf(text, reading.kind), reading.effective};
+TypedEntry dateEntry(String& text, const DisplaySettings& settings, double today) {
+    DateFormatReading reading = readDateFormat(settings.format, settings.regionalDateFormat);
+    text = completedEntry(text, reading.kind, settings, today);
+    return {dateValueOf(text, reading.kind), std::move(reading.effective)};
 }
 
-TypedEntry typedEntryOf(String& text, const DisplaySettings& settings) {
+TypedEntry typedEntryOf(String& text, const DisplaySettings& settings, double today) {
     switch (settings.dataType) {
         case qltaBoolean:
             return booleanEntry(text, settings.format);
         case qltaDateTime:
-            return dateEntry(text, settings);
+            return dateEntry(text, settings, today);
         default:
             return numericEntry(text, settings);
     }
@@ -170,13 +154,14 @@ DisplayMode displayModeOf(Boolean hasFocus, Boolean selectAllOnEntry) {
     return isTrue(selectAllOnEntry) ? DisplayMode::SelectedEntry : DisplayMode::Editing;
 }
 
-DisplayText displayTextOf(String text, const DisplaySettings& settings) {
+DisplayText displayTextOf(String text, const DisplaySettings& settings, double today) {
     const Presentation presentation =
         presentationFor(settings.dataType, settings.format, settings.mode);
     if (!presentation.formatted) return {std::move(text), std::nullopt};
-    const TypedEntry entry = typedEntryOf(text, settings);
-    DisplayText result{std::move(text), std::nullopt};
-    ignoringErrors([&] { result.storedText = entry.value.toString(); });
+    const TypedEntry entry = typedEntryOf(text, settings, today);
+    // The value is a number, Boolean or date read from the entry, or empty: the platform
+    // has a text for each.
+    DisplayText result{std::move(text), entry.value.toString()};
     ignoringErrors([&] { result.display = formatValue(entry.value, entry.format, 1, 1); });
     if (presentation.trimmed) result.display = trimSpaces(result.display);
     return result;

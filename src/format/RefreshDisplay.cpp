@@ -4,6 +4,7 @@
 #include "format/DisplayText.h"
 #include "format/ReplaceLineBreaks.h"
 #include "platform/AutomationError.h"
+#include "platform/region/PlatformClock.h"
 
 namespace quelta {
 namespace {
@@ -52,7 +53,7 @@ void Quelta::RefreshDisplay() {
     // and to fall back to.
     if (state_.DataType == qltaDateTime && isTrue(state_.HasFocus)) state_.ReferenceText = text;
     const DisplayText shown =
-        displayTextOf(std::move(text), displaySettingsOf(state_, threadData()));
+        displayTextOf(std::move(text), displaySettingsOf(state_, threadData()), Today());
     // The template is element 0, whose change notification the change handler ignores.
     if (shown.storedText) ignoringErrors([&] { stored.setText(*shown.storedText); });
     {

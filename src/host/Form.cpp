@@ -6,15 +6,6 @@
 namespace quelta {
 namespace {
 
-bool sameName(StringView a, StringView b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        auto fold = [](char16_t c) { return c >= u'A' && c <= u'Z' ? c + (u'a' - u'A') : c; };
-        if (fold(a[i]) != fold(b[i])) return false;
-    }
-    return true;
-}
-
 constexpr std::int16_t kCtrlOrAlt = kCtrlMask | kAltMask;
 
 }  // namespace
@@ -48,7 +39,7 @@ Quelta& Form::addControl(const String& name) {
 
 Quelta* Form::find(StringView name) {
     for (Placed& placed : controls_) {
-        if (sameName(placed.name, name)) return placed.control.get();
+        if (equalsIgnoringAsciiCase(placed.name, name)) return placed.control.get();
     }
     return nullptr;
 }

@@ -1,10 +1,9 @@
 #include "host/RuntimeFunctions.h"
 
+#include <algorithm>
+#include <array>
 #include <functional>
-#include <map>
-#include <string>
 
-#include "host/ScriptParser.h"
 #include "platform/region/Calendar.h"
 #include "platform/region/PlatformClock.h"
 #include "platform/runtime/Conversions.h"
@@ -18,6 +17,7 @@ constexpr std::int32_t kErrWrongArgumentCount = 450;
 using Arguments = std::span<const Variant>;
 
 struct Function {
+    std::string_view name;
     std::size_t minArguments;
     std::size_t maxArguments;
     std::function<Variant(Arguments)> call;
@@ -49,42 +49,40 @@ Variant format(Arguments arguments) {
                        intArgument(arguments, 3, 1));
 }
 
-const std::map<std::string, Function>& functions() {
-    static const std::map<std::string, Function> table = {
-        {"format", {1, 4, format}},
-        {"cstr", {1, 1, [](Arguments a) { return Variant(a[0].toString()); }}},
-        {"cdbl", {1, 1, [](Arguments a) { return Variant(a[0].toDouble()); }}},
-        {"cdate", {1, 1, [](Arguments a) { return Variant(a[0].toDate()); }}},
-        {"cbool", {1, 1, [](Arguments a) { return Variant::boolean(a[0].toBool()); }}},
-        {"cint", {1, 1, [](Arguments a) { return Variant(a[0].toInteger()); }}},
-        {"clng", {1, 1, [](Arguments a) { return Variant(a[0].toLong()); }}},
-        {"val", {1, 1, [](Arguments a) { return Variant(val(a[0].toString())); }}},
-        {"isdate", {1, 1, [](Arguments a) { return isDate(a[0]); }}},
-        {"isnumeric", {1, 1, [](Arguments a) { return isNumeric(a[0]); }}},
-        {"dateserial",
-         {3, 3,
-          [](Arguments a) {
-              return Variant(
-                  Date{dateSerial(a[0].toInteger(), a[1].toInteger(), a[2].toInteger())});
-          }}},
-        {"timeserial",
-         {3, 3,
-          [](Arguments a) {
-              return Variant(
-                  Date{timeSerial(a[0].toInteger(), a[1].toInteger(), a[2].toInteger())});
-          }}},
-        {"now", {0, 0, [](Arguments) { return Variant(Date{Now()}); }}},
-        {"date", {0, 0, [](Arguments) { return Variant(Date{Today()}); }}},
-    };
+const std::array<Function, 14>& functions() {
+    static const std::array<Function, 14> table = {{
+        {"Format", 1, 4, format},
+        {"CStr", 1, 1, [](Arguments a) { return Variant(a[0].toString()); }},
+        {"CDbl", 1, 1, [](Arguments a) { return Variant(a[0].toDouble()); }},
+        {"CDate", 1, 1, [](Arguments a) { return Variant(a[0].toDate()); }},
+        {"CBool", 1, 1, [](Arguments a) { return Variant::boolean(a[0].toBool()); }},
+        {"CInt", 1, 1, [](Arguments a) { return Variant(a[0].toInteger()); }},
+        {"CLng", 1, 1, [](Arguments a) { return Variant(a[0].toLong()); }},
+        {"Val", 1, 1, [](Arguments a) { return Variant(val(a[0].toString())); }},
+        {"IsDate", 1, 1, [](Arguments a) { return isDate(a[0]); }},
+        {"IsNumeric", 1, 1, [](Arguments a) { return isNumeric(a[0]); }},
+        {"DateSerial", 3, 3,
+         [](Arguments a) {
+             return Variant(Date{dateSerial(a[0].toInteger(), a[1].toInteger(), a[2].toInteger())});
+         }},
+        {"TimeSerial", 3, 3,
+         [](Arguments a) {
+             return Variant(Date{timeSerial(a[0].toInteger(), a[1].toInteger(), a[2].toInteger())});
+         }},
+        {"Now", 0, 0, [](Arguments) { return Variant(Date{Now()}); }},
+        {"Date", 0, 0, [](Arguments) { return Variant(Date{Today()}); }},
+    }};
     return table;
 }
 
 }  // namespace
 
 std::optional<Variant> callRuntimeFunction(std::string_view name, Arguments arguments) {
-    auto entry = functions().find(lowerCase(name));
+    auto entry = std::find_if(functions().begin(), functions().end(), [&](const Function& f) {
+        return equalsIgnoringAsciiCase(f.name, name);
+    });
     if (entry == functions().end()) return std::nullopt;
-    const Function& function = entry->second;
+    const Function& function = *entry;
     if (arguments.size() < function.minArguments || arguments.size() > function.maxArguments) {
         raiseError(kErrWrongArgumentCount);
     }

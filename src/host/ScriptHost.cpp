@@ -10,6 +10,8 @@
 #include "host/ScriptParser.h"
 #include "platform/region/PlatformClock.h"
 #include "platform/region/RegionalSettings.h"
+#include "platform/runtime/Negation.h"
+#include "platform/runtime/PrintedText.h"
 #include "platform/window/SendKeys.h"
 #include "platform/window/WindowSystem.h"
 
@@ -20,12 +22,6 @@ namespace {
 struct NotSupportedYet {
     std::string what;
 };
-
-std::string onOff(const std::string& word) {
-    std::string lower = lowerCase(word);
-    if (lower != "on" && lower != "off") throw SyntaxError("expected on or off");
-    return lower;
-}
 
 // The DISPID of a member named in a script; no name means the default member.
 DispatchId memberId(const std::string& member) {
@@ -66,7 +62,7 @@ int ScriptHost::run(std::istream& in) {
 void ScriptHost::runLine(std::string_view line, int lineNumber) {
     try {
         std::optional<Statement> statement = parseStatement(line);
-        if (statement) execute(*statement, lineNumber);
+        if (statement) std::visit([this](const auto& kind) { execute(kind); }, *statement);
     } catch (const SyntaxError& error) {
         out_ << "Line " << lineNumber << ": " << error.what() << '\n';
     } catch (const AutomationError& error) {
@@ -82,88 +78,94 @@ void ScriptHost::runLine(std::string_view line, int lineNumber) {
     }
 }
 
-void ScriptHost::execute(const Statement& statement, int) {
-    const std::string& keyword = statement.keyword;
-    if (keyword == "?") {
-        print(evaluate(*statement.arguments.front()));
-    } else if (keyword == "let") {
-        assign(statement);
-    } else if (keyword == "call") {
-        callMethod(statement);
-    } else if (keyword == "new") {
-        form_.addControl(fromUtf8(statement.word));
-    } else if (keyword == "focus") {
-        form_.focus(control(statement.word));
-    } else if (keyword == "keys") {
-        sendKeys(statement.text);
-    } else if (keyword == "events") {
-        echoEvents_ = onOff(statement.word) == "on";
-    } else if (keyword == "changes") {
-        echoChanges_ = onOff(statement.word) == "on";
-    } else if (keyword == "region") {
-        // Controls derive their notation once per thread; a later change would split it.
-        if (!form_.empty()) raiseError(kErrInvalidProcedureCall);
-        selectRegion(statement.word);
-    } else if (keyword == "clock") {
-        pinClock(statement.serial);
-    } else if (keyword == "platform") {
-        Variant major = parseNumberLiteral(statement.word);
-        setPlatformVersion(major.toInteger());
-    } else if (keyword == "usermode") {
-        form_.setUserMode(Variant(fromUtf8(statement.word)).toBool());
-    } else {
-        throw NotSupportedYet{keyword};
-    }
+void ScriptHost::execute(const SelectRegion& statement) {
+    // Controls derive their notation once per thread; a later change would split it.
+    if (!form_.empty()) raiseError(kErrInvalidProcedureCall);
+    selectRegion(statement.region);
 }
 
-// The control a statement names; "page" is the open property page's, not yet built.
-Quelta& ScriptHost::control(const std::string& name) {
-    if (lowerCase(name) == "page") throw NotSupportedYet{"page"};
-    Quelta* found = form_.find(fromUtf8(name));
-    if (!found) raiseError(kErrObjectRequired);
-    return *found;
+void ScriptHost::execute(const PinClock& statement) {
+    pinClock(statement.serial);
 }
 
-void ScriptHost::assign(const Statement& statement) {
-    const MemberReference& target = statement.target;
-    Quelta& object = control(target.object);
-    DispatchId id = memberId(target.member);
-    Variant value = evaluate(*statement.arguments.front());
+void ScriptHost::execute(const SetPlatformVersion& statement) {
+    setPlatformVersion(statement.major.toInteger());
+}
+
+void ScriptHost::execute(const SetUserMode& statement) {
+    form_.setUserMode(Variant(statement.value).toBool());
+}
+
+void ScriptHost::execute(const NewControl& statement) {
+    form_.addControl(fromUtf8(statement.name));
+}
+
+void ScriptHost::execute(const FocusControl& statement) {
+    form_.focus(control(statement.name));
+}
+
+void ScriptHost::execute(const TypeKeys& statement) {
+    sendKeys(statement.keys);
+}
+
+void ScriptHost::execute(const EchoEvents& statement) {
+    echoEvents_ = statement.on;
+}
+
+void ScriptHost::execute(const EchoChanges& statement) {
+    echoChanges_ = statement.on;
+}
+
+void ScriptHost::execute(const SaveForm&) {
+    throw NotSupportedYet{"save"};
+}
+
+void ScriptHost::execute(const LoadForm&) {
+    throw NotSupportedYet{"load"};
+}
+
+void ScriptHost::execute(const PageCommand&) {
+    throw NotSupportedYet{"page"};
+}
+
+void ScriptHost::execute(const Print& statement) {
+    out_ << toUtf8(printedText(evaluate(*statement.value))) << '\n';
+}
+
+void ScriptHost::execute(const Assignment& statement) {
+    Quelta& object = control(statement.target.object);
+    DispatchId id = memberId(statement.target.member);
+    Variant value = evaluate(*statement.value);
     InvokeKind kind =
         value.type() == VariantType::Object ? InvokeKind::PropertySet : InvokeKind::PropertyLet;
     Invoke(object, id, kind, std::span<Variant>(&value, 1));
 }
 
-void ScriptHost::callMethod(const Statement& statement) {
-    const MemberReference& target = statement.target;
-    Quelta& object = control(target.object);
-    DispatchId id = memberId(target.member);
-    std::vector<Variant> arguments =
-        evaluateAll(target.hasParentheses ? target.arguments : statement.arguments);
+void ScriptHost::execute(const MethodCall& statement) {
+    Quelta& object = control(statement.target.object);
+    DispatchId id = memberId(statement.target.member);
+    std::vector<Variant> arguments = evaluateAll(statement.arguments);
     Invoke(object, id, InvokeKind::Method, arguments);
 }
 
-void ScriptHost::print(const Variant& value) {
-    out_ << toUtf8(printedText(value)) << '\n';
+// The control a statement names; "page" is the open property page's, not yet built.
+Quelta& ScriptHost::control(const std::string& name) {
+    if (equalsIgnoringAsciiCase(name, "page")) throw NotSupportedYet{"page"};
+    Quelta* found = form_.find(fromUtf8(name));
+    if (!found) raiseError(kErrObjectRequired);
+    return *found;
 }
 
 Variant ScriptHost::evaluate(const Expression& expression) {
-    return std::visit(
-        [this](const auto& node) -> Variant {
-            using T = std::decay_t<decltype(node)>;
-            if constexpr (std::is_same_v<T, Literal>) {
-                return node.value;
-            } else if constexpr (std::is_same_v<T, Negation>) {
-                return negated(evaluate(*node.operand));
-            } else if constexpr (std::is_same_v<T, NameReference>) {
-                return evaluateName(node);
-            } else if constexpr (std::is_same_v<T, FunctionCall>) {
-                return evaluateCall(node);
-            } else {
-                return evaluateMember(node);
-            }
-        },
-        expression.node);
+    return std::visit([this](const auto& node) { return evaluate(node); }, expression.node);
+}
+
+Variant ScriptHost::evaluate(const Literal& literal) {
+    return literal.value;
+}
+
+Variant ScriptHost::evaluate(const Negation& negation) {
+    return negated(evaluate(*negation.operand));
 }
 
 std::vector<Variant> ScriptHost::evaluateAll(const std::vector<ExpressionPtr>& expressions) {
@@ -173,7 +175,7 @@ std::vector<Variant> ScriptHost::evaluateAll(const std::vector<ExpressionPtr>& e
     return values;
 }
 
-Variant ScriptHost::evaluateName(const NameReference& reference) {
+Variant ScriptHost::evaluate(const NameReference& reference) {
     if (Quelta* object = form_.find(fromUtf8(reference.name))) {
         return Invoke(*object, DISPID_VALUE, InvokeKind::PropertyGet, {});
     }
@@ -181,15 +183,13 @@ Variant ScriptHost::evaluateName(const NameReference& reference) {
     raiseError(kErrObjectRequired);
 }
 
-Variant ScriptHost::evaluateCall(const FunctionCall& call) {
-    std::vector<Variant> arguments;
-    for (const ExpressionPtr& argument : call.arguments)
-        arguments.push_back(evaluate(*argument));
+Variant ScriptHost::evaluate(const FunctionCall& call) {
+    std::vector<Variant> arguments = evaluateAll(call.arguments);
     if (auto result = callRuntimeFunction(call.function, arguments)) return *result;
     raiseError(kErrNotSupported);
 }
 
-Variant ScriptHost::evaluateMember(const MemberReference& reference) {
+Variant ScriptHost::evaluate(const MemberReference& reference) {
     Quelta& object = control(reference.object);
     DispatchId id = memberId(reference.member);
     std::vector<Variant> arguments = evaluateAll(reference.arguments);
@@ -209,37 +209,6 @@ void ScriptHost::echoEvent(const String& control, std::int32_t dispid,
 
 void ScriptHost::echoChange(const String& control, StringView property) {
     if (echoChanges_) out_ << "changed " << toUtf8(control) << "." << toUtf8(property) << '\n';
-}
-
-String printedText(const Variant& value) {
-    if (value.isNull()) return u"Null";
-    return value.toString();
-}
-
-Variant negated(const Variant& value) {
-    switch (value.type()) {
-        case VariantType::Null:
-            return value;
-        case VariantType::Empty:
-            return Variant(std::int16_t{0});
-        case VariantType::Integer:
-            return value.toInteger() == -32768
-                       ? Variant(std::int32_t{32768})
-                       : Variant(static_cast<std::int16_t>(-value.toInteger()));
-        case VariantType::Long:
-            if (value.toLong() == INT32_MIN) return Variant(2147483648.0);
-            return Variant(-value.toLong());
-        case VariantType::Boolean:
-            return Variant(static_cast<std::int16_t>(-value.toInteger()));
-        case VariantType::Single:
-            return Variant(-value.toSingle());
-        case VariantType::Currency:
-            return Variant(Currency{-value.toCurrency().scaled});
-        case VariantType::Date:
-            return Variant(Date{-value.toDate().serial});
-        default:
-            return Variant(-value.toDouble());
-    }
 }
 
 }  // namespace quelta::script

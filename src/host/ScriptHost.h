@@ -25,16 +25,32 @@ public:
     void runLine(std::string_view line, int lineNumber);
 
 private:
-    void execute(const Statement& statement, int lineNumber);
-    void print(const Variant& value);
-    void assign(const Statement& statement);
-    void callMethod(const Statement& statement);
-    Quelta& control(const std::string& name);
+    // One overload per statement and per expression kind, chosen by std::visit.
+    void execute(const SelectRegion& statement);
+    void execute(const PinClock& statement);
+    void execute(const SetPlatformVersion& statement);
+    void execute(const SetUserMode& statement);
+    void execute(const NewControl& statement);
+    void execute(const FocusControl& statement);
+    void execute(const TypeKeys& statement);
+    void execute(const EchoEvents& statement);
+    void execute(const EchoChanges& statement);
+    void execute(const SaveForm& statement);
+    void execute(const LoadForm& statement);
+    void execute(const PageCommand& statement);
+    void execute(const Print& statement);
+    void execute(const Assignment& statement);
+    void execute(const MethodCall& statement);
+
     Variant evaluate(const Expression& expression);
+    Variant evaluate(const Literal& literal);
+    Variant evaluate(const Negation& negation);
+    Variant evaluate(const NameReference& reference);
+    Variant evaluate(const FunctionCall& call);
+    Variant evaluate(const MemberReference& reference);
     std::vector<Variant> evaluateAll(const std::vector<ExpressionPtr>& expressions);
-    Variant evaluateName(const NameReference& reference);
-    Variant evaluateCall(const FunctionCall& call);
-    Variant evaluateMember(const MemberReference& reference);
+
+    Quelta& control(const std::string& name);
     void echoEvent(const String& control, std::int32_t dispid, std::span<Variant> arguments);
     void echoChange(const String& control, StringView property);
 
@@ -43,12 +59,5 @@ private:
     bool echoEvents_ = false;
     bool echoChanges_ = false;
 };
-
-// The text that `?` prints for a value: strings raw, Null as "Null", everything else as
-// CStr gives it.
-String printedText(const Variant& value);
-
-// The value of -x by the platform's rules.
-Variant negated(const Variant& value);
 
 }  // namespace quelta::script

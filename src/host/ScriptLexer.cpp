@@ -20,10 +20,6 @@ bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-[[noreturn]] void fail(std::size_t column, const std::string& what) {
-    throw SyntaxError(what + " at column " + std::to_string(column + 1));
-}
-
 Variant wholeNumber(double value) {
     if (value >= -32768 && value <= 32767) return Variant(static_cast<std::int16_t>(value));
     if (value >= -2147483648.0 && value <= 2147483647.0) {
@@ -110,72 +106,134 @@ double parseDateLiteral(std::string_view spelling) {
     return timePart.empty() ? date : combineDateAndTime(date, timeOfDay(timePart));
 }
 
+void failAt(std::size_t column, const std::string& what) {
+    throw SyntaxError(what + " at column " + std::to_string(column + 1));
+}
+
+std::size_t scanIdentifier(std::string_view line, std::size_t at) {
+    if (at >= line.size() || !isIdentifierStart(line[at])) return at;
+    std::size_t end = at + 1;
+    while (end < line.size() && isIdentifierPart(line[end]))
+        ++end;
+    return end;
+}
+
+namespace {
+
+bool isBlank(char c) {
+    return kBlanks.find(c) != std::string_view::npos;
+}
+
+// A digit, a point before a digit, or & before a letter (&H, &O).
+bool startsNumber(std::string_view line, std::size_t at) {
+    const char c = line[at];
+    const bool letterFollows =
+        at + 1 < line.size() && std::isalpha(static_cast<unsigned char>(line[at + 1]));
+    const bool digitFollows = at + 1 < line.size() && isDigit(line[at + 1]);
+    return isDigit(c) || (c == '.' && digitFollows) || (c == '&' && letterFollows);
+}
+
+// number := ['&' letter] {letter | digit | '_' | '.' | ('+' | '-') after E or e}
+// The whole run is one spelling, so that "12abc" is refused rather than split.
+std::size_t scanNumber(std::string_view line, std::size_t at, Variant& value) {
+    std::size_t end = line[at] == '&' ? at + 2 : at;
+    while (end < line.size() && (isIdentifierPart(line[end]) || line[end] == '.' ||
+                                 ((line[end] == '+' || line[end] == '-') &&
+                                  (line[end - 1] == 'E' || line[end - 1] == 'e')))) {
+        ++end;
+    }
+    try {
+        value = parseNumberLiteral(line.substr(at, end - at));
+    } catch (const SyntaxError& error) {
+        failAt(at, error.what());
+    }
+    return end;
+}
+
+// string := '"' {character | '""'} '"'; "" stands for one quote.
+std::size_t scanString(std::string_view line, std::size_t at, std::string& text) {
+    std::size_t i = at + 1;
+    for (;;) {
+        if (i >= line.size()) failAt(at, "unterminated string");
+        if (line[i] != '"') {
+            text += line[i++];
+        } else if (i + 1 < line.size() && line[i + 1] == '"') {
+            text += '"';
+            i += 2;
+        } else {
+            return i + 1;
+        }
+    }
+}
+
+// date := '#' date-literal '#'
+std::size_t scanDate(std::string_view line, std::size_t at, double& serial) {
+    const std::size_t end = line.find('#', at + 1);
+    if (end == std::string_view::npos) failAt(at, "unterminated date");
+    try {
+        serial = parseDateLiteral(line.substr(at + 1, end - at - 1));
+    } catch (const AutomationError&) {
+        failAt(at, "date out of range");
+    } catch (const SyntaxError& error) {
+        failAt(at, error.what());
+    }
+    return end + 1;
+}
+
+bool isSymbol(char c) {
+    return std::string_view("?.,()=-").find(c) != std::string_view::npos;
+}
+
+// Reads the token that starts at `at` into token; returns where it stopped.
+std::size_t scanToken(std::string_view line, std::size_t at, Token& token) {
+    token.column = at;
+    const char c = line[at];
+    if (isIdentifierStart(c)) {
+        const std::size_t end = scanIdentifier(line, at);
+        token.kind = TokenKind::Identifier;
+        token.spelling = std::string(line.substr(at, end - at));
+        return end;
+    }
+    if (startsNumber(line, at)) {
+        const std::size_t end = scanNumber(line, at, token.value);
+        token.kind = TokenKind::Number;
+        token.spelling = std::string(line.substr(at, end - at));
+        return end;
+    }
+    if (c == '"') {
+        std::string text;
+        const std::size_t end = scanString(line, at, text);
+        token = {TokenKind::Text, "\"", Variant(fromUtf8(text)), at};
+        return end;
+    }
+    if (c == '#') {
+        double serial = 0;
+        const std::size_t end = scanDate(line, at, serial);
+        token = {TokenKind::DateTime, "#", Variant(Date{serial}), at};
+        return end;
+    }
+    if (isSymbol(c)) {
+        token = {TokenKind::Symbol, std::string(1, c), Variant(), at};
+        return at + 1;
+    }
+    failAt(at, std::string("unexpected character '") + c + "'");
+}
+
+std::size_t skipBlanks(std::string_view line, std::size_t at) {
+    while (at < line.size() && isBlank(line[at]))
+        ++at;
+    return at;
+}
+
+}  // namespace
+
 std::vector<Token> tokenize(std::string_view line) {
     std::vector<Token> tokens;
-    std::size_t i = 0;
-    while (i < line.size()) {
-        char c = line[i];
-        std::size_t start = i;
-        if (c == ' ' || c == '\t' || c == '\r') {
-            ++i;
-        } else if (c == '\'') {
-            break;
-        } else if (isIdentifierStart(c)) {
-            while (i < line.size() && isIdentifierPart(line[i]))
-                ++i;
-            tokens.push_back({TokenKind::Identifier, std::string(line.substr(start, i - start)),
-                              Variant(), start});
-        } else if (isDigit(c) || (c == '.' && i + 1 < line.size() && isDigit(line[i + 1])) ||
-                   (c == '&' && i + 1 < line.size() &&
-                    std::isalpha(static_cast<unsigned char>(line[i + 1])))) {
-            i += c == '&' ? 2 : 0;
-            while (i < line.size() && (isIdentifierPart(line[i]) || line[i] == '.' ||
-                                       ((line[i] == '+' || line[i] == '-') &&
-                                        (line[i - 1] == 'E' || line[i - 1] == 'e')))) {
-                ++i;
-            }
-            std::string_view spelling = line.substr(start, i - start);
-            try {
-                tokens.push_back({TokenKind::Number, std::string(spelling),
-                                  parseNumberLiteral(spelling), start});
-            } catch (const SyntaxError& error) {
-                fail(start, error.what());
-            }
-        } else if (c == '"') {
-            std::string text;
-            ++i;
-            for (;;) {
-                if (i >= line.size()) fail(start, "unterminated string");
-                if (line[i] == '"') {
-                    if (i + 1 < line.size() && line[i + 1] == '"') {
-                        text += '"';
-                        i += 2;
-                        continue;
-                    }
-                    ++i;
-                    break;
-                }
-                text += line[i++];
-            }
-            tokens.push_back({TokenKind::Text, "\"", Variant(fromUtf8(text)), start});
-        } else if (c == '#') {
-            std::size_t end = line.find('#', i + 1);
-            if (end == std::string_view::npos) fail(start, "unterminated date");
-            try {
-                double serial = parseDateLiteral(line.substr(i + 1, end - i - 1));
-                tokens.push_back({TokenKind::DateTime, "#", Variant(Date{serial}), start});
-            } catch (const AutomationError&) {
-                fail(start, "date out of range");
-            } catch (const SyntaxError& error) {
-                fail(start, error.what());
-            }
-            i = end + 1;
-        } else if (std::string_view("?.,()=-").find(c) != std::string_view::npos) {
-            tokens.push_back({TokenKind::Symbol, std::string(1, c), Variant(), start});
-            ++i;
-        } else {
-            fail(start, std::string("unexpected character '") + c + "'");
-        }
+    std::size_t at = skipBlanks(line, 0);
+    while (at < line.size() && line[at] != '\'') {
+        Token token;
+        at = skipBlanks(line, scanToken(line, at, token));
+        tokens.push_back(std::move(token));
     }
     tokens.push_back({TokenKind::End, "", Variant(), line.size()});
     return tokens;

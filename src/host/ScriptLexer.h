@@ -3,6 +3,7 @@
 // in invariant notation, whatever the region.
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/String.h"
@@ -30,9 +31,19 @@ private:
     std::string message_;
 };
 
+// The characters that separate tokens and words; a line may end in \r.
+constexpr std::string_view kBlanks = " \t\r";
+
+// Raises the SyntaxError for a fault at a 0-based column of the line: "WHAT at column N".
+[[noreturn]] void failAt(std::size_t column, const std::string& what);
+
 // The tokens of a line (UTF-8), ending with an End token. A comment (') ends the line
 // outside strings.
 std::vector<Token> tokenize(std::string_view line);
+
+// Where the name (a letter or _, then letters, digits and _) that starts at `at` ends;
+// `at` itself when none starts there.
+std::size_t scanIdentifier(std::string_view line, std::size_t at);
 
 // A number in invariant notation: 12, .17, 1.5E+21, &H8000000F, &O17. Whole numbers become
 // Integer, Long or Double by their size as the platform's literals do; hex and octal

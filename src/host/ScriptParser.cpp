@@ -1,15 +1,9 @@
 #include "host/ScriptParser.h"
 
 #include <array>
-#include <cctype>
 
 namespace quelta::script {
 namespace {
-
-// Statements whose operands are words rather than expressions.
-constexpr std::array<std::string_view, 12> kKeywords = {"region",  "clock", "platform", "usermode",
-                                                        "new",     "focus", "keys",     "events",
-                                                        "changes", "save",  "load",     "page"};
 
 // Nested parentheses and negations deeper than this are refused, so that a hostile line
 // cannot exhaust the stack.
@@ -37,9 +31,7 @@ public:
     void expectEnd() {
         if (!atEnd()) fail("unexpected '" + peek().spelling + "'");
     }
-    [[noreturn]] void fail(const std::string& what) const {
-        throw SyntaxError(what + " at column " + std::to_string(peek().column + 1));
-    }
+    [[noreturn]] void fail(const std::string& what) const { failAt(peek().column, what); }
 
     ExpressionPtr expression(int depth = 0) {
         if (depth > kMaxDepth) fail("expression nested too deeply");
@@ -98,13 +90,11 @@ public:
 
     ExpressionPtr reference(int depth) {
         std::string name = take().spelling;
-        std::string lower = lowerCase(name);
-        if (lower == "true" || lower == "false") {
-            return literal(Variant::boolean(lower == "true"));
-        }
-        if (lower == "empty") return literal(Variant());
-        if (lower == "null") return literal(Variant::null());
-        if (lower == "nothing") return literal(Variant::nothing());
+        if (equalsIgnoringAsciiCase(name, "true")) return literal(Variant::boolean(true));
+        if (equalsIgnoringAsciiCase(name, "false")) return literal(Variant::boolean(false));
+        if (equalsIgnoringAsciiCase(name, "empty")) return literal(Variant());
+        if (equalsIgnoringAsciiCase(name, "null")) return literal(Variant::null());
+        if (equalsIgnoringAsciiCase(name, "nothing")) return literal(Variant::nothing());
         if (isSymbol(".")) {
             return std::make_unique<Expression>(Expression{memberReference(name, depth)});
         }
@@ -125,9 +115,9 @@ private:
 };
 
 std::string_view trimmed(std::string_view text) {
-    std::size_t first = text.find_first_not_of(" \t\r");
+    std::size_t first = text.find_first_not_of(kBlanks);
     if (first == std::string_view::npos) return {};
-    std::size_t last = text.find_last_not_of(" \t\r");
+    std::size_t last = text.find_last_not_of(kBlanks);
     return text.substr(first, last - first + 1);
 }
 
@@ -149,112 +139,155 @@ std::optional<std::string_view> restOfLine(std::string_view line, std::size_t ke
     return trimmed(rest.substr(0, commentStart(rest)));
 }
 
+// The text of an operand that is one string literal and nothing else.
+std::optional<String> quotedOperand(std::string_view operand) {
+    std::vector<Token> tokens = tokenize(operand);
+    if (tokens.size() == 2 && tokens[0].kind == TokenKind::Text) {
+        return tokens[0].value.toString();
+    }
+    return std::nullopt;
+}
+
 // A file name operand: a quoted string or the bare rest of the line.
 String fileOperand(std::string_view operand) {
     if (operand.size() >= 2 && operand.front() == '"' && operand.back() == '"') {
-        std::vector<Token> tokens = tokenize(operand);
-        if (tokens.size() == 2 && tokens[0].kind == TokenKind::Text) {
-            return tokens[0].value.toString();
-        }
+        if (std::optional<String> quoted = quotedOperand(operand)) return *quoted;
     }
     if (operand.empty()) throw SyntaxError("expected a file name");
     return fromUtf8(operand);
 }
 
-Statement wordStatement(const std::string& keyword, std::string_view line) {
-    Statement statement;
-    statement.keyword = keyword;
-    std::optional<std::string_view> rest = restOfLine(line, keyword.size());
-    if (!rest) throw SyntaxError("unknown statement");
-    std::string_view operand = *rest;
-    if (keyword == "clock") {
-        try {
-            statement.serial = parseDateLiteral(operand);
-        } catch (const AutomationError&) {
-            throw SyntaxError("date out of range");
-        }
-    } else if (keyword == "save" || keyword == "load") {
-        statement.text = fileOperand(operand);
-    } else if (keyword == "keys") {
-        std::vector<Token> tokens = tokenize(operand);
-        if (tokens.size() != 2 || tokens[0].kind != TokenKind::Text) {
-            throw SyntaxError("expected a quoted key string");
-        }
-        statement.text = tokens[0].value.toString();
-    } else {
-        std::size_t space = operand.find_first_of(" \t");
-        statement.word = std::string(operand.substr(0, space));
-        if (space != std::string_view::npos) {
-            statement.secondWord = std::string(trimmed(operand.substr(space)));
-        }
-        if (statement.word.empty()) throw SyntaxError("expected an operand after " + keyword);
-        bool takesTwoWords = keyword == "page";
-        if (!takesTwoWords && !statement.secondWord.empty()) {
-            throw SyntaxError("unexpected '" + statement.secondWord + "'");
-        }
-    }
-    return statement;
+String keysOperand(std::string_view operand) {
+    std::optional<String> quoted = quotedOperand(operand);
+    if (!quoted) throw SyntaxError("expected a quoted key string");
+    return *quoted;
 }
 
-// The leading word of a line and the first character after it (0 at the end).
-std::pair<std::string, char> leadingWord(std::string_view line) {
-    std::string_view text = trimmed(line);
-    std::size_t end = 0;
-    while (end < text.size() &&
-           (std::isalnum(static_cast<unsigned char>(text[end])) || text[end] == '_')) {
-        ++end;
+double clockOperand(std::string_view operand) {
+    try {
+        return parseDateLiteral(operand);
+    } catch (const AutomationError&) {
+        throw SyntaxError("date out of range");
     }
-    std::string_view after = trimmed(text.substr(end));
-    return {lowerCase(text.substr(0, end)), after.empty() ? '\0' : after.front()};
+}
+
+// The first word of an operand and the rest after it (empty when there is none).
+struct OperandWords {
+    std::string first;
+    std::string second;
+};
+
+OperandWords operandWords(std::string_view keyword, std::string_view operand) {
+    const std::size_t space = operand.find_first_of(" \t");
+    OperandWords words{std::string(operand.substr(0, space)), ""};
+    if (space != std::string_view::npos) words.second = std::string(trimmed(operand.substr(space)));
+    if (words.first.empty()) {
+        throw SyntaxError("expected an operand after " + std::string(keyword));
+    }
+    return words;
+}
+
+std::string singleWord(std::string_view keyword, std::string_view operand) {
+    OperandWords words = operandWords(keyword, operand);
+    if (!words.second.empty()) throw SyntaxError("unexpected '" + words.second + "'");
+    return std::move(words.first);
+}
+
+bool onOff(std::string_view keyword, std::string_view operand) {
+    const std::string word = singleWord(keyword, operand);
+    if (equalsIgnoringAsciiCase(word, "on")) return true;
+    if (equalsIgnoringAsciiCase(word, "off")) return false;
+    throw SyntaxError("expected on or off");
+}
+
+// The statements whose operands are words rather than expressions, and how each reads
+// its operand (the rest of the line after the keyword, trimmed, without a comment).
+struct WordStatement {
+    std::string_view keyword;
+    Statement (*parse)(std::string_view keyword, std::string_view operand);
+};
+
+constexpr std::array<WordStatement, 12> kWordStatements = {{
+    {"region", [](auto k, auto o) -> Statement { return SelectRegion{singleWord(k, o)}; }},
+    {"clock", [](auto, auto o) -> Statement { return PinClock{clockOperand(o)}; }},
+    {"platform",
+     [](auto k, auto o) -> Statement {
+         return SetPlatformVersion{parseNumberLiteral(singleWord(k, o))};
+     }},
+    {"usermode",
+     [](auto k, auto o) -> Statement { return SetUserMode{fromUtf8(singleWord(k, o))}; }},
+    {"new", [](auto k, auto o) -> Statement { return NewControl{singleWord(k, o)}; }},
+    {"focus", [](auto k, auto o) -> Statement { return FocusControl{singleWord(k, o)}; }},
+    {"keys", [](auto, auto o) -> Statement { return TypeKeys{keysOperand(o)}; }},
+    {"events", [](auto k, auto o) -> Statement { return EchoEvents{onOff(k, o)}; }},
+    {"changes", [](auto k, auto o) -> Statement { return EchoChanges{onOff(k, o)}; }},
+    {"save", [](auto, auto o) -> Statement { return SaveForm{fileOperand(o)}; }},
+    {"load", [](auto, auto o) -> Statement { return LoadForm{fileOperand(o)}; }},
+    {"page",
+     [](auto k, auto o) -> Statement {
+         OperandWords words = operandWords(k, o);
+         return PageCommand{std::move(words.first), std::move(words.second)};
+     }},
+}};
+
+// The word statement a line starts with: its keyword in any letter case, not followed by
+// a member or an assignment ("region.Text = 1" assigns to a control named region).
+const WordStatement* wordStatementOf(std::string_view line) {
+    const std::string_view text = trimmed(line);
+    const std::string_view word = text.substr(0, scanIdentifier(text, 0));
+    const std::string_view after = trimmed(text.substr(word.size()));
+    if (!after.empty() && (after.front() == '.' || after.front() == '=')) return nullptr;
+    for (const WordStatement& statement : kWordStatements) {
+        if (equalsIgnoringAsciiCase(word, statement.keyword)) return &statement;
+    }
+    return nullptr;
+}
+
+Statement wordStatement(const WordStatement& statement, std::string_view line) {
+    std::optional<std::string_view> operand = restOfLine(line, statement.keyword.size());
+    if (!operand) throw SyntaxError("unknown statement");
+    return statement.parse(statement.keyword, *operand);
 }
 
 Statement printStatement(Parser& parser) {
     parser.take();
-    Statement statement;
-    statement.keyword = "?";
-    statement.arguments.push_back(parser.expression());
+    Print print{parser.expression()};
     parser.expectEnd();
-    return statement;
+    return print;
+}
+
+MemberReference statementTarget(Parser& parser) {
+    std::string name = parser.take().spelling;
+    if (parser.isSymbol(".")) return parser.memberReference(std::move(name), 0);
+    MemberReference target;
+    target.object = std::move(name);  // NAME alone: the default member
+    return target;
 }
 
 Statement memberStatement(Parser& parser) {
-    Statement statement;
-    std::string name = parser.take().spelling;
-    if (parser.isSymbol(".")) {
-        statement.target = parser.memberReference(name, 0);
-    } else {
-        statement.target.object = name;  // NAME alone: the default member
-    }
+    MemberReference target = statementTarget(parser);
     if (parser.isSymbol("=")) {
         parser.take();
-        statement.keyword = "let";
-        statement.arguments.push_back(parser.expression());
-    } else {
-        if (statement.target.member.empty()) throw SyntaxError("unknown statement");
-        statement.keyword = "call";
-        if (!parser.atEnd()) statement.arguments = parser.argumentList(0);
-        if (statement.target.hasParentheses && !statement.arguments.empty()) {
-            parser.fail("unexpected arguments");
-        }
+        Assignment assignment{std::move(target), parser.expression()};
+        parser.expectEnd();
+        return assignment;
+    }
+    if (target.member.empty()) throw SyntaxError("unknown statement");
+    MethodCall call{std::move(target), {}};
+    if (!parser.atEnd()) call.arguments = parser.argumentList(0);
+    if (call.target.hasParentheses) {
+        if (!call.arguments.empty()) parser.fail("unexpected arguments");
+        call.arguments = std::move(call.target.arguments);
     }
     parser.expectEnd();
-    return statement;
+    return call;
 }
 
 }  // namespace
 
-std::string lowerCase(std::string_view text) {
-    std::string result(text);
-    for (char& c : result)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return result;
-}
-
 std::optional<Statement> parseStatement(std::string_view line) {
-    auto [word, next] = leadingWord(line);
-    bool followedByMember = next == '.' || next == '=';
-    for (std::string_view keyword : kKeywords) {
-        if (word == keyword && !followedByMember) return wordStatement(word, line);
+    if (const WordStatement* statement = wordStatementOf(line)) {
+        return wordStatement(*statement, line);
     }
     std::vector<Token> tokens = tokenize(line);
     if (tokens.front().kind == TokenKind::End) return std::nullopt;

@@ -4,8 +4,9 @@
 //   statement  := keyword-statement | '?' expression | target '=' expression
 //               | target [arguments]
 //   target     := NAME ['.' MEMBER ['(' arguments ')']]
-//   expression := '-' expression | literal | NAME ['.' MEMBER] ['(' arguments ')'] | '(' expression
-//   ')' arguments  := expression {',' expression}
+//   expression := '-' expression | literal | NAME ['.' MEMBER] ['(' arguments ')']
+//               | '(' expression ')'
+//   arguments  := expression {',' expression}
 
 #include <optional>
 #include <string_view>
@@ -18,8 +19,5 @@ namespace quelta::script {
 // The statement of a line, or nothing for a blank or comment line. Raises SyntaxError
 // for a line that is not a statement of the language.
 std::optional<Statement> parseStatement(std::string_view line);
-
-// Lower-cased ASCII, for the case-insensitive keywords and member names.
-std::string lowerCase(std::string_view text);
 
 }  // namespace quelta::script

@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "platform/String.h"
@@ -47,16 +48,85 @@ struct Expression {
     std::variant<Literal, NameReference, MemberReference, FunctionCall, Negation> node;
 };
 
-// One statement. `keyword` is the statement's leading keyword in lower case ("region",
-// "?", "new", ...), or "let" for an assignment and "call" for a method call.
-struct Statement {
-    std::string keyword;
-    std::string word;                      // region name, control name, on/off, page name...
-    std::string secondWord;                // page kind ("General", "Text")
-    MemberReference target;                // assignment target or method called
-    std::vector<ExpressionPtr> arguments;  // value of ? and of an assignment, method arguments
-    String text;                           // the string of `keys`, the file of save/load
-    double serial = 0;                     // the moment of `clock`
+// The statements, one type each.
+
+// region NAME: the thread's regional settings.
+struct SelectRegion {
+    std::string region;
 };
+
+// clock MOMENT: pins the platform's current date and time.
+struct PinClock {
+    double serial = 0;
+};
+
+// platform N: the platform's major version.
+struct SetPlatformVersion {
+    Variant major;
+};
+
+// usermode VALUE: the ambient UserMode, as a Boolean text.
+struct SetUserMode {
+    String value;
+};
+
+// new NAME.
+struct NewControl {
+    std::string name;
+};
+
+// focus NAME.
+struct FocusControl {
+    std::string name;
+};
+
+// keys "...": keystrokes in the keystroke-sending syntax.
+struct TypeKeys {
+    String keys;
+};
+
+// events on|off, changes on|off.
+struct EchoEvents {
+    bool on = false;
+};
+struct EchoChanges {
+    bool on = false;
+};
+
+// save FILE, load FILE.
+struct SaveForm {
+    String file;
+};
+struct LoadForm {
+    String file;
+};
+
+// page NAME KIND, page apply, page close.
+struct PageCommand {
+    std::string subject;  // the control whose page opens, or apply / close
+    std::string kind;     // General, Text; empty for apply and close
+};
+
+// ? EXPR.
+struct Print {
+    ExpressionPtr value;
+};
+
+// TARGET = EXPR; a target without a member is the control's default member.
+struct Assignment {
+    MemberReference target;
+    ExpressionPtr value;
+};
+
+// TARGET ARG, ... or TARGET(ARG, ...): the arguments are the target's when it has
+// parentheses.
+struct MethodCall {
+    MemberReference target;
+    std::vector<ExpressionPtr> arguments;
+};
+
+using Statement = std::variant<SelectRegion, PinClock, SetPlatformVersion, SetUserMode, NewControl,
+                               FocusControl, TypeKeys, EchoEvents, EchoChanges, SaveForm, LoadForm,
+                               PageCommand, Print, Assignment, MethodCall>;
 
 }  // namespace quelta::script

@@ -1,0 +1,10 @@
+#include "platform/runtime/PrintedText.h"
+
+namespace quelta {
+
+String printedText(const Variant& value) {
+    if (value.isNull()) return u"Null";
+    return value.toString();
+}
+
+}  // namespace quelta
