@@ -1,51 +1,30 @@
 #include "api/ArgumentConversion.h"
 
-#include <cmath>
 #include <limits>
 
 #include "platform/AutomationError.h"
+#include "platform/container/Picture.h"
+#include "platform/fonts/Font.h"
+#include "platform/window/DataObject.h"
 
 namespace quelta {
 namespace {
 
 template <typename T>
-std::shared_ptr<T> objectArgument(const Variant& value) {
+Variant objectArgument(const Variant& value) {
     if (value.type() != VariantType::Object) raiseError(kErrTypeMismatch);
     ObjectRef object = value.toObject();
     if (!object) raiseError(kErrObjectRequired);
-    auto typed = std::dynamic_pointer_cast<T>(object);
-    if (!typed) raiseError(kErrTypeMismatch);
-    return typed;
+    if (!std::dynamic_pointer_cast<T>(object)) raiseError(kErrTypeMismatch);
+    return Variant(std::move(object));
 }
 
-}  // namespace
-
-Boolean booleanArgument(const Variant& value) {
-    return toBoolean(value.toBool());
-}
-
-std::int16_t integerArgument(const Variant& value) {
-    return value.toInteger();
-}
-
-std::int32_t longArgument(const Variant& value) {
-    return value.toLong();
-}
-
-float singleArgument(const Variant& value) {
-    return value.toSingle();
-}
-
-String stringArgument(const Variant& value) {
-    return value.toString();
-}
-
-std::uint32_t colorArgument(const Variant& value) {
+std::int32_t colorArgument(const Variant& value) {
     switch (value.type()) {
         case VariantType::Integer:
         case VariantType::Long:
         case VariantType::Boolean:
-            return static_cast<std::uint32_t>(value.toLong());
+            return value.toLong();
         default:
             break;
     }
@@ -53,24 +32,48 @@ std::uint32_t colorArgument(const Variant& value) {
     constexpr double kLowest = std::numeric_limits<std::int32_t>::min();
     constexpr double kHighest = std::numeric_limits<std::uint32_t>::max();
     if (!(number >= kLowest && number <= kHighest)) raiseError(kErrOverflow);
-    if (number < 0) return static_cast<std::uint32_t>(static_cast<std::int32_t>(number));
-    return static_cast<std::uint32_t>(number);
+    if (number < 0) return static_cast<std::int32_t>(number);
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(number));
 }
 
-Variant colorResult(std::uint32_t color) {
-    return Variant(static_cast<std::int32_t>(color));
+}  // namespace
+
+Variant argumentAs(ValueType type, const Variant& value) {
+    switch (type) {
+        case ValueType::Boolean:
+            return Variant::boolean(value.toBool());
+        case ValueType::Integer:
+            return Variant(value.toInteger());
+        case ValueType::Long:
+        case ValueType::Enumeration:
+            return Variant(value.toLong());
+        case ValueType::Single:
+            return Variant(value.toSingle());
+        case ValueType::String:
+            return Variant(value.toString());
+        case ValueType::Color:
+            return Variant(colorArgument(value));
+        case ValueType::Font:
+            return objectArgument<Font>(value);
+        case ValueType::Picture:
+            return objectArgument<Picture>(value);
+        case ValueType::DataObject:
+            return objectArgument<DataObject>(value);
+        case ValueType::None:
+            break;
+    }
+    raiseError(kErrTypeMismatch);  // nothing can be passed as void
 }
 
-std::int32_t enumerationArgument(const Variant& value) {
-    return value.toLong();
-}
-
-FontRef fontArgument(const Variant& value) {
-    return objectArgument<Font>(value);
-}
-
-PictureRef pictureArgument(const Variant& value) {
-    return objectArgument<Picture>(value);
+Variant resultAs(ValueType type, Variant value) {
+    switch (type) {
+        case ValueType::Boolean:  // kept as 16 bits
+            return Variant::boolean(isTrue(value.toInteger()));
+        case ValueType::Enumeration:
+            return Variant(value.toLong());
+        default:
+            return value;
+    }
 }
 
 }  // namespace quelta

@@ -5,9 +5,9 @@
 // Errors: 438 for an unknown DISPID or a member that this build does not offer yet, 383 for
 // a write of a read-only property, 394 for a read of a write-only one, 450 for the wrong
 // number of arguments, 13 for a reference assignment (PropertySet) of a property that takes
-// a value, and the conversion errors of ArgumentConversion.h. A value write (PropertyLet)
-// of an object property assigns the object, as a reference assignment does. A method call of
-// a property reads it, as hosts that pass both flags expect.
+// a value, and the conversion errors of ArgumentConversion.h for the member's declared type.
+// A value write (PropertyLet) of an object property assigns the object, as a reference
+// assignment does. A method call of a property reads it, as hosts that pass both flags expect.
 
 #include <span>
 

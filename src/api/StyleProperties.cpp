@@ -1,13 +1,14 @@
+#include "api/TypeLibrary.h"
 #include "control/Enumerations.h"
 #include "control/NarrowInteger.h"
 #include "control/Quelta.h"
 
 namespace quelta {
 
-// How a write of a style property is checked before it is stored.
+// How a write of a style property is checked before it is stored. Whether it may be written
+// at run time is the member's own row in the type library.
 struct Quelta::StyleRule {
     StringView name;
-    bool designTimeOnly;
     std::int32_t highest;  // largest accepted value; negative: no range check
 };
 
@@ -15,12 +16,17 @@ namespace {
 
 constexpr std::int32_t kNoRangeCheck = -1;
 
+bool isDesignTimeOnly(StringView name) {
+    const MemberInfo* member = memberByName(name);
+    return member != nullptr && member->designTimeOnly;
+}
+
 }  // namespace
 
 // Every check comes before the first store, so a refused write changes nothing. The
 // run-mode test comes first: at run time even a write of the current value fails.
 void Quelta::writeStyleProperty(std::int16_t& field, std::int32_t value, const StyleRule& rule) {
-    if (rule.designTimeOnly && container_.userMode()) raiseError(kErrSetNotPermitted);
+    if (container_.userMode() && isDesignTimeOnly(rule.name)) raiseError(kErrSetNotPermitted);
     if (rule.highest != kNoRangeCheck && (value < 0 || value > rule.highest)) {
         raiseError(kErrInvalidPropertyValue);
     }
@@ -31,41 +37,41 @@ void Quelta::writeStyleProperty(std::int16_t& field, std::int32_t value, const S
 }
 
 void Quelta::letAlignment(std::int32_t New_Alignment) {
-    writeStyleProperty(state_.Alignment, New_Alignment, {u"Alignment", true, qltaCenter});
+    writeStyleProperty(state_.Alignment, New_Alignment, {u"Alignment", qltaCenter});
 }
 
 void Quelta::letAppearance(std::int32_t New_Appearance) {
-    writeStyleProperty(state_.Appearance, New_Appearance, {u"Appearance", true, qltaAppearance3D});
+    writeStyleProperty(state_.Appearance, New_Appearance, {u"Appearance", qltaAppearance3D});
 }
 
 void Quelta::letBorderStyle(std::int32_t New_BorderStyle) {
     writeStyleProperty(state_.BorderStyle, New_BorderStyle,
-                       {u"BorderStyle", true, qltaBorderFixedSingle});
+                       {u"BorderStyle", qltaBorderFixedSingle});
 }
 
 // The data type decides the edit style of the live box (upper and lower case), so a change
 // rebuilds it, at design time and at run time alike.
 void Quelta::letDataType(std::int32_t New_DataType) {
-    writeStyleProperty(state_.DataType, New_DataType, {u"DataType", false, qltaDateTime});
+    writeStyleProperty(state_.DataType, New_DataType, {u"DataType", qltaDateTime});
 }
 
 void Quelta::letScrollBars(std::int32_t New_ScrollBars) {
-    writeStyleProperty(state_.ScrollBars, New_ScrollBars, {u"ScrollBars", false, kNoRangeCheck});
+    writeStyleProperty(state_.ScrollBars, New_ScrollBars, {u"ScrollBars", kNoRangeCheck});
 }
 
 void Quelta::letHideSelection(Boolean New_HideSelection) {
     writeStyleProperty(state_.HideSelection, toBoolean(isTrue(New_HideSelection)),
-                       {u"HideSelection", true, kNoRangeCheck});
+                       {u"HideSelection", kNoRangeCheck});
 }
 
 void Quelta::letMultiLine(Boolean New_MultiLine) {
     writeStyleProperty(state_.MultiLine, toBoolean(isTrue(New_MultiLine)),
-                       {u"MultiLine", true, kNoRangeCheck});
+                       {u"MultiLine", kNoRangeCheck});
 }
 
 void Quelta::letWordWrap(Boolean New_WordWrap) {
     writeStyleProperty(state_.WordWrap, toBoolean(isTrue(New_WordWrap)),
-                       {u"WordWrap", false, kNoRangeCheck});
+                       {u"WordWrap", kNoRangeCheck});
 }
 
 }  // namespace quelta

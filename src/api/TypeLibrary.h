@@ -4,13 +4,17 @@
 // are all derived from these rows, so they cannot drift apart.
 
 #include <cstdint>
-#include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 
+#include "api/ValueType.h"
 #include "platform/String.h"
+#include "platform/runtime/Variant.h"
 
 namespace quelta {
+
+class Quelta;
 
 using DispatchId = std::int32_t;
 
@@ -24,21 +28,6 @@ inline constexpr std::uint16_t FUNCFLAG_FDEFAULTBIND = 0x20;
 inline constexpr std::uint16_t FUNCFLAG_FHIDDEN = 0x40;
 inline constexpr std::uint16_t FUNCFLAG_FUIDEFAULT = 0x200;
 inline constexpr std::uint16_t FUNCFLAG_FNONBROWSABLE = 0x400;
-
-// The automation type of a property, a parameter or a result.
-enum class ValueType {
-    None,
-    Boolean,
-    Integer,
-    Long,
-    Single,
-    String,
-    Color,  // OLE_COLOR, 32 bits
-    Font,
-    Picture,
-    DataObject,
-    Enumeration,  // 32-bit signed value of the named enumeration
-};
 
 enum class MemberKind { Method, Property };
 
@@ -56,34 +45,51 @@ struct ParameterInfo {
     std::string_view enumeration = {};
 };
 
+// How the control carries out a member. A reader returns the accessor's value in its own
+// C++ type; a writer receives the argument already converted to the member's declared type
+// (ArgumentConversion.h), so what a member takes follows from its row alone.
+using MemberReader = Variant (*)(Quelta&);
+using MemberWriter = void (*)(Quelta&, const Variant&);
+using MemberCaller = void (*)(Quelta&);
+
+inline constexpr std::int32_t kNoHelpContext = -1;
+
+// One member of _Quelta: what the type library says about it and how dispatch carries it
+// out. Rows name their fields, so that two neighbours of one type cannot be swapped unseen.
 struct MemberInfo {
     std::string_view name;
-    MemberKind kind;
-    std::uint8_t access;  // for properties: kGet, kLet, kSet combined
-    ValueType type;
-    std::string_view enumeration;  // for ValueType::Enumeration
-    DispatchId dispid;
-    std::uint16_t flags;
-    std::int32_t helpContext;  // -1: none
-    Category category;
-    StandardPage page;
-    bool designTimeOnly;  // writing while the application runs fails with error 382
-    std::string_view helpString;
-    std::span<const ParameterInfo> parameters;  // of the get accessor (RowLength's Line)
+    MemberKind kind = MemberKind::Property;
+    std::uint8_t access = 0;  // for properties: kGet, kLet, kSet combined
+    ValueType type = ValueType::None;
+    std::string_view enumeration = {};  // for ValueType::Enumeration
+    DispatchId dispid = DISPID_UNKNOWN;
+    std::uint16_t flags = 0;
+    std::int32_t helpContext = kNoHelpContext;
+    Category category = Category::None;
+    StandardPage page = StandardPage::None;
+    bool designTimeOnly = false;  // writing while the application runs fails with error 382
+    std::string_view helpString = {};
+    std::span<const ParameterInfo> parameters = {};  // of the get accessor (RowLength's Line)
+    std::string_view writeArgument = {};  // the write accessor's argument, when not New_<name>
+    std::string_view listedAfter = {};    // the member it follows in the library's member list,
+                                          // when that is not its slot order
+    // Null for an accessor that this build does not offer yet.
+    MemberReader read = nullptr;
+    MemberWriter write = nullptr;
+    MemberCaller call = nullptr;
 
     bool readable() const { return kind == MemberKind::Property && (access & kGet); }
     bool writable() const { return kind == MemberKind::Property && (access & (kLet | kSet)); }
-    // The name of the write accessor's argument: New_ and the property name.
     std::string writeArgumentName() const;
 };
 
 struct EventInfo {
     std::string_view name;
-    DispatchId dispid;
-    std::span<const ParameterInfo> parameters;  // all by reference
-    std::uint16_t flags;
-    std::int32_t helpContext;
-    std::string_view helpString;
+    DispatchId dispid = DISPID_UNKNOWN;
+    std::span<const ParameterInfo> parameters = {};  // all by reference
+    std::uint16_t flags = 0;
+    std::int32_t helpContext = kNoHelpContext;
+    std::string_view helpString = {};
 };
 
 struct EnumConstant {
@@ -98,8 +104,10 @@ struct EnumerationInfo {
 };
 
 struct PropertyPageInfo {
-    std::string_view className;  // empty for the host's standard pages
+    std::string_view className = {};  // empty for the host's standard pages
     std::string_view caption;
+    std::string_view guid = {};  // of the control's own pages
+    std::string_view interfaceGuid = {};
 };
 
 struct LibraryInfo {
@@ -114,10 +122,6 @@ struct LibraryInfo {
     std::string_view controlClassGuid;
     std::string_view dispatchInterfaceGuid;
     std::string_view eventInterfaceGuid;
-    std::string_view mainPageGuid;
-    std::string_view mainPageInterfaceGuid;
-    std::string_view textPageGuid;
-    std::string_view textPageInterfaceGuid;
     std::int32_t toolboxBitmapId;
 };
 
@@ -141,6 +145,7 @@ DispatchId GetIDsOfNames(StringView name);
 
 const MemberInfo* memberByDispatchId(DispatchId dispid);
 const MemberInfo* memberByName(std::string_view name);  // case-insensitive
+const MemberInfo* memberByName(StringView name);        // case-insensitive
 const EventInfo* eventByName(std::string_view name);    // case-insensitive
 const EventInfo* eventByDispatchId(DispatchId dispid);
 const EnumerationInfo* enumerationByName(std::string_view name);

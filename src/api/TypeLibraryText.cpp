@@ -63,6 +63,12 @@ std::string attributes(const MemberInfo& member, std::string_view accessor) {
     return "[" + text + "]";
 }
 
+void printWriter(std::ostream& out, const MemberInfo& member, std::string_view accessor,
+                 const std::string& type) {
+    out << "        " << attributes(member, accessor) << "\n        HRESULT " << member.name
+        << "([in] " << type << " " << member.writeArgumentName() << ");\n";
+}
+
 void printMember(std::ostream& out, const MemberInfo& member) {
     std::string type = typeName(member.type, member.enumeration);
     if (member.kind == MemberKind::Method) {
@@ -77,14 +83,8 @@ void printMember(std::ostream& out, const MemberInfo& member) {
     }
     out << "        " << attributes(member, "propget") << "\n        HRESULT " << member.name << "("
         << getArguments << "[out, retval] " << type << "* );\n";
-    if (member.access & kLet) {
-        out << "        " << attributes(member, "propput") << "\n        HRESULT " << member.name
-            << "([in] " << type << " " << member.writeArgumentName() << ");\n";
-    }
-    if (member.access & kSet) {
-        out << "        " << attributes(member, "propputref") << "\n        HRESULT " << member.name
-            << "([in] " << type << " " << member.writeArgumentName() << ");\n";
-    }
+    if (member.access & kLet) printWriter(out, member, "propput", type);
+    if (member.access & kSet) printWriter(out, member, "propputref", type);
 }
 
 void printEvent(std::ostream& out, const EventInfo& event) {
@@ -116,6 +116,15 @@ void printCoclass(std::ostream& out, std::string_view guid, std::string_view nam
         << " {\n        [default] interface " << interfaceName << ";\n";
 }
 
+// One of the control's own property pages: its interface and its class.
+void printPropertyPage(std::ostream& out, const PropertyPageInfo& page) {
+    const std::string interfaceName = "_" + std::string(page.className);
+    out << "    [uuid(" << page.interfaceGuid << "), hidden, dual, nonextensible]\n"
+        << "    interface " << interfaceName << " : IDispatch {};\n";
+    printCoclass(out, page.guid, page.className, interfaceName, false);
+    out << "    };\n\n";
+}
+
 }  // namespace
 
 std::string typeLibraryText() {
@@ -140,14 +149,9 @@ std::string typeLibraryText() {
     out << "    // toolbox bitmap: resource " << library.toolboxBitmapId
         << ", 16 x 15, 16 colours\n\n";
 
-    out << "    [uuid(" << library.mainPageInterfaceGuid << "), hidden, dual, nonextensible]\n"
-        << "    interface _pagMainPage : IDispatch {};\n";
-    printCoclass(out, library.mainPageGuid, "pagMainPage", "_pagMainPage", false);
-    out << "    };\n\n";
-    out << "    [uuid(" << library.textPageInterfaceGuid << "), hidden, dual, nonextensible]\n"
-        << "    interface _pagTextPage : IDispatch {};\n";
-    printCoclass(out, library.textPageGuid, "pagTextPage", "_pagTextPage", false);
-    out << "    };\n\n";
+    for (const PropertyPageInfo& page : propertyPages()) {
+        if (!page.className.empty()) printPropertyPage(out, page);
+    }
 
     out << "    [uuid(" << library.eventInterfaceGuid
         << "), hidden, nonextensible]\n    dispinterface __Quelta {\n    methods:\n";

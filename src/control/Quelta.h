@@ -135,6 +135,7 @@ public:
 
 private:
     void RebuildEditBox();
+    void applyHelpFileForUserMode();
     void createLiveEditBox();
     void applyDisabledGrayOnCreation();
     void RefreshDisplay();

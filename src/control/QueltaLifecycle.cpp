@@ -77,14 +77,6 @@ void Quelta::InitProperties() {
     RebuildEditBox();
 }
 
-void Quelta::ReadProperties(const PropertyBag&) {
-    raiseError(kErrNotSupported);
-}
-
-void Quelta::WriteProperties(PropertyBag&) {
-    raiseError(kErrNotSupported);
-}
-
 void Quelta::Resize() {
     LayoutEditBox();
 }

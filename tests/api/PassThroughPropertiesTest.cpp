@@ -55,23 +55,6 @@ TEST(PassThroughPropertiesTest, WritesReachBothBoxesOnceAndReadBack) {
     }
 }
 
-TEST(PassThroughPropertiesTest, RefusedValuesChangeNothing) {
-    const std::pair<const char16_t*, Variant> refused[] = {
-        {u"MousePointer", Variant(std::int32_t{98})},
-        {u"MousePointer", Variant(std::int32_t{-1})},
-        {u"OLEDragMode", Variant(std::int32_t{2})},
-    };
-    for (const auto& [name, value] : refused) {
-        SCOPED_TRACE(toUtf8(name));
-        Control f;
-        EXPECT_THROW(f.let(name, value), AutomationError);
-        EXPECT_TRUE(f.container.changedProperties().empty());
-        EXPECT_EQ(f.control.templateBox().mousePointer(), 0);
-        EXPECT_EQ(f.control.templateBox().oleDragMode(), 0);
-        EXPECT_EQ(f.control.templateBox().passwordChar(), u"");
-    }
-}
-
 TEST(PassThroughPropertiesTest, MouseIconIsSharedByReferenceAndAlwaysReported) {
     Control f;
     auto icon = std::make_shared<Picture>();

@@ -4,6 +4,7 @@
 
 #include "TestSupport.h"
 #include "control/Enumerations.h"
+#include "control/QueltaEvents.h"
 #include "format/ValueControlSupport.h"
 
 namespace quelta::testing {
@@ -55,6 +56,69 @@ TEST(FocusGainAndLossTest, WritesWhileFocusedShowWhenTheirRulesSay) {
         EXPECT_EQ(answer.container.changedProperties().back(), u"Format");
         answer.leave();
         EXPECT_EQ(u8(answer.control.FormattedText()), "On");
+    });
+}
+
+// The run-time writes that rebuild the live box take the focus from a focused control, and
+// the control leaves its entry as if the user had moved on: completed and formatted.
+TEST(FocusGainAndLossTest, RebuildingTheFocusedBoxIsAFocusLoss) {
+    struct Case {
+        const char* name;
+        std::int16_t dataType;
+        const char16_t* format;
+        const char16_t* typed;
+        void (*rebuild)(Quelta&);
+        const char* shown;
+    };
+    const Case cases[] = {
+        {"ScrollBars", qltaNumeric, u"#,##0.00", u"1234.5",
+         [](Quelta& c) { c.letScrollBars(qltaScrollBarsBoth); }, "1,234.50"},
+        {"WordWrap", qltaNumeric, u"#,##0.00", u"1234.5", [](Quelta& c) { c.letWordWrap(kTrue); },
+         "1,234.50"},
+        {"DataType", qltaNumeric, u"#,##0.00", u"1234.5",
+         [](Quelta& c) { c.letDataType(qltaSignedNumeric); }, "1,234.50"},
+        {"date completion", qltaDateTime, u"Vesk Date", u"1231",
+         [](Quelta& c) { c.letWordWrap(kTrue); }, "12/31/2001"},
+    };
+    inRegion("en-US", [&] {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(c.name);
+            ValueControl field(c.dataType, c.format);
+            ValueControl other(qltaText);
+            field.focus();
+            field.type(c.typed);
+            field.container.clearRecords();
+            c.rebuild(field.control);
+            EXPECT_EQ(field.control.state().HasFocus, kFalse);
+            EXPECT_EQ(u8(field.control.FormattedText()), c.shown);
+            EXPECT_EQ(GetFocus(), 0u) << "the new box must not take the focus";
+            for (const auto& event : field.container.raisedEvents())
+                EXPECT_NE(event.dispid, kEventChange) << "the refresh is not an edit";
+
+            // The user moves on; the host's later write must not pull the focus back.
+            other.focus();
+            field.control.letText(u"5");
+            EXPECT_EQ(GetFocus(), other.live().hWnd());
+        }
+    });
+}
+
+// Without the focus a rebuild has nothing to give up, and a container that destroys the
+// focused box's window from outside is a focus loss too.
+TEST(FocusGainAndLossTest, OnlyTheFocusedBoxLosesTheFocus) {
+    inRegion("en-US", [] {
+        ValueControl field(qltaNumeric, u"#,##0.00");
+        ValueControl other(qltaText);
+        other.focus();
+        field.control.letWordWrap(kTrue);
+        EXPECT_EQ(GetFocus(), other.live().hWnd());
+        EXPECT_EQ(other.control.state().HasFocus, kTrue);
+
+        field.focus();
+        field.type(u"42");
+        destroyWindow(field.live().hWnd());
+        EXPECT_EQ(field.control.state().HasFocus, kFalse);
+        EXPECT_EQ(u8(field.control.templateBox().text()), "42");
     });
 }
 

@@ -8,8 +8,8 @@ namespace quelta {
 String defaultHelpFilePath() {
     std::error_code error;
     const auto program = std::filesystem::read_symlink("/proc/self/exe", error);
-    if (error || !program.has_parent_path()) return String(SharedInputSettings::kHelpFileName);
-    const auto helpFile = program.parent_path() / toUtf8(SharedInputSettings::kHelpFileName);
+    if (error || !program.has_parent_path()) return fromUtf8(SharedInputSettings::kHelpFileName);
+    const auto helpFile = program.parent_path() / SharedInputSettings::kHelpFileName;
     return fromUtf8(helpFile.string());
 }
 

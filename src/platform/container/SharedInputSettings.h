@@ -4,6 +4,7 @@
 // created on the first use on a thread and lives as long as the thread.
 
 #include <memory>
+#include <string_view>
 
 #include "platform/Boolean.h"
 #include "platform/String.h"
@@ -19,12 +20,13 @@ public:
     // Any non-zero value counts as True and is kept as -1.
     void setOverType(Boolean overType) { overType_ = toBoolean(isTrue(overType)); }
 
-    // The help file of the control family: "Qelt532.hlp" in the program's folder unless a
+    // The help file of the control family: kHelpFileName in the program's folder unless a
     // host sets another.
     const String& helpFilePath() const { return helpFilePath_; }
     void setHelpFilePath(String path) { helpFilePath_ = std::move(path); }
 
-    static constexpr char16_t kHelpFileName[] = u"Qelt532.hlp";
+    // The file name alone, as the type library also names it.
+    static constexpr std::string_view kHelpFileName = "Qelt532.hlp";
 
 private:
     Boolean overType_ = kFalse;

@@ -65,6 +65,10 @@ void EditBox::destroy() {
     destroying_ = false;
 }
 
+void EditBox::giveUpFocus() {
+    if (window_ != 0 && GetFocus() == window_) SetFocus(0);
+}
+
 std::shared_ptr<EditBox> EditBox::keepAlive() {
     return weak_from_this().lock();
 }

@@ -80,6 +80,9 @@ public:
 
     // Destroys the window without telling the owner; the box then ignores all input.
     void destroy();
+    // Takes the focus away from the box if it has it, telling the owner as any focus loss
+    // does; afterwards no window has the focus.
+    void giveUpFocus();
     bool isAlive() const { return window_ != 0; }
 
     int index() const { return index_; }

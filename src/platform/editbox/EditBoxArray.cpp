@@ -41,6 +41,13 @@ void EditBoxArray::unload(int index) {
     if (index == 0) raiseError(kErrCannotUnloadDesignElement);
     auto found = elements_.find(index);
     if (found == elements_.end()) raiseError(kErrArrayElementMissing);
+    // An element that goes while it has the focus loses it first, so that its owner hears of
+    // the loss while the element is still whole and still in the array. The owner's handler
+    // may itself have unloaded the element, or loaded another in its place: that one stays.
+    const EditBox* leaving = found->second.get();
+    found->second->giveUpFocus();
+    found = elements_.find(index);
+    if (found == elements_.end() || found->second.get() != leaving) return;
     std::shared_ptr<EditBox> box = std::move(found->second);
     elements_.erase(found);
     box->destroy();

@@ -33,7 +33,8 @@ public:
 
     // Error 360 when loaded already, 340 for an index outside 1..32767.
     void load(int index);
-    // Destroys the element and its window; error 362 for element 0, 340 when not loaded.
+    // Destroys the element and its window, taking the focus from it first (its owner hears of
+    // that loss); error 362 for element 0, 340 when not loaded.
     void unload(int index);
 
 private:

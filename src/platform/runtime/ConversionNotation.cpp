@@ -6,6 +6,9 @@
 
 #include <algorithm>
 
+#include "platform/AutomationError.h"
+#include "platform/runtime/format/FormatParser.h"
+
 namespace quelta {
 namespace {
 
@@ -136,14 +139,30 @@ ConversionNotation notationOf(std::shared_ptr<const RegionalSettings> settings) 
 }  // namespace
 
 DateOrder dateOrderOf(StringView pattern) {
-    size_t day = pattern.find(u'd');
-    size_t month = pattern.find(u'm');
-    size_t year = pattern.find(u'y');
-    if (year != StringView::npos && (year < month || month == StringView::npos) &&
-        (year < day || day == StringView::npos)) {
-        return DateOrder::YearMonthDay;
+    CompiledFormat compiled;
+    if (!ignoringErrors([&] { compiled = compileFormat(pattern); })) {
+        return DateOrder::MonthDayYear;
     }
-    if (day != StringView::npos && day < month) return DateOrder::DayMonthYear;
+    // The first of the day number, the month and the year decides; weekday names and
+    // minutes are none of them.
+    const FormatSection& section = compiled.sections[0];
+    for (std::uint32_t t = 0; t < section.tokenCount; ++t) {
+        switch (compiled.tokens[section.firstToken + t].kind) {
+            case TokenKind::Day:
+            case TokenKind::Day2:
+                return DateOrder::DayMonthYear;
+            case TokenKind::Year2:
+            case TokenKind::Year4:
+                return DateOrder::YearMonthDay;
+            case TokenKind::Month:
+            case TokenKind::Month2:
+            case TokenKind::MonthAbbreviation:
+            case TokenKind::MonthName:
+                return DateOrder::MonthDayYear;
+            default:
+                break;
+        }
+    }
     return DateOrder::MonthDayYear;
 }
 

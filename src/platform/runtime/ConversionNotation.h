@@ -47,7 +47,8 @@ struct ConversionNotation {
 const ConversionNotation& currentNotation();
 
 // The order of day, month and year in a Format-code date pattern ("m/d/yyyy" is
-// MonthDayYear); MonthDayYear when the pattern does not show it.
+// MonthDayYear), as the Format routine reads its codes; MonthDayYear when the pattern does
+// not show it or does not compile.
 DateOrder dateOrderOf(StringView pattern);
 
 // Upper-cases a text for case-insensitive comparison with the words above.

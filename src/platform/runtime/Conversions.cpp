@@ -3,9 +3,9 @@
 #include "platform/region/Calendar.h"
 #include "platform/region/PlatformClock.h"
 #include "platform/runtime/ConversionNotation.h"
-#include "platform/runtime/DatePatternRenderer.h"
 #include "platform/runtime/DateTextParser.h"
 #include "platform/runtime/NumberTextParser.h"
+#include "platform/runtime/format/DateFormatter.h"
 
 namespace quelta {
 namespace {
@@ -62,17 +62,12 @@ String booleanToText(bool value) {
     return value ? u"True" : u"False";
 }
 
+// The general date of the Format routine, so that the regional patterns are read by the
+// one parser of the code language.
 String dateToText(double serial) {
-    const RegionalSettings& settings = currentRegionalSettings();
-    DateParts parts = datePartsOf(serial);
-    bool hasTime = parts.hour != 0 || parts.minute != 0 || parts.second != 0;
-    // Rounding to the second may carry into the next day, so test the parts, not the serial.
-    bool hasDate = !(parts.year == 1899 && parts.month == 12 && parts.day == 30);
     String text;
     text.reserve(32);
-    if (hasDate) renderDatePattern(settings.shortDatePattern, parts, settings, text);
-    if (hasDate && hasTime) text += u' ';
-    if (hasTime || !hasDate) renderDatePattern(settings.longTimePattern, parts, settings, text);
+    appendGeneralDate(text, serial, DateContext{currentRegionalSettings()});
     return text;
 }
 

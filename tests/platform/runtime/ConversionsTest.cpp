@@ -9,7 +9,7 @@
 #include "platform/region/Calendar.h"
 #include "platform/region/RegionTestSupport.h"
 #include "platform/runtime/Conversions.h"
-#include "platform/runtime/DatePatternRenderer.h"
+#include "platform/runtime/format/FormatRoutine.h"
 
 namespace quelta {
 namespace {
@@ -311,8 +311,7 @@ TEST(DateToTextTest, MediumAndLongDatesReadBack) {
         for (double serial :
              {at(2000, 12, 31), at(1999, 1, 1), at(2024, 2, 29), at(1066, 10, 14)}) {
             for (const String* pattern : {&settings.mediumDatePattern, &settings.longDatePattern}) {
-                String text;
-                renderDatePattern(*pattern, datePartsOf(serial), settings, text);
+                String text = formatValue(Variant(Date{serial}), *pattern);
                 EXPECT_TRUE(isDateText(text)) << name << " " << u8(text);
                 if (isDateText(text)) {
                     EXPECT_EQ(textToDate(text), serial) << name << " " << u8(text);

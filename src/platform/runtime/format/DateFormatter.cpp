@@ -42,6 +42,8 @@ public:
     }
 
     void renderGeneralDate() {
+        // Rounding to the second may carry into the next day, so the parts decide, not the
+        // serial.
         bool hasDate = serialDay() != 0;
         bool hasTime = parts_.hour != 0 || parts_.minute != 0 || parts_.second != 0;
         if (hasDate) renderPattern(Pattern::ShortDate);

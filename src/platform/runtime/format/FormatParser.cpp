@@ -131,6 +131,15 @@ public:
         }
         return end;
     }
+    // Walks a section: quoted and escaped literals first, everything else through
+    // consumeCode(at), which returns the index just past what it consumed.
+    template <typename ConsumeCode>
+    void walkSection(StringView text, ConsumeCode&& consumeCode) {
+        for (std::size_t at = 0; at < text.size();) {
+            std::size_t skipped = quotedOrEscaped(text, at);
+            at = skipped != at ? skipped : consumeCode(at);
+        }
+    }
     void beginSection() { sectionStart_ = format_.tokens.size(); }
     std::size_t tokenCount() const { return format_.tokens.size(); }
 
@@ -147,10 +156,7 @@ public:
     NumberSectionCompiler(TokenWriter& out, NumberLayout& layout) : out_(out), layout_(layout) {}
 
     void compile(StringView text) {
-        for (std::size_t at = 0; at < text.size();) {
-            std::size_t skipped = out_.quotedOrEscaped(text, at);
-            at = skipped != at ? skipped : consumeCode(text, at);
-        }
+        out_.walkSection(text, [&](std::size_t at) { return consumeCode(text, at); });
         settleCommas();
         if (layout_.integerPlaceholders == 0 && !implicitDigitPlaced_) {
             out_.code(TokenKind::IntegerDigit);  // digits are never silently dropped
@@ -282,10 +288,7 @@ public:
     DateSectionCompiler(TokenWriter& out, FormatSection& section) : out_(out), section_(section) {}
 
     void compile(StringView text) {
-        for (std::size_t at = 0; at < text.size();) {
-            std::size_t skipped = out_.quotedOrEscaped(text, at);
-            at = skipped != at ? skipped : consumeCode(text, at);
-        }
+        out_.walkSection(text, [&](std::size_t at) { return consumeCode(text, at); });
     }
 
 private:
@@ -367,12 +370,7 @@ void resolveMinutes(std::vector<FormatToken>& tokens, std::size_t first, std::si
 }
 
 void compileTextSection(TokenWriter& out, TextLayout& layout, StringView text) {
-    for (std::size_t at = 0; at < text.size();) {
-        std::size_t skipped = out.quotedOrEscaped(text, at);
-        if (skipped != at) {
-            at = skipped;
-            continue;
-        }
+    out.walkSection(text, [&](std::size_t at) {
         switch (char16_t c = text[at]) {
             case u'@':
             case u'&':
@@ -391,16 +389,15 @@ void compileTextSection(TokenWriter& out, TextLayout& layout, StringView text) {
             default:
                 out.literal(text.substr(at, 1));
         }
-        ++at;
-    }
+        return at + 1;
+    });
 }
 
 void compileLiteralSection(TokenWriter& out, StringView text) {
-    for (std::size_t at = 0; at < text.size();) {
-        std::size_t skipped = out.quotedOrEscaped(text, at);
-        if (skipped == at) out.literal(text.substr(at, 1));
-        at = skipped != at ? skipped : at + 1;
-    }
+    out.walkSection(text, [&](std::size_t at) {
+        out.literal(text.substr(at, 1));
+        return at + 1;
+    });
 }
 
 void compileSection(TokenWriter& out, FormatSection& section, StringView text,

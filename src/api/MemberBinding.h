@@ -1,0 +1,68 @@
+#pragma once
+// Binds a row of the member table to the control's accessors. A binding only moves a value
+// between a Variant and the accessor's own C++ type; the conversion by the automation rules
+// happens before, from the member's declared type (ArgumentConversion.h), so a binding
+// cannot disagree with its row about what the member takes.
+
+#include <cstdint>
+#include <type_traits>
+
+#include "control/Quelta.h"
+#include "platform/runtime/Variant.h"
+
+namespace quelta::binding {
+
+template <typename Accessor>
+struct ParameterOf;
+template <typename Result, typename Class, typename Parameter>
+struct ParameterOf<Result (Class::*)(Parameter)> {
+    using type = std::remove_cvref_t<Parameter>;
+};
+
+// The value of a Variant that already holds the member's declared type, in the accessor's
+// parameter type (text as a String that outlives the call). Boolean and Integer share 16
+// bits; an OLE colour travels as a Long, bit for bit.
+template <typename T>
+auto unwrap(const Variant& value) {
+    if constexpr (std::is_same_v<T, std::int16_t>) {
+        return value.toInteger();
+    } else if constexpr (std::is_same_v<T, std::int32_t>) {
+        return value.toLong();
+    } else if constexpr (std::is_same_v<T, std::uint32_t>) {
+        return static_cast<std::uint32_t>(value.toLong());
+    } else if constexpr (std::is_same_v<T, float>) {
+        return value.toSingle();
+    } else if constexpr (std::is_same_v<T, ObjectRef>) {
+        return value.toObject();
+    } else {
+        static_assert(std::is_same_v<T, StringView>, "an accessor type dispatch cannot carry");
+        return value.toString();
+    }
+}
+
+template <typename T>
+Variant wrap(const T& value) {
+    if constexpr (std::is_same_v<T, std::uint32_t>) {
+        return Variant(static_cast<std::int32_t>(value));
+    } else {
+        return Variant(value);
+    }
+}
+
+template <auto accessor>
+Variant reads(Quelta& control) {
+    return wrap((control.*accessor)());
+}
+
+template <auto accessor>
+void writes(Quelta& control, const Variant& value) {
+    using Parameter = typename ParameterOf<decltype(accessor)>::type;
+    (control.*accessor)(unwrap<Parameter>(value));
+}
+
+template <auto method>
+void calls(Quelta& control) {
+    (control.*method)();
+}
+
+}  // namespace quelta::binding
