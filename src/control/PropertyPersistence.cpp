@@ -156,7 +156,7 @@ void Quelta::applyHelpFileForUserMode() {
     if (userMode == state_.LastUserMode) return;
     state_.LastUserMode = userMode;
     container_.setHelpFile(isTrue(userMode) ? sharedSettings().helpFilePath()
-                                            : String(SharedInputSettings::kHelpFileName));
+                                            : fromUtf8(SharedInputSettings::kHelpFileName));
 }
 
 }  // namespace quelta
