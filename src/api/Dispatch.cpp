@@ -1,5 +1,7 @@
 #include "api/Dispatch.h"
 
+#include <vector>
+
 #include "api/ArgumentConversion.h"
 #include "platform/AutomationError.h"
 
@@ -38,7 +40,10 @@ Variant invokeMethod(Quelta& control, const MemberInfo& member, InvokeKind kind,
 Variant getProperty(Quelta& control, const MemberInfo& member, std::span<Variant> arguments) {
     if (!member.readable()) raiseError(kErrWriteOnlyProperty);
     requireArgumentCount(arguments, member.parameters.size());
-    return resultAs(member.type, offered(member.read)(control));
+    std::vector<Variant> converted;
+    for (std::size_t i = 0; i < arguments.size(); ++i)
+        converted.push_back(argumentAs(member.parameters[i].type, arguments[i]));
+    return resultAs(member.type, offered(member.read)(control, converted));
 }
 
 void putProperty(Quelta& control, const MemberInfo& member, InvokeKind kind,

@@ -5,6 +5,7 @@
 // cannot disagree with its row about what the member takes.
 
 #include <cstdint>
+#include <span>
 #include <type_traits>
 
 #include "control/Quelta.h"
@@ -50,8 +51,15 @@ Variant wrap(const T& value) {
 }
 
 template <auto accessor>
-Variant reads(Quelta& control) {
+Variant reads(Quelta& control, std::span<const Variant>) {
     return wrap((control.*accessor)());
+}
+
+// A get accessor with one argument (RowLength's Line).
+template <auto accessor>
+Variant readsAt(Quelta& control, std::span<const Variant> arguments) {
+    using Parameter = typename ParameterOf<decltype(accessor)>::type;
+    return wrap((control.*accessor)(unwrap<Parameter>(arguments[0])));
 }
 
 template <auto accessor>

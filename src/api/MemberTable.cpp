@@ -8,6 +8,7 @@ namespace {
 
 using binding::calls;
 using binding::reads;
+using binding::readsAt;
 using binding::writes;
 using VT = ValueType;
 using MK = MemberKind;
@@ -104,7 +105,9 @@ constexpr MemberInfo kMembers[] = {
      .read = reads<&Quelta::Locked>,
      .write = writes<&Quelta::letLocked>},
     {.name = "MaxLength", .access = kGetLet, .type = VT::Long, .dispid = 0x68030033, .helpContext = 1140,
-     .helpString = "Returns/sets the maximum number of characters that can be entered in a control."},
+     .helpString = "Returns/sets the maximum number of characters that can be entered in a control.",
+     .read = reads<&Quelta::MaxLength>,
+     .write = writes<&Quelta::letMaxLength>},
     {.name = "MouseIcon", .access = kGetSet, .type = VT::Picture, .dispid = 0x68030032, .helpContext = 1150, .category = C::Misc, .page = P::Picture,
      .helpString = "Sets a custom mouse icon.",
      .read = reads<&Quelta::MouseIcon>,
@@ -126,7 +129,9 @@ constexpr MemberInfo kMembers[] = {
      .read = reads<&Quelta::OLEDropMode>,
      .write = writes<&Quelta::letOLEDropMode>},
     {.name = "OverType", .access = kGetLet, .type = VT::Boolean, .dispid = 0x6803002D, .flags = kNonBrowsable, .helpContext = 1180, .category = C::Behavior,
-     .helpString = "Determines whether characters typed by a user are inserted or replace the character at the caret position."},
+     .helpString = "Determines whether characters typed by a user are inserted or replace the character at the caret position.",
+     .read = reads<&Quelta::OverType>,
+     .write = writes<&Quelta::letOverType>},
     {.name = "PasswordChar", .access = kGetLet, .type = VT::String, .dispid = 0x6803002C, .helpContext = 1190,
      .helpString = "Returns/sets a value that determines whether characters typed by a user or placeholder characters are displayed in a control.",
      .read = reads<&Quelta::PasswordChar>,
@@ -144,11 +149,17 @@ constexpr MemberInfo kMembers[] = {
      .read = reads<&Quelta::ScaleDigits>,
      .write = writes<&Quelta::letScaleDigits>},
     {.name = "SelLength", .access = kGetLet, .type = VT::Long, .dispid = 0x68030028, .flags = kNonBrowsable, .helpContext = 1220,
-     .helpString = "Returns/sets the number of characters selected."},
+     .helpString = "Returns/sets the number of characters selected.",
+     .read = reads<&Quelta::SelLength>,
+     .write = writes<&Quelta::letSelLength>},
     {.name = "SelStart", .access = kGetLet, .type = VT::Long, .dispid = 0x68030027, .flags = kNonBrowsable, .helpContext = 1220,
-     .helpString = "Returns/sets the starting point of text selected."},
+     .helpString = "Returns/sets the starting point of text selected.",
+     .read = reads<&Quelta::SelStart>,
+     .write = writes<&Quelta::letSelStart>},
     {.name = "SelText", .access = kGetLet, .type = VT::String, .dispid = 0x68030026, .flags = kNonBrowsable, .helpContext = 1220,
-     .helpString = "Returns/sets the string containing the currently selected text."},
+     .helpString = "Returns/sets the string containing the currently selected text.",
+     .read = reads<&Quelta::SelText>,
+     .write = writes<&Quelta::letSelText>},
     {.name = "StartSelected", .access = kGetLet, .type = VT::Boolean, .dispid = 0x68030025, .helpContext = 1230,
      .helpString = "Returns/sets whether or not the complete contents of a control is selected when it receives the focus.",
      .read = reads<&Quelta::StartSelected>,
@@ -171,17 +182,21 @@ constexpr MemberInfo kMembers[] = {
      .write = writes<&Quelta::letWordWrap>},
     {.name = "Col", .access = kGet, .type = VT::Long, .dispid = 0x68030049, .flags = kNonBrowsable,
      .helpString = "Returns the current column (1-based).",
-     .listedAfter = "BorderStyle"},
+     .listedAfter = "BorderStyle",
+     .read = reads<&Quelta::Col>},
     {.name = "Row", .access = kGet, .type = VT::Long, .dispid = 0x68030048, .flags = kNonBrowsable,
      .helpString = "Returns the current row (1-based).",
-     .listedAfter = "RightToLeft"},
+     .listedAfter = "RightToLeft",
+     .read = reads<&Quelta::Row>},
     {.name = "RowLength", .access = kGet, .type = VT::Long, .dispid = 0x68030047, .flags = kNonBrowsable,
      .helpString = "Returns the length of a row.",
      .parameters = kRowLengthParameters,
-     .listedAfter = "Row"},
+     .listedAfter = "Row",
+     .read = readsAt<&Quelta::RowLength>},
     {.name = "Rows", .access = kGet, .type = VT::Long, .dispid = 0x68030046, .flags = kNonBrowsable,
      .helpString = "Returns the number of rows.",
-     .listedAfter = "RowLength"},
+     .listedAfter = "RowLength",
+     .read = reads<&Quelta::Rows>},
 };
 // clang-format on
 

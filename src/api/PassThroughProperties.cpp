@@ -49,6 +49,15 @@ void Quelta::letOLEDropMode(std::int32_t New_OLEDropMode) {
         narrowToInteger(New_OLEDropMode));
 }
 
+// The width follows the length, so that the field shows as many characters as it takes.
+void Quelta::letMaxLength(std::int32_t New_MaxLength) {
+    if (MaxLength() == New_MaxLength) return;
+    writePassThrough(
+        u"MaxLength", [](EditBox& box, std::int32_t length) { box.setMaxLength(length); },
+        New_MaxLength);
+    FitToMaxLength(true);
+}
+
 void Quelta::letPasswordChar(StringView New_PasswordChar) {
     if (PasswordChar() == New_PasswordChar) return;
     writePassThrough(

@@ -46,9 +46,10 @@ struct ParameterInfo {
 };
 
 // How the control carries out a member. A reader returns the accessor's value in its own
-// C++ type; a writer receives the argument already converted to the member's declared type
+// C++ type, given the get accessor's arguments already converted to their declared types;
+// a writer receives the argument already converted to the member's declared type
 // (ArgumentConversion.h), so what a member takes follows from its row alone.
-using MemberReader = Variant (*)(Quelta&);
+using MemberReader = Variant (*)(Quelta&, std::span<const Variant>);
 using MemberWriter = void (*)(Quelta&, const Variant&);
 using MemberCaller = void (*)(Quelta&);
 

@@ -1,6 +1,6 @@
 #pragma once
-// Stores a 32-bit value in a 16-bit field, as the platform's conversion does: a value
-// outside the field's range is an overflow (error 6), never a silent truncation.
+// Stores a value in a narrower field, as the platform's conversion does: a value outside
+// the field's range is an overflow (error 6), never a silent truncation.
 
 #include <cstdint>
 #include <limits>
@@ -15,6 +15,15 @@ inline std::int16_t narrowToInteger(std::int32_t value) {
         raiseError(kErrOverflow);
     }
     return static_cast<std::int16_t>(value);
+}
+
+// The result of 32-bit arithmetic done in 64 bits, with the same overflow rule.
+inline std::int32_t narrowToLong(std::int64_t value) {
+    if (value < std::numeric_limits<std::int32_t>::min() ||
+        value > std::numeric_limits<std::int32_t>::max()) {
+        raiseError(kErrOverflow);
+    }
+    return static_cast<std::int32_t>(value);
 }
 
 }  // namespace quelta

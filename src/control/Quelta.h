@@ -40,6 +40,9 @@ public:
     // Property accessors of the public interface.
     Boolean AutoTab() const { return state_.AutoTab; }
     void letAutoTab(Boolean New_AutoTab);
+    // One overtype mode for every control of the thread.
+    Boolean OverType() const;
+    void letOverType(Boolean New_OverType);
     Boolean StartSelected() const { return state_.StartSelected; }
     void letStartSelected(Boolean New_StartSelected);
     Boolean Enabled() const { return state_.Enabled; }
@@ -62,6 +65,19 @@ public:
     void letDataType(std::int32_t New_DataType);
     std::int16_t ScaleDigits() const { return state_.ScaleDigits; }
     void letScaleDigits(std::int16_t New_ScaleDigits);
+
+    // The live box's selection and the rows of its text; neutral (0, "") and ignored
+    // while the live box does not exist.
+    std::int32_t SelStart();
+    void letSelStart(std::int32_t New_SelStart);
+    std::int32_t SelLength();
+    void letSelLength(std::int32_t New_SelLength);
+    String SelText();
+    void letSelText(StringView New_SelText);
+    std::int32_t Col();
+    std::int32_t Row();
+    std::int32_t Rows();
+    std::int32_t RowLength(const std::int32_t& Line);
 
     // Style properties: each accepted write rebuilds the live box. Enumerations arrive as
     // 32-bit values and are stored in 16 bits.
@@ -89,6 +105,8 @@ public:
     void letOLEDragMode(std::int32_t New_OLEDragMode);
     std::int16_t OLEDropMode() { return templateBox().oleDropMode(); }
     void letOLEDropMode(std::int32_t New_OLEDropMode);
+    std::int32_t MaxLength() { return templateBox().maxLength(); }
+    void letMaxLength(std::int32_t New_MaxLength);
     String PasswordChar() { return templateBox().passwordChar(); }
     void letPasswordChar(StringView New_PasswordChar);
     Boolean RightToLeft() { return templateBox().rightToLeft(); }
@@ -130,6 +148,9 @@ private:
     template <typename Property, typename Setter>
     void writePassThrough(StringView name, Setter set, const Property& value);
     void storeBoolean(Boolean& field, Boolean value, StringView propertyName);
+    // Gives the live box the help numbers (and the tooltip) the host gave the control,
+    // skipping each one the extender does not have.
+    void copyHelpFromExtender(bool withToolTip);
     struct StyleRule;
     void writeStyleProperty(std::int16_t& field, std::int32_t value, const StyleRule& rule);
 
@@ -142,6 +163,19 @@ private:
     void lostFocus(int index) override;
     void click(int index) override;
     void dblClick(int index) override;
+    void mouseDown(int index, std::int16_t& button, std::int16_t& shift, float& x,
+                   float& y) override;
+    void mouseMove(int index, std::int16_t& button, std::int16_t& shift, float& x,
+                   float& y) override;
+    void mouseUp(int index, std::int16_t& button, std::int16_t& shift, float& x, float& y) override;
+    void oleStartDrag(int index, DataObjectRef& data, std::int32_t& allowedEffects) override;
+    void oleSetData(int index, DataObjectRef& data, std::int16_t& dataFormat) override;
+    void oleGiveFeedback(int index, std::int32_t& effect, Boolean& defaultCursors) override;
+    void oleCompleteDrag(int index, std::int32_t& effect) override;
+    void oleDragOver(int index, DataObjectRef& data, std::int32_t& effect, std::int16_t& button,
+                     std::int16_t& shift, float& x, float& y, std::int16_t& state) override;
+    void oleDragDrop(int index, DataObjectRef& data, std::int32_t& effect, std::int16_t& button,
+                     std::int16_t& shift, float& x, float& y) override;
 
     ControlContainer& container_;
     QueltaState state_;

@@ -17,6 +17,10 @@ using quelta::SetWindowLongA;
 using quelta::SetWindowsHookExA;
 using quelta::UnhookWindowsHookEx;
 
+using quelta::EM_GETLINECOUNT;
+using quelta::EM_LINEFROMCHAR;
+using quelta::EM_LINEINDEX;
+using quelta::EM_LINELENGTH;
 using quelta::GWL_EXSTYLE;
 using quelta::GWL_STYLE;
 using quelta::WH_CALLWNDPROC;

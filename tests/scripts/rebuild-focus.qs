@@ -8,6 +8,7 @@ new txtDate
 new txtName
 txtAmount.DataType = 4
 txtAmount.Format = "#,##0.00"
+txtAmount.ScaleDigits = 2
 txtDate.DataType = 6
 txtDate.Format = "Vesk Date"
 focus txtAmount
