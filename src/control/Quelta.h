@@ -123,6 +123,9 @@ private:
     void RefreshDisplay();
     void FitToMaxLength(bool relayout);
     void LayoutEditBox();
+    void placeFrameLabel(float width, float height);
+    void keepMinimumSize();
+    void copyHelpFromExtender();
     void EstablishRegionalSettings();
     void refreshBackColor();
     bool showsGrey(EditBox& live) const;
