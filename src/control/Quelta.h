@@ -79,6 +79,9 @@ public:
     void letMultiLine(Boolean New_MultiLine);
     Boolean WordWrap() const { return state_.WordWrap; }
     void letWordWrap(Boolean New_WordWrap);
+    // At design time the width follows MaxLength while this is on.
+    Boolean AutoSize() const { return state_.AutoSize; }
+    void letAutoSize(Boolean New_AutoSize);
 
     // Pass-through properties: stored in the template box and copied into the live box.
     std::uint32_t ForeColor() { return templateBox().foreColor(); }
@@ -95,6 +98,25 @@ public:
     void letRightToLeft(Boolean New_RightToLeft);
     ObjectRef MouseIcon() { return templateBox().mouseIcon(); }
     void setMouseIcon(ObjectRef New_MouseIcon);
+    std::int32_t MaxLength() { return templateBox().maxLength(); }
+    void letMaxLength(std::int32_t New_MaxLength);
+
+    // The font is one object shared by reference; the shortcuts change its attributes in
+    // place, are always written through and report "Font".
+    ObjectRef Font() { return templateBox().font(); }
+    void setFont(ObjectRef New_Font);
+    Boolean FontBold() { return templateBox().fontBold(); }
+    void letFontBold(Boolean New_FontBold);
+    Boolean FontItalic() { return templateBox().fontItalic(); }
+    void letFontItalic(Boolean New_FontItalic);
+    String FontName() { return templateBox().fontName(); }
+    void letFontName(StringView New_FontName);
+    float FontSize() { return templateBox().fontSize(); }
+    void letFontSize(float New_FontSize);
+    Boolean FontStrikeThru() { return templateBox().fontStrikethru(); }
+    void letFontStrikeThru(Boolean New_FontStrikeThru);
+    Boolean FontUnderline() { return templateBox().fontUnderline(); }
+    void letFontUnderline(Boolean New_FontUnderline);
 
     // Colours and the grey background of a control that cannot be edited at run time.
     std::uint32_t BackColor() { return templateBox().backColor(); }
@@ -132,8 +154,11 @@ private:
     void mirrorBackColorToFrame();
     template <typename Property, typename Setter>
     void writePassThrough(StringView name, Setter set, const Property& value);
+    template <typename Property, typename Setter>
+    void writeFontAttribute(Setter set, const Property& value);
     void storeBoolean(Boolean& field, Boolean value, StringView propertyName);
     struct StyleRule;
+    bool storeStyleProperty(std::int16_t& field, std::int32_t value, const StyleRule& rule);
     void writeStyleProperty(std::int16_t& field, std::int32_t value, const StyleRule& rule);
 
     // Notifications of the edit boxes.
