@@ -147,6 +147,12 @@ TEST_F(DispatchFixture, RefusedWritesChangeNothing) {
         {u"DataType", PropertyLet, true, Variant(std::int32_t{-1}), kErrInvalidPropertyValue},
         {u"Appearance", PropertyLet, true, Variant(std::int32_t{1}),
          kErrSetNotPermitted},  // unchanged
+        {u"AutoSize", PropertyLet, true, Variant::boolean(false),
+         kErrSetNotPermitted},  // unchanged
+        {u"Alignment", PropertyLet, true, Variant(std::int32_t{3}), kErrSetNotPermitted},
+        {u"MaxLength", PropertyLet, true, Variant(std::int32_t{-1}), kErrInvalidPropertyValue},
+        {u"FontSize", PropertyLet, true, Variant(0.0f), kErrInvalidPropertyValue},
+        {u"FontName", PropertyLet, true, Variant(String()), kErrInvalidPropertyValue},
         {u"MousePointer", PropertyLet, true, Variant(std::int32_t{98}), kErrInvalidPropertyValue},
         {u"MousePointer", PropertyLet, true, Variant(std::int32_t{-1}), kErrInvalidPropertyValue},
         {u"OLEDragMode", PropertyLet, true, Variant(std::int32_t{2}), kErrInvalidPropertyValue},
