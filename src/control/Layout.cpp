@@ -5,9 +5,9 @@
 
 namespace quelta {
 
-// The help settings live in the extender, which a host fills only for the running
-// application; they reach the live box once, at the first run-time resize. A host without
-// one of them leaves that setting as it was.
+// The extender's help settings reach the live box once, at the first resize while the
+// application runs; later rebuilds do not copy them again. A host without one of them, or
+// with a value that does not convert, leaves that setting as it was.
 void Quelta::Resize() {
     LayoutEditBox();
     if (isTrue(state_.HelpPropagated) || !container_.userMode()) return;
@@ -45,8 +45,8 @@ void Quelta::LayoutEditBox() {
     keepMinimumSize();
 }
 
-// Once shown the label stays: nothing that can change later takes the frame away without
-// a rebuild of the whole form.
+// Once shown, the label stays visible for the life of the control, even after a style change
+// that no longer needs it.
 void Quelta::placeFrameLabel(float width, float height) {
     lbl3DBorder.setBackColor(txtBaseCtl[1].backColor());
     lbl3DBorder.move(0, 0, width, height);
