@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <tuple>
 
 #include "control/Quelta.h"
 #include "platform/container/PropertyBag.h"
