@@ -31,7 +31,7 @@ void Quelta::letLocked(Boolean New_Locked) {
     templateBox().setLocked(locked);
     if (EditBox* live = liveBox()) live->setLocked(locked);
     container_.propertyChanged(u"Locked");
-    refreshBackColor();
+    if (isTrue(state_.DisabledGray)) refreshBackColor();
 }
 
 // While the grey shows, a new colour is only stored: it appears once the control can be

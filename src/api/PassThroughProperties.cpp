@@ -1,12 +1,22 @@
+#include <memory>
+
 #include "control/Enumerations.h"
 #include "control/NarrowInteger.h"
 #include "control/Quelta.h"
+#include "platform/AutomationError.h"
 
 namespace quelta {
 namespace {
 
 bool isMousePointer(std::int32_t value) {
     return (value >= qltaDefault && value <= qltaSizeAll) || value == qltaCustom;
+}
+
+FontRef fontArgument(const ObjectRef& object) {
+    if (!object) raiseError(kErrObjectRequired);
+    auto font = std::dynamic_pointer_cast<quelta::Font>(object);
+    if (!font) raiseError(kErrTypeMismatch);
+    return font;
 }
 
 }  // namespace
@@ -18,6 +28,14 @@ void Quelta::writePassThrough(StringView name, Setter set, const Property& value
     set(templateBox(), value);
     container_.propertyChanged(name);
     if (EditBox* live = liveBox()) set(*live, value);
+}
+
+// The live box measures with its own copy of the font, so both copies change. Every font
+// change refits the width, even one that leaves the attribute as it was.
+template <typename Property, typename Setter>
+void Quelta::writeFontAttribute(Setter set, const Property& value) {
+    writePassThrough(u"Font", set, value);
+    FitToMaxLength(true);
 }
 
 void Quelta::letForeColor(std::uint32_t New_ForeColor) {
@@ -70,6 +88,40 @@ void Quelta::letRightToLeft(Boolean New_RightToLeft) {
     if (RightToLeft() == value) return;
     writePassThrough(
         u"RightToLeft", [](EditBox& box, Boolean rtl) { box.setRightToLeft(rtl); }, value);
+}
+
+// Both boxes share the font object given; a later rebuild gives the live box its own copy.
+void Quelta::setFont(ObjectRef New_Font) {
+    writeFontAttribute([](EditBox& box, const FontRef& font) { box.setFont(font); },
+                       fontArgument(New_Font));
+}
+
+void Quelta::letFontBold(Boolean New_FontBold) {
+    writeFontAttribute([](EditBox& box, Boolean bold) { box.setFontBold(bold); }, New_FontBold);
+}
+
+void Quelta::letFontItalic(Boolean New_FontItalic) {
+    writeFontAttribute([](EditBox& box, Boolean italic) { box.setFontItalic(italic); },
+                       New_FontItalic);
+}
+
+void Quelta::letFontName(StringView New_FontName) {
+    writeFontAttribute([](EditBox& box, StringView name) { box.setFontName(String(name)); },
+                       New_FontName);
+}
+
+void Quelta::letFontSize(float New_FontSize) {
+    writeFontAttribute([](EditBox& box, float points) { box.setFontSize(points); }, New_FontSize);
+}
+
+void Quelta::letFontStrikeThru(Boolean New_FontStrikeThru) {
+    writeFontAttribute([](EditBox& box, Boolean on) { box.setFontStrikethru(on); },
+                       New_FontStrikeThru);
+}
+
+void Quelta::letFontUnderline(Boolean New_FontUnderline) {
+    writeFontAttribute([](EditBox& box, Boolean on) { box.setFontUnderline(on); },
+                       New_FontUnderline);
 }
 
 // An icon is assigned by reference and always written through, even when it is the same.

@@ -24,16 +24,22 @@ bool isDesignTimeOnly(StringView name) {
 }  // namespace
 
 // Every check comes before the first store, so a refused write changes nothing. The
-// run-mode test comes first: at run time even a write of the current value fails.
-void Quelta::writeStyleProperty(std::int16_t& field, std::int32_t value, const StyleRule& rule) {
-    if (container_.userMode() && isDesignTimeOnly(rule.name)) raiseError(kErrSetNotPermitted);
+// run-mode test comes first: at run time even a write of the current value fails. Returns
+// whether the value changed; only then has it been stored and reported.
+bool Quelta::storeStyleProperty(std::int16_t& field, std::int32_t value, const StyleRule& rule) {
+    if (isDesignTimeOnly(rule.name) && container_.userMode()) raiseError(kErrSetNotPermitted);
     if (rule.highest != kNoRangeCheck && (value < 0 || value > rule.highest)) {
         raiseError(kErrInvalidPropertyValue);
     }
-    if (value == field) return;
+    if (value == field) return false;
     field = narrowToInteger(value);
     container_.propertyChanged(rule.name);
-    RebuildEditBox();
+    return true;
+}
+
+// A style is fixed when the live box's window is created, so a new style needs a new box.
+void Quelta::writeStyleProperty(std::int16_t& field, std::int32_t value, const StyleRule& rule) {
+    if (storeStyleProperty(field, value, rule)) RebuildEditBox();
 }
 
 void Quelta::letAlignment(std::int32_t New_Alignment) {
@@ -72,6 +78,14 @@ void Quelta::letMultiLine(Boolean New_MultiLine) {
 void Quelta::letWordWrap(Boolean New_WordWrap) {
     writeStyleProperty(state_.WordWrap, toBoolean(isTrue(New_WordWrap)),
                        {u"WordWrap", kNoRangeCheck});
+}
+
+// AutoSize shapes no window style: turning it on only fits the width.
+void Quelta::letAutoSize(Boolean New_AutoSize) {
+    if (storeStyleProperty(state_.AutoSize, toBoolean(isTrue(New_AutoSize)),
+                           {u"AutoSize", kNoRangeCheck})) {
+        FitToMaxLength(true);
+    }
 }
 
 }  // namespace quelta

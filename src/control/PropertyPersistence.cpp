@@ -103,7 +103,8 @@ void Quelta::ReadProperties(const PropertyBag& bag) {
     box.setMaxLength(readMaxLength(bag));
     state_.Enabled = readBoolean(bag, u"Enabled", true);
     // By reference: controls read with the ambient font share it with the host.
-    box.setFont(readObject<Font>(bag, u"Font", Variant(ObjectRef(container_.ambientFont()))));
+    box.setFont(
+        readObject<quelta::Font>(bag, u"Font", Variant(ObjectRef(container_.ambientFont()))));
     std::shared_ptr<Picture> icon = readObject<Picture>(bag, u"MouseIcon", noPicture());
     box.setMouseIcon(icon ? icon : std::make_shared<Picture>());
 

@@ -95,6 +95,9 @@ public:
     void letMultiLine(Boolean New_MultiLine);
     Boolean WordWrap() const { return state_.WordWrap; }
     void letWordWrap(Boolean New_WordWrap);
+    // At design time the width follows MaxLength while this is on.
+    Boolean AutoSize() const { return state_.AutoSize; }
+    void letAutoSize(Boolean New_AutoSize);
 
     // Pass-through properties: stored in the template box and copied into the live box.
     std::uint32_t ForeColor() { return templateBox().foreColor(); }
@@ -113,6 +116,23 @@ public:
     void letRightToLeft(Boolean New_RightToLeft);
     ObjectRef MouseIcon() { return templateBox().mouseIcon(); }
     void setMouseIcon(ObjectRef New_MouseIcon);
+
+    // The font is one object shared by reference; the shortcuts change its attributes in
+    // place, are always written through and report "Font".
+    ObjectRef Font() { return templateBox().font(); }
+    void setFont(ObjectRef New_Font);
+    Boolean FontBold() { return templateBox().fontBold(); }
+    void letFontBold(Boolean New_FontBold);
+    Boolean FontItalic() { return templateBox().fontItalic(); }
+    void letFontItalic(Boolean New_FontItalic);
+    String FontName() { return templateBox().fontName(); }
+    void letFontName(StringView New_FontName);
+    float FontSize() { return templateBox().fontSize(); }
+    void letFontSize(float New_FontSize);
+    Boolean FontStrikeThru() { return templateBox().fontStrikethru(); }
+    void letFontStrikeThru(Boolean New_FontStrikeThru);
+    Boolean FontUnderline() { return templateBox().fontUnderline(); }
+    void letFontUnderline(Boolean New_FontUnderline);
 
     // Colours and the grey background of a control that cannot be edited at run time.
     std::uint32_t BackColor() { return templateBox().backColor(); }
@@ -141,17 +161,23 @@ private:
     void RefreshDisplay();
     void FitToMaxLength(bool relayout);
     void LayoutEditBox();
+    void placeFrameLabel(float width, float height);
+    void keepMinimumSize();
+    void copyHelpFromExtender();
     void EstablishRegionalSettings();
     void refreshBackColor();
     bool showsGrey(EditBox& live) const;
     void mirrorBackColorToFrame();
     template <typename Property, typename Setter>
     void writePassThrough(StringView name, Setter set, const Property& value);
+    template <typename Property, typename Setter>
+    void writeFontAttribute(Setter set, const Property& value);
     void storeBoolean(Boolean& field, Boolean value, StringView propertyName);
     // Gives the live box the help numbers (and the tooltip) the host gave the control,
     // skipping each one the extender does not have.
     void copyHelpFromExtender(bool withToolTip);
     struct StyleRule;
+    bool storeStyleProperty(std::int16_t& field, std::int32_t value, const StyleRule& rule);
     void writeStyleProperty(std::int16_t& field, std::int32_t value, const StyleRule& rule);
 
     // Notifications of the edit boxes.

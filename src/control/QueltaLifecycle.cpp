@@ -29,8 +29,11 @@ EditBoxCreation templateCreation(EditBoxEvents* owner, WindowHandle parent) {
 
 Quelta::Quelta(ControlContainer& container)
     : container_(container), txtBaseCtl(templateCreation(this, container.windowHandle())) {
-    // The frame label is shown only where the layout needs it.
+    // The frame label is shown only where the layout needs it, and then draws a sunken
+    // single border around the live box.
     lbl3DBorder.setVisible(false);
+    lbl3DBorder.setBorderStyle(Label::kBorderFixedSingle);
+    lbl3DBorder.setAppearance(Label::kAppearance3D);
     container_.setResizeHandler([this] { Resize(); });
 }
 
@@ -75,10 +78,6 @@ void Quelta::InitProperties() {
     box.setFont(container_.ambientFont());
     box.setMouseIcon(std::make_shared<Picture>());
     RebuildEditBox();
-}
-
-void Quelta::Resize() {
-    LayoutEditBox();
 }
 
 EditBox* Quelta::liveBox() {
