@@ -1,5 +1,7 @@
 #include "host/Form.h"
 
+#include <unordered_set>
+
 #include "platform/editbox/EditBox.h"
 #include "platform/window/VirtualKeys.h"
 
@@ -7,6 +9,14 @@ namespace quelta {
 namespace {
 
 constexpr std::int16_t kCtrlOrAlt = kCtrlMask | kAltMask;
+
+// Names and keys as the form compares them: in any ASCII letter case.
+String asciiFolded(StringView text) {
+    String folded(text);
+    for (char16_t& c : folded)
+        c = asciiLower(c);
+    return folded;
+}
 
 }  // namespace
 
@@ -19,12 +29,11 @@ Form::~Form() {
     destroyWindow(window_);
 }
 
-Quelta& Form::addControl(const String& name) {
-    if (name.empty() || find(name)) raiseError(kErrInvalidProcedureCall);
+Form::Placed Form::place(const String& name, std::size_t tabIndex) {
     Placed placed;
     placed.name = name;
-    placed.site = std::make_unique<FormSite>(
-        window_, name, static_cast<std::int16_t>(controls_.size()), userMode_);
+    placed.site =
+        std::make_unique<FormSite>(window_, name, static_cast<std::int16_t>(tabIndex), userMode_);
     placed.control = std::make_unique<Quelta>(*placed.site);
     placed.site->setEventListener([this, name](std::int32_t dispid, std::span<Variant> args) {
         if (listener_.event) listener_.event(name, dispid, args);
@@ -32,9 +41,85 @@ Quelta& Form::addControl(const String& name) {
     placed.site->setChangeListener([this, name](StringView property) {
         if (listener_.change) listener_.change(name, property);
     });
+    return placed;
+}
+
+Quelta& Form::addControl(const String& name) {
+    if (name.empty() || find(name)) raiseError(kErrInvalidProcedureCall);
+    Placed placed = place(name, controls_.size());
     startControl(*placed.control, nullptr);
     controls_.push_back(std::move(placed));
     return *controls_.back().control;
+}
+
+StoredForm Form::store() {
+    StoredForm form;
+    for (std::size_t i = 0; i < controls_.size(); ++i) {
+        Placed& placed = controls_[i];
+        StoredControl stored;
+        for (const PropertyBag::Entry& entry : placed.site->extenderProperties().entries()) {
+            if (isExtenderKey(entry.key)) stored.extender.write(entry.key, entry.value);
+        }
+        stored.extender.write(u"TabIndex", Variant(static_cast<std::int32_t>(i)));
+        stored.extender.write(u"Width", Variant(placed.site->width()));
+        stored.extender.write(u"Height", Variant(placed.site->height()));
+        placed.control->WriteProperties(stored.properties);
+        form.controls.push_back(std::move(stored));
+    }
+    return form;
+}
+
+Form::Placed Form::loadControl(const StoredControl& stored, std::size_t index,
+                               const std::string& file) {
+    const std::string place = "controls[" + std::to_string(index) + "]";
+    Placed placed = this->place(stored.extender.read(u"Name").toString(), index);
+    for (const PropertyBag::Entry& entry : stored.extender.entries()) {
+        if (equalsIgnoringAsciiCase(entry.key, u"Width") ||
+            equalsIgnoringAsciiCase(entry.key, u"Height") ||
+            equalsIgnoringAsciiCase(entry.key, u"TabIndex")) {
+            continue;  // the site's own size, and the place in the list
+        }
+        placed.site->defineExtenderProperty(entry.key, entry.value);
+    }
+    placed.site->setSize(
+        stored.extender.read(u"Width", Variant(RecordingContainer::kDefaultWidth)).toSingle(),
+        stored.extender.read(u"Height", Variant(RecordingContainer::kDefaultHeight)).toSingle());
+
+    PropertyBag properties = stored.properties;
+    String lastKeyRead;
+    std::unordered_set<String> keysRead;
+    properties.setReadListener([&](StringView key) {
+        lastKeyRead = key;
+        keysRead.insert(asciiFolded(key));
+    });
+    try {
+        startControl(*placed.control, &properties);
+    } catch (const AutomationError& error) {
+        throw FormFileError(
+            file, place + ".properties." + toUtf8(lastKeyRead),
+            "the control refuses the value (error " + std::to_string(error.number()) + ")");
+    }
+    for (const PropertyBag::Entry& entry : stored.properties.entries()) {
+        if (!keysRead.contains(asciiFolded(entry.key))) {
+            throw FormFileError(file, place + ".properties." + toUtf8(entry.key),
+                                "not a property of the control");
+        }
+    }
+    return placed;
+}
+
+void Form::replaceWith(const StoredForm& form, const std::string& file) {
+    std::vector<Placed> loaded;
+    std::unordered_set<String> names;
+    for (std::size_t i = 0; i < form.controls.size(); ++i) {
+        const String name = form.controls[i].extender.read(u"Name").toString();
+        if (!names.insert(asciiFolded(name)).second) {
+            throw FormFileError(file, "controls[" + std::to_string(i) + "].extender.Name",
+                                "the name stands twice");
+        }
+        loaded.push_back(loadControl(form.controls[i], i, file));
+    }
+    controls_.swap(loaded);  // the old controls go with `loaded`
 }
 
 Quelta* Form::find(StringView name) {

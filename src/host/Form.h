@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "control/Quelta.h"
+#include "host/FormFile.h"
 #include "host/FormSite.h"
 
 namespace quelta {
@@ -36,6 +37,15 @@ public:
     Quelta* find(StringView name);
     bool empty() const { return controls_.empty(); }
 
+    // The form as a file keeps it: each control's extender values and what its
+    // WriteProperties writes, in tab order.
+    StoredForm store();
+    // Replaces every control with those of a stored form, each started with ReadProperties.
+    // The new controls are all built before the old ones go: a form that a control refuses
+    // (a value it cannot convert, a key no control reads, a name twice) raises
+    // FormFileError naming `file`, the control and the key, and leaves the form as it was.
+    void replaceWith(const StoredForm& form, const std::string& file);
+
     // Moves the focus into a control as a click or Tab would: the control is told first,
     // then its edit box receives the focus unless the control stays disabled.
     void focus(Quelta& control);
@@ -49,6 +59,10 @@ private:
         std::unique_ptr<FormSite> site;
         std::unique_ptr<Quelta> control;
     };
+
+    // A site and an unstarted control for it, wired to the listener.
+    Placed place(const String& name, std::size_t tabIndex);
+    Placed loadControl(const StoredControl& stored, std::size_t index, const std::string& file);
 
     Placed* focusedControl();
     void moveFocus(int step);

@@ -1,11 +1,13 @@
 #include "host/ScriptHost.h"
 
+#include <filesystem>
 #include <istream>
 #include <ostream>
 #include <string>
 #include <vector>
 
 #include "api/Dispatch.h"
+#include "host/FormFile.h"
 #include "host/RuntimeFunctions.h"
 #include "host/ScriptParser.h"
 #include "platform/region/PlatformClock.h"
@@ -116,12 +118,20 @@ void ScriptHost::execute(const EchoChanges& statement) {
     echoChanges_ = statement.on;
 }
 
-void ScriptHost::execute(const SaveForm&) {
-    throw NotSupportedYet{"save"};
+void ScriptHost::execute(const SaveForm& statement) {
+    saveFormFile(toUtf8(statement.file), form_.store());
 }
 
-void ScriptHost::execute(const LoadForm&) {
-    throw NotSupportedYet{"load"};
+// A file that is refused changes nothing on the form; the refusal names the place.
+void ScriptHost::execute(const LoadForm& statement) {
+    const std::string file = toUtf8(statement.file);
+    try {
+        form_.replaceWith(loadFormFile(file), file);
+    } catch (const FormFileError& refusal) {
+        const bool missing = !std::filesystem::exists(file);
+        out_ << "Error " << (missing ? kErrFileNotFound : kErrBadFileFormat) << '\n'
+             << refusal.what() << '\n';
+    }
 }
 
 void ScriptHost::execute(const PageCommand&) {

@@ -21,8 +21,13 @@ std::string readFile(const fs::path& path) {
     return text.str();
 }
 
+// Runs in a folder of its own, where the script's `save` and `load` find their files.
 std::string runScript(const fs::path& script) {
-    std::string command = std::string(QUELTA_BINARY) + " script '" + script.string() + "' 2>&1";
+    const fs::path folder = fs::temp_directory_path() / ("quelta-script-" + script.stem().string());
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    std::string command = "cd '" + folder.string() + "' && " + std::string(QUELTA_BINARY) +
+                          " script '" + script.string() + "' 2>&1";
     std::string output;
     FILE* pipe = popen(command.c_str(), "r");
     if (!pipe) return "popen failed";
@@ -33,6 +38,7 @@ std::string runScript(const fs::path& script) {
     }
     int status = pclose(pipe);
     if (status != 0) output += "[exit status " + std::to_string(status) + "]";
+    fs::remove_all(folder);
     return output;
 }
 

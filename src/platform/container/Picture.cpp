@@ -62,8 +62,10 @@ std::filesystem::path pathOf(StringView path) {
 
 }  // namespace
 
-Picture::Picture(const PictureInfo& info)
-    : info_(info), handle_(info.kind == PictureKind::None ? 0 : nextHandle()) {}
+Picture::Picture(const PictureInfo& info, String source)
+    : info_(info),
+      handle_(info.kind == PictureKind::None ? 0 : nextHandle()),
+      source_(std::move(source)) {}
 
 std::int16_t Picture::type() const {
     switch (info_.kind) {
@@ -98,7 +100,7 @@ PictureRef loadPicture(StringView path) {
     if (error) raiseError(kErrPathFileAccess);
     const FileByteSource source(file, size);
     if (!source.isOpen()) raiseError(kErrPathFileAccess);
-    return std::make_shared<Picture>(readPictureInfo(source));
+    return std::make_shared<Picture>(readPictureInfo(source), String(path));
 }
 
 }  // namespace quelta

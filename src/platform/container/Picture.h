@@ -23,7 +23,8 @@ public:
     static constexpr std::int16_t kTypeIcon = 3;
 
     Picture() = default;  // no picture
-    explicit Picture(const PictureInfo& info);
+    // `source` is the file the picture was loaded from, so that a saved form can name it.
+    explicit Picture(const PictureInfo& info, String source = {});
 
     PictureKind kind() const { return info_.kind; }
     bool empty() const { return info_.kind == PictureKind::None; }
@@ -36,12 +37,14 @@ public:
     std::int32_t hotspotY() const { return info_.hotspotY; }
     // A number that tells loaded pictures apart; 0 for no picture.
     std::int32_t handle() const { return handle_; }
+    const String& source() const { return source_; }
 
     Variant defaultValue() const override { return handle_; }  // the default member is Handle
 
 private:
     PictureInfo info_;
     std::int32_t handle_ = 0;
+    String source_;
 };
 
 using PictureRef = std::shared_ptr<Picture>;

@@ -17,6 +17,7 @@ const PropertyBag::Entry* PropertyBag::find(StringView key) const {
 }
 
 Variant PropertyBag::read(StringView key, const Variant& defaultValue) const {
+    if (readListener_) readListener_(key);
     const Entry* entry = find(key);
     return entry ? entry->value : defaultValue;
 }

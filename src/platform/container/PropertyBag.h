@@ -5,6 +5,7 @@
 // order the control first wrote them.
 
 #include <cstddef>
+#include <functional>
 #include <unordered_map>
 #include <vector>
 
@@ -22,6 +23,12 @@ public:
 
     // The stored value, or defaultValue when the key is missing.
     Variant read(StringView key, const Variant& defaultValue = Variant()) const;
+    // Called with each key a reader asks for, before the value is handed out: a host that
+    // loads a form learns which key a failing control was reading and which keys no
+    // control asked for.
+    void setReadListener(std::function<void(StringView key)> listener) {
+        readListener_ = std::move(listener);
+    }
 
     // Stores the value, except that a value equal to its default (by sameValue) is left out
     // of the bag, and an entry already stored under the key is removed: a reader gets the
@@ -46,6 +53,7 @@ private:
     void reindex();
 
     std::vector<Entry> entries_;
+    std::function<void(StringView key)> readListener_;
     std::unordered_map<String, std::size_t> index_;  // case-folded key -> position
 };
 

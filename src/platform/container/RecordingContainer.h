@@ -61,6 +61,8 @@ public:
     // Adds or replaces an extender property, or removes it so that reading it fails.
     void defineExtenderProperty(StringView name, const Variant& value);
     bool removeExtenderProperty(StringView name);
+    // Every extender property the host defined, for saving them with the control.
+    const PropertyBag& extenderProperties() const { return extender_; }
     // Twips per unit of the container's scale; error 380 unless positive and finite.
     void setContainerScale(double twipsPerUnitX, double twipsPerUnitY);
     void setEventHandler(EventHandler handler) { eventHandler_ = std::move(handler); }

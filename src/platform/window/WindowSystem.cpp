@@ -18,6 +18,7 @@ struct WindowRecord {
     std::uint32_t style = 0;
     std::uint32_t exStyle = 0;
     WindowHandle parent = 0;
+    std::vector<WindowHandle> children;  // in the order they were created
     WindowProcedure* procedure = nullptr;
     bool destroying = false;  // between the start of destroyWindow and its end
 };
@@ -153,7 +154,10 @@ std::int32_t deliver(WindowHandle window, std::uint32_t message, std::uint32_t w
 // Removes a window without telling it, for a creation that failed half-way.
 void discardWindow(WindowHandle window) {
     auto& state = thisThread();
-    state.windows.erase(window);
+    auto found = state.windows.find(window);
+    if (found == state.windows.end()) return;
+    if (auto parent = findWindow(found->second->parent)) std::erase(parent->children, window);
+    state.windows.erase(found);
     if (state.focus == window) state.focus = 0;
 }
 
@@ -166,14 +170,11 @@ bool isFocusWithin(WindowHandle window) {
     return false;
 }
 
-// The children in the order they were created.
+// The children in the order they were created; a copy, since destroying them changes the
+// parent's list.
 std::vector<WindowHandle> childrenOf(WindowHandle parent) {
-    std::vector<WindowHandle> children;
-    for (const auto& [handle, record] : thisThread().windows) {
-        if (record->parent == parent) children.push_back(handle);
-    }
-    std::sort(children.begin(), children.end());
-    return children;
+    auto record = findWindow(parent);
+    return record ? record->children : std::vector<WindowHandle>{};
 }
 
 // Removes a window and its descendants without telling them, for a creation or destruction
@@ -207,6 +208,7 @@ WindowHandle createWindow(const WindowCreation& creation) {
     record->parent = creation.parent;
     record->procedure = creation.procedure;
     thisThread().windows.emplace(window, std::move(record));
+    if (auto parent = findWindow(creation.parent)) parent->children.push_back(window);
     try {
         if (SendMessageA(window, WM_NCCREATE, 0, 0) == 0) {
             if (isWindow(window)) discardWindow(window);
