@@ -5,8 +5,8 @@
 #include <thread>
 
 #include "TestSupport.h"
+#include "platform/region/RegionTestSupport.h"
 #include "platform/runtime/format/FormatCache.h"
-#include "platform/runtime/format/FormatTestRegions.h"
 
 namespace quelta {
 namespace {

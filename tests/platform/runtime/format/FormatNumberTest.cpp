@@ -5,7 +5,7 @@
 #include <string>
 
 #include "TestSupport.h"
-#include "platform/runtime/format/FormatTestRegions.h"
+#include "platform/region/RegionTestSupport.h"
 
 namespace quelta {
 namespace {
