@@ -145,24 +145,6 @@ TEST(RegionalSettingsTest, EnvironmentChoosesTheRegionInOrder) {
     setAll(restore);
 }
 
-TEST(RegionalSettingsTest, EachThreadHasItsOwnRegion) {
-    String german, american;
-    std::thread first([&] {
-        selectRegion("de-DE");
-        std::this_thread::yield();
-        german = doubleToText(1.5) + u" " + dateToText(36891);
-    });
-    std::thread second([&] {
-        selectRegion("en-US");
-        std::this_thread::yield();
-        american = doubleToText(1.5) + u" " + dateToText(36891);
-    });
-    first.join();
-    second.join();
-    EXPECT_EQ(u8(german), "1,5 31.12.2000");
-    EXPECT_EQ(u8(american), "1.5 12/31/2000");
-}
-
 TEST(IcuPatternTranslationTest, FieldsBecomeFormatCodes) {
     struct Case {
         const char16_t* icu;
