@@ -1,12 +1,8 @@
 #pragma once
 // A started control in a container that records what it reports, for tests of how the
-// value is stored and shown; and a way to run such a test in a region. The control fixes
-// its regional notation once per thread, so every region needs a thread of its own.
+// value is stored and shown; run it in a region with inRegion.
 
 #include <gtest/gtest.h>
-
-#include <string_view>
-#include <thread>
 
 #include "control/Quelta.h"
 #include "platform/container/RecordingContainer.h"
@@ -14,19 +10,6 @@
 #include "platform/window/WindowSystem.h"
 
 namespace quelta::testing {
-
-// 15 June 2001, 10:30.
-inline constexpr double kPinnedNow = 37057.4375;
-
-// Runs body on a new thread in the region with the clock pinned; gtest expectations inside
-// are reported as usual.
-template <typename Body>
-void inRegion(std::string_view region, Body&& body) {
-    std::thread([&] {
-        ScopedRegion scoped(region, kPinnedNow);
-        body();
-    }).join();
-}
 
 struct ValueControl {
     RecordingContainer container;

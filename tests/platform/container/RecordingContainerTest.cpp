@@ -16,10 +16,6 @@ using testing::errorNumberOf;
 
 TEST(RecordingContainerTest, MissingExtenderPropertyIsError438) {
     RecordingContainer container;
-    for (const char16_t* name : {u"Name", u"RightToLeft", u"WhatsThisHelpID", u"HelpContextID",
-                                 u"DataChanged", u"TOOLTIPTEXT"}) {
-        EXPECT_EQ(errorNumberOf([&] { container.extenderProperty(name); }), 0) << toUtf8(name);
-    }
     EXPECT_EQ(errorNumberOf([&] { container.extenderProperty(u"NoSuchThing"); }), kErrNotSupported);
     EXPECT_TRUE(container.removeExtenderProperty(u"tooltiptext"));
     EXPECT_EQ(errorNumberOf([&] { container.extenderProperty(u"ToolTipText"); }), kErrNotSupported);

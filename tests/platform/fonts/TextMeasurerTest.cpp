@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <thread>
-
 #include "platform/AutomationError.h"
 #include "platform/editbox/EditBoxTestSupport.h"
 #include "platform/fonts/Font.h"
@@ -88,26 +86,18 @@ TEST(TextMeasurerTest, OddCharactersStillMeasure) {
     EXPECT_GT(widthOf(font, withNul), widthOf(font, u"ab"));
 }
 
-TEST(TextMeasurerTest, HostMeasurerReplacesTheDefaultOnItsThreadOnly) {
+TEST(TextMeasurerTest, HostMeasurerReplacesTheDefaultUntilReset) {
     const Font font = sans();
     const double defaultWidth = widthOf(font, u"abc");
     setTextMeasurer(std::make_shared<testing::FixedMeasurer>());
     EXPECT_EQ(widthOf(font, u"abc"), 300.0);
-
-    double otherThreadWidth = 0.0;
-    std::thread([&] { otherThreadWidth = widthOf(font, u"abc"); }).join();
-    EXPECT_EQ(otherThreadWidth, defaultWidth);
-
     setTextMeasurer(nullptr);
     EXPECT_EQ(widthOf(font, u"abc"), defaultWidth);
 }
 
-TEST(TextMeasurerTest, TwipsPerPixelIsPerThreadAndValidated) {
+TEST(TextMeasurerTest, TwipsPerPixelIsValidated) {
     setTwipsPerPixel(12.0, 10.0);
     EXPECT_EQ(twipsPerPixelY(), 10.0);
-    double otherX = 0.0;
-    std::thread([&] { otherX = twipsPerPixelX(); }).join();
-    EXPECT_EQ(otherX, 15.0);
 
     for (double bad : {0.0, -15.0, std::numeric_limits<double>::infinity(),
                        std::numeric_limits<double>::quiet_NaN()}) {

@@ -6,8 +6,8 @@
 
 #include "TestSupport.h"
 #include "platform/region/Calendar.h"
+#include "platform/region/RegionTestSupport.h"
 #include "platform/region/WeekOfYear.h"
-#include "platform/runtime/format/FormatTestRegions.h"
 
 namespace quelta {
 namespace {

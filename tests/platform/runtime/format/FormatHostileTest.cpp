@@ -2,11 +2,10 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <thread>
 
 #include "TestSupport.h"
+#include "platform/region/RegionTestSupport.h"
 #include "platform/runtime/format/FormatCache.h"
-#include "platform/runtime/format/FormatTestRegions.h"
 
 namespace quelta {
 namespace {
@@ -96,19 +95,6 @@ TEST(FormatHostileTest, CacheStaysBoundedAndCorrect) {
     EXPECT_EQ(formatIn(testing::unitedStates(), 7.0, longFormat.c_str()),
               "7" + std::string(kCachedFormatLength, ' '));
     EXPECT_EQ(cachedFormatCount(), before) << "long formats are not kept";
-}
-
-TEST(FormatHostileTest, EachThreadKeepsItsOwnCache) {
-    formatIn(testing::unitedStates(), 1.0, "0.00");
-    std::size_t mainThreadCount = cachedFormatCount();
-    std::size_t startCount = 99, endCount = 0;
-    std::thread([&] {
-        startCount = cachedFormatCount();
-        formatIn(testing::germany(), 1234.5, "#,##0.00");
-        endCount = cachedFormatCount();
-    }).join();
-    EXPECT_EQ(std::pair(startCount, endCount), std::pair(std::size_t{0}, std::size_t{1}));
-    EXPECT_EQ(cachedFormatCount(), mainThreadCount);
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "TestSupport.h"
-#include "platform/runtime/format/FormatTestRegions.h"
+#include "platform/region/RegionTestSupport.h"
 
 namespace quelta {
 namespace {
@@ -84,6 +84,7 @@ TEST(FormatNumberTest, LiteralsAroundAndBetweenDigits) {
                                             {5.0, "0 USD", "5 USD"},
                                             {12.5, "0.0 \"un;its", "12.5 un;its"},
                                             {5.0, "[0]", "[5]"},
+                                            {5.0, "\"ab\"\\c0\"de;f\";x", "abc5de;f"},
                                             {5.0, "0/0:0", "0/0:5"}});
 }
 

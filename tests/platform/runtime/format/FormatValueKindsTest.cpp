@@ -4,8 +4,8 @@
 #include <string>
 
 #include "platform/region/Calendar.h"
+#include "platform/region/RegionTestSupport.h"
 #include "platform/runtime/Conversions.h"
-#include "platform/runtime/format/FormatTestRegions.h"
 
 namespace quelta {
 namespace {
@@ -78,13 +78,8 @@ TEST(FormatValueKindsTest, MonthNamesBesideADayNumber) {
 
 // Text that converts is formatted as its value; these cases go through the thread's own
 // settings, which the conversions read too.
-class FormatTextValueTest : public ::testing::Test {
-protected:
-    void SetUp() override { defineRegionalSettings(testing::unitedStates()); }
-    void TearDown() override { selectRegion(regionNameFromEnvironment()); }
-};
-
-TEST_F(FormatTextValueTest, TextThatConvertsIsFormattedAsItsValue) {
+TEST(FormatValueKindsTest, TextThatConvertsIsFormattedAsItsValue) {
+    ScopedRegion region(testing::unitedStates());
     EXPECT_EQ(toUtf8(formatValue(u"1234.5", u"#,##0.00")), "1,234.50");
     EXPECT_EQ(toUtf8(formatValue(u"abc", u"0.00")), "abc");
     EXPECT_EQ(toUtf8(formatValue(u"36526", u"dd.mm.yyyy")), "01.01.2000");
