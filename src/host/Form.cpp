@@ -18,6 +18,21 @@ String asciiFolded(StringView text) {
     return folded;
 }
 
+// The extender values a stored control brings to its site: its size, and the rest as the
+// extender properties its control reads.
+void placeOnSite(FormSite& site, const PropertyBag& extender) {
+    for (const PropertyBag::Entry& entry : extender.entries()) {
+        if (equalsIgnoringAsciiCase(entry.key, u"Width") ||
+            equalsIgnoringAsciiCase(entry.key, u"Height") ||
+            equalsIgnoringAsciiCase(entry.key, u"TabIndex")) {
+            continue;  // the site's own size, and the place in the list
+        }
+        site.defineExtenderProperty(entry.key, entry.value);
+    }
+    site.setSize(extender.read(u"Width", Variant(RecordingContainer::kDefaultWidth)).toSingle(),
+                 extender.read(u"Height", Variant(RecordingContainer::kDefaultHeight)).toSingle());
+}
+
 }  // namespace
 
 Form::Form() {
@@ -73,17 +88,14 @@ Form::Placed Form::loadControl(const StoredControl& stored, std::size_t index,
                                const std::string& file) {
     const std::string place = "controls[" + std::to_string(index) + "]";
     Placed placed = this->place(stored.extender.read(u"Name").toString(), index);
-    for (const PropertyBag::Entry& entry : stored.extender.entries()) {
-        if (equalsIgnoringAsciiCase(entry.key, u"Width") ||
-            equalsIgnoringAsciiCase(entry.key, u"Height") ||
-            equalsIgnoringAsciiCase(entry.key, u"TabIndex")) {
-            continue;  // the site's own size, and the place in the list
-        }
-        placed.site->defineExtenderProperty(entry.key, entry.value);
+    try {
+        placeOnSite(*placed.site, stored.extender);
+    } catch (const AutomationError& error) {
+        // The file's checks keep the values in range; this guards what they may miss.
+        throw FormFileError(
+            file, place + ".extender",
+            "the form refuses the value (error " + std::to_string(error.number()) + ")");
     }
-    placed.site->setSize(
-        stored.extender.read(u"Width", Variant(RecordingContainer::kDefaultWidth)).toSingle(),
-        stored.extender.read(u"Height", Variant(RecordingContainer::kDefaultHeight)).toSingle());
 
     PropertyBag properties = stored.properties;
     String lastKeyRead;

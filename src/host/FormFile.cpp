@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <limits>
@@ -209,21 +208,33 @@ PropertyBag bagFromJson(const Json& object, const Place& place, bool extender) {
     return bag;
 }
 
+// Positions and sizes are twips; a form larger than about 7,000 inches is no form.
+constexpr double kMaxTwips = 1e7;
+
 void checkExtender(const PropertyBag& extender, const Place& place) {
     const Variant name = extender.read(u"Name");
     if (name.type() != VariantType::String || name.toString().empty())
         place.member("Name").refuse("every control needs a name");
-    for (std::u16string_view key : kExtenderKeys) {
-        if (key == u"Name" || key == u"ToolTipText") continue;
-        const Variant value = extender.read(key, Variant(std::int32_t{0}));
-        if (value.type() != VariantType::Long && value.type() != VariantType::Double)
-            place.member(toUtf8(key)).refuse("must be a number");
-        if (!std::isfinite(value.toDouble()))
-            place.member(toUtf8(key)).refuse("must be a finite number");
-    }
     if (extender.contains(u"ToolTipText") &&
         extender.read(u"ToolTipText").type() != VariantType::String)
         place.member("ToolTipText").refuse("must be a string");
+    for (std::u16string_view key : {u"TabIndex", u"HelpContextID", u"WhatsThisHelpID"}) {
+        if (extender.contains(key) && extender.read(key).type() != VariantType::Long)
+            place.member(toUtf8(key)).refuse("must be a 32-bit whole number");
+    }
+    for (std::u16string_view key : {u"Left", u"Top", u"Width", u"Height"}) {
+        if (!extender.contains(key)) continue;
+        const Variant value = extender.read(key);
+        const bool isSize = key == u"Width" || key == u"Height";
+        const bool number =
+            value.type() == VariantType::Long || value.type() == VariantType::Double;
+        if (!number || !(value.toDouble() >= (isSize ? 0 : -kMaxTwips)) ||
+            !(value.toDouble() <= kMaxTwips)) {
+            place.member(toUtf8(key))
+                .refuse(isSize ? "a size is 0 to 10,000,000 twips"
+                               : "a position is within 10,000,000 twips");
+        }
+    }
 }
 
 StoredControl controlFromJson(const Json& object, const Place& place) {

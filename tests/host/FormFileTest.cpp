@@ -65,6 +65,8 @@ TEST(FormFileTest, ADamagedOrHostileFileIsRefusedAndChangesNothing) {
          "controls[0].properties.Colour"},
         {"unknown extender", file(R"({"extender": {"Name": "a", "Visible": 1}, "properties": {}})"),
          "controls[0].extender.Visible"},
+        {"huge size", file(R"({"extender": {"Name": "a", "Width": 1e40}, "properties": {}})"),
+         "controls[0].extender.Width"},
         {"no name", file(R"({"extender": {}, "properties": {}})"), "controls[0].extender.Name"},
         {"name twice", file(control + "," + control), "controls[1].extender.Name"},
         {"bad font",
