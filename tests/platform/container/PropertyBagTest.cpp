@@ -42,13 +42,10 @@ TEST(PropertyBagTest, ValuesEqualToTheirDefaultAreLeftOut) {
 
 TEST(PropertyBagTest, KeysIgnoreCase) {
     PropertyBag bag;
-    bag.write(u"ScaleDigits", Variant(std::int16_t{2}));
-    EXPECT_TRUE(bag.contains(u"scaledigits"));
-    EXPECT_EQ(bag.read(u"SCALEDIGITS"), Variant(std::int16_t{2}));
-    bag.write(u"SCALEDIGITS", Variant(std::int16_t{3}));
-    EXPECT_EQ(bag.size(), 1u);
-    EXPECT_EQ(bag.read(u"ScaleDigits"), Variant(std::int16_t{3}));
     bag.write(u"Straße", Variant(std::int16_t{1}));
+    bag.write(u"STRASSE", Variant(std::int16_t{3}));
+    EXPECT_EQ(bag.size(), 1u);
+    EXPECT_EQ(bag.read(u"strasse"), Variant(std::int16_t{3}));
     EXPECT_TRUE(bag.contains(u"STRASSE")) << "full case folding";
     EXPECT_TRUE(bag.erase(u"sTrAsSe"));
     EXPECT_FALSE(bag.contains(u"Straße"));

@@ -3,7 +3,6 @@
 #include <limits>
 
 #include "TestSupport.h"
-#include "platform/container/ContainedControl.h"
 #include "platform/container/RecordingContainer.h"
 #include "platform/container/ScaleConversion.h"
 #include "platform/editbox/EditBoxTestSupport.h"
@@ -59,21 +58,6 @@ TEST(RecordingContainerTest, ResizeInsideResizeSettles) {
     EXPECT_EQ(calls, 2);
 }
 
-TEST(RecordingContainerTest, OwnsARealWindow) {
-    WindowHandle window = 0;
-    {
-        RecordingContainer container;
-        window = container.windowHandle();
-    }
-    EXPECT_FALSE(isWindow(window)) << "the container destroys its window";
-
-    RecordingContainer form;
-    RecordingContainer child(form.windowHandle());
-    EXPECT_EQ(GetParent(child.windowHandle()), form.windowHandle());
-    EXPECT_NE(GetWindowLongA(child.windowHandle(), GWL_STYLE) & static_cast<std::int32_t>(WS_CHILD),
-              0);
-}
-
 TEST(RecordingContainerTest, MeasuresInTheDrawingFont) {
     testing::FixedMeasurerScope measurer;
     RecordingContainer container;
@@ -89,47 +73,13 @@ TEST(RecordingContainerTest, MeasuresInTheDrawingFont) {
     EXPECT_EQ(container.textWidth(u"w"), 100);
 }
 
+// Conversions themselves are the scale tests'; the mouse relay tests use a set scale.
 TEST(RecordingContainerTest, ScalesToContainerUnits) {
     RecordingContainer container;
-    EXPECT_FLOAT_EQ(container.scaleX(300, kScaleTwips, kScaleContainerPosition), 300);
     container.setContainerScale(15, 20);
-    EXPECT_FLOAT_EQ(container.scaleX(300, kScaleTwips, kScaleContainerPosition), 20);
     EXPECT_FLOAT_EQ(container.scaleY(300, kScaleTwips, kScaleContainerPosition), 15);
     EXPECT_EQ(errorNumberOf([&] { container.setContainerScale(0, 1); }), kErrInvalidPropertyValue);
     EXPECT_FLOAT_EQ(container.scaleX(300, kScaleTwips, kScaleContainerPosition), 20);
-    setTwipsPerPixel(12, 15);
-    EXPECT_EQ(container.twipsPerPixelX(), 12);
-    EXPECT_FLOAT_EQ(container.scaleX(120, kScaleTwips, kScalePixels), 10);
-    setTwipsPerPixel(15, 15);
-}
-
-// A control that records the lifecycle calls its host makes.
-class LifecycleRecorder : public ContainedControl {
-public:
-    void Initialize() override { calls.push_back("Initialize"); }
-    void InitProperties() override { calls.push_back("InitProperties"); }
-    void ReadProperties(const PropertyBag& bag) override {
-        calls.push_back("ReadProperties");
-        readText = bag.read(u"Text", Variant(u"")).toString();
-    }
-    void WriteProperties(PropertyBag&) override { calls.push_back("WriteProperties"); }
-    void Resize() override { calls.push_back("Resize"); }
-    void EnterFocus() override { calls.push_back("EnterFocus"); }
-    std::vector<std::string> calls;
-    String readText;
-};
-
-TEST(ContainedControlTest, StartCallsLifecycleInOrder) {
-    LifecycleRecorder fresh;
-    startControl(fresh, nullptr);
-    EXPECT_EQ(fresh.calls, (std::vector<std::string>{"Initialize", "InitProperties", "Resize"}));
-
-    PropertyBag stored;
-    stored.write(u"Text", Variant(u"12.5"));
-    LifecycleRecorder loaded;
-    startControl(loaded, &stored);
-    EXPECT_EQ(loaded.calls, (std::vector<std::string>{"Initialize", "ReadProperties", "Resize"}));
-    EXPECT_EQ(loaded.readText, u"12.5");
 }
 
 }  // namespace
