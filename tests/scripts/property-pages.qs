@@ -34,15 +34,8 @@ load form.json
 ? txtAmount.MaxLength
 ? txtAmount.ScaleDigits
 ? txtAmount.PasswordChar
-' The page shows the reloaded control as it was set up.
+' A bad widget value is refused; a malformed page statement is reported.
 page txtAmount General
-? page.cboMousePointer
-? page.chkEnabled
 page.cboBorderStyle = 5
-page txtAmount Text
-? page.txtText
-page.txtText = "7"
-page apply
-? txtAmount.Text
 page apply now
 txtAmount.AboutBox
