@@ -27,7 +27,8 @@ constexpr ParameterInfo kRowLengthParameters[] = {{"Line", VT::Long}};
 // whose behaviour this build does not offer yet: dispatch answers it with error 438.
 // clang-format off
 constexpr MemberInfo kMembers[] = {
-    {.name = "AboutBox", .kind = MK::Method, .dispid = -552, .helpContext = 10},
+    {.name = "AboutBox", .kind = MK::Method, .dispid = -552, .helpContext = 10,
+     .call = calls<&Quelta::AboutBox>},
     {.name = "OLEDrag", .kind = MK::Method, .dispid = 0x60030044, .helpContext = 2005,
      .helpString = "Starts an OLE drag/drop operation with the given control as the source.",
      .call = calls<&Quelta::OLEDrag>},

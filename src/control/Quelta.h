@@ -36,6 +36,8 @@ public:
     // Methods of the public interface.
     void Refresh();
     void OLEDrag();
+    // Shows the About dialog modally and returns when it has been closed.
+    void AboutBox();
 
     // Property accessors of the public interface.
     Boolean AutoTab() const { return state_.AutoTab; }

@@ -7,6 +7,9 @@
 #include <vector>
 
 #include "api/Dispatch.h"
+#include "api/LateBoundControl.h"
+#include "design/pagMainPage.h"
+#include "design/pagTextPage.h"
 #include "host/FormFile.h"
 #include "host/RuntimeFunctions.h"
 #include "host/ScriptParser.h"
@@ -20,10 +23,10 @@
 namespace quelta::script {
 namespace {
 
-// A statement of the language whose subsystem this build does not have yet.
-struct NotSupportedYet {
-    std::string what;
-};
+// Whether a script names the open property page rather than a control.
+bool isPage(const std::string& object) {
+    return equalsIgnoringAsciiCase(object, "page");
+}
 
 // The DISPID of a member named in a script; no name means the default member.
 DispatchId memberId(const std::string& member) {
@@ -47,9 +50,11 @@ ScriptHost::ScriptHost(std::ostream& out) : out_(out) {
          },
          [this](const String& control, StringView property) { echoChange(control, property); }});
     setBeepListener([this] { out_ << "beep\n"; });
+    setModalLoop([this](DialogForm& dialog) { answerDialog(dialog); });
 }
 
 ScriptHost::~ScriptHost() {
+    setModalLoop(nullptr);
     setBeepListener(nullptr);
 }
 
@@ -69,8 +74,6 @@ void ScriptHost::runLine(std::string_view line, int lineNumber) {
         out_ << "Line " << lineNumber << ": " << error.what() << '\n';
     } catch (const AutomationError& error) {
         out_ << "Error " << error.number() << '\n';
-    } catch (const NotSupportedYet& missing) {
-        out_ << "Line " << lineNumber << ": not supported yet: " << missing.what << '\n';
     }
     // Keys that the statement sent (typed ones, or a control's automatic Tab) arrive now.
     try {
@@ -127,6 +130,7 @@ void ScriptHost::execute(const LoadForm& statement) {
     const std::string file = toUtf8(statement.file);
     try {
         form_.replaceWith(loadFormFile(file), file);
+        closePage();  // its control is gone
     } catch (const FormFileError& refusal) {
         const bool missing = !std::filesystem::exists(file);
         out_ << "Error " << (missing ? kErrFileNotFound : kErrBadFileFormat) << '\n'
@@ -134,8 +138,49 @@ void ScriptHost::execute(const LoadForm& statement) {
     }
 }
 
-void ScriptHost::execute(const PageCommand&) {
-    throw NotSupportedYet{"page"};
+void ScriptHost::execute(const PageCommand& statement) {
+    if (statement.kind.empty() && equalsIgnoringAsciiCase(statement.subject, "apply")) {
+        page();
+        pageFrame_.apply();
+    } else if (statement.kind.empty() && equalsIgnoringAsciiCase(statement.subject, "close")) {
+        closePage();
+    } else {
+        openPage(statement.subject, statement.kind);
+    }
+}
+
+// Opens a page with the control as the only selected one. A page whose fill fails stays
+// closed, as does the page that was open before.
+void ScriptHost::openPage(const std::string& controlName, const std::string& kind) {
+    closePage();
+    auto selected = std::make_shared<LateBoundControl>(control(controlName));
+    std::unique_ptr<PropertyPage> opened;
+    if (equalsIgnoringAsciiCase(kind, "general")) {
+        opened = std::make_unique<pagMainPage>(pageFrame_);
+    } else {
+        opened = std::make_unique<pagTextPage>(pageFrame_);
+    }
+    pageFrame_.open(*opened, {selected});
+    page_ = std::move(opened);
+}
+
+void ScriptHost::closePage() {
+    pageFrame_.cancel();
+    page_.reset();
+}
+
+PropertyPage& ScriptHost::page() {
+    if (!page_) raiseError(kErrObjectRequired);
+    return *page_;
+}
+
+PageWidget& ScriptHost::pageWidget(const std::string& name) {
+    return page().widgets().widget(fromUtf8(name));
+}
+
+void ScriptHost::answerDialog(DialogForm& dialog) {
+    out_ << "about: " << toUtf8(dialog.widgets().widget(u"lblTitle").caption()) << '\n';
+    dialog.widgets().widget(u"cmdOK").operate(Variant());
 }
 
 void ScriptHost::execute(const Print& statement) {
@@ -143,6 +188,11 @@ void ScriptHost::execute(const Print& statement) {
 }
 
 void ScriptHost::execute(const Assignment& statement) {
+    if (isPage(statement.target.object)) {
+        PageWidget& widget = pageWidget(statement.target.member);
+        widget.operate(evaluate(*statement.value));
+        return;
+    }
     Quelta& object = control(statement.target.object);
     DispatchId id = memberId(statement.target.member);
     Variant value = evaluate(*statement.value);
@@ -158,9 +208,7 @@ void ScriptHost::execute(const MethodCall& statement) {
     Invoke(object, id, InvokeKind::Method, arguments);
 }
 
-// The control a statement names; "page" is the open property page's, not yet built.
 Quelta& ScriptHost::control(const std::string& name) {
-    if (equalsIgnoringAsciiCase(name, "page")) throw NotSupportedYet{"page"};
     Quelta* found = form_.find(fromUtf8(name));
     if (!found) raiseError(kErrObjectRequired);
     return *found;
@@ -200,6 +248,14 @@ Variant ScriptHost::evaluate(const FunctionCall& call) {
 }
 
 Variant ScriptHost::evaluate(const MemberReference& reference) {
+    if (isPage(reference.object)) {
+        if (reference.hasParentheses) raiseError(kErrNotSupported);
+        if (equalsIgnoringAsciiCase(reference.member, "changed")) {
+            page();
+            return Variant::boolean(pageFrame_.changed());
+        }
+        return pageWidget(reference.member).value();
+    }
     Quelta& object = control(reference.object);
     DispatchId id = memberId(reference.member);
     std::vector<Variant> arguments = evaluateAll(reference.arguments);

@@ -8,6 +8,8 @@
 
 #include "host/Form.h"
 #include "host/ScriptSyntax.h"
+#include "platform/pages/DialogForm.h"
+#include "platform/pages/PropertyPageFrame.h"
 
 namespace quelta::script {
 
@@ -51,11 +53,21 @@ private:
     std::vector<Variant> evaluateAll(const std::vector<ExpressionPtr>& expressions);
 
     Quelta& control(const std::string& name);
+    void openPage(const std::string& controlName, const std::string& kind);
+    void closePage();
+    // The open page; error 424 when none is open.
+    PropertyPage& page();
+    PageWidget& pageWidget(const std::string& name);
+    // The modal loop of this host: names the dialog by its title line and answers it OK.
+    void answerDialog(DialogForm& dialog);
     void echoEvent(const String& control, std::int32_t dispid, std::span<Variant> arguments);
     void echoChange(const String& control, StringView property);
 
     std::ostream& out_;
     Form form_;
+    // The frame outlives the page it shows.
+    PropertyPageFrame pageFrame_;
+    std::unique_ptr<PropertyPage> page_;
     bool echoEvents_ = false;
     bool echoChanges_ = false;
 };

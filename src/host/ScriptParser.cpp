@@ -200,6 +200,19 @@ bool onOff(std::string_view keyword, std::string_view operand) {
     throw SyntaxError("expected on or off");
 }
 
+// page NAME General|Text, page apply, page close.
+PageCommand pageCommand(std::string_view keyword, std::string_view operand) {
+    OperandWords words = operandWords(keyword, operand);
+    const bool isAction = equalsIgnoringAsciiCase(words.first, "apply") ||
+                          equalsIgnoringAsciiCase(words.first, "close");
+    const bool isPageKind = equalsIgnoringAsciiCase(words.second, "general") ||
+                            equalsIgnoringAsciiCase(words.second, "text");
+    if (words.second.empty() ? !isAction : !isPageKind) {
+        throw SyntaxError("expected page NAME General, page NAME Text, page apply or page close");
+    }
+    return PageCommand{std::move(words.first), std::move(words.second)};
+}
+
 // The statements whose operands are words rather than expressions, and how each reads
 // its operand (the rest of the line after the keyword, trimmed, without a comment).
 struct WordStatement {
@@ -223,11 +236,7 @@ constexpr std::array<WordStatement, 12> kWordStatements = {{
     {"changes", [](auto k, auto o) -> Statement { return EchoChanges{onOff(k, o)}; }},
     {"save", [](auto, auto o) -> Statement { return SaveForm{fileOperand(o)}; }},
     {"load", [](auto, auto o) -> Statement { return LoadForm{fileOperand(o)}; }},
-    {"page",
-     [](auto k, auto o) -> Statement {
-         OperandWords words = operandWords(k, o);
-         return PageCommand{std::move(words.first), std::move(words.second)};
-     }},
+    {"page", [](auto k, auto o) -> Statement { return pageCommand(k, o); }},
 }};
 
 // The word statement a line starts with: its keyword in any letter case, not followed by
