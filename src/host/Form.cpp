@@ -129,6 +129,14 @@ Quelta* Form::find(StringView name) {
     return nullptr;
 }
 
+std::vector<Quelta*> Form::controls() {
+    std::vector<Quelta*> all;
+    all.reserve(controls_.size());
+    for (Placed& placed : controls_)
+        all.push_back(placed.control.get());
+    return all;
+}
+
 void Form::focus(Quelta& control) {
     control.EnterFocus();
     if (!control.container().enabled()) return;
