@@ -162,8 +162,8 @@ void CursesPainter::drawScrollBar(WINDOW* window, const FieldView& field) {
     for (int r = 0; r < field.text.height; ++r) {
         const bool thumb = r >= field.scrollBar->thumbRow &&
                            r < field.scrollBar->thumbRow + field.scrollBar->thumbHeight;
-        wattrset(window, thumb ? A_REVERSE : fieldAttributes(field));
-        mvwaddch(window, field.text.row + r, column, thumb ? ' ' : ACS_CKBOARD);
+        wattrset(window, fieldAttributes(field));
+        mvwaddch(window, field.text.row + r, column, thumb ? ACS_BLOCK : ACS_CKBOARD);
     }
 }
 
