@@ -21,7 +21,7 @@ const std::string_view kSampleFormText = R"form({"format": "quelta-form", "versi
   "properties": {"DataType": 4, "ScaleDigits": 2, "Format": "Standard", "Alignment": 1}},
  {"extender": {"Name": "txtDiscount", "ToolTipText": "Discount", "Left": 2400, "Top": 1200,
    "Width": 1200, "Height": 240},
-  "properties": {"DataType": 5, "ScaleDigits": 1, "Format": "0.0%", "Alignment": 1}},
+  "properties": {"DataType": 5, "ScaleDigits": 3, "Format": "0.0%", "Alignment": 1}},
  {"extender": {"Name": "txtPaid", "ToolTipText": "Paid", "Left": 2400, "Top": 1440,
    "Width": 720, "Height": 240},
   "properties": {"DataType": 3, "Format": "Yes/No"}},
