@@ -141,6 +141,14 @@ Quelta* Form::find(StringView name) {
     return nullptr;
 }
 
+std::vector<Quelta*> Form::controls() {
+    std::vector<Quelta*> all;
+    all.reserve(controls_.size());
+    for (Placed& placed : controls_)
+        all.push_back(placed.control.get());
+    return all;
+}
+
 void Form::focus(Quelta& control) {
     control.EnterFocus();
     if (!control.container().enabled()) return;
@@ -165,7 +173,9 @@ void Form::moveFocus(int step) {
         Placed& next =
             controls_[static_cast<std::size_t>(((start + step * tried) % count + count) % count)];
         EditBox* live = next.control->liveBox();
-        if (live && isTrue(live->visible()) && next.site->enabled()) {
+        // A control disabled by its own Enabled property keeps its site enabled but its
+        // box disabled; Tab passes over it as over a disabled site.
+        if (live && isTrue(live->visible()) && isTrue(live->enabled()) && next.site->enabled()) {
             focus(*next.control);
             return;
         }

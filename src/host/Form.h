@@ -35,6 +35,8 @@ public:
     // (names ignore case). A control whose start fails is not kept.
     Quelta& addControl(const String& name);
     Quelta* find(StringView name);
+    // The controls in tab order, for hosts that draw them.
+    std::vector<Quelta*> controls();
     bool empty() const { return controls_.empty(); }
 
     // The form as a file keeps it: each control's extender values and what its

@@ -3,9 +3,12 @@
 #include <cstring>
 #include <fstream>
 #include <iostream>
+#include <string>
+#include <vector>
 
 #include "api/TypeLibraryText.h"
 #include "host/ScriptHost.h"
+#include "host/terminal/RunCommand.h"
 
 namespace {
 
@@ -40,9 +43,12 @@ int main(int argc, char** argv) {
         std::fputs(quelta::typeLibraryText().c_str(), stdout);
         return 0;
     }
-    if (std::strcmp(command, "run") == 0 || std::strcmp(command, "design") == 0) {
-        std::puts("no host yet");
-        return 0;
+    if (std::strcmp(command, "run") == 0) {
+        return quelta::terminal::runCommand(std::vector<std::string>(argv + 2, argv + argc));
+    }
+    if (std::strcmp(command, "design") == 0) {
+        std::fputs("quelta design: the form designer is not built yet\n", stderr);
+        return 1;
     }
     return usage();
 }

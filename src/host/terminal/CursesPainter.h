@@ -1,0 +1,53 @@
+#pragma once
+// How the terminal host draws a ScreenView with ncurses. It remembers the last view it
+// drew and draws only the fields, status line and pane that differ; ncurses then sends the
+// terminal only the cells that changed. Colours where the terminal has them, otherwise
+// attributes (underline for a field, reverse for a selection, dim for grey).
+
+#include <curses.h>
+
+#include <optional>
+
+#include "host/terminal/ScreenView.h"
+
+namespace quelta::terminal {
+
+class CursesPainter {
+public:
+    // Sets up the colour pairs when the terminal has colours.
+    CursesPainter();
+
+    // Draws into `window` what differs from the last view drawn; returns the number of
+    // fields drawn. Leaves the terminal's cursor at the caret.
+    int paint(WINDOW* window, const ScreenView& view);
+    // Forgets the last view, so that the next paint clears and draws everything (after a
+    // resize, or when the pane closes over the form).
+    void invalidate() { last_.reset(); }
+
+private:
+    enum Role : short {
+        kField = 1,
+        kFieldGrey,
+        kFieldFocused,
+        kSelection,
+        kCaption,
+        kStatus,
+        kPane
+    };
+    attr_t attributes(Role role) const;
+    attr_t fieldAttributes(const FieldView& field) const;
+
+    void drawField(WINDOW* window, const FieldView& field);
+    void eraseField(WINDOW* window, const FieldView& field);
+    void drawBorder(WINDOW* window, const FieldView& field);
+    void drawRow(WINDOW* window, const FieldView& field, int index);
+    void drawScrollBar(WINDOW* window, const FieldView& field);
+    void drawStatus(WINDOW* window, const String& status);
+    void drawPane(WINDOW* window, const std::vector<String>& pane);
+    void placeCursor(WINDOW* window, const ScreenView& view);
+
+    bool colours_ = false;
+    std::optional<ScreenView> last_;
+};
+
+}  // namespace quelta::terminal

@@ -1,0 +1,30 @@
+#pragma once
+// The command line of `quelta run`:
+//
+//   quelta run [--region NAME] [--cell WxH] [--form FILE | FILE]
+//
+// --region takes regional settings by name (BCP 47, e.g. de-DE) instead of the
+// environment's; --cell sets twips per column and per row (CellScale.h); without a form
+// file the sample form opens.
+
+#include <span>
+#include <string>
+
+#include "host/terminal/CellScale.h"
+
+namespace quelta::terminal {
+
+struct RunOptions {
+    std::string formFile;  // empty: the sample form
+    std::string region;    // empty: from the environment
+    CellScale scale;
+    bool help = false;
+    std::string error;  // what is wrong with the command line; empty when nothing is
+};
+
+// `arguments` are those after "run".
+RunOptions parseRunOptions(std::span<const std::string> arguments);
+
+extern const char* const kRunUsage;
+
+}  // namespace quelta::terminal
