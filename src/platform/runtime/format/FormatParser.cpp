@@ -378,10 +378,11 @@ void compileTextSection(TokenWriter& out, TextLayout& layout, StringView text) {
                 ++layout.placeholders;
                 break;
             case u'<':
-                layout.letterCase = LetterCase::Lower;
-                break;
             case u'>':
-                layout.letterCase = LetterCase::Upper;
+                // The first case code of a section decides; a later one is ignored.
+                if (layout.letterCase == LetterCase::AsIs) {
+                    layout.letterCase = c == u'<' ? LetterCase::Lower : LetterCase::Upper;
+                }
                 break;
             case u'!':
                 layout.leftToRight = true;

@@ -17,7 +17,7 @@ TEST(FormatValueKindsTest, TextCodes) {
     expectFormats(testing::unitedStates(), {{u"abc", "@@@@@", "  abc"},
                                             {u"abc", "!@@@@@", "abc  "},
                                             {u"abcdef", "!@-@@", "a-bcdef"},
-                                            {u"abcdef", "@@-@", "abcde-f"},
+                                            {u"abcdef", "@@-@", "ab-cdef"},
                                             {u"straße", ">@", "STRASSE"},
                                             {u"abc", "\\@@", "@abc"},
                                             {u"", "@;\\e\\m\\p\\t\\y", "empty"},
