@@ -162,6 +162,9 @@ public:
             out_.code(TokenKind::IntegerDigit);  // digits are never silently dropped
             layout_.integerPlaceholders = 1;
         }
+        // A scientific format with no digit placeholder before its decimal point writes the
+        // mantissa below one (".4711E+2"); its implicit digit then stands for nothing.
+        if (layout_.hasExponent && implicitDigitBeforePoint_) layout_.integerPlaceholders = 0;
         layout_.minIntegerDigits =
             firstIntegerZero_ < 0 ? 0 : layout_.integerPlaceholders - firstIntegerZero_;
     }
@@ -174,6 +177,7 @@ private:
         if (c == u'0' || c == u'#') {
             digit(c == u'0');
         } else if (c == u'.' && part_ == Part::Integer) {
+            implicitDigitBeforePoint_ = layout_.integerPlaceholders == 0;
             beforeIntegerEnds();
             out_.code(TokenKind::DecimalPoint);
             part_ = Part::Fraction;
@@ -213,8 +217,9 @@ private:
                 out_.code(TokenKind::FractionDigit, zero);
                 break;
             case Part::Exponent:
+                // Every exponent placeholder, '#' too, is a digit the exponent always shows.
                 ++layout_.exponentPlaceholders;
-                if (zero) ++layout_.minExponentDigits;
+                ++layout_.minExponentDigits;
                 out_.code(TokenKind::ExponentDigit, zero);
                 break;
         }
@@ -246,6 +251,7 @@ private:
     int pendingCommas_ = 0;
     int firstIntegerZero_ = -1;
     bool implicitDigitPlaced_ = false;
+    bool implicitDigitBeforePoint_ = false;
 };
 
 // The longest date code that starts with the letter at `at`: its kind and length.

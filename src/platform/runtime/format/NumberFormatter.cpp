@@ -135,6 +135,7 @@ public:
 
 private:
     void integerDigit() {
+        if (layout_.integerPlaceholders == 0) return;  // a mantissa below one: ".47E+2"
         auto groupAfter = [this](int j) {
             if (layout_.grouping &&
                 groupSeparatorAfter(integer_.count() - 1 - j, settings_.grouping)) {
