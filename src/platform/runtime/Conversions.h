@@ -7,7 +7,8 @@
 
 namespace quelta {
 
-// "True"/"False" in any letter case, or a number: 0 is False, any other number True.
+// "True"/"False" in any letter case, "#TRUE#"/"#FALSE#" as written, or a number: 0 is
+// False, any other number True.
 bool textToBoolean(StringView text);
 
 // A number in regional notation: decimal and group separators, surrounding spaces, a sign
