@@ -26,6 +26,7 @@
 #include <unicode/utf16.h>
 
 #include <array>
+#include <cstdint>
 
 #include "platform/region/Calendar.h"
 
