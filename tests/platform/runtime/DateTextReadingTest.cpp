@@ -42,18 +42,13 @@ void expectReadings(std::initializer_list<ReadingCase> cases) {
 // Where the full stop does not separate dates, it separates hours, minutes and seconds.
 TEST(DateTextReadingTest, FullStopBetweenTimeNumbers) {
     expectReadings({{"en-US", "9.30", timeAt(9, 30)},
-                    {"en-US", "0.40", timeAt(0, 40)},
                     {"en-US", "1.5.2", timeAt(1, 5, 2)},
-                    {"en-US", "12/31/2000 9.30", at(2000, 12, 31, 9, 30)},
                     {"en-US", "31.12.2000", 0},
                     {"es-ES", "31.12.2000", 0},
-                    {"es-ES", "9.30", timeAt(9, 30)},
                     {"en-US", "-1.1", 0},
                     {"en-US", "1.1-", 0},
-                    {"en-US", "1.2.3.4", 0},
                     {"de-DE", "9.30", at(2001, 9, 30)},
-                    {"de-DE", "1.5.2", at(2002, 5, 1)},
-                    {"de-DE", "31.12.2000 9:30", at(2000, 12, 31, 9, 30)}});
+                    {"de-DE", "1.5.2", at(2002, 5, 1)}});
 }
 
 // Numbers and a time in any order; a lone day period makes the number before it an hour;
@@ -63,44 +58,29 @@ TEST(DateTextReadingTest, TimesAmongDateNumbers) {
                     {"en-US", "3 4 1.2", at(2001, 3, 4, 1, 2)},
                     {"en-US", "1 2 3 4.5", at(2003, 1, 2, 4, 5)},
                     {"en-US", "3 am 1 2", at(2001, 1, 2, 3)},
-                    {"en-US", "3 PM 1 2", at(2001, 1, 2, 15)},
                     {"en-US", "13:00 PM", timeAt(13, 0)},
-                    {"en-US", "13:00 AM", timeAt(13, 0)},
-                    {"de-DE", "3 4 1:2", at(2001, 4, 3, 1, 2)},
                     {"en-US", "1.5 2", 0},
                     {"en-US", "1 5.2", 0},
-                    {"en-US", "1.2 3 4 am", 0},
-                    {"en-US", "3 am 1", 0},
-                    {"en-US", "24:00 PM", 0}});
+                    {"en-US", "1.2 3 4 am", 0}});
 }
 
 // Three numbers are read year first when the first cannot lead the regional order; with a
-// month name, a day and year that make no date are read as year and day.
-TEST(DateTextReadingTest, YearFirstWhenNothingElseFits) {
+// month name, a day and year that make no date are read as year and day. Any kind of space
+// separates.
+TEST(DateTextReadingTest, YearFirstAndAnySpace) {
     expectReadings({{"en-US", "14 2 3", at(2014, 2, 3)},
                     {"en-US", "12 2 3", at(2003, 12, 2)},
-                    {"en-US", "13/1/2000", at(2000, 1, 13)},
-                    {"de-DE", "14 2 3", at(2003, 2, 14)},
                     {"de-DE", "32 1 2", at(1932, 1, 2)},
                     {"en-US", "29 FEB 01", at(2029, 2, 1)},
                     {"en-US", "28 feb 01", at(2001, 2, 28)},
-                    {"de-DE", "31 Apr. 15", at(1931, 4, 15)},
-                    {"en-US", "31 Apr 1999", 0}});
-}
-
-TEST(DateTextReadingTest, AnySpaceSeparatorSeparates) {
-    expectReadings({{"en-US", "1\u30002\u30002000", at(2000, 1, 2)},
-                    {"en-US", "\u20031/2/2000\u2003", at(2000, 1, 2)},
-                    {"en-US", "1:45\u205FPM", timeAt(13, 45)},
-                    {"de-DE", "1.\u30002.\u30002000", at(2000, 2, 1)}});
+                    {"en-US", "1\u30002\u30002000", at(2000, 1, 2)},
+                    {"en-US", "1:45\u205FPM", timeAt(13, 45)}});
 }
 
 // The default text writes a year before 1000 as it is; the year code still pads it.
 TEST(DateTextReadingTest, DefaultTextOfEarlyYears) {
     ScopedRegion region("en-US");
     EXPECT_EQ(u8(dateToText(at(999, 12, 31))), "12/31/999");
-    EXPECT_EQ(u8(dateToText(at(100, 1, 1, 13, 0))), "1/1/100 1:00:00 PM");
-    EXPECT_EQ(u8(dateToText(at(1000, 1, 1))), "1/1/1000");
     EXPECT_EQ(u8(formatValue(Variant(Date{at(100, 1, 1)}), u"c")), "1/1/100");
     EXPECT_EQ(u8(formatValue(Variant(Date{at(100, 1, 1)}), u"yyyy")), "0100");
     EXPECT_EQ(textToDate(u"12/31/999"), at(999, 12, 31));

@@ -18,8 +18,6 @@ TEST(FormatClassicCodesTest, TextPlaceholdersAndCase) {
                                             {u"abcdef", "!&\"--\"&", "a--bcdef"},
                                             {u"abc", "@-@@", "a-bc"},
                                             {u"ab", "@-@@", " -ab"},
-                                            {u"ab", "&-&&", "-ab"},
-                                            {u"ab", "!@-@@", "a-b "},
                                             {u"MiXed", "<>@", "mixed"},
                                             {u"MiXed", "><@", "MIXED"},
                                             {u"MiXed", "@>@<", "MIXED"}});
@@ -32,8 +30,6 @@ TEST(FormatClassicCodesTest, ScientificLayouts) {
                   {{47.11, ".0000E+0", ".4711E+2"},
                    {0.004711, ".00E-00", ".47E-02"},
                    {0.99999, ".00E+0", ".10E+1"},  // rounding carries into the exponent
-                   {-47.11, ".0E+0", "-.5E+2"},
-                   {0.0, ".00E+0", ".00E+0"},
                    {1.0, "#.##E+###", "1.E+000"},
                    {1234.5, "0.0E-#", "1.2E3"},
                    {1.5e-10, "0.0E+#", "1.5E-10"}});
@@ -45,7 +41,6 @@ TEST(FormatClassicCodesTest, MediumDateAndTime) {
     const Date sample{dateSerial(2000, 12, 31) + timeSerial(13, 45, 7)};
     const Date morning{dateSerial(2000, 1, 5) + timeSerial(9, 5, 0)};
     expectFormats(testing::unitedStates(), {{sample, "Medium Date", "31-Dec-00"},
-                                            {morning, "medium date", "05-Jan-00"},
                                             {sample, "Medium Time", "01:45 PM"},
                                             {morning, "MEDIUM TIME", "09:05 AM"}});
     RegionalSettings german = testing::germany();
@@ -53,7 +48,6 @@ TEST(FormatClassicCodesTest, MediumDateAndTime) {
     german.timeSeparator = u".";
     expectFormats(german,
                   {{sample, "Medium Date", "31-Dez-00"}, {sample, "Medium Time", "01.45 PM"}});
-    expectFormats(testing::japan(), {{sample, "Medium Time", "01:45 午後"}});
 }
 
 }  // namespace
