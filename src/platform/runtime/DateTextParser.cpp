@@ -4,7 +4,7 @@
 //
 //   token   := number | timeSep | sharedSep | monthName | dayPeriod
 //   timeSep := ':' | the region's time separator, when dates do not use it
-//            | '.' between two digits, when the region's date separator is not the full stop
+//            | '.' between two digits, when the region's date separator has no full stop
 //   sharedSep := the region's time separator, when dates use it too ("." in "31.12. 13.45")
 //
 // The reader then walks the list by this grammar:
@@ -95,7 +95,8 @@ public:
     DateTextLexer(StringView text, const ConversionNotation& notation)
         : text_(text),
           notation_(notation),
-          fullStopJoinsTimes_(notation.dateSeparator != u"."),
+          // Korean and Hungarian dates separate with a full stop and a space (". ").
+          fullStopJoinsTimes_(notation.dateSeparator.find(u'.') == String::npos),
           timeSeparatorIsShared_(isSharedSeparator(notation)) {}
 
     // The tokens of the text; false when something in it cannot belong to a date.

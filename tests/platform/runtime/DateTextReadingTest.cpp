@@ -48,7 +48,8 @@ TEST(DateTextReadingTest, FullStopBetweenTimeNumbers) {
                     {"en-US", "-1.1", 0},
                     {"en-US", "1.1-", 0},
                     {"de-DE", "9.30", at(2001, 9, 30)},
-                    {"de-DE", "1.5.2", at(2002, 5, 1)}});
+                    {"de-DE", "1.5.2", at(2002, 5, 1)},
+                    {"ko-KR", "2000.12.31", at(2000, 12, 31)}});  // dates separate with ". "
 }
 
 // Numbers and a time in any order; a lone day period makes the number before it an hour;
