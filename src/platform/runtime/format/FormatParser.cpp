@@ -217,9 +217,7 @@ private:
                 out_.code(TokenKind::FractionDigit, zero);
                 break;
             case Part::Exponent:
-                // Every exponent placeholder, '#' too, is a digit the exponent always shows.
                 ++layout_.exponentPlaceholders;
-                ++layout_.minExponentDigits;
                 out_.code(TokenKind::ExponentDigit, zero);
                 break;
         }
