@@ -85,6 +85,10 @@ TEST(DateTextReadingTest, DefaultTextOfEarlyYears) {
     EXPECT_EQ(u8(formatValue(Variant(Date{at(100, 1, 1)}), u"c")), "1/1/100");
     EXPECT_EQ(u8(formatValue(Variant(Date{at(100, 1, 1)}), u"yyyy")), "0100");
     EXPECT_EQ(textToDate(u"12/31/999"), at(999, 12, 31));
+    // The first day of the range holds its times too, as a number converted back.
+    double firstMorning = textToDate(u"1/1/100 9.30");
+    EXPECT_EQ(Variant(firstMorning).toDate().serial, firstMorning);
+    EXPECT_EQ(u8(dateToText(firstMorning)), "1/1/100 9:30:00 AM");
     ScopedRegion german("de-DE");
     EXPECT_EQ(u8(dateToText(at(999, 1, 5))), "05.01.999");
 }
