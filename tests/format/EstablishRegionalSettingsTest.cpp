@@ -39,11 +39,11 @@ TEST(EstablishRegionalSettingsTest, ReadsTheNotationOfRegions) {
         Expected expected;
     };
     const Case cases[] = {
-        {regionalSettingsFor("en-US"), {".", 46, "1234567890.%+-()", 2, 1, 3, "mm/dd/yyyy"}},
-        {regionalSettingsFor("de-DE"), {",", 44, "1234567890,%+-()", 1, 2, 3, "dd.mm.yyyy"}},
-        {regionalSettingsFor("ja-JP"), {".", 46, "1234567890.%+-()", 3, 2, 1, "yyyy/mm/dd"}},
+        {regionalSettingsFor("en-US"), {".", 46, "1234567890.00%+-()", 2, 1, 3, "mm/dd/yyyy"}},
+        {regionalSettingsFor("de-DE"), {",", 44, "1234567890,00%+-()", 1, 2, 3, "dd.mm.yyyy"}},
+        {regionalSettingsFor("ja-JP"), {".", 46, "1234567890.00%+-()", 3, 2, 1, "yyyy/mm/dd"}},
         // A two-digit year reads as group 0 and still asks for a four-digit year.
-        {hostDefinedRegion(), {",", 44, "1234567890,%+-()", 1, 2, 3, "dd-mm-yyyy"}},
+        {hostDefinedRegion(), {",", 44, "1234567890,00%+-()", 1, 2, 3, "dd-mm-yyyy"}},
     };
     for (const Case& c : cases) {
         ScopedRegion region(c.region);
@@ -60,11 +60,11 @@ TEST(EstablishRegionalSettingsTest, MonthNamesLeaveTheDateOrderOpen) {
     {
         ScopedRegion region(hostRegionWithShortDate(u"dd mmm yyyy"));
         establishRegionalSettings(data);
-        expectSettings(data, {",", 44, "1234567890,%+-()", 1, 0, 3, "dd yyyy yyyy"}, "names");
+        expectSettings(data, {",", 44, "1234567890,00%+-()", 1, 0, 3, "dd yyyy yyyy"}, "names");
     }
     ScopedRegion region("en-US");
     establishRegionalSettings(data);
-    expectSettings(data, {",", 44, "1234567890,%+-()", 2, 1, 3, "mm/dd/yyyy"}, "again");
+    expectSettings(data, {",", 44, "1234567890,00%+-()", 2, 1, 3, "mm/dd/yyyy"}, "again");
 }
 
 TEST(EstablishRegionalSettingsTest, DateTextOfDigitsOnlySeparatesWithAFullStop) {

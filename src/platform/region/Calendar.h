@@ -5,9 +5,9 @@
 
 namespace quelta {
 
-// The earliest and latest dates the platform represents: 1 January 100 and
-// 31 December 9999, 23:59:59.
-inline constexpr double kMinDateSerial = -657434.0;
+// The earliest and latest dates the platform represents: 1 January 100, 23:59:59 (before
+// 1900 the time of day counts away from zero) and 31 December 9999, 23:59:59.
+inline constexpr double kMinDateSerial = -657434.99998843;
 inline constexpr double kMaxDateSerial = 2958465.99998843;
 
 struct DateParts {

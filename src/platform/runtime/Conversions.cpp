@@ -30,8 +30,9 @@ int currentYear() {
 
 bool textToBoolean(StringView text) {
     StringView word = trimmed(text);
-    if (equalsIgnoringAsciiCase(word, u"TRUE")) return true;
-    if (equalsIgnoringAsciiCase(word, u"FALSE")) return false;
+    // The literal forms that Write # puts in files, exactly as written there.
+    if (equalsIgnoringAsciiCase(word, u"TRUE") || word == u"#TRUE#") return true;
+    if (equalsIgnoringAsciiCase(word, u"FALSE") || word == u"#FALSE#") return false;
     NumberParseResult number = parseRegionalNumber(text, currentNotation());
     if (number.status != NumberParseStatus::Ok) raiseError(kErrTypeMismatch);
     return number.value != 0;

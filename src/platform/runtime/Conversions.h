@@ -7,13 +7,14 @@
 
 namespace quelta {
 
-// "True"/"False" in any letter case, or a number: 0 is False, any other number True.
+// "True"/"False" in any letter case, "#TRUE#"/"#FALSE#" as written, or a number: 0 is
+// False, any other number True.
 bool textToBoolean(StringView text);
 
 // A number in regional notation: decimal and group separators, surrounding spaces, a sign
 // before or after, parentheses for negatives, the currency symbol before or after, an
-// exponent, or an "&H" / "&O" integer. Error 13 for anything else (an empty text too),
-// error 6 beyond the range of a double.
+// exponent, a trailing percent sign (one hundredth), or an "&H" / "&O" integer. Error 13 for
+// anything else (an empty text too), error 6 beyond the range of a double.
 double textToDouble(StringView text);
 
 // A date, a time, or both, in the regional order; the result is a serial date. The rules

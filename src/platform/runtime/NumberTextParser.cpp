@@ -40,6 +40,7 @@ struct AsciiNumber {
     long long integerDigits = 0;         // significant digits before the decimal point
     long long leadingFractionZeros = 0;  // zeros after the point before the first other digit
     long long exponent = 0;
+    long long scale = 0;  // a power of ten the number is multiplied by: -2 for a percentage
     bool anyDigit = false;
     bool nonZero = false;
 
@@ -50,15 +51,16 @@ struct AsciiNumber {
         if (integerPart && nonZero) ++integerDigits;
         if (!integerPart && !nonZero) ++leadingFractionZeros;
     }
-    void appendExponent(bool negative, long long value) {
-        exponent = negative ? -value : value;
-        text += 'e';
-        text += std::to_string(exponent);
-    }
-    NumberParseResult result() const {
+    void setExponent(bool negative, long long value) { exponent = negative ? -value : value; }
+    NumberParseResult result() {
         if (!anyDigit) return {};
+        long long power = exponent + scale;
+        if (power != 0) {
+            text += 'e';
+            text += std::to_string(power);
+        }
         long long position = integerDigits > 0 ? integerDigits : -leadingFractionZeros;
-        long long magnitude = nonZero ? position + exponent : -1;
+        long long magnitude = nonZero ? position + power : -1;
         return doubleFromAscii(text, magnitude);
     }
 };
@@ -154,7 +156,7 @@ size_t readMantissa(StringView text, size_t i, const ConversionNotation& notatio
         long long exponent = 0;
         size_t digits = readExponentDigits(text, j, exponent);
         if (digits == 0) malformed = true;
-        number.appendExponent(negative, exponent);
+        number.setExponent(negative, exponent);
         i = j + digits;
     }
     return i;
@@ -198,9 +200,14 @@ NumberParseResult parseRegionalNumber(StringView text, const ConversionNotation&
         if (kind == u'O' || kind == u'o') return parseRadixDigits(text.substr(2), 8);
         return {};
     }
+    AsciiNumber number;
+    // A trailing percent sign makes the number a percentage: "12.5%" is 0.125.
+    if (!text.empty() && text.back() == u'%') {
+        text = trimmedSpaces(text.substr(0, text.size() - 1));
+        number.scale = -2;
+    }
     Affixes affixes;
     size_t i = readAffixes(text, 0, notation, true, affixes);
-    AsciiNumber number;
     bool malformed = false;
     i = readMantissa(text, i, notation, number, malformed);
     i = readAffixes(text, i, notation, false, affixes);
@@ -275,7 +282,7 @@ double leadingInvariantNumber(StringView text) {
             digits += text[j];
         }
         readExponentDigits(digits, 0, exponent);
-        number.appendExponent(negativeExponent, exponent);
+        number.setExponent(negativeExponent, exponent);
     }
     NumberParseResult result = number.result();
     double value = result.status == NumberParseStatus::Overflow ? std::numeric_limits<double>::max()

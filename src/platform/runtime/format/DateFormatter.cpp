@@ -42,6 +42,9 @@ public:
     }
 
     void renderGeneralDate() {
+        // The default text writes a year before 1000 without leading zeros ("1/1/100"),
+        // whatever the region's short date pads it to.
+        minimumYearDigits_ = 1;
         // Rounding to the second may carry into the next day, so the parts decide, not the
         // serial.
         bool hasDate = serialDay() != 0;
@@ -120,7 +123,7 @@ private:
                 appendNumber(out_, parts_.year % 100, 2);
                 break;
             case TokenKind::Year4:
-                appendNumber(out_, parts_.year, 4);
+                appendNumber(out_, parts_.year, minimumYearDigits_);
                 break;
             default:
                 renderTimeCode(kind, twelveHour);
@@ -188,6 +191,7 @@ private:
         auto compiled = cachedFormat(text);
         const FormatSection& section = compiled->sections[0];
         DateRenderer nested(out_, serial_, context_, depth_ + 1);
+        nested.minimumYearDigits_ = minimumYearDigits_;
         if (section.kind == SectionKind::Date || section.kind == SectionKind::Literal) {
             nested.render(*compiled, section);
         }
@@ -207,6 +211,7 @@ private:
     const DateContext& context_;
     int depth_;
     bool hasDayNumber_ = false;
+    int minimumYearDigits_ = 4;  // of "yyyy"
 };
 
 }  // namespace

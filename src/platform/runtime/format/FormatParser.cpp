@@ -162,6 +162,9 @@ public:
             out_.code(TokenKind::IntegerDigit);  // digits are never silently dropped
             layout_.integerPlaceholders = 1;
         }
+        // A scientific format with no digit placeholder before its decimal point writes the
+        // mantissa below one (".4711E+2"); its implicit digit then stands for nothing.
+        if (layout_.hasExponent && implicitDigitBeforePoint_) layout_.integerPlaceholders = 0;
         layout_.minIntegerDigits =
             firstIntegerZero_ < 0 ? 0 : layout_.integerPlaceholders - firstIntegerZero_;
     }
@@ -174,6 +177,7 @@ private:
         if (c == u'0' || c == u'#') {
             digit(c == u'0');
         } else if (c == u'.' && part_ == Part::Integer) {
+            implicitDigitBeforePoint_ = layout_.integerPlaceholders == 0;
             beforeIntegerEnds();
             out_.code(TokenKind::DecimalPoint);
             part_ = Part::Fraction;
@@ -214,7 +218,6 @@ private:
                 break;
             case Part::Exponent:
                 ++layout_.exponentPlaceholders;
-                if (zero) ++layout_.minExponentDigits;
                 out_.code(TokenKind::ExponentDigit, zero);
                 break;
         }
@@ -246,6 +249,7 @@ private:
     int pendingCommas_ = 0;
     int firstIntegerZero_ = -1;
     bool implicitDigitPlaced_ = false;
+    bool implicitDigitBeforePoint_ = false;
 };
 
 // The longest date code that starts with the letter at `at`: its kind and length.
@@ -378,10 +382,11 @@ void compileTextSection(TokenWriter& out, TextLayout& layout, StringView text) {
                 ++layout.placeholders;
                 break;
             case u'<':
-                layout.letterCase = LetterCase::Lower;
-                break;
             case u'>':
-                layout.letterCase = LetterCase::Upper;
+                // The first case code of a section decides; a later one is ignored.
+                if (layout.letterCase == LetterCase::AsIs) {
+                    layout.letterCase = c == u'<' ? LetterCase::Lower : LetterCase::Upper;
+                }
                 break;
             case u'!':
                 layout.leftToRight = true;

@@ -75,10 +75,12 @@ std::optional<NamedFormat> resolveNamedFormat(StringView format, const RegionalS
         {u"on/off", [](const RegionalSettings&) { return String(u"\\O\\n;\\O\\n;\\O\\f\\f"); }},
         {u"general date", [](const RegionalSettings&) { return String(u"c"); }},
         {u"long date", [](const RegionalSettings& s) { return s.longDatePattern; }},
-        {u"medium date", [](const RegionalSettings& s) { return s.mediumDatePattern; }},
+        // The medium forms are fixed shapes in every region; only the month names and the
+        // day period's designators are the region's.
+        {u"medium date", [](const RegionalSettings&) { return String(u"dd-mmm-yy"); }},
         {u"short date", [](const RegionalSettings& s) { return s.shortDatePattern; }},
         {u"long time", [](const RegionalSettings& s) { return s.longTimePattern; }},
-        {u"medium time", [](const RegionalSettings& s) { return s.mediumTimePattern; }},
+        {u"medium time", [](const RegionalSettings&) { return String(u"hh:nn AMPM"); }},
         {u"short time", [](const RegionalSettings& s) { return s.shortTimePattern; }},
     };
     for (std::size_t i = 0; i < std::size(kNames); ++i) {

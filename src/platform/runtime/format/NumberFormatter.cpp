@@ -101,7 +101,7 @@ public:
           number_(number),
           settings_(settings),
           integer_(number.digits, layout.minIntegerDigits),
-          exponent_(exponentDigits(number.exponent, layout.minExponentDigits)),
+          exponent_(exponentDigits(number.exponent, layout.exponentPlaceholders)),
           fractionShown_(std::max(layout.minFractionDigits,
                                   std::clamp(number.digits.count - number.digits.pointPosition, 0,
                                              layout.fractionPlaceholders))) {}
@@ -135,6 +135,7 @@ public:
 
 private:
     void integerDigit() {
+        if (layout_.integerPlaceholders == 0) return;  // a mantissa below one: ".47E+2"
         auto groupAfter = [this](int j) {
             if (layout_.grouping &&
                 groupSeparatorAfter(integer_.count() - 1 - j, settings_.grouping)) {

@@ -3,8 +3,6 @@
 #include <unicode/locid.h>
 #include <unicode/unistr.h>
 
-#include <algorithm>
-
 namespace quelta {
 namespace {
 
@@ -22,17 +20,13 @@ String withLetterCase(StringView text, LetterCase letterCase, const RegionalSett
     return String(copy.getBuffer(), static_cast<std::size_t>(copy.length()));
 }
 
-// The range of characters that placeholder `index` of `count` shows.
-struct CharacterRange {
-    long long first, last;  // inclusive; empty when last < first
-};
-
-CharacterRange charactersOf(int index, int count, long long length, bool leftToRight) {
-    if (leftToRight) {
-        return {index, index == count - 1 ? length - 1 : std::min<long long>(index, length - 1)};
-    }
-    long long position = length - count + index;
-    return {index == 0 ? 0 : position, position};
+// The character that placeholder `index` of `count` shows, or -1 for none. A text longer
+// than the placeholders fills them one character each from the left, and what is left over
+// goes to the very end (appendText). A shorter one fills them from the right, or from the
+// left after '!', and the placeholders without a character show their blank.
+long long characterOf(int index, int count, long long length, bool leftToRight) {
+    long long position = leftToRight || length > count ? index : length - count + index;
+    return position >= 0 && position < length ? position : -1;
 }
 
 }  // namespace
@@ -55,15 +49,14 @@ void appendText(String& out, const CompiledFormat& format, const FormatSection& 
         bool placeholder = token.kind == TokenKind::CharacterOrSpace ||
                            token.kind == TokenKind::CharacterOrNothing;
         if (!placeholder || index >= count) continue;
-        CharacterRange range = charactersOf(index++, count, length, section.text.leftToRight);
-        if (range.last < range.first || range.last < 0) {
-            if (token.kind == TokenKind::CharacterOrSpace) out += u' ';
-            continue;
+        long long at = characterOf(index++, count, length, section.text.leftToRight);
+        if (at >= 0) {
+            out += shown[static_cast<std::size_t>(at)];
+        } else if (token.kind == TokenKind::CharacterOrSpace) {
+            out += u' ';
         }
-        out.append(shown, static_cast<std::size_t>(std::max<long long>(range.first, 0)),
-                   static_cast<std::size_t>(range.last - std::max<long long>(range.first, 0) + 1));
     }
-    if (count == 0) out += shown;
+    if (length > count) out.append(shown, static_cast<std::size_t>(count));
 }
 
 }  // namespace quelta

@@ -1,0 +1,50 @@
+// Numbers that end in a percent sign, and the literal forms of True and False.
+#include <gtest/gtest.h>
+
+#include "TestSupport.h"
+#include "platform/region/RegionTestSupport.h"
+#include "platform/runtime/Conversions.h"
+#include "platform/runtime/format/FormatRoutine.h"
+
+namespace quelta {
+namespace {
+
+using testing::errorNumberOf;
+using testing::u8;
+
+TEST(PercentTextTest, TrailingPercentSignIsHundredths) {
+    struct Case {
+        const char* region;
+        const char* text;
+        double expected;
+    };
+    const Case cases[] = {{"en-US", "12.00%", 0.12},
+                          {"en-US", " -12.5 % ", -0.125},
+                          {"en-US", "$1,234%", 12.34},
+                          {"de-DE", "12,5%", 0.125},
+                          {"fr-FR", "12,5\u202F%", 0.125}};
+    for (const Case& c : cases) {
+        ScopedRegion region(c.region);
+        EXPECT_EQ(textToDouble(fromUtf8(c.text)), c.expected) << c.region << " " << c.text;
+    }
+    ScopedRegion region("en-US");
+    for (const char* text : {"%", "12%%", "%12", "12% 5"}) {
+        EXPECT_EQ(errorNumberOf([&] { textToDouble(fromUtf8(text)); }), 13) << text;
+    }
+    EXPECT_EQ(u8(formatValue(Variant(String(u"12.00%")), u"0.00")), "0.12");
+    EXPECT_EQ(u8(formatValue(Variant(String(u"1234567890%")), u"Percent")), "1234567890.00%");
+}
+
+TEST(LiteralBooleanTextTest, HashFormsAsWrittenInEveryRegion) {
+    for (const char* name : {"en-US", "de-DE", "tr-TR"}) {
+        ScopedRegion region(name);
+        EXPECT_TRUE(textToBoolean(u"#TRUE#")) << name;
+        EXPECT_FALSE(textToBoolean(u"#FALSE#")) << name;
+        for (const char16_t* text : {u"#true#", u"#True#", u"#TRUE", u"TRUE#", u"# TRUE #"}) {
+            EXPECT_EQ(errorNumberOf([&] { textToBoolean(text); }), 13) << name << " " << u8(text);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace quelta
