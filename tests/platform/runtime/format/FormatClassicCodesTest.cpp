@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/region/Calendar.h"
-#include "platform/runtime/format/FormatTestRegions.h"
+#include "platform/region/RegionTestSupport.h"
 
 namespace quelta {
 namespace {
