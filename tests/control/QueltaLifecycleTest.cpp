@@ -16,7 +16,8 @@ struct PlatformVersionGuard {
 };
 
 // Initialize only reads the platform: the defaults, the live box and the change reports come
-// with InitProperties, and until then Refresh and OLEDrag have nothing to act on.
+// with InitProperties, and until then Refresh and OLEDrag have nothing to act on and a Text
+// write is only stored.
 TEST(QueltaLifecycleTest, InitializeAloneCreatesNoLiveBox) {
     RecordingContainer container;
     Quelta control(container);
@@ -27,6 +28,9 @@ TEST(QueltaLifecycleTest, InitializeAloneCreatesNoLiveBox) {
     EXPECT_NO_THROW(control.Refresh());
     EXPECT_TRUE(container.raisedEvents().empty());
     EXPECT_TRUE(container.changedProperties().empty());
+    control.letText(u"abc");  // stored for the box to come; nothing shows it yet
+    EXPECT_EQ(control.Text(), u"abc");
+    EXPECT_EQ(control.FormattedText(), u"");
 
     control.InitProperties();
     int before = control.liveBox()->repaintCount();

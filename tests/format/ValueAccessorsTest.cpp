@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include "TestSupport.h"
-#include "api/Dispatch.h"
 #include "control/Enumerations.h"
 #include "format/ValueControlSupport.h"
 #include "platform/editbox/EditBox.h"
@@ -85,16 +84,6 @@ TEST(ValueAccessorsTest, TextAndValueReadAndWriteByDataType) {
             EXPECT_EQ(u8(box.control.Text()), u8(c.textAfter));
         });
     }
-}
-
-TEST(ValueAccessorsTest, WithoutLiveBoxTheTextIsStoredAndNothingIsShown) {
-    RecordingContainer container;
-    Quelta control(container);
-    control.Initialize();
-    Variant text(String(u"abc"));
-    Invoke(control, DISPID_VALUE, InvokeKind::PropertyLet, std::span<Variant>(&text, 1));
-    EXPECT_EQ(control.Text(), u"abc");
-    EXPECT_EQ(control.FormattedText(), u"");
 }
 
 }  // namespace
