@@ -97,18 +97,14 @@ TEST_F(DispatchFixture, ValuesComeBackAsTheMembersTypes) {
         EXPECT_EQ(invoke(name, InvokeKind::PropertyGet), expected) << toUtf8(name);
 }
 
-TEST_F(DispatchFixture, WritesCompareFirstAndReportTheirName) {
+// A write compares the converted value, so another spelling of the same value is no change.
+TEST_F(DispatchFixture, WritesCompareTheConvertedValueAndReportTheirName) {
     container.clearRecords();
     invoke(u"StartSelected", InvokeKind::PropertyLet, {Variant(String(u"True"))});
     invoke(u"StartSelected", InvokeKind::PropertyLet, {Variant(std::int16_t{5})});  // still True
+    invoke(u"ScrollBars", InvokeKind::PropertyLet, {Variant(std::int32_t{0})});     // unchanged
     EXPECT_EQ(control.state().StartSelected, kTrue);
-    invoke(u"AutoTab", InvokeKind::PropertyLet, {Variant(1.0)});
-    invoke(u"AutoTab", InvokeKind::PropertyLet, {Variant::boolean(false)});
-    invoke(u"ScrollBars", InvokeKind::PropertyLet, {Variant(std::int32_t{0})});  // unchanged
-    invoke(u"DataType", InvokeKind::PropertyLet, {Variant(std::int32_t{0})});    // unchanged
-    invoke(u"Text", InvokeKind::PropertyLet, {Variant(control.Text())});         // unchanged
-    EXPECT_EQ(container.changedProperties(),
-              (std::vector<String>{u"StartSelected", u"AutoTab", u"AutoTab"}));
+    EXPECT_EQ(container.changedProperties(), std::vector<String>{u"StartSelected"});
 }
 
 // An OLE colour keeps its top bit from a Long and from a Double alike.
@@ -179,6 +175,75 @@ TEST_F(DispatchFixture, UnrangedStyleValuesAreStoredAndRebuilt) {
     invoke(u"ScrollBars", InvokeKind::PropertyLet, {Variant(std::int32_t{5})});
     EXPECT_EQ(invoke(u"ScrollBars", InvokeKind::PropertyGet), Variant(std::int32_t{5}));
     EXPECT_NE(control.liveBox()->hWnd(), before);
+}
+
+// Properties the control hands to its boxes: both the stored and the live box take a write,
+// which is reported once and reads back.
+using PassThroughPropertiesTest = DispatchFixture;
+
+TEST_F(PassThroughPropertiesTest, WritesReachBothBoxesOnceAndReadBack) {
+    struct Case {
+        const char16_t* name;
+        Variant value;
+        Variant (*read)(EditBox&);
+    };
+    const Case cases[] = {
+        {u"OLEDragMode", Variant(std::int32_t{1}),
+         [](EditBox& b) { return Variant(std::int32_t{b.oleDragMode()}); }},
+        {u"OLEDropMode", Variant(std::int32_t{2}),
+         [](EditBox& b) { return Variant(std::int32_t{b.oleDropMode()}); }},
+        {u"PasswordChar", Variant(String(u"*")),
+         [](EditBox& b) { return Variant(b.passwordChar()); }},
+        {u"RightToLeft", Variant::boolean(true),
+         [](EditBox& b) { return Variant::boolean(isTrue(b.rightToLeft())); }},
+        {u"Locked", Variant::boolean(true),
+         [](EditBox& b) { return Variant::boolean(isTrue(b.locked())); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(toUtf8(c.name));
+        container.clearRecords();
+        invoke(c.name, InvokeKind::PropertyLet, {c.value});
+        invoke(c.name, InvokeKind::PropertyLet, {c.value});  // unchanged: not reported again
+        EXPECT_EQ(container.changedProperties(), std::vector<String>{String(c.name)});
+        EXPECT_EQ(c.read(control.templateBox()), c.value);
+        EXPECT_EQ(c.read(*control.liveBox()), c.value);
+        EXPECT_EQ(invoke(c.name, InvokeKind::PropertyGet), c.value);
+    }
+}
+
+TEST_F(PassThroughPropertiesTest, MouseIconIsSharedByReferenceAndAlwaysReported) {
+    container.clearRecords();
+    auto icon = std::make_shared<Picture>();
+    invoke(u"MouseIcon", InvokeKind::PropertySet, {Variant(ObjectRef(icon))});
+    invoke(u"MouseIcon", InvokeKind::PropertySet, {Variant(ObjectRef(icon))});
+    EXPECT_EQ(control.templateBox().mouseIcon(), icon);
+    EXPECT_EQ(control.liveBox()->mouseIcon(), icon);
+    EXPECT_EQ(container.changedProperties().size(), 2u);
+}
+
+// The grey shows only at run time, while the control cannot be edited.
+TEST_F(PassThroughPropertiesTest, GreyShowsOnlyAtRunTimeWhileTheControlCannotBeEdited) {
+    constexpr std::uint32_t kButtonFace = 0x8000000F;
+    const auto let = [&](const char16_t* name, Variant value) {
+        invoke(name, InvokeKind::PropertyLet, {std::move(value)});
+    };
+    let(u"DisabledGray", Variant::boolean(true));
+    EXPECT_EQ(control.liveBox()->backColor(), 0x80000005u);
+    let(u"Enabled", Variant::boolean(false));
+    EXPECT_EQ(control.liveBox()->backColor(), kButtonFace);
+    let(u"BackColor", Variant(std::int32_t{0xFF}));  // stored, the grey stays
+    EXPECT_EQ(control.liveBox()->backColor(), kButtonFace);
+    let(u"WordWrap", Variant::boolean(true));  // a rebuild keeps the grey
+    EXPECT_EQ(control.liveBox()->backColor(), kButtonFace);
+    let(u"Enabled", Variant::boolean(true));
+    EXPECT_EQ(control.liveBox()->backColor(), 0xFFu);
+    let(u"Locked", Variant::boolean(true));
+    EXPECT_EQ(control.liveBox()->backColor(), kButtonFace);
+
+    container.setUserMode(false);
+    let(u"Enabled", Variant::boolean(false));
+    let(u"WordWrap", Variant::boolean(false));  // the rebuild shows the design-time colour
+    EXPECT_EQ(control.liveBox()->backColor(), 0xFFu);
 }
 
 }  // namespace

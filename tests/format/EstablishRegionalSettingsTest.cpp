@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
+
 #include "TestSupport.h"
 #include "format/EstablishRegionalSettings.h"
 #include "platform/region/RegionTestSupport.h"
@@ -9,22 +12,13 @@ namespace {
 
 using testing::u8;
 
-struct Expected {
-    const char* decimalSeparator;
-    std::int16_t decimalSeparatorCode;
-    const char* numericChars;
-    std::int16_t day, month, year;
-    const char* dateFormat;
-};
-
-void expectSettings(const QueltaThreadData& data, const Expected& e, const std::string& where) {
-    EXPECT_EQ(u8(data.DecimalSeparator), e.decimalSeparator) << where;
-    EXPECT_EQ(data.DecimalSeparatorCode, e.decimalSeparatorCode) << where;
-    EXPECT_EQ(u8(data.NumericChars), e.numericChars) << where;
-    EXPECT_EQ(data.DayPosition, e.day) << where;
-    EXPECT_EQ(data.MonthPosition, e.month) << where;
-    EXPECT_EQ(data.YearPosition, e.year) << where;
-    EXPECT_EQ(u8(data.RegionalDateFormat), e.dateFormat) << where;
+// What a control reads from its region, in one line: the decimal separator and its code,
+// the characters a number may hold, the day, month and year positions, the date format.
+std::string settingsOf(const QueltaThreadData& data) {
+    return u8(data.DecimalSeparator) + " " + std::to_string(data.DecimalSeparatorCode) + " " +
+           u8(data.NumericChars) + " " + std::to_string(data.DayPosition) +
+           std::to_string(data.MonthPosition) + std::to_string(data.YearPosition) + " " +
+           u8(data.RegionalDateFormat);
 }
 
 RegionalSettings hostRegionWithShortDate(const char16_t* pattern) {
@@ -34,22 +28,18 @@ RegionalSettings hostRegionWithShortDate(const char16_t* pattern) {
 }
 
 TEST(EstablishRegionalSettingsTest, ReadsTheNotationOfRegions) {
-    struct Case {
-        RegionalSettings region;
-        Expected expected;
-    };
-    const Case cases[] = {
-        {regionalSettingsFor("en-US"), {".", 46, "1234567890.00%+-()", 2, 1, 3, "mm/dd/yyyy"}},
-        {regionalSettingsFor("de-DE"), {",", 44, "1234567890,00%+-()", 1, 2, 3, "dd.mm.yyyy"}},
-        {regionalSettingsFor("ja-JP"), {".", 46, "1234567890.00%+-()", 3, 2, 1, "yyyy/mm/dd"}},
+    const std::pair<RegionalSettings, const char*> cases[] = {
+        {regionalSettingsFor("en-US"), ". 46 1234567890.00%+-() 213 mm/dd/yyyy"},
+        {regionalSettingsFor("de-DE"), ", 44 1234567890,00%+-() 123 dd.mm.yyyy"},
+        {regionalSettingsFor("ja-JP"), ". 46 1234567890.00%+-() 321 yyyy/mm/dd"},
         // A two-digit year reads as group 0 and still asks for a four-digit year.
-        {hostDefinedRegion(), {",", 44, "1234567890,00%+-()", 1, 2, 3, "dd-mm-yyyy"}},
+        {hostDefinedRegion(), ", 44 1234567890,00%+-() 123 dd-mm-yyyy"},
     };
-    for (const Case& c : cases) {
-        ScopedRegion region(c.region);
+    for (const auto& [region, expected] : cases) {
+        ScopedRegion scoped(region);
         QueltaThreadData data;
         establishRegionalSettings(data);
-        expectSettings(data, c.expected, c.region.regionName);
+        EXPECT_EQ(settingsOf(data), expected) << region.regionName;
     }
 }
 
@@ -60,11 +50,11 @@ TEST(EstablishRegionalSettingsTest, MonthNamesLeaveTheDateOrderOpen) {
     {
         ScopedRegion region(hostRegionWithShortDate(u"dd mmm yyyy"));
         establishRegionalSettings(data);
-        expectSettings(data, {",", 44, "1234567890,00%+-()", 1, 0, 3, "dd yyyy yyyy"}, "names");
+        EXPECT_EQ(settingsOf(data), ", 44 1234567890,00%+-() 103 dd yyyy yyyy");
     }
     ScopedRegion region("en-US");
     establishRegionalSettings(data);
-    expectSettings(data, {",", 44, "1234567890,00%+-()", 2, 1, 3, "mm/dd/yyyy"}, "again");
+    EXPECT_EQ(settingsOf(data), ", 44 1234567890,00%+-() 213 mm/dd/yyyy");
 }
 
 TEST(EstablishRegionalSettingsTest, DateTextOfDigitsOnlySeparatesWithAFullStop) {

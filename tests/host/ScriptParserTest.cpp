@@ -74,7 +74,6 @@ TEST(ScriptParserTest, MalformedLinesAreSyntaxErrors) {
         "= 5",
         "region",
         "clock",
-        "clock tomorrow",
         "keys {TAB}",
         "new a b",
         "? f(1,)",

@@ -2,9 +2,10 @@
 // whole when the control starts selected; leaving it shows the value formatted again.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "TestSupport.h"
 #include "control/Enumerations.h"
-#include "control/QueltaEvents.h"
 #include "format/ValueControlSupport.h"
 
 namespace quelta::testing {
@@ -59,50 +60,6 @@ TEST(FocusGainAndLossTest, WritesWhileFocusedShowWhenTheirRulesSay) {
     });
 }
 
-// The run-time writes that rebuild the live box take the focus from a focused control, and
-// the control leaves its entry as if the user had moved on: completed and formatted.
-TEST(FocusGainAndLossTest, RebuildingTheFocusedBoxIsAFocusLoss) {
-    struct Case {
-        const char* name;
-        std::int16_t dataType;
-        const char16_t* format;
-        const char16_t* typed;
-        void (*rebuild)(Quelta&);
-        const char* shown;
-    };
-    const Case cases[] = {
-        {"ScrollBars", qltaNumeric, u"#,##0.00", u"1234.5",
-         [](Quelta& c) { c.letScrollBars(qltaScrollBarsBoth); }, "1,234.50"},
-        {"WordWrap", qltaNumeric, u"#,##0.00", u"1234.5", [](Quelta& c) { c.letWordWrap(kTrue); },
-         "1,234.50"},
-        {"DataType", qltaNumeric, u"#,##0.00", u"1234.5",
-         [](Quelta& c) { c.letDataType(qltaSignedNumeric); }, "1,234.50"},
-        {"date completion", qltaDateTime, u"Vesk Date", u"1231",
-         [](Quelta& c) { c.letWordWrap(kTrue); }, "12/31/2001"},
-    };
-    inRegion("en-US", [&] {
-        for (const Case& c : cases) {
-            SCOPED_TRACE(c.name);
-            ValueControl field(c.dataType, c.format);
-            ValueControl other(qltaText);
-            field.focus();
-            field.type(c.typed);
-            field.container.clearRecords();
-            c.rebuild(field.control);
-            EXPECT_EQ(field.control.state().HasFocus, kFalse);
-            EXPECT_EQ(u8(field.control.FormattedText()), c.shown);
-            EXPECT_EQ(GetFocus(), 0u) << "the new box must not take the focus";
-            for (const auto& event : field.container.raisedEvents())
-                EXPECT_NE(event.dispid, kEventChange) << "the refresh is not an edit";
-
-            // The user moves on; the host's later write must not pull the focus back.
-            other.focus();
-            field.control.letText(u"5");
-            EXPECT_EQ(GetFocus(), other.live().hWnd());
-        }
-    });
-}
-
 // Without the focus a rebuild has nothing to give up, and a container that destroys the
 // focused box's window from outside is a focus loss too.
 TEST(FocusGainAndLossTest, OnlyTheFocusedBoxLosesTheFocus) {
@@ -120,6 +77,21 @@ TEST(FocusGainAndLossTest, OnlyTheFocusedBoxLosesTheFocus) {
         EXPECT_EQ(field.control.state().HasFocus, kFalse);
         EXPECT_EQ(u8(field.control.templateBox().text()), "42");
     });
+}
+
+// Focus entry switches the container's enabled state off only for a disabled control while
+// the application runs; the Enabled write switches it back on.
+TEST(FocusGainAndLossTest, EntryToADisabledControlAtRunTimeSwitchesTheContainerOff) {
+    for (auto [enabled, userMode, containerEnabled] :
+         {std::tuple{true, true, true}, {false, true, false}, {false, false, true}}) {
+        ValueControl box(qltaText);
+        box.control.letEnabled(toBoolean(enabled));
+        box.container.setUserMode(userMode);
+        box.control.EnterFocus();
+        EXPECT_EQ(box.container.enabled(), containerEnabled) << enabled << " " << userMode;
+        box.control.letEnabled(kTrue);
+        EXPECT_TRUE(box.container.enabled());
+    }
 }
 
 }  // namespace

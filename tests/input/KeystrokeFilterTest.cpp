@@ -1,5 +1,6 @@
 // Every row is one typed character: the box's text and selection before it, the key, and
-// what the filter makes of it (0: refused).
+// what the filter makes of it (0: refused). The keyboard script types the plain cases: a
+// comma for the full stop and a sign at the start.
 #include <gtest/gtest.h>
 
 #include "TestSupport.h"
@@ -26,13 +27,11 @@ constexpr std::int16_t kDoubleByte = -23636;  // a character the code page lacks
 const Row kRows[] = {
     // The worked examples, with a full stop as separator and two decimal places.
     {"full decimal part, caret behind it", u"12.34", 5, 0, '5', 0},
-    {"digit in the integer part", u"12.34", 1, 0, '5', '5'},
     {"second separator", u"12.34", 0, 0, '.', 0},
     {"comma over the separator", u"12.34", 1, 3, ',', '.'},
     {"separator leaving three decimals", u"1234", 1, 0, '.', 0},
     {"separator leaving two decimals", u"1234", 2, 0, '.', '.'},
     {"anything in front of the sign", u"-5", 0, 0, '7', 0, qltaSignedNumeric},
-    {"sign at the start", u"5", 0, 0, '-', '-', qltaSignedNumeric},
     {"sign behind a digit", u"5", 1, 0, '-', 0, qltaSignedNumeric},
     // The sign.
     {"unsigned refuses the sign", u"5", 0, 0, '-', 0},
@@ -40,7 +39,6 @@ const Row kRows[] = {
     {"backspace in front of the sign", u"-5", 0, 0, 8, 0, qltaSignedNumeric},
     // The separator and the decimal part.
     {"full stop becomes a comma separator", u"12", 2, 0, '.', ',', qltaNumeric, 2, ','},
-    {"comma becomes a full stop separator", u"12", 2, 0, ',', '.'},
     {"digit in front of a full decimal part", u"12.34", 2, 0, '5', '5'},
     {"control character behind full decimals", u"12.34", 5, 0, 8, 8},
     {"separator where another is selected but too far", u"12.345", 2, 1, '.', 0, qltaNumeric, 2},

@@ -18,8 +18,6 @@ txtFirst.AutoTab = -1
 ? txtFirst.AutoTab
 txtFirst.StartSelected = 1
 ? TXTFIRST.startselected
-txtFirst.ForeColor = &H8000000F
-? txtFirst.ForeColor
 txtFirst.MousePointer = 16
 txtFirst.MousePointer = 99
 txtFirst.MousePointer = 70000

@@ -7,7 +7,6 @@ new txtAmount
 new txtDate
 txtAmount.DataType = 4
 txtAmount.Format = "#,##0.00"
-txtAmount.AutoTab = True
 txtAmount.ScaleDigits = 2
 txtDate.DataType = 6
 txtDate.Format = "Vesk Date"
@@ -21,7 +20,6 @@ new txtExtra
 load form.json
 ? txtAmount.Text
 ? txtAmount.FormattedText
-? txtAmount.AutoTab
 ? txtDate.Text
 ? txtExtra.Text
 load missing.json

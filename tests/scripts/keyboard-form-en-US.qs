@@ -32,10 +32,7 @@ txtCode.Text = ""
 txtNote.Text = ""
 txtTotal.Text = ""
 focus txtQty
-events on
-keys "1x"
-events off
-keys "23"
+keys "1x23"
 ' The Tab of the full field waits behind the 7, which the full decimal part refuses.
 keys "-1234,567"
 keys "1231"

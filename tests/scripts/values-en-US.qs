@@ -1,11 +1,10 @@
-' Each data type once through the program, in a region with a full stop as decimal
-' separator and month-first dates; the value tables hold the other entries.
+' Each kind of value once through the program, in a region with a full stop as decimal
+' separator and month-first dates; the value tables hold the other entries and regions.
 region en-US
 clock 2001-06-15 10:30:00
 new txtText
 new txtLower
 new txtUpper
-new txtBool
 new txtNum
 new txtSigned
 new txtDate
@@ -14,13 +13,11 @@ new txtDate
 ? txtNum.Text
 txtLower.DataType = 1
 txtUpper.DataType = 2
-txtBool.DataType = 3
 txtNum.DataType = 4
 txtSigned.DataType = 5
 txtDate.DataType = 6
 ? txtNum.Text
 ? txtDate.Text
-txtBool.Format = "Yes/No"
 txtNum.Format = "#,##0.00"
 txtSigned.ScaleDigits = 2
 txtDate.Format = "Vesk Date"
@@ -32,26 +29,18 @@ txtText = "1234.5"
 txtText.Text = "1234.5"
 events off
 ? txtText.FormattedText
-' The case styles convert what is typed, never what is written.
+' The case styles convert what is typed, accented letters too, never what is written. A
+' control's name alone stands for its Text.
 txtLower.Text = "MiXed"
 focus txtLower
-keys "{END}AbC"
-? txtLower.Text
+keys "{END}ÄbC"
+? txtLower
 txtUpper.Text = "MiXed"
 focus txtUpper
-keys "{END}AbC"
+keys "{END}äBc"
 ? txtUpper.Text
-' A Boolean reads the format's word for True in any case.
-txtBool.Text = "yes"
-? txtBool.Text
-? txtBool.FormattedText
-' A number drops its group separators; the format shapes the display, and the editing
-' display rounds to whole numbers.
-txtNum.Text = "1,234.5"
-? txtNum.Text
-? txtNum.FormattedText
+' A typed number is shown by the format once the focus leaves.
 focus txtNum
-? txtNum.FormattedText
 keys "{END}+{HOME}42"
 focus txtText
 ? txtNum.Text
@@ -67,7 +56,3 @@ keys "{END}+{HOME}1231"
 focus txtText
 ? txtDate.Text
 ? txtDate.FormattedText
-' Data types outside the enumeration are refused.
-txtNum.DataType = 7
-txtNum.DataType = -1
-? txtNum.DataType

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <tuple>
 
 #include "platform/AutomationError.h"
 #include "platform/region/Calendar.h"
+#include "platform/region/PlatformClock.h"
 
 namespace quelta {
 namespace {
@@ -51,6 +53,15 @@ TEST(CalendarTest, ValidDays) {
     for (auto [year, month, day] :
          {std::tuple{1900, 2, 29}, {2001, 4, 31}, {2001, 0, 1}, {2001, 1, 32}})
         EXPECT_FALSE(isValidDay(year, month, day)) << year << "-" << month << "-" << day;
+}
+
+// Every other test pins the clock; the system's is read in whole seconds.
+TEST(PlatformClockTest, SystemClockIsWholeSecondsOfARecentDay) {
+    double now = Now();
+    EXPECT_GT(now, 45000);  // after 2023
+    double seconds = (now - std::floor(now)) * 86400;
+    EXPECT_NEAR(seconds, std::round(seconds), 1e-4);
+    EXPECT_EQ(Today(), std::floor(now));
 }
 
 }  // namespace

@@ -2,7 +2,9 @@
 
 #include <array>
 #include <cstdlib>
+#include <initializer_list>
 #include <optional>
+#include <string>
 #include <thread>
 #include <tuple>
 
@@ -18,38 +20,33 @@ namespace {
 
 using testing::u8;
 
+// The fields of a region in one line, each followed by "|", so that a failure shows every
+// field that differs at once.
+std::string fields(std::initializer_list<std::string> values) {
+    std::string line;
+    for (const std::string& value : values)
+        line += value + "|";
+    return line;
+}
+
+// Decimal, group, date and time separators, short date, long and short time, first day.
 TEST(RegionalSettingsTest, NumberAndDateNotationOfRegions) {
-    struct Case {
-        const char* region;
-        const char* decimal;
-        const char* group;
-        const char* dateSeparator;
-        const char* shortDate;
-        const char* longTime;
-        const char* shortTime;
-        int firstDayOfWeek;
-    };
-    const Case cases[] = {
-        {"en-US", ".", ",", "/", "m/d/yyyy", "h:nn:ss AM/PM", "hh:nn", 1},
-        {"fr-FR", ",", "\u202F", "/", "dd/mm/yyyy", "hh:nn:ss", "hh:nn", 2},
-        // Times take ":" where the region's own time separator is its date separator.
-        {"fi-FI", ",", "\u00A0", ".", "d/m/yyyy", "h:nn:ss", "h:nn", 2},
+    const std::pair<const char*, const char*> cases[] = {
+        {"en-US", ".|,|/|:|m/d/yyyy|h:nn:ss AM/PM|hh:nn|1|"},
+        {"fr-FR", ",|\u202F|/|:|dd/mm/yyyy|hh:nn:ss|hh:nn|2|"},
+        // Times take ":" where the region's own time separator is its date separator,
+        {"fi-FI", ",|\u00A0|.|:|d/m/yyyy|h:nn:ss|h:nn|2|"},
         // and where it joins times with words ("13 h 45").
-        {"fr-CA", ",", "\u00A0", "-", "yyyy/mm/dd", "hh:nn:ss", "hh:nn", 1},
+        {"fr-CA", ",|\u00A0|-|:|yyyy/mm/dd|hh:nn:ss|hh:nn|1|"},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.region);
-        RegionalSettings s = regionalSettingsFor(c.region);
-        EXPECT_EQ(s.regionName, c.region);
-        EXPECT_EQ(u8(s.decimalSeparator), c.decimal);
-        EXPECT_EQ(u8(s.groupSeparator), c.group);
-        EXPECT_EQ(u8(s.dateSeparator), c.dateSeparator);
-        EXPECT_EQ(u8(s.timeSeparator), ":");
-        EXPECT_EQ(u8(s.shortDatePattern), c.shortDate);
-        EXPECT_EQ(u8(s.longTimePattern), c.longTime);
-        EXPECT_EQ(u8(s.shortTimePattern), c.shortTime);
-        EXPECT_EQ(s.firstDayOfWeek, c.firstDayOfWeek);
-        EXPECT_EQ(s.grouping, std::vector<int>{3});
+    for (const auto& [region, expected] : cases) {
+        const RegionalSettings s = regionalSettingsFor(region);
+        EXPECT_EQ(fields({u8(s.decimalSeparator), u8(s.groupSeparator), u8(s.dateSeparator),
+                          u8(s.timeSeparator), u8(s.shortDatePattern), u8(s.longTimePattern),
+                          u8(s.shortTimePattern), std::to_string(s.firstDayOfWeek)}),
+                  expected)
+            << region;
+        EXPECT_EQ(s.grouping, std::vector<int>{3}) << region;
     }
 }
 
@@ -59,35 +56,23 @@ TEST(RegionalSettingsTest, LongAndMediumPatternsQuoteLiteralText) {
     EXPECT_EQ(u8(regionalSettingsFor("en-US").mediumDatePattern), "mmm d, yyyy");
 }
 
+// January, abbreviated March, Sunday, AM, PM, currency sign, its decimals and placements.
 TEST(RegionalSettingsTest, NamesDesignatorsAndCurrency) {
-    struct Case {
-        const char* region;
-        const char* january;
-        const char* abbreviatedMarch;
-        const char* sunday;
-        const char* am;
-        const char* pm;
-        const char* currency;
-        int decimals, positive, negative;
+    const std::pair<const char*, const char*> cases[] = {
+        {"en-US", "January|Mar|Sunday|AM|PM|$|2|0|1|"},
+        {"de-DE", "Januar|Mär|Sonntag|AM|PM|€|2|3|8|"},
+        {"ja-JP", "1月|3月|日曜日|午前|午後|￥|0|0|1|"},
+        {"de-CH", "Januar|Mär|Sonntag|AM|PM|CHF|2|2|2|"},
     };
-    const Case cases[] = {
-        {"en-US", "January", "Mar", "Sunday", "AM", "PM", "$", 2, 0, 1},
-        {"de-DE", "Januar", "Mär", "Sonntag", "AM", "PM", "€", 2, 3, 8},
-        {"ja-JP", "1月", "3月", "日曜日", "午前", "午後", "￥", 0, 0, 1},
-        {"de-CH", "Januar", "Mär", "Sonntag", "AM", "PM", "CHF", 2, 2, 2},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.region);
-        RegionalSettings s = regionalSettingsFor(c.region);
-        EXPECT_EQ(u8(s.monthNames[0]), c.january);
-        EXPECT_EQ(u8(s.abbreviatedMonthNames[2]), c.abbreviatedMarch);
-        EXPECT_EQ(u8(s.dayNames[0]), c.sunday);
-        EXPECT_EQ(u8(s.amDesignator), c.am);
-        EXPECT_EQ(u8(s.pmDesignator), c.pm);
-        EXPECT_EQ(u8(s.currencySymbol), c.currency);
-        EXPECT_EQ(s.currencyDecimals, c.decimals);
-        EXPECT_EQ(s.positiveCurrencyPattern, c.positive);
-        EXPECT_EQ(s.negativeCurrencyPattern, c.negative);
+    for (const auto& [region, expected] : cases) {
+        const RegionalSettings s = regionalSettingsFor(region);
+        EXPECT_EQ(
+            fields({u8(s.monthNames[0]), u8(s.abbreviatedMonthNames[2]), u8(s.dayNames[0]),
+                    u8(s.amDesignator), u8(s.pmDesignator), u8(s.currencySymbol),
+                    std::to_string(s.currencyDecimals), std::to_string(s.positiveCurrencyPattern),
+                    std::to_string(s.negativeCurrencyPattern)}),
+            expected)
+            << region;
     }
 }
 
