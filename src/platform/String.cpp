@@ -46,6 +46,14 @@ bool startsWithIgnoringAsciiCase(StringView text, StringView prefix) {
            equalIgnoringAsciiCase(text.substr(0, prefix.size()), prefix);
 }
 
+StringView trimmedBy(StringView text, bool (*isBlank)(char16_t)) {
+    while (!text.empty() && isBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
 CodePoint codePointAt(StringView text, std::size_t at) {
     const auto length = static_cast<std::int32_t>(text.size());
     auto next = static_cast<std::int32_t>(at);

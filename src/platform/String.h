@@ -35,6 +35,10 @@ bool equalsIgnoringAsciiCase(StringView a, StringView b);
 bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b);
 bool startsWithIgnoringAsciiCase(StringView text, StringView prefix);
 
+// The text without the leading and trailing characters that isBlank accepts; each reader
+// of text has its own idea of a blank.
+StringView trimmedBy(StringView text, bool (*isBlank)(char16_t));
+
 // One code point of UTF-16 text: its value and how many code units it takes. An unpaired
 // surrogate stands for itself, one unit long, so that no text is ever refused or skipped.
 struct CodePoint {

@@ -14,14 +14,6 @@ bool isSpace(char16_t c) {
     return c == u' ' || c == u'\t';
 }
 
-StringView trimmed(StringView text) {
-    while (!text.empty() && isSpace(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && isSpace(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
 int currentYear() {
     return datePartsOf(Today()).year;
 }
@@ -29,7 +21,7 @@ int currentYear() {
 }  // namespace
 
 bool textToBoolean(StringView text) {
-    StringView word = trimmed(text);
+    StringView word = trimmedBy(text, isSpace);
     // The literal forms that Write # puts in files, exactly as written there.
     if (equalsIgnoringAsciiCase(word, u"TRUE") || word == u"#TRUE#") return true;
     if (equalsIgnoringAsciiCase(word, u"FALSE") || word == u"#FALSE#") return false;

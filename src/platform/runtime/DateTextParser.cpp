@@ -81,13 +81,8 @@ bool startsWith(StringView text, size_t at, StringView prefix) {
 
 // A minus at either end is a number's sign ("-1.1", "1.1-"), which no date has.
 bool hasSignAtEnd(StringView text) {
-    size_t first = 0;
-    while (first < text.size() && isSpace(text[first]))
-        ++first;
-    size_t last = text.size();
-    while (last > first && isSpace(text[last - 1]))
-        --last;
-    return first < last && (text[first] == u'-' || text[last - 1] == u'-');
+    const StringView inner = trimmedBy(text, isSpace);
+    return !inner.empty() && (inner.front() == u'-' || inner.back() == u'-');
 }
 
 class DateTextLexer {

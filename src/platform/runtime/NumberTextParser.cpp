@@ -163,13 +163,7 @@ size_t readMantissa(StringView text, size_t i, const ConversionNotation& notatio
 }
 
 StringView trimmedSpaces(StringView text) {
-    size_t first = 0;
-    while (first < text.size() && isSpace(text[first]))
-        ++first;
-    size_t last = text.size();
-    while (last > first && isSpace(text[last - 1]))
-        --last;
-    return text.substr(first, last - first);
+    return trimmedBy(text, isSpace);
 }
 
 }  // namespace
