@@ -33,7 +33,6 @@ DesignHost::DesignHost(Form& form, CellScale scale, std::string file)
 }
 
 DesignHost::~DesignHost() {
-    setModalLoop(nullptr);
     setTextMeasurer(nullptr);
 }
 
@@ -42,7 +41,11 @@ int DesignHost::run() {
     DesignPainter painter;
     WINDOW* window = session.screen();
 
-    // The About box waits here, drawn over the form, for OK (Enter, Space or Esc).
+    // The About box waits here, drawn over the form, for OK (Enter, Space or Esc). The loop
+    // goes before the painter and the session it draws with.
+    struct RemoveModalLoop {
+        ~RemoveModalLoop() { setModalLoop(nullptr); }
+    } removeModalLoop;
     setModalLoop([&](DialogForm& dialog) {
         PageWidget& ok = dialog.widgets().widget(u"cmdOK");
         while (dialog.visible()) {

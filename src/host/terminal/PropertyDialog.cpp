@@ -96,8 +96,8 @@ bool operateCombo(ComboBox& combo, const DesignKey& key) {
         combo.setText(withCharacter(combo.text(), key.character));
         return true;
     }
-    if (key.kind == Kind::Backspace) {
-        combo.setText(withoutLastCharacter(combo.text()));
+    if (key.kind == Kind::Backspace || key.kind == Kind::Delete) {
+        combo.setText(key.kind == Kind::Delete ? String() : withoutLastCharacter(combo.text()));
         return true;
     }
     return false;
@@ -110,6 +110,8 @@ bool operateTextBox(TextBox& box, const DesignKey& key) {
         String text = withoutLastCharacter(box.text());
         if (text.ends_with(u'\r')) text.pop_back();  // a line break goes whole
         box.setText(text);
+    } else if (key.kind == Kind::Delete) {
+        box.setText(u"");
     } else if (key.kind == Kind::Enter && box.style().multiLine) {
         box.setText(box.text() + u"\r\n");
     } else {

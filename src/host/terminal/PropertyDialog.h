@@ -5,8 +5,8 @@
 //   Tab, Shift+Tab       the next / previous widget (Up and Down too, outside lists)
 //   PgDn, PgUp           the next / previous page
 //   Up, Down             choose in a list or combo box
-//   typing, Backspace    edit a text box or the combo box's text; a letter in a list
-//                        chooses the next entry that starts with it
+//   typing, Backspace    edit a text box or the combo box's text (Delete empties it);
+//                        a letter in a list chooses the next entry that starts with it
 //   Space                tick a check box, press a button
 //   Enter                press the focused button, a new line in a multi-line text box,
 //                        otherwise OK
