@@ -63,6 +63,9 @@ TEST_F(FormDesignerTest, KeysSelectMoveSizeAddAndDeleteControls) {
     EXPECT_EQ(*view.selection, (CellRect{4, 20, 13, 1})) << "a cell each side of the field";
     EXPECT_NE(u8(view.screen.status).find("txtB 2520,960 1320x285 *"), std::string::npos);
 
+    designer.click({1, 22});
+    EXPECT_EQ(u8(designer.selectedName()), "txtA") << "a click selects";
+
     press(designer, {{Kind::Insert}});
     EXPECT_EQ(u8(designer.selectedName()), "txtField1");
     EXPECT_EQ(placeOf(*form_.find(u"txtField1")).top, 5 * 240) << "under the lowest control";
@@ -92,7 +95,15 @@ TEST_F(FormDesignerTest, PagesWriteThroughAndLeavingAsksToSave) {
                      {Kind::Enter}});
     ASSERT_TRUE(designer.view().dialog);
     EXPECT_EQ(u8(designer.view().dialog->message).substr(0, 10), "Error 380:");
-    press(designer, {{Kind::Escape}});
+    // Clicks tick a check box (MultiLine at row 3, column 51 of the General page) and
+    // press Cancel, which writes nothing.
+    press(designer, {{Kind::PageUp}});
+    designer.click({3, 52});
+    EXPECT_EQ(u8(designer.view().dialog->widgets[14].rows[0]).substr(0, 3), "[x]");
+    const WidgetView cancel = designer.view().dialog->widgets.back();
+    designer.click({cancel.rect.row, cancel.rect.column});
+    EXPECT_FALSE(designer.view().dialog);
+    EXPECT_FALSE(isTrue(form_.find(u"txtB")->MultiLine()));
 
     // Leaving asks; Esc stays, y saves and leaves.
     EXPECT_TRUE(press(designer, {{Kind::Quit}}));

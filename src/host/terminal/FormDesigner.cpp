@@ -59,13 +59,16 @@ String FormDesigner::selectedName() {
 bool FormDesigner::press(const DesignKey& key) {
     message_.clear();
     if (dialog_) {
-        const bool open = dialog_->press(key);
-        if (dialog_->applied()) modified_ = true;
-        if (!open) dialog_.reset();
+        afterDialog(dialog_->press(key));
         return true;
     }
     if (question_ != Question::None) return answer(key);
     return pressOnForm(key);
+}
+
+void FormDesigner::afterDialog(bool open) {
+    if (dialog_->applied()) modified_ = true;
+    if (!open) dialog_.reset();
 }
 
 bool FormDesigner::pressOnForm(const DesignKey& key) {
@@ -276,7 +279,12 @@ String FormDesigner::statusLine() {
 }
 
 void FormDesigner::click(CellPoint at) {
-    if (dialog_ || question_ != Question::None) return;
+    message_.clear();
+    if (dialog_) {
+        afterDialog(dialog_->click(at));
+        return;
+    }
+    if (question_ != Question::None) return;
     const FormScreen shown = formScreen(form_, scale_, u"");
     const std::vector<Quelta*> controls = form_.controls();
     for (std::size_t i = 0; i < shown.view.fields.size(); ++i) {

@@ -33,7 +33,8 @@ public:
 
     // Handles one key; false once the person has left.
     bool press(const DesignKey& key);
-    // A click on the form selects the control under it.
+    // A click on the form selects the control under it; in the property dialog it
+    // operates the widget under it.
     void click(CellPoint at);
 
     DesignView view();
@@ -45,6 +46,7 @@ public:
 private:
     enum class Question { None, SaveChanges, FileName };
 
+    void afterDialog(bool open);
     bool pressOnForm(const DesignKey& key);
     bool answer(const DesignKey& key);
     bool answerFileName(const DesignKey& key);

@@ -253,6 +253,28 @@ bool PropertyDialog::press(const DesignKey& key) {
     }
 }
 
+bool PropertyDialog::click(CellPoint at) {
+    const DialogView shown = view(kDialogScale);
+    const std::vector<PageWidget*> widgets = focusable();
+    for (const WidgetView& widget : shown.widgets) {
+        if (!widget.rect.contains(at.row, at.column) || !widget.enabled) continue;
+        const auto found = std::find_if(widgets.begin(), widgets.end(),
+                                        [&](PageWidget* w) { return w->name() == widget.name; });
+        if (found != widgets.end()) {
+            focus_ = static_cast<int>(found - widgets.begin());
+            if (dynamic_cast<CheckBox*>(*found)) operate(**found, {Kind::Character, U' '});
+            return true;
+        }
+        for (std::size_t i = 0; i < kButtons.size(); ++i) {
+            if (widget.kind != WidgetView::Kind::Button || widget.name != kButtons[i].caption)
+                continue;
+            focus_ = static_cast<int>(widgets.size() + i);
+            return pressButton(kButtons[i].button);
+        }
+    }
+    return true;
+}
+
 DialogView PropertyDialog::view(const CellScale& scale) const {
     const Tab& tab = tabs_[static_cast<std::size_t>(active_)];
     const CellPoint origin{3, 3};
@@ -269,22 +291,22 @@ DialogView PropertyDialog::view(const CellScale& scale) const {
     view.caret = placed.caret;
     view.message = message_;
 
-    // The buttons sit in the last row, right-aligned.
+    // The buttons sit in the last row, right-aligned, a cell apart.
     const bool changed = tabs_[0].frame.changed() || tabs_[1].frame.changed();
     const int row = view.frame.row + view.frame.height - 2;
-    int right = view.frame.column + view.frame.width - 2;
-    for (auto button = kButtons.rbegin(); button != kButtons.rend(); ++button) {
-        const String caption = String(u"[ ") + button->caption + u" ]";
+    int column = view.frame.column + view.frame.width - 1;
+    for (const ButtonPlace& button : kButtons)
+        column -= cellWidth(button.caption) + 5;
+    for (const ButtonPlace& button : kButtons) {
+        const String caption = String(u"[ ") + button.caption + u" ]";
         const int width = cellWidth(caption);
-        right -= width;
-        WidgetView shown{WidgetView::Kind::Button,
-                         button->caption,
-                         {row, right, width, 1},
-                         {caption},
-                         focusedButton() == button->button,
-                         button->button != Button::Apply || changed};
-        view.widgets.push_back(std::move(shown));
-        right -= 1;
+        view.widgets.push_back({WidgetView::Kind::Button,
+                                button.caption,
+                                {row, column, width, 1},
+                                {caption},
+                                focusedButton() == button.button,
+                                button.button != Button::Apply || changed});
+        column += width + 1;
     }
     return view;
 }

@@ -11,6 +11,7 @@
 //   Enter                press the focused button, a new line in a multi-line text box,
 //                        otherwise OK
 //   Esc                  Cancel
+//   a click              focus the widget; tick a check box, press a button
 //
 // Each page has its own frame, so changes on both pages wait for Apply or OK, and each
 // page writes through to the control by property name as it does anywhere else. An error
@@ -36,6 +37,9 @@ public:
 
     // False once OK or Cancel closed the dialog.
     bool press(const DesignKey& key);
+    // A click focuses the widget under it, ticks a check box and presses a button; false
+    // once that closed the dialog.
+    bool click(CellPoint at);
     // Whether an Apply or OK wrote into the control.
     bool applied() const { return applied_; }
 
