@@ -73,7 +73,26 @@ DesignKey fromCharacter(char32_t character) {
     return {Kind::Character, character};
 }
 
+struct KindStep {
+    Kind kind;
+    CellStep step;
+};
+
+constexpr std::array kSteps = {
+    KindStep{Kind::Left, {-1, 0, false}},     KindStep{Kind::Right, {1, 0, false}},
+    KindStep{Kind::Up, {0, -1, false}},       KindStep{Kind::Down, {0, 1, false}},
+    KindStep{Kind::ShiftLeft, {-1, 0, true}}, KindStep{Kind::ShiftRight, {1, 0, true}},
+    KindStep{Kind::ShiftUp, {0, -1, true}},   KindStep{Kind::ShiftDown, {0, 1, true}},
+};
+
 }  // namespace
+
+std::optional<CellStep> cellStepOf(DesignKey::Kind kind) {
+    for (const KindStep& known : kSteps) {
+        if (known.kind == kind) return known.step;
+    }
+    return std::nullopt;
+}
 
 DesignKey designKey(bool isKeyCode, std::uint32_t code, std::string_view keyName) {
     return isKeyCode ? fromCode(code, keyName) : fromCharacter(static_cast<char32_t>(code));

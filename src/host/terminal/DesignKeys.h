@@ -13,6 +13,7 @@
 //   Ctrl+Q, F10      leave
 
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 namespace quelta::terminal {
@@ -54,5 +55,14 @@ struct DesignKey {
 // is ncurses' name for the code (Shift+Up and Shift+Down are known only by name on some
 // terminals).
 DesignKey designKey(bool isKeyCode, std::uint32_t code, std::string_view keyName);
+
+// What an arrow key does to the selected control: a step of a cell across or down, moving
+// it, or with Shift sizing it. Nullopt for every other key.
+struct CellStep {
+    int columns = 0;
+    int rows = 0;
+    bool sizes = false;
+};
+std::optional<CellStep> cellStepOf(DesignKey::Kind kind);
 
 }  // namespace quelta::terminal

@@ -72,37 +72,20 @@ void FormDesigner::afterDialog(bool open) {
 }
 
 bool FormDesigner::pressOnForm(const DesignKey& key) {
-    Quelta* control = form_.find(selectedName());
+    if (const std::optional<CellStep> step = cellStepOf(key.kind)) {
+        if (Quelta* control = form_.find(selectedName())) {
+            const TwipsRect from = placeOf(*control);
+            place(step->sizes ? sizedByCells(from, step->columns, step->rows, scale_)
+                              : movedByCells(from, step->columns, step->rows, scale_));
+        }
+        return true;
+    }
     switch (key.kind) {
         case Kind::Tab:
             select(1);
             break;
         case Kind::BackTab:
             select(-1);
-            break;
-        case Kind::Left:
-        case Kind::Right:
-        case Kind::Up:
-        case Kind::Down:
-            if (control) {
-                const int across = key.kind == Kind::Left ? -1 : key.kind == Kind::Right ? 1 : 0;
-                const int down = key.kind == Kind::Up ? -1 : key.kind == Kind::Down ? 1 : 0;
-                place(movedByCells(placeOf(*control), across, down, scale_));
-            }
-            break;
-        case Kind::ShiftLeft:
-        case Kind::ShiftRight:
-        case Kind::ShiftUp:
-        case Kind::ShiftDown:
-            if (control) {
-                const int across = key.kind == Kind::ShiftLeft    ? -1
-                                   : key.kind == Kind::ShiftRight ? 1
-                                                                  : 0;
-                const int down = key.kind == Kind::ShiftUp     ? -1
-                                 : key.kind == Kind::ShiftDown ? 1
-                                                               : 0;
-                place(sizedByCells(placeOf(*control), across, down, scale_));
-            }
             break;
         case Kind::Insert:
             addControl();
