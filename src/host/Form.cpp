@@ -141,6 +141,22 @@ Quelta* Form::find(StringView name) {
     return nullptr;
 }
 
+FormSite* Form::siteOf(StringView name) {
+    for (Placed& placed : controls_) {
+        if (equalsIgnoringAsciiCase(placed.name, name)) return placed.site.get();
+    }
+    return nullptr;
+}
+
+bool Form::removeControl(StringView name) {
+    for (auto at = controls_.begin(); at != controls_.end(); ++at) {
+        if (!equalsIgnoringAsciiCase(at->name, name)) continue;
+        controls_.erase(at);
+        return true;
+    }
+    return false;
+}
+
 std::vector<Quelta*> Form::controls() {
     std::vector<Quelta*> all;
     all.reserve(controls_.size());

@@ -35,6 +35,11 @@ public:
     // (names ignore case). A control whose start fails is not kept.
     Quelta& addControl(const String& name);
     Quelta* find(StringView name);
+    // The site of the control of that name, for a designer that moves and sizes it; null
+    // when there is none.
+    FormSite* siteOf(StringView name);
+    // Takes the control of that name off the form; false when there is none.
+    bool removeControl(StringView name);
     // The controls in tab order, for hosts that draw them.
     std::vector<Quelta*> controls();
     bool empty() const { return controls_.empty(); }

@@ -8,6 +8,7 @@
 
 #include "api/TypeLibraryText.h"
 #include "host/ScriptHost.h"
+#include "host/terminal/DesignCommand.h"
 #include "host/terminal/RunCommand.h"
 
 namespace {
@@ -47,8 +48,7 @@ int main(int argc, char** argv) {
         return quelta::terminal::runCommand(std::vector<std::string>(argv + 2, argv + argc));
     }
     if (std::strcmp(command, "design") == 0) {
-        std::fputs("quelta design: the form designer is not built yet\n", stderr);
-        return 1;
+        return quelta::terminal::designCommand(std::vector<std::string>(argv + 2, argv + argc));
     }
     return usage();
 }

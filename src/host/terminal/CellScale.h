@@ -20,6 +20,9 @@ struct CellScale {
     int rows(double twips) const;
     int column(double twips) const;
     int row(double twips) const;
+    // The twips of whole cells, for moving and sizing in cell steps.
+    double twipsOfColumns(int columns) const { return columns * twipsPerColumn; }
+    double twipsOfRows(int rows) const { return rows * twipsPerRow; }
 };
 
 // Reads "WxH" (twips per column, twips per row), each a whole number from 1 to 10000;

@@ -1,0 +1,73 @@
+#include "host/terminal/DesignCommand.h"
+
+#include <cstdio>
+#include <exception>
+#include <filesystem>
+
+#include "host/Form.h"
+#include "host/FormFile.h"
+#include "host/terminal/DesignHost.h"
+#include "host/terminal/RunOptions.h"
+#include "host/terminal/SampleForm.h"
+#include "platform/AutomationError.h"
+#include "platform/region/RegionalSettings.h"
+
+namespace quelta::terminal {
+
+const char* const kDesignUsage =
+    "usage: quelta design [--region NAME] [--cell WxH] [--form FILE | FILE]\n"
+    "  Opens a form in the designer: the sample order form without FILE; a FILE that does\n"
+    "  not exist yet starts an empty form saved under that name.\n"
+    "  --region NAME  regional settings by name, e.g. de-DE (default: from LANG/LC_ALL)\n"
+    "  --cell WxH     twips per character cell across and down (default 120x240)\n"
+    "  Keys: Tab/Shift+Tab select a control, arrows move it and Shift+arrows size it by a\n"
+    "  cell, Insert adds a control, Delete deletes it, Enter (or F4) opens its property\n"
+    "  pages, F1 the About box, Ctrl+S (or F2) saves, Ctrl+Q (or F10) leaves.\n";
+
+namespace {
+
+// A new form has no controls to read; a file that exists is read and refused whole when
+// it is damaged, so that saving over it can never lose it.
+StoredForm formToOpen(const RunOptions& options) {
+    if (options.formFile.empty())
+        return parseFormFile(kSampleFormText, std::string(kSampleFormName));
+    std::error_code error;
+    if (!std::filesystem::exists(options.formFile, error) && !error) return {};
+    return loadFormFile(options.formFile);
+}
+
+}  // namespace
+
+int designCommand(const std::vector<std::string>& arguments) {
+    const RunOptions options = parseRunOptions(arguments);
+    if (options.help) {
+        std::fputs(kDesignUsage, stdout);
+        return 0;
+    }
+    if (!options.error.empty()) {
+        std::fprintf(stderr, "quelta design: %s\n%s", options.error.c_str(), kDesignUsage);
+        return 2;
+    }
+    const std::string region =
+        options.region.empty() ? regionNameFromEnvironment() : options.region;
+    try {
+        selectRegion(region);
+        Form form;
+        form.setUserMode(false);
+        DesignHost host(form, options.scale, options.formFile);
+        const std::string name =
+            options.formFile.empty() ? std::string(kSampleFormName) : options.formFile;
+        form.replaceWith(formToOpen(options), name);
+        return host.run();
+    } catch (const FormFileError& refusal) {
+        std::fprintf(stderr, "quelta design: %s\n", refusal.what());
+    } catch (const AutomationError& error) {
+        std::fprintf(stderr, "quelta design: the form cannot be opened (error %d)\n",
+                     error.number());
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "quelta design: %s\n", error.what());
+    }
+    return 1;
+}
+
+}  // namespace quelta::terminal

@@ -1,0 +1,68 @@
+#pragma once
+// What a key read from the terminal means to the designer. In design mode keys are the
+// designer's commands, not typing for a control, so they map to plain commands; only the
+// dialogs' text boxes take characters.
+//
+//   Tab, Shift+Tab   select the next / previous control (widget in a dialog)
+//   arrows           move the selected control by a cell
+//   Shift+arrows     size it by a cell
+//   Insert, Delete   add a control / delete the selected one
+//   Enter, F4        the property pages
+//   F1               the About box
+//   Ctrl+S, F2       save
+//   Ctrl+Q, F10      leave
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+namespace quelta::terminal {
+
+struct DesignKey {
+    enum class Kind {
+        Tab,
+        BackTab,
+        Left,
+        Right,
+        Up,
+        Down,
+        ShiftLeft,
+        ShiftRight,
+        ShiftUp,
+        ShiftDown,
+        Enter,
+        Escape,
+        Backspace,
+        Insert,
+        Delete,
+        PageUp,
+        PageDown,
+        Properties,
+        About,
+        Save,
+        Quit,
+        Character,
+        Resize,
+        Mouse,
+        Ignored
+    };
+    Kind kind = Kind::Ignored;
+    char32_t character = 0;  // for Character
+    bool operator==(const DesignKey&) const = default;
+};
+
+// `code` is a character when `isKeyCode` is false, else an ncurses KEY_ code; `keyName`
+// is ncurses' name for the code (Shift+Up and Shift+Down are known only by name on some
+// terminals).
+DesignKey designKey(bool isKeyCode, std::uint32_t code, std::string_view keyName);
+
+// What an arrow key does to the selected control: a step of a cell across or down, moving
+// it, or with Shift sizing it. Nullopt for every other key.
+struct CellStep {
+    int columns = 0;
+    int rows = 0;
+    bool sizes = false;
+};
+std::optional<CellStep> cellStepOf(DesignKey::Kind kind);
+
+}  // namespace quelta::terminal

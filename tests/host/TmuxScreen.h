@@ -1,0 +1,77 @@
+#pragma once
+// A program in a terminal of 100 x 30 cells on a tmux server of its own, so that tests
+// and people's own sessions do not meet: keys go in with send-keys, the screen comes back
+// with capture-pane.
+
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <thread>
+
+namespace quelta::testing {
+
+inline std::string commandOutput(const std::string& command) {
+    std::string text;
+    if (FILE* pipe = popen(command.c_str(), "r")) {
+        char buffer[4096];
+        while (std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe))
+            text.append(buffer, n);
+        pclose(pipe);
+    }
+    return text;
+}
+
+inline bool haveTmux() {
+    return std::system("command -v tmux >/dev/null 2>&1") == 0;
+}
+
+class TmuxScreen {
+public:
+    TmuxScreen()
+        : socket_("quelta-test-" + std::to_string(getpid()) + "-" + std::to_string(++count_)) {}
+    ~TmuxScreen() {
+        if (started_) std::system((tmux() + " kill-server 2>/dev/null").c_str());
+    }
+    TmuxScreen(const TmuxScreen&) = delete;
+    TmuxScreen& operator=(const TmuxScreen&) = delete;
+
+    // Runs `command` in a UTF-8 xterm; "EXIT=status" follows when it ends.
+    bool start(const std::string& command) {
+        const std::string shell =
+            "env LANG=C.UTF-8 TERM=xterm-256color " + command + "; echo EXIT=$?; sleep 60";
+        started_ =
+            std::system(
+                (tmux() + " new-session -d -s form -x 100 -y 30 '" + shell + "'").c_str()) == 0;
+        return started_;
+    }
+    // tmux key names, separated by spaces.
+    void keys(const std::string& tmuxKeys) {
+        std::system((tmux() + " send-keys -t form " + tmuxKeys).c_str());
+    }
+    std::string screen() { return commandOutput(tmux() + " capture-pane -p -t form"); }
+
+    // The screen once it shows `expected`, or after a bounded wait "" (and the last screen
+    // in `last`).
+    std::string waitFor(const std::string& expected, std::string* last = nullptr) {
+        std::string shown;
+        for (int tries = 0; tries < 200; ++tries) {
+            shown = screen();
+            if (shown.find(expected) != std::string::npos) return shown;
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        }
+        if (last) *last = shown;
+        return {};
+    }
+
+private:
+    std::string tmux() const { return "tmux -L " + socket_ + " -f /dev/null"; }
+
+    static inline int count_ = 0;
+    std::string socket_;
+    bool started_ = false;
+};
+
+}  // namespace quelta::testing
