@@ -24,6 +24,14 @@ inline std::string commandOutput(const std::string& command) {
     return text;
 }
 
+// The line of the screen that holds `marker`, or "" when none does.
+inline std::string lineWith(const std::string& screen, const std::string& marker) {
+    const std::size_t at = screen.find(marker);
+    if (at == std::string::npos) return {};
+    const std::size_t start = screen.rfind('\n', at) + 1;
+    return screen.substr(start, screen.find('\n', at) - start);
+}
+
 inline bool haveTmux() {
     return std::system("command -v tmux >/dev/null 2>&1") == 0;
 }
@@ -52,14 +60,25 @@ public:
         std::system((tmux() + " send-keys -t form " + tmuxKeys).c_str());
     }
     std::string screen() { return commandOutput(tmux() + " capture-pane -p -t form"); }
+    // The process id of the shell that runs the command.
+    std::string shellPid() {
+        std::string pid = commandOutput(tmux() + " display -p -t form '#{pane_pid}'");
+        return pid.erase(pid.find_last_not_of('\n') + 1);
+    }
 
     // The screen once it shows `expected`, or after a bounded wait "" (and the last screen
     // in `last`).
     std::string waitFor(const std::string& expected, std::string* last = nullptr) {
+        return waitForLine("", expected, last);
+    }
+    // The same for `expected` on the line that holds `marker`.
+    std::string waitForLine(const std::string& marker, const std::string& expected,
+                            std::string* last = nullptr) {
         std::string shown;
         for (int tries = 0; tries < 200; ++tries) {
             shown = screen();
-            if (shown.find(expected) != std::string::npos) return shown;
+            const std::string line = marker.empty() ? shown : lineWith(shown, marker);
+            if (line.find(expected) != std::string::npos) return shown;
             std::this_thread::sleep_for(std::chrono::milliseconds(50));
         }
         if (last) *last = shown;
