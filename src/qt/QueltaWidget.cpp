@@ -351,6 +351,15 @@ void QueltaWidget::keyReleaseEvent(QKeyEvent* event) {
 }
 
 void QueltaWidget::feedKeys(bool press, QKeyEvent* event) {
+    // A widget with Qt's focus in a window that never became active has had no focus-in;
+    // its box takes the platform's focus with the first key.
+    if (EditBox* box = liveBox(); press && hasFocus() && box != nullptr && !box->hasFocus()) {
+        try {
+            form_->focus(*control_);
+        } catch (const AutomationError&) {
+            MessageBeep();
+        }
+    }
     for (const KeyInput& input :
          keyInputsOf(press, event->key(), event->modifiers(), event->text()))
         postKeyInput(input);
