@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFocusEvent>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMetaMethod>
 #include <QMouseEvent>
@@ -348,6 +349,19 @@ void QueltaWidget::keyPressEvent(QKeyEvent* event) {
 
 void QueltaWidget::keyReleaseEvent(QKeyEvent* event) {
     if (!event->isAutoRepeat()) feedKeys(false, event);
+}
+
+// Text an input method composed arrives without keys: each of its characters is typed as
+// the platform types a character its keyboard has no key for.
+void QueltaWidget::inputMethodEvent(QInputMethodEvent* event) {
+    for (const QChar character : event->commitString()) {
+        const char16_t unit = character.unicode();
+        postKeyInput({KeyInput::Kind::KeyDown, VK_PACKET, 0, 0});
+        postKeyInput({KeyInput::Kind::Character, 0, unit, 0});
+        postKeyInput({KeyInput::Kind::KeyUp, VK_PACKET, 0, 0});
+    }
+    deliverPendingKeys();
+    event->accept();
 }
 
 void QueltaWidget::feedKeys(bool press, QKeyEvent* event) {
