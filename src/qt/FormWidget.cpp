@@ -5,6 +5,7 @@
 
 #include "host/Form.h"
 #include "platform/fonts/TextMeasurer.h"
+#include "qt/QtPlatformUse.h"
 #include "qt/QtRegion.h"
 #include "qt/QueltaWidget.h"
 
@@ -41,7 +42,7 @@ std::unique_ptr<QWidget> formWidget(const StoredForm& form, const std::string& f
     {
         // Every control is started once on a scratch form, so that a refusal names its
         // place in the whole file and nothing of the widget is built.
-        QueltaWidget measuring;  // the Qt measure of text, as the widgets will have it
+        const QtPlatformUse qtMeasure;  // as the widgets will measure
         Form check;
         check.replaceWith(form, file);
     }

@@ -7,7 +7,6 @@
 #include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QScreen>
 #include <cmath>
 
 #include "control/Quelta.h"
@@ -25,10 +24,7 @@
 namespace quelta::qt {
 namespace {
 
-thread_local int widgetsOnThread = 0;
 thread_local int unnamedWidgets = 0;
-
-constexpr double kTwipsPerInch = 1440;
 
 QString qtString(StringView text) {
     return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
@@ -51,22 +47,6 @@ String newControlName() {
 }
 
 }  // namespace
-
-QueltaWidget::PlatformUse::PlatformUse() {
-    if (widgetsOnThread++ > 0) return;
-    setTextMeasurer(std::make_shared<QtTextMeasurer>());
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        setTwipsPerPixel(kTwipsPerInch / screen->logicalDotsPerInchX(),
-                         kTwipsPerInch / screen->logicalDotsPerInchY());
-    }
-    setBeepListener([] { QApplication::beep(); });
-}
-
-QueltaWidget::PlatformUse::~PlatformUse() {
-    if (--widgetsOnThread > 0) return;
-    setTextMeasurer(nullptr);
-    setBeepListener(nullptr);
-}
 
 QueltaWidget::QueltaWidget(QWidget* parent, const QString& region)
     : QWidget(parent), form_(std::make_unique<Form>()) {

@@ -28,6 +28,7 @@
 #include "host/view/EditView.h"
 #include "platform/runtime/Variant.h"
 #include "platform/window/WindowSystem.h"
+#include "qt/QtPlatformUse.h"
 
 namespace quelta {
 class Form;
@@ -125,14 +126,6 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    // Keeps the Qt measure of text installed on the thread while any widget lives.
-    class PlatformUse {
-    public:
-        PlatformUse();
-        ~PlatformUse();
-        PlatformUse(const PlatformUse&) = delete;
-        PlatformUse& operator=(const PlatformUse&) = delete;
-    };
     enum class Mouse { Down, Up, Move, DoubleClick };
 
     void connectForm();
@@ -152,7 +145,7 @@ private:
     EditBox* liveBox() const;
     PixelLayout layoutOf(EditBox& box) const;
 
-    PlatformUse use_;
+    QtPlatformUse use_;  // first, so that it outlives the control
     std::unique_ptr<Form> form_;
     Quelta* control_ = nullptr;
     QTimer caretTimer_;
