@@ -2,6 +2,7 @@
 
 #include <QFontMetricsF>
 #include <QPalette>
+#include <algorithm>
 #include <cmath>
 
 #include "host/view/ScrollThumb.h"
