@@ -125,13 +125,32 @@ TEST_F(TerminalViewTest, BordersTakeTheEdgesAndAScrollBarTheLastColumn) {
     EXPECT_EQ(one->text.width, 8);
     EXPECT_EQ(one->text.height, 1);
 
-    Quelta& notes =
-        control(10, 5, R"("BorderStyle": 1, "MultiLine": true, "WordWrap": true, "ScrollBars": 2, "Text": "a b")");
+    Quelta& notes = control(
+        10, 5,
+        R"("BorderStyle": 1, "MultiLine": true, "WordWrap": true, "ScrollBars": 2, "Text": "a b")");
     std::optional<FieldView> tall = fieldView(notes, CellScale{});
     ASSERT_TRUE(tall);
     EXPECT_EQ(tall->text.height, 3);
     ASSERT_TRUE(tall->scrollBar);
     EXPECT_EQ(tall->text.width, 7);
+}
+
+// Rows that do not wrap scroll sideways together, and the bar below them shows how far.
+TEST_F(TerminalViewTest, UnwrappedRowsScrollTogetherUnderAHorizontalBar) {
+    Quelta& notes =
+        control(6, 3, R"("MultiLine": true, "ScrollBars": 1, "Text": "abcdefghij\r\nklmnopqrst")");
+    form_.focus(notes);
+    notes.letSelStart(10);  // behind the j
+
+    std::optional<FieldView> view = fieldView(notes, CellScale{});
+    ASSERT_TRUE(view);
+    ASSERT_TRUE(view->horizontalBar);
+    EXPECT_FALSE(view->scrollBar);
+    ASSERT_EQ(view->rows.size(), 2u) << "the bar takes the last row";
+    EXPECT_EQ(u8(view->rows[0].text), "fghij ");
+    EXPECT_EQ(u8(view->rows[1].text), "pqrst ");
+    EXPECT_EQ(view->caret->column, view->text.column + 5);
+    EXPECT_EQ(*view->horizontalBar, (HorizontalBar{3, 3}));
 }
 
 }  // namespace

@@ -156,7 +156,20 @@ void CursesPainter::drawRow(WINDOW* window, const FieldView& field, int index) {
     putClipped(window, y, field.text.column + row.selectedTo, text.substr(to));
 }
 
+// The vertical bar in the column right of the text area, the horizontal one in the row
+// below it; the cell where both would meet stays blank.
 void CursesPainter::drawScrollBar(WINDOW* window, const FieldView& field) {
+    if (field.horizontalBar) {
+        const int row = field.text.row + field.text.height;
+        for (int c = 0; c < field.text.width; ++c) {
+            const bool thumb =
+                c >= field.horizontalBar->thumbColumn &&
+                c < field.horizontalBar->thumbColumn + field.horizontalBar->thumbWidth;
+            wattrset(window, fieldAttributes(field));
+            mvwaddch(window, row, field.text.column + c, thumb ? ACS_BLOCK : ACS_CKBOARD);
+        }
+        if (field.scrollBar) mvwaddch(window, row, field.text.column + field.text.width, ' ');
+    }
     if (!field.scrollBar) return;
     const int column = field.text.column + field.text.width;
     for (int r = 0; r < field.text.height; ++r) {

@@ -3,10 +3,11 @@
 #include <unicode/utf16.h>
 
 #include <algorithm>
+#include <cmath>
 
-#include "control/DisabledGray.h"
 #include "control/Quelta.h"
 #include "host/terminal/CellWidth.h"
+#include "host/view/ScrollThumb.h"
 #include "platform/AutomationError.h"
 #include "platform/editbox/EditBox.h"
 
@@ -30,12 +31,6 @@ String captionOf(ControlContainer& container) {
     } catch (const AutomationError&) {
         return {};
     }
-}
-
-Border borderOf(const EditBox& box, const Label& frame) {
-    if (frame.visible() || (box.exStyle() & WS_EX_CLIENTEDGE) != 0) return Border::Sunken;
-    if ((box.style() & WS_BORDER) != 0) return Border::Plain;
-    return Border::None;
 }
 
 CellRect textAreaOf(const CellRect& frame, Border border) {
@@ -81,75 +76,38 @@ String cellSlice(StringView text, int first, int width) {
     return slice;
 }
 
-struct RowSpan {
-    std::int32_t start = 0;
-    std::int32_t length = 0;
-};
-
-int alignmentIndent(std::uint32_t style, int textCells, int width) {
-    if (textCells >= width) return 0;
-    if ((style & ES_RIGHT) != 0) return width - textCells;
-    if ((style & ES_CENTER) != 0) return (width - textCells) / 2;
-    return 0;
-}
-
-// Rows of the area from the box's rows: the first one shown keeps the caret's row in view,
-// and a row wider than the area scrolls so that the caret stays in view.
-void fillRows(FieldView& view, EditBox& box, const String& display) {
-    const int width = view.text.width;
-    const int height = view.text.height;
-    const std::int32_t rowCount = box.rowCount();
-    const std::int32_t caretRow = box.rowFromChar(box.caret());
-    const int firstRow = std::max(0, static_cast<int>(caretRow) - (height - 1));
-    const std::int32_t selFrom = box.selectionVisible() ? box.selStart() : 0;
-    const std::int32_t selTo = box.selectionVisible() ? selFrom + box.selLength() : 0;
-
-    for (int r = 0; r < height; ++r) {
-        const std::int32_t boxRow = firstRow + r;
-        if (boxRow >= rowCount) {
-            view.rows.push_back({String(static_cast<std::size_t>(width), u' '), 0, 0});
-            continue;
-        }
-        const RowSpan span{box.rowStart(boxRow), box.rowLength(boxRow)};
-        const StringView rowText = StringView(display).substr(
-            static_cast<std::size_t>(span.start), static_cast<std::size_t>(span.length));
-        const int caretCell =
-            boxRow == caretRow
-                ? cellWidth(rowText.substr(0, static_cast<std::size_t>(box.caret() - span.start)))
-                : 0;
-        const int scroll = std::max(0, caretCell - (width - 1));
-        const int indent = scroll > 0 ? 0 : alignmentIndent(box.style(), cellWidth(rowText), width);
-        const int first = scroll - indent;
-
-        DrawnRow row;
-        row.text = first >= 0 ? cellSlice(rowText, first, width)
-                              : String(static_cast<std::size_t>(-first), u' ') +
-                                    cellSlice(rowText, 0, width + first);
+// A row of the view in cells: the text from the cell `first` of the row on (a negative
+// `first` indents it), the selection as cells of the area.
+DrawnRow drawnRow(const view::ViewRow& row, int width) {
+    const int first = -static_cast<int>(std::floor(row.x));
+    DrawnRow drawn;
+    drawn.text = first >= 0 ? cellSlice(row.text, first, width)
+                            : String(static_cast<std::size_t>(-first), u' ') +
+                                  cellSlice(row.text, 0, width + first);
+    if (row.selectedTo > row.selectedFrom) {
         auto cellOfIndex = [&](std::int32_t index) {
-            index = std::clamp(index - span.start, 0, span.length);
-            return std::clamp(cellWidth(rowText.substr(0, static_cast<std::size_t>(index))) - first,
-                              0, width);
+            const StringView before =
+                StringView(row.text).substr(0, static_cast<std::size_t>(index));
+            return std::clamp(cellWidth(before) - first, 0, width);
         };
-        if (selTo > selFrom) {
-            row.selectedFrom = cellOfIndex(selFrom);
-            row.selectedTo = cellOfIndex(selTo);
-            if (row.selectedFrom == row.selectedTo) row.selectedFrom = row.selectedTo = 0;
-        }
-        if (box.hasFocus() && boxRow == caretRow) {
-            view.caret = CellPoint{view.text.row + r,
-                                   view.text.column + std::min(caretCell - first, width - 1)};
-        }
-        view.rows.push_back(std::move(row));
+        drawn.selectedFrom = cellOfIndex(row.selectedFrom);
+        drawn.selectedTo = cellOfIndex(row.selectedTo);
+        if (drawn.selectedFrom == drawn.selectedTo) drawn.selectedFrom = drawn.selectedTo = 0;
     }
+    return drawn;
 }
 
-std::optional<ScrollBar> scrollBarOf(EditBox& box, int height, std::int32_t firstRow) {
-    const std::int32_t rows = box.rowCount();
-    if ((box.style() & WS_VSCROLL) == 0 || height < 1) return std::nullopt;
-    if (rows <= height) return ScrollBar{0, height};
-    const int thumb = std::max(1, height * height / static_cast<int>(rows));
-    const int top = static_cast<int>((height - thumb) * firstRow / std::max(1, rows - height));
-    return ScrollBar{std::min(top, height - thumb), thumb};
+void fillRows(FieldView& field, const view::EditView& shown) {
+    const int width = field.text.width;
+    for (const view::ViewRow& row : shown.rows)
+        field.rows.push_back(drawnRow(row, width));
+    while (static_cast<int>(field.rows.size()) < field.text.height)
+        field.rows.push_back({String(static_cast<std::size_t>(width), u' '), 0, 0});
+    if (shown.caret) {
+        const int column = static_cast<int>(std::floor(shown.caret->x));
+        field.caret = CellPoint{field.text.row + shown.caret->row,
+                                field.text.column + std::clamp(column, 0, std::max(0, width - 1))};
+    }
 }
 
 }  // namespace
@@ -159,27 +117,36 @@ std::optional<FieldView> fieldView(Quelta& control, const CellScale& scale) {
     if (box == nullptr || !isTrue(box->visible())) return std::nullopt;
     ControlContainer& container = control.container();
 
-    FieldView view;
-    view.caption = captionOf(container);
-    view.frame = {scale.row(extenderTwips(container, u"Top")),
-                  scale.column(extenderTwips(container, u"Left")), scale.columns(container.width()),
-                  scale.rows(container.height())};
-    view.border = borderOf(*box, control.frameLabel());
-    view.text = textAreaOf(view.frame, view.border);
-    view.backColor = box->backColor();
-    view.foreColor = box->foreColor();
-    view.grey = box->backColor() == kSystemButtonFace;
-    view.focused = box->hasFocus();
+    FieldView field;
+    field.caption = captionOf(container);
+    field.frame = {scale.row(extenderTwips(container, u"Top")),
+                   scale.column(extenderTwips(container, u"Left")),
+                   scale.columns(container.width()), scale.rows(container.height())};
+    field.border = view::borderOf(*box, control.frameLabel());
+    field.text = textAreaOf(field.frame, field.border);
+    // The bars take a column and a row of the area when it has more than one row.
+    view::ScrollBars bars = view::scrollBarsOf(*box);
+    if (field.text.height < 2) bars = {};
+    if (bars.vertical) field.text.width = std::max(0, field.text.width - 1);
+    if (bars.horizontal) field.text.height -= 1;
 
-    const std::int32_t caretRow = box->rowFromChar(box->caret());
-    const int firstRow = std::max(0, static_cast<int>(caretRow) - (view.text.height - 1));
-    if (box->isMultiLine() && view.text.height > 1) {
-        view.scrollBar = scrollBarOf(*box, view.text.height, firstRow);
-        if (view.scrollBar) view.text.width = std::max(0, view.text.width - 1);
+    const view::ViewMetrics metrics{field.text.height, static_cast<double>(field.text.width), 1,
+                                    [](StringView text) { return double(cellWidth(text)); }};
+    const view::EditView shown = view::editView(*box, control.frameLabel(), metrics);
+    field.backColor = shown.backColor;
+    field.foreColor = shown.foreColor;
+    field.grey = shown.grey;
+    field.focused = shown.focused;
+    fillRows(field, shown);
+    if (bars.vertical && shown.vertical) {
+        const view::Thumb thumb = view::scrollThumb(*shown.vertical, field.text.height);
+        field.scrollBar = ScrollBar{thumb.start, thumb.length};
     }
-    const String display = box->displayText();
-    fillRows(view, *box, display);
-    return view;
+    if (bars.horizontal && shown.horizontal) {
+        const view::Thumb thumb = view::scrollThumb(*shown.horizontal, field.text.width);
+        field.horizontalBar = HorizontalBar{thumb.start, thumb.length};
+    }
+    return field;
 }
 
 }  // namespace quelta::terminal

@@ -1,18 +1,20 @@
 #pragma once
-// What the terminal host draws for one control: a plain value built from the control's
-// live edit box and its place on the form, in character cells. It knows nothing of the
+// What the terminal host draws for one control: the box's view (host/view/EditView.h)
+// laid out in character cells at the control's place on the form. It knows nothing of the
 // terminal, so that any host that draws in cells (or tests) can use it, and two views
 // compare equal exactly when the drawing would be the same.
 //
 // The text area is the frame less its border: a frame of one or two rows shows its border
 // as a mark in its first and last column, a taller one as a ring of lines. A multi-line
-// box with a vertical scroll bar gives its area's last column to the bar.
+// box with a vertical scroll bar gives its area's last column to the bar, one with a
+// horizontal scroll bar its area's last row.
 
 #include <cstdint>
 #include <optional>
 #include <vector>
 
 #include "host/terminal/CellScale.h"
+#include "host/view/EditView.h"
 #include "platform/String.h"
 
 namespace quelta {
@@ -39,7 +41,7 @@ struct CellPoint {
     bool operator==(const CellPoint&) const = default;
 };
 
-enum class Border { None, Plain, Sunken };
+using view::Border;
 
 // One row of the text area: exactly as many cells as the area is wide, aligned and
 // scrolled, with the selected cells [selectedFrom, selectedTo).
@@ -56,6 +58,13 @@ struct ScrollBar {
     bool operator==(const ScrollBar&) const = default;
 };
 
+// Drawn in the row below the text area, as wide as the area.
+struct HorizontalBar {
+    int thumbColumn = 0;  // within the text area
+    int thumbWidth = 1;
+    bool operator==(const HorizontalBar&) const = default;
+};
+
 struct FieldView {
     String caption;
     CellRect frame;
@@ -68,6 +77,7 @@ struct FieldView {
     std::vector<DrawnRow> rows;
     std::optional<CellPoint> caret;  // on the screen; only while focused
     std::optional<ScrollBar> scrollBar;
+    std::optional<HorizontalBar> horizontalBar;
     bool operator==(const FieldView&) const = default;
 };
 

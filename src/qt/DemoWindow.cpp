@@ -1,0 +1,39 @@
+#include "qt/DemoWindow.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "host/terminal/SampleForm.h"
+#include "qt/FormWidget.h"
+#include "qt/QueltaWidget.h"
+
+namespace quelta::qt {
+
+DemoWindow::DemoWindow(std::unique_ptr<QWidget> form)
+    : form_(form.release()), log_(new QPlainTextEdit) {
+    setWindowTitle(QStringLiteral("Quelta in Qt"));
+    log_->setReadOnly(true);
+    log_->setMaximumBlockCount(500);
+    log_->setFocusPolicy(Qt::NoFocus);  // Tab stays among the form's fields
+    log_->setMinimumWidth(320);
+    auto* logColumn = new QVBoxLayout;
+    logColumn->addWidget(new QLabel(QStringLiteral("Events and property changes")));
+    logColumn->addWidget(log_);
+    auto* layout = new QHBoxLayout(this);
+    form_->setMinimumSize(form_->size());
+    layout->addWidget(form_, 0, Qt::AlignTop);
+    layout->addLayout(logColumn, 1);
+    for (QueltaWidget* field : form_->findChildren<QueltaWidget*>()) {
+        connect(field, &QueltaWidget::logged, log_, &QPlainTextEdit::appendPlainText);
+    }
+}
+
+std::unique_ptr<DemoWindow> sampleDemoWindow(const QString& region) {
+    const StoredForm sample =
+        parseFormFile(terminal::kSampleFormText, std::string(terminal::kSampleFormName));
+    return std::make_unique<DemoWindow>(
+        formWidget(sample, std::string(terminal::kSampleFormName), region));
+}
+
+}  // namespace quelta::qt

@@ -1,0 +1,24 @@
+#pragma once
+// A form file as a Qt widget: each control of the file becomes a QueltaWidget at its place
+// (twips to pixels at the screen's resolution), in the file's tab order, with its caption
+// (its ToolTipText, else its name) right-aligned in the room before it, as the terminal
+// host shows the form. A form designed with `quelta design` opens in any Qt application.
+
+#include <QString>
+#include <QWidget>
+#include <memory>
+#include <string>
+
+#include "host/FormFile.h"
+
+namespace quelta::qt {
+
+// The whole file is checked before a widget is built: a file a control refuses raises
+// FormFileError naming the file, the place and the key, and builds nothing. `region` as
+// for QueltaWidget.
+std::unique_ptr<QWidget> formWidget(const StoredForm& form, const std::string& file,
+                                    const QString& region = {});
+// Reads the file first (FormFileError for a missing or damaged one).
+std::unique_ptr<QWidget> loadFormWidget(const std::string& path, const QString& region = {});
+
+}  // namespace quelta::qt

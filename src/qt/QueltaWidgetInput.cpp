@@ -1,0 +1,176 @@
+// The widget's input: Qt's key, input method, mouse and focus events as the platform's.
+#include <QFocusEvent>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <cmath>
+
+#include "control/Quelta.h"
+#include "host/Form.h"
+#include "platform/AutomationError.h"
+#include "platform/editbox/EditBox.h"
+#include "platform/window/VirtualKeys.h"
+#include "qt/EditPainter.h"
+#include "qt/QtKeys.h"
+#include "qt/QtTextMeasurer.h"
+#include "qt/QueltaWidget.h"
+
+namespace quelta::qt {
+namespace {
+
+std::int16_t buttonsOf(Qt::MouseButtons buttons) {
+    std::int16_t pressed = 0;
+    if (buttons & Qt::LeftButton) pressed |= 1;
+    if (buttons & Qt::RightButton) pressed |= 2;
+    if (buttons & Qt::MiddleButton) pressed |= 4;
+    return pressed;
+}
+
+}  // namespace
+
+// --- Keys ---------------------------------------------------------------------------------
+
+void QueltaWidget::keyPressEvent(QKeyEvent* event) {
+    feedKeys(true, event);
+}
+
+void QueltaWidget::keyReleaseEvent(QKeyEvent* event) {
+    if (!event->isAutoRepeat()) feedKeys(false, event);
+}
+
+// Text an input method composed arrives without keys: each of its characters is typed as
+// the platform types a character its keyboard has no key for.
+void QueltaWidget::inputMethodEvent(QInputMethodEvent* event) {
+    for (const QChar character : event->commitString()) {
+        const char16_t unit = character.unicode();
+        postKeyInput({KeyInput::Kind::KeyDown, VK_PACKET, 0, 0});
+        postKeyInput({KeyInput::Kind::Character, 0, unit, 0});
+        postKeyInput({KeyInput::Kind::KeyUp, VK_PACKET, 0, 0});
+    }
+    deliverPendingKeys();
+    event->accept();
+}
+
+void QueltaWidget::feedKeys(bool press, QKeyEvent* event) {
+    // A widget with Qt's focus in a window that never became active has had no focus-in;
+    // its box takes the platform's focus with the first key.
+    if (EditBox* box = liveBox(); press && hasFocus() && box != nullptr && !box->hasFocus()) {
+        try {
+            form_->focus(*control_);
+        } catch (const AutomationError&) {
+            MessageBeep();
+        }
+    }
+    for (const KeyInput& input :
+         keyInputsOf(press, event->key(), event->modifiers(), event->text()))
+        postKeyInput(input);
+    deliverPendingKeys();
+    event->accept();
+}
+
+// Delivers the queue, the keys the control sends itself (its automatic tab) included. A
+// key the control refuses with an automation error is answered as the platform answers a
+// refused key: with the beep.
+void QueltaWidget::deliverPendingKeys() {
+    try {
+        while (std::optional<KeyInput> input = takeKeyInput())
+            deliver(*input);
+    } catch (const AutomationError&) {
+        while (takeKeyInput()) {
+        }
+        MessageBeep();
+    }
+    afterInput();
+}
+
+// Qt owns Tab, as a form does: its key-down moves Qt's focus, which moves the platform's,
+// and the rest of the press is dropped.
+void QueltaWidget::deliver(const KeyInput& input) {
+    const bool isTab = input.keyCode == VK_TAB ||
+                       (input.kind == KeyInput::Kind::Character && input.character == u'\t');
+    if (isTab && (input.shift & (kCtrlMask | kAltMask)) == 0) {
+        if (input.kind == KeyInput::Kind::KeyDown)
+            focusNextPrevChild((input.shift & kShiftMask) == 0);
+        return;
+    }
+    if (auto box = EditBox::fromWindow(GetFocus())) box->deliver(input);
+}
+
+// --- Mouse --------------------------------------------------------------------------------
+
+void QueltaWidget::mousePressEvent(QMouseEvent* event) {
+    mouse(Mouse::Down, event);
+}
+void QueltaWidget::mouseReleaseEvent(QMouseEvent* event) {
+    mouse(Mouse::Up, event);
+}
+void QueltaWidget::mouseMoveEvent(QMouseEvent* event) {
+    mouse(Mouse::Move, event);
+}
+void QueltaWidget::mouseDoubleClickEvent(QMouseEvent* event) {
+    mouse(Mouse::DoubleClick, event);
+}
+
+// The point goes to the box in twips from its corner: the row under it, and the distance
+// from where that row's text is drawn, added to where the box itself places the row.
+void QueltaWidget::mouse(Mouse action, QMouseEvent* event) {
+    EditBox* box = liveBox();
+    if (box == nullptr) return;
+    const QFont font = qtFont(*box->font());
+    const PixelLayout layout = layoutOf(*box);
+    const view::EditView shown =
+        view::editView(*box, control_->frameLabel(), pixelMetrics(layout, font));
+    if (shown.rows.empty()) return;
+    const QPointF at = event->position();
+    const int index =
+        std::clamp(static_cast<int>(std::floor((at.y() - layout.text.top()) / layout.lineHeight)),
+                   0, static_cast<int>(shown.rows.size()) - 1);
+    const view::ViewRow& row = shown.rows[static_cast<std::size_t>(index)];
+    const auto x = static_cast<float>((at.x() - layout.text.left() - row.x) * twipsPerPixelX() +
+                                      box->positionOf(row.start).x);
+    const auto y = static_cast<float>((box->rowFromChar(row.start) + 0.5) * box->lineHeight());
+    const std::int16_t shift = shiftStateOf(event->modifiers());
+    try {
+        switch (action) {
+            case Mouse::Down:
+                box->mouseDown(buttonsOf(event->button()), shift, x, y);
+                break;
+            case Mouse::Up:
+                box->mouseUp(buttonsOf(event->button()), shift, x, y);
+                break;
+            case Mouse::Move:
+                box->mouseMove(buttonsOf(event->buttons()), shift, x, y);
+                break;
+            case Mouse::DoubleClick:
+                box->mouseDoubleClick(buttonsOf(event->button()), shift, x, y);
+                break;
+        }
+    } catch (const AutomationError&) {
+        MessageBeep();
+    }
+    afterInput();
+}
+
+// --- Focus and state ----------------------------------------------------------------------
+
+void QueltaWidget::focusInEvent(QFocusEvent*) {
+    try {
+        form_->focus(*control_);
+    } catch (const AutomationError&) {
+        MessageBeep();
+    }
+    deliverPendingKeys();
+}
+
+void QueltaWidget::focusOutEvent(QFocusEvent*) {
+    // The control's focus loss completes and formats the entry.
+    try {
+        if (EditBox* box = control_->liveBox(); box != nullptr && box->hasFocus())
+            box->giveUpFocus();
+    } catch (const AutomationError&) {
+        MessageBeep();
+    }
+    afterInput();
+}
+
+}  // namespace quelta::qt
