@@ -10,7 +10,9 @@
 #include "api/LateBoundControl.h"
 #include "design/pagMainPage.h"
 #include "design/pagTextPage.h"
+#include "host/EscapedText.h"
 #include "host/FormFile.h"
+#include "host/InputFile.h"
 #include "host/RuntimeFunctions.h"
 #include "host/ScriptParser.h"
 #include "platform/region/PlatformClock.h"
@@ -34,6 +36,16 @@ DispatchId memberId(const std::string& member) {
     DispatchId id = GetIDsOfNames(fromUtf8(member));
     if (id == DISPID_UNKNOWN) raiseError(kErrNotSupported);
     return id;
+}
+
+// The error of a refused load: no file, something that is not a file, or a file whose
+// content is refused.
+int loadErrorNumber(const std::string& file) {
+    namespace fs = std::filesystem;
+    std::error_code ignored;
+    const fs::file_status status = fs::status(file, ignored);
+    if (!fs::exists(status)) return kErrFileNotFound;
+    return fs::is_regular_file(status) ? kErrBadFileFormat : kErrPathFileAccess;
 }
 
 String eventArgumentText(const Variant& value) {
@@ -61,8 +73,11 @@ ScriptHost::~ScriptHost() {
 int ScriptHost::run(std::istream& in) {
     std::string line;
     int lineNumber = 0;
-    while (std::getline(in, line))
-        runLine(line, ++lineNumber);
+    while (std::getline(in, line)) {
+        ++lineNumber;
+        // A byte-order mark that an editor put before the first line is no part of it.
+        runLine(lineNumber == 1 ? withoutByteOrderMark(line) : line, lineNumber);
+    }
     return 0;
 }
 
@@ -71,7 +86,7 @@ void ScriptHost::runLine(std::string_view line, int lineNumber) {
         std::optional<Statement> statement = parseStatement(line);
         if (statement) std::visit([this](const auto& kind) { execute(kind); }, *statement);
     } catch (const SyntaxError& error) {
-        out_ << "Line " << lineNumber << ": " << error.what() << '\n';
+        out_ << "Line " << lineNumber << ": " << escapedText(error.what()) << '\n';
     } catch (const AutomationError& error) {
         out_ << "Error " << error.number() << '\n';
     }
@@ -86,6 +101,12 @@ void ScriptHost::runLine(std::string_view line, int lineNumber) {
 void ScriptHost::execute(const SelectRegion& statement) {
     // Controls derive their notation once per thread; a later change would split it.
     if (!form_.empty()) raiseError(kErrInvalidProcedureCall);
+    // A name ICU does not know would quietly give another region's separators and dates.
+    if (!isKnownRegion(statement.region)) {
+        out_ << "Error " << kErrInvalidProcedureCall << '\n'
+             << "unknown region " << quotedText(statement.region) << '\n';
+        return;
+    }
     selectRegion(statement.region);
 }
 
@@ -132,9 +153,7 @@ void ScriptHost::execute(const LoadForm& statement) {
         form_.replaceWith(loadFormFile(file), file);
         closePage();  // its control is gone
     } catch (const FormFileError& refusal) {
-        const bool missing = !std::filesystem::exists(file);
-        out_ << "Error " << (missing ? kErrFileNotFound : kErrBadFileFormat) << '\n'
-             << refusal.what() << '\n';
+        out_ << "Error " << loadErrorNumber(file) << '\n' << refusal.what() << '\n';
     }
 }
 
