@@ -33,9 +33,9 @@ CursesPainter::CursesPainter() {
     if (!has_colors() || start_color() == ERR) return;
     use_default_colors();
     colours_ = true;
+    palette_ = COLORS;
     init_pair(kField, COLOR_BLACK, COLOR_WHITE);
     init_pair(kFieldGrey, COLOR_WHITE, COLOR_BLACK);
-    init_pair(kFieldFocused, COLOR_BLACK, COLOR_CYAN);
     init_pair(kSelection, COLOR_WHITE, COLOR_BLUE);
     init_pair(kCaption, -1, -1);
     init_pair(kStatus, COLOR_BLACK, COLOR_GREEN);
@@ -60,9 +60,28 @@ attr_t CursesPainter::attributes(Role role) const {
     }
 }
 
-attr_t CursesPainter::fieldAttributes(const FieldView& field) const {
-    if (field.grey) return attributes(kFieldGrey);
-    return attributes(field.focused ? kFieldFocused : kField);
+attr_t CursesPainter::fieldAttributes(const FieldView& field) {
+    // Eight colours show the window's white and the button face's grey alike, so a grey
+    // field keeps a pair of its own there.
+    if (!colours_ || (field.grey && palette_ < 16)) {
+        if (field.grey) return attributes(kFieldGrey);
+        return attributes(field.focused ? kFieldFocused : kField);
+    }
+    const attr_t pair =
+        colourPair(fieldTerminalColours(field.backColor, field.foreColor, palette_));
+    return field.focused ? pair | A_BOLD : pair;
+}
+
+// Pairs are made as fields need them; past the terminal's supply a field takes the plain
+// field pair.
+attr_t CursesPainter::colourPair(TerminalColours colours) {
+    const std::pair key(colours.fore, colours.back);
+    if (auto found = pairs_.find(key); found != pairs_.end()) return COLOR_PAIR(found->second);
+    const int number = kFirstFreePair + static_cast<int>(pairs_.size());
+    if (number >= std::min(COLOR_PAIRS, 256)) return attributes(kField);
+    init_pair(static_cast<short>(number), colours.fore, colours.back);
+    pairs_.emplace(key, static_cast<short>(number));
+    return COLOR_PAIR(number);
 }
 
 int CursesPainter::paint(WINDOW* window, const ScreenView& view) {
