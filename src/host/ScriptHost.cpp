@@ -1,6 +1,7 @@
 #include "host/ScriptHost.h"
 
 #include <filesystem>
+#include <fstream>
 #include <istream>
 #include <ostream>
 #include <string>
@@ -38,14 +39,15 @@ DispatchId memberId(const std::string& member) {
     return id;
 }
 
-// The error of a refused load: no file, something that is not a file, or a file whose
-// content is refused.
+// The error of a refused load: no file, something that cannot be read as a file, or a
+// file whose content is refused.
 int loadErrorNumber(const std::string& file) {
     namespace fs = std::filesystem;
     std::error_code ignored;
     const fs::file_status status = fs::status(file, ignored);
     if (!fs::exists(status)) return kErrFileNotFound;
-    return fs::is_regular_file(status) ? kErrBadFileFormat : kErrPathFileAccess;
+    const bool readable = fs::is_regular_file(status) && std::ifstream(file).is_open();
+    return readable ? kErrBadFileFormat : kErrPathFileAccess;
 }
 
 String eventArgumentText(const Variant& value) {
