@@ -10,15 +10,12 @@ namespace {
 TEST(EscapedTextTest, EscapesControlsAndInvalidBytesOnly) {
     const std::pair<std::string_view, std::string_view> cases[] = {
         {"Müller – 東京 😀", "Müller – 東京 😀"},
-        {"a\x1b[2Jb\t\x7f", "a\\x1B[2Jb\\x09\\x7F"},
-        {std::string_view("a\0b", 3), "a\\x00b"},
-        {"c:\\forms", "c:\\\\forms"},
+        {std::string_view("a\x1b[2J\t\x7f\0\\", 9), "a\\x1B[2J\\x09\\x7F\\x00\\\\"},
         {"\xc2\x9b"
          "31m",
-         "\\u009B31m"},                       // a C1 control
-        {"\xff\xc3(", "\\xFF\\xC3("},         // not UTF-8; a lead byte without its tail
-        {"\xed\xa0\x80", "\\xED\\xA0\\x80"},  // an encoded surrogate
-        {"\xe2\x82", "\\xE2\\x82"},           // cut at the end
+         "\\u009B31m"},                                  // a C1 control
+        {"\xff\xc3(\xe2\x82", "\\xFF\\xC3(\\xE2\\x82"},  // not UTF-8; cut sequences
+        {"\xed\xa0\x80", "\\xED\\xA0\\x80"},             // an encoded surrogate
     };
     for (const auto& [text, expected] : cases)
         EXPECT_EQ(escapedText(text), expected) << expected;
