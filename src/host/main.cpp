@@ -45,8 +45,10 @@ int runScript(int argc, char** argv) {
 int main(int argc, char** argv) {
     if (argc < 2) return usage();
     const char* command = argv[1];
-    if (std::strcmp(command, "script") == 0) return runScript(argc, argv);
+    // A stray argument is a mistake to point out, not something to ignore.
+    if (std::strcmp(command, "script") == 0) return argc > 3 ? usage() : runScript(argc, argv);
     if (std::strcmp(command, "typelib") == 0) {
+        if (argc > 2) return usage();
         std::fputs(quelta::typeLibraryText().c_str(), stdout);
         return 0;
     }

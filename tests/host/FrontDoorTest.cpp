@@ -32,6 +32,9 @@ TEST(FrontDoorTest, UnusableFilesAndRegionsAreNamedAndFail) {
          "quelta run: " + folder + ": a directory, not a file\nEXIT=1\n"},
         {quelta + " run --region \"$(printf 'xx\\033[2J')\"",
          "quelta run: unknown region 'xx\\x1B[2J'\nEXIT=2\n"},
+        {quelta + " typelib extra",
+         "usage: quelta run [FORM]      open a form at run time (the sample form without FORM)\n"
+         "EXIT=2\n"},
         // A byte-order mark before standard input's first line is skipped.
         {"printf '\\357\\273\\277? 12345\\n' | " + quelta + " script", "12345\nEXIT=0\n"},
     };
