@@ -287,7 +287,7 @@ void ScriptHost::echoEvent(const String& control, std::int32_t dispid,
                            std::span<Variant> arguments) {
     if (!echoEvents_) return;
     const EventInfo* event = eventByDispatchId(dispid);
-    out_ << "event " << toUtf8(control) << "."
+    out_ << "event " << escapedText(toUtf8(control)) << "."
          << (event ? std::string(event->name) : std::to_string(dispid));
     for (const Variant& argument : arguments)
         out_ << " " << toUtf8(eventArgumentText(argument));
@@ -295,7 +295,8 @@ void ScriptHost::echoEvent(const String& control, std::int32_t dispid,
 }
 
 void ScriptHost::echoChange(const String& control, StringView property) {
-    if (echoChanges_) out_ << "changed " << toUtf8(control) << "." << toUtf8(property) << '\n';
+    if (echoChanges_)
+        out_ << "changed " << escapedText(toUtf8(control)) << "." << toUtf8(property) << '\n';
 }
 
 }  // namespace quelta::script

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "host/terminal/CellWidth.h"
+#include "host/terminal/TerminalColour.h"
 
 namespace quelta::terminal {
 namespace {
@@ -67,21 +68,25 @@ attr_t CursesPainter::fieldAttributes(const FieldView& field) {
         if (field.grey) return attributes(kFieldGrey);
         return attributes(field.focused ? kFieldFocused : kField);
     }
-    const attr_t pair =
-        colourPair(fieldTerminalColours(field.backColor, field.foreColor, palette_));
+    const attr_t pair = colourPair(field.backColor, field.foreColor);
     return field.focused ? pair | A_BOLD : pair;
 }
 
-// Pairs are made as fields need them; past the terminal's supply a field takes the plain
-// field pair.
-attr_t CursesPainter::colourPair(TerminalColours colours) {
-    const std::pair key(colours.fore, colours.back);
-    if (auto found = pairs_.find(key); found != pairs_.end()) return COLOR_PAIR(found->second);
+// A pair is made the first time a field needs its colours, and found by them after that,
+// since a field is drawn in many pieces; past the terminal's supply a field takes the
+// plain field pair.
+attr_t CursesPainter::colourPair(std::uint32_t backColor, std::uint32_t foreColor) {
+    const std::pair key(backColor, foreColor);
+    if (auto found = pairs_.find(key); found != pairs_.end()) return found->second;
     const int number = kFirstFreePair + static_cast<int>(pairs_.size());
-    if (number >= std::min(COLOR_PAIRS, 256)) return attributes(kField);
-    init_pair(static_cast<short>(number), colours.fore, colours.back);
-    pairs_.emplace(key, static_cast<short>(number));
-    return COLOR_PAIR(number);
+    attr_t pair = attributes(kField);
+    if (number < std::min(COLOR_PAIRS, 256)) {
+        const TerminalColours colours = fieldTerminalColours(backColor, foreColor, palette_);
+        init_pair(static_cast<short>(number), colours.fore, colours.back);
+        pair = static_cast<attr_t>(COLOR_PAIR(number));
+    }
+    pairs_.emplace(key, pair);
+    return pair;
 }
 
 int CursesPainter::paint(WINDOW* window, const ScreenView& view) {

@@ -8,12 +8,12 @@
 
 #include <curses.h>
 
+#include <cstdint>
 #include <map>
 #include <optional>
 #include <utility>
 
 #include "host/terminal/ScreenView.h"
-#include "host/terminal/TerminalColour.h"
 
 namespace quelta::terminal {
 
@@ -42,7 +42,7 @@ private:
     };
     attr_t attributes(Role role) const;
     attr_t fieldAttributes(const FieldView& field);
-    attr_t colourPair(TerminalColours colours);
+    attr_t colourPair(std::uint32_t backColor, std::uint32_t foreColor);
 
     void drawField(WINDOW* window, const FieldView& field);
     void eraseField(WINDOW* window, const FieldView& field);
@@ -54,8 +54,8 @@ private:
     void placeCursor(WINDOW* window, const ScreenView& view);
 
     bool colours_ = false;
-    int palette_ = 0;                                 // how many colours the terminal has
-    std::map<std::pair<short, short>, short> pairs_;  // foreground, background: pair
+    int palette_ = 0;  // how many colours the terminal has
+    std::map<std::pair<std::uint32_t, std::uint32_t>, attr_t> pairs_;  // by BackColor, ForeColor
     std::optional<ScreenView> last_;
 };
 
