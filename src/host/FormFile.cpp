@@ -260,8 +260,8 @@ Json parseJson(std::string_view text, const Place& file) {
         return true;
     };
     try {
-        const std::string_view json = withoutByteOrderMark(text);
-        return Json::parse(json.begin(), json.end(), depthLimit);
+        // The parser skips a UTF-8 byte-order mark at the start by itself.
+        return Json::parse(text.begin(), text.end(), depthLimit);
     } catch (const Json::exception& error) {
         // The parser's message names the line and column of the fault.
         file.refuse(std::string("not JSON: ") + error.what());

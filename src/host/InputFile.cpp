@@ -23,7 +23,7 @@ std::string readInputFile(const std::string& path, std::size_t maxBytes) {
     std::ostringstream text;
     text << in.rdbuf();
     if (in.bad()) throw InputFileError("cannot be read");
-    return std::string(withoutByteOrderMark(text.str()));
+    return text.str();
 }
 
 std::string_view withoutByteOrderMark(std::string_view text) {

@@ -1,8 +1,7 @@
 #pragma once
 // Reading a file the program was given (a script, a form) whole, with the reason a person
 // can act on when it cannot be: it is missing, a directory or other non-file, unreadable,
-// or larger than the reader accepts. A UTF-8 byte-order mark at its start is dropped, since
-// editors on some systems write one and it is no part of the text.
+// or larger than the reader accepts.
 
 #include <cstddef>
 #include <stdexcept>
@@ -19,7 +18,8 @@ public:
 
 std::string readInputFile(const std::string& path, std::size_t maxBytes);
 
-// The text without a leading UTF-8 byte-order mark.
+// The text without a leading UTF-8 byte-order mark, which editors on some systems write
+// and which is no part of the text; the readers of scripts and forms drop it.
 std::string_view withoutByteOrderMark(std::string_view text);
 
 }  // namespace quelta
