@@ -9,8 +9,9 @@
 #include <limits>
 #include <memory>
 #include <nlohmann/json.hpp>
-#include <sstream>
 
+#include "host/EscapedText.h"
+#include "host/InputFile.h"
 #include "platform/AutomationError.h"
 #include "platform/container/Picture.h"
 #include "platform/fonts/Font.h"
@@ -259,6 +260,7 @@ Json parseJson(std::string_view text, const Place& file) {
         return true;
     };
     try {
+        // The parser skips a UTF-8 byte-order mark at the start by itself.
         return Json::parse(text.begin(), text.end(), depthLimit);
     } catch (const Json::exception& error) {
         // The parser's message names the line and column of the fault.
@@ -269,7 +271,9 @@ Json parseJson(std::string_view text, const Place& file) {
 }  // namespace
 
 FormFileError::FormFileError(std::string file, std::string place, const std::string& reason)
-    : std::runtime_error(file + (place.empty() ? "" : ": " + place) + ": " + reason),
+    // The file name, the keys in the place and a parser's quote of the text come from
+    // outside and may hold any bytes.
+    : std::runtime_error(escapedText(file + (place.empty() ? "" : ": " + place) + ": " + reason)),
       file_(std::move(file)),
       place_(std::move(place)) {}
 
@@ -336,19 +340,11 @@ void saveFormFile(const std::string& path, const StoredForm& form) {
 }
 
 StoredForm loadFormFile(const std::string& path) {
-    namespace fs = std::filesystem;
-    std::error_code error;
-    const auto status = fs::status(path, error);
-    if (!fs::exists(status)) throw FormFileError(path, "", "no such file");
-    if (!fs::is_regular_file(status)) throw FormFileError(path, "", "not a file");
-    const auto size = fs::file_size(path, error);
-    if (error) throw FormFileError(path, "", "cannot be read");
-    if (size > kMaxFormFileBytes) throw FormFileError(path, "", "the file is too large for a form");
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    if (!in && !in.eof()) throw FormFileError(path, "", "cannot be read");
-    return parseFormFile(text.str(), path);
+    try {
+        return parseFormFile(readInputFile(path, kMaxFormFileBytes), path);
+    } catch (const InputFileError& refusal) {
+        throw FormFileError(path, "", refusal.what());
+    }
 }
 
 }  // namespace quelta

@@ -1,6 +1,7 @@
 #include "host/ScriptHost.h"
 
 #include <filesystem>
+#include <fstream>
 #include <istream>
 #include <ostream>
 #include <string>
@@ -10,7 +11,9 @@
 #include "api/LateBoundControl.h"
 #include "design/pagMainPage.h"
 #include "design/pagTextPage.h"
+#include "host/EscapedText.h"
 #include "host/FormFile.h"
+#include "host/InputFile.h"
 #include "host/RuntimeFunctions.h"
 #include "host/ScriptParser.h"
 #include "platform/region/PlatformClock.h"
@@ -34,6 +37,17 @@ DispatchId memberId(const std::string& member) {
     DispatchId id = GetIDsOfNames(fromUtf8(member));
     if (id == DISPID_UNKNOWN) raiseError(kErrNotSupported);
     return id;
+}
+
+// The error of a refused load: no file, something that cannot be read as a file, or a
+// file whose content is refused.
+int loadErrorNumber(const std::string& file) {
+    namespace fs = std::filesystem;
+    std::error_code ignored;
+    const fs::file_status status = fs::status(file, ignored);
+    if (!fs::exists(status)) return kErrFileNotFound;
+    const bool readable = fs::is_regular_file(status) && std::ifstream(file).is_open();
+    return readable ? kErrBadFileFormat : kErrPathFileAccess;
 }
 
 String eventArgumentText(const Variant& value) {
@@ -61,8 +75,11 @@ ScriptHost::~ScriptHost() {
 int ScriptHost::run(std::istream& in) {
     std::string line;
     int lineNumber = 0;
-    while (std::getline(in, line))
-        runLine(line, ++lineNumber);
+    while (std::getline(in, line)) {
+        ++lineNumber;
+        // A byte-order mark that an editor put before the first line is no part of it.
+        runLine(lineNumber == 1 ? withoutByteOrderMark(line) : line, lineNumber);
+    }
     return 0;
 }
 
@@ -71,7 +88,7 @@ void ScriptHost::runLine(std::string_view line, int lineNumber) {
         std::optional<Statement> statement = parseStatement(line);
         if (statement) std::visit([this](const auto& kind) { execute(kind); }, *statement);
     } catch (const SyntaxError& error) {
-        out_ << "Line " << lineNumber << ": " << error.what() << '\n';
+        out_ << "Line " << lineNumber << ": " << escapedText(error.what()) << '\n';
     } catch (const AutomationError& error) {
         out_ << "Error " << error.number() << '\n';
     }
@@ -86,6 +103,12 @@ void ScriptHost::runLine(std::string_view line, int lineNumber) {
 void ScriptHost::execute(const SelectRegion& statement) {
     // Controls derive their notation once per thread; a later change would split it.
     if (!form_.empty()) raiseError(kErrInvalidProcedureCall);
+    // A name ICU does not know would quietly give another region's separators and dates.
+    if (!isKnownRegion(statement.region)) {
+        out_ << "Error " << kErrInvalidProcedureCall << '\n'
+             << "unknown region " << quotedText(statement.region) << '\n';
+        return;
+    }
     selectRegion(statement.region);
 }
 
@@ -132,9 +155,7 @@ void ScriptHost::execute(const LoadForm& statement) {
         form_.replaceWith(loadFormFile(file), file);
         closePage();  // its control is gone
     } catch (const FormFileError& refusal) {
-        const bool missing = !std::filesystem::exists(file);
-        out_ << "Error " << (missing ? kErrFileNotFound : kErrBadFileFormat) << '\n'
-             << refusal.what() << '\n';
+        out_ << "Error " << loadErrorNumber(file) << '\n' << refusal.what() << '\n';
     }
 }
 
@@ -266,7 +287,7 @@ void ScriptHost::echoEvent(const String& control, std::int32_t dispid,
                            std::span<Variant> arguments) {
     if (!echoEvents_) return;
     const EventInfo* event = eventByDispatchId(dispid);
-    out_ << "event " << toUtf8(control) << "."
+    out_ << "event " << escapedText(toUtf8(control)) << "."
          << (event ? std::string(event->name) : std::to_string(dispid));
     for (const Variant& argument : arguments)
         out_ << " " << toUtf8(eventArgumentText(argument));
@@ -274,7 +295,8 @@ void ScriptHost::echoEvent(const String& control, std::int32_t dispid,
 }
 
 void ScriptHost::echoChange(const String& control, StringView property) {
-    if (echoChanges_) out_ << "changed " << toUtf8(control) << "." << toUtf8(property) << '\n';
+    if (echoChanges_)
+        out_ << "changed " << escapedText(toUtf8(control)) << "." << toUtf8(property) << '\n';
 }
 
 }  // namespace quelta::script

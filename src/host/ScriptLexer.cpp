@@ -1,5 +1,8 @@
 #include "host/ScriptLexer.h"
 
+#include <unicode/utf8.h>
+
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cmath>
@@ -42,6 +45,27 @@ Variant radixLiteral(std::string_view digits, int radix) {
     return Variant(static_cast<std::int32_t>(static_cast<std::uint32_t>(value)));
 }
 
+// Whether a decimal spelling that is out of a double's range lies beyond it (rather than
+// too close to zero): whether its first significant digit stands at a power of ten of 0 or
+// more. The powers involved are in the hundreds, so the sign alone decides.
+bool isTooLargeForDouble(std::string_view spelling) {
+    const std::size_t e = spelling.find_first_of("eE");
+    const std::string_view mantissa = spelling.substr(0, e);
+    const auto point = static_cast<long long>(std::min(mantissa.find('.'), mantissa.size()));
+    const std::size_t significant = mantissa.find_first_of("123456789");
+    if (significant == std::string_view::npos) return false;
+    const auto first = static_cast<long long>(significant);
+    long long power = first < point ? point - first - 1 : point - first;
+    if (e == std::string_view::npos) return power >= 0;
+    std::string_view digits = spelling.substr(e + 1);
+    const bool negative = digits.starts_with('-');
+    if (negative || digits.starts_with('+')) digits.remove_prefix(1);
+    long long exponent = 0;
+    if (std::from_chars(digits.data(), digits.data() + digits.size(), exponent).ec != std::errc())
+        return !negative;  // an exponent of more digits than any long holds
+    return power + (negative ? -exponent : exponent) >= 0;
+}
+
 // Reads "yyyy-mm-dd" or "hh:nn[:ss]" as numbers; returns false when the shape differs.
 bool readNumbers(std::string_view text, char separator, int (&parts)[3], int& count) {
     count = 0;
@@ -81,8 +105,11 @@ Variant parseNumberLiteral(std::string_view spelling) {
     }
     double value = 0;
     auto result = std::from_chars(spelling.data(), spelling.data() + spelling.size(), value);
-    if (result.ec != std::errc() || result.ptr != spelling.data() + spelling.size() ||
-        !std::isfinite(value)) {
+    const bool readAll = result.ptr == spelling.data() + spelling.size();
+    if (readAll && result.ec == std::errc::result_out_of_range) {
+        if (isTooLargeForDouble(spelling)) raiseError(kErrOverflow);
+        value = 0;  // too small: the nearest double
+    } else if (result.ec != std::errc() || !readAll || !std::isfinite(value)) {
         throw SyntaxError("bad number '" + std::string(spelling) + "'");
     }
     bool whole = spelling.find_first_of(".eE") == std::string_view::npos;
@@ -180,6 +207,14 @@ std::size_t scanDate(std::string_view line, std::size_t at, double& serial) {
     return end + 1;
 }
 
+// The character that starts at `at` with all the bytes of its UTF-8 sequence.
+std::string_view characterAt(std::string_view line, std::size_t at) {
+    auto end = static_cast<std::int32_t>(at);
+    UChar32 ignored = 0;
+    U8_NEXT(line.data(), end, static_cast<std::int32_t>(line.size()), ignored);
+    return line.substr(at, static_cast<std::size_t>(end) - at);
+}
+
 bool isSymbol(char c) {
     return std::string_view("?.,()=-").find(c) != std::string_view::npos;
 }
@@ -216,7 +251,7 @@ std::size_t scanToken(std::string_view line, std::size_t at, Token& token) {
         token = {TokenKind::Symbol, std::string(1, c), Variant(), at};
         return at + 1;
     }
-    failAt(at, std::string("unexpected character '") + c + "'");
+    failAt(at, "unexpected character '" + std::string(characterAt(line, at)) + "'");
 }
 
 std::size_t skipBlanks(std::string_view line, std::size_t at) {

@@ -1,12 +1,14 @@
 // quelta: the form host, the script host and the type library printer in one program.
 #include <cstdio>
 #include <cstring>
-#include <fstream>
 #include <iostream>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "api/TypeLibraryText.h"
+#include "host/EscapedText.h"
+#include "host/InputFile.h"
 #include "host/ScriptHost.h"
 #include "host/terminal/DesignCommand.h"
 #include "host/terminal/RunCommand.h"
@@ -23,15 +25,20 @@ int usage() {
     return 2;
 }
 
+// Script files are read whole: they are small, and a file that cannot be read is named
+// before anything runs.
 int runScript(int argc, char** argv) {
     quelta::script::ScriptHost host(std::cout);
     if (argc < 3 || std::strcmp(argv[2], "-") == 0) return host.run(std::cin);
-    std::ifstream file(argv[2]);
-    if (!file) {
-        std::fprintf(stderr, "quelta: cannot read script '%s'\n", argv[2]);
+    constexpr std::size_t kMaxScriptBytes = 64 * 1024 * 1024;
+    try {
+        std::istringstream text(quelta::readInputFile(argv[2], kMaxScriptBytes));
+        return host.run(text);
+    } catch (const quelta::InputFileError& refusal) {
+        std::fprintf(stderr, "quelta script: %s: %s\n", quelta::quotedText(argv[2]).c_str(),
+                     refusal.what());
         return 1;
     }
-    return host.run(file);
 }
 
 }  // namespace
@@ -39,8 +46,10 @@ int runScript(int argc, char** argv) {
 int main(int argc, char** argv) {
     if (argc < 2) return usage();
     const char* command = argv[1];
-    if (std::strcmp(command, "script") == 0) return runScript(argc, argv);
+    // A stray argument is a mistake to point out, not something to ignore.
+    if (std::strcmp(command, "script") == 0) return argc > 3 ? usage() : runScript(argc, argv);
     if (std::strcmp(command, "typelib") == 0) {
+        if (argc > 2) return usage();
         std::fputs(quelta::typeLibraryText().c_str(), stdout);
         return 0;
     }

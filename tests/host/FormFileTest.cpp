@@ -39,6 +39,9 @@ TEST(FormFileTest, ASavedFormLoadsBackToTheSameControls) {
         Form loaded;
         loaded.replaceWith(parseFormFile(text, "form.json"), "form.json");
         EXPECT_EQ(savedText(loaded), text);
+        Form marked;  // after the byte-order mark some editors write
+        marked.replaceWith(parseFormFile("\xEF\xBB\xBF" + text, "form.json"), "form.json");
+        EXPECT_EQ(savedText(marked), text);
         ASSERT_NE(loaded.find(u"TXTAMOUNT"), nullptr);
         EXPECT_EQ(u8(loaded.find(u"txtAmount")->FormattedText()), "1,234.50");
     });
@@ -73,6 +76,10 @@ TEST(FormFileTest, ADamagedOrHostileFileIsRefusedAndChangesNothing) {
          file(R"({"extender": {"Name": "a"}, "properties": {"Font": {"font": {"size": -1}}}})"),
          "controls[0].properties.Font.font"},
         {"deep nesting", file(std::string(5000, '[') + std::string(5000, ']')), ""},
+        {"terminal escape in a key",
+         file(R"({"extender": {"Name": "a"}, "properties": {"\u001b[2J\u009b": 1}})"),
+         "controls[0].properties.\x1b[2J\xc2\x9b"},
+        {"byte that is not UTF-8", file("\xff\x1b"), ""},
         {"10 MB", file(R"({"extender": {"Name": ")" + std::string(10'000'000, 'x') + R"("}})"), ""},
     };
     for (const Case& c : cases) {
@@ -85,6 +92,8 @@ TEST(FormFileTest, ADamagedOrHostileFileIsRefusedAndChangesNothing) {
         } catch (const FormFileError& refusal) {
             EXPECT_EQ(refusal.file(), "form.json");
             EXPECT_EQ(refusal.place(), c.place) << refusal.what();
+            const std::string message = refusal.what();  // quotes keys and text, escaped
+            EXPECT_EQ(message.find_first_of("\x1b\x9b\xff"), std::string::npos) << message;
         }
         ASSERT_NE(form.find(u"txtKept"), nullptr);
         EXPECT_EQ(u8(form.find(u"txtKept")->Text()), "kept");

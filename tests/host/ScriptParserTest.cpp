@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "TestSupport.h"
 #include "host/ScriptParser.h"
 
 namespace quelta::script {
@@ -29,6 +30,9 @@ TEST(ScriptParserTest, LiteralsTakeThePlatformsTypes) {
         {"? #2000-12-31 13:45:00#", Variant(Date{36891 + (13 * 60 + 45) / 1440.0})},
         {"? #13:45#", Variant(Date{(13 * 60 + 45) / 1440.0})},
         {"? nULL", Variant::null()},
+        // Closer to zero than any double: the nearest one.
+        {"? 1e-999", Variant(0.0)},
+        {"? 1e-99999999999999999999999", Variant(0.0)},
     };
     for (const auto& [line, expected] : cases) {
         Print print = parsedAs<Print>(line);
@@ -67,7 +71,6 @@ TEST(ScriptParserTest, MalformedLinesAreSyntaxErrors) {
         "? 12abc",
         "? &HZZ",
         "? &H1FFFFFFFF",
-        "? 1e999",
         "txtA.",
         "txtA.Text =",
         "txtA",
@@ -87,6 +90,14 @@ TEST(ScriptParserTest, MalformedLinesAreSyntaxErrors) {
     for (const char* line : lines) {
         EXPECT_THROW(parseStatement(line), SyntaxError) << line;
     }
+}
+
+// A well-formed number beyond a double's range overflows, as the runtime's conversions do.
+TEST(ScriptParserTest, NumbersBeyondADoubleOverflow) {
+    const std::string lines[] = {"? 1.8E+308", "? 0.0001e313", "? 1e+99999999999999999999",
+                                 "? 1" + std::string(400, '0')};
+    for (const std::string& line : lines)
+        EXPECT_EQ(testing::errorNumberOf([&] { parseStatement(line); }), kErrOverflow) << line;
 }
 
 TEST(ScriptParserTest, DeepNestingIsRefusedNotOverflowed) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "host/terminal/CellWidth.h"
+#include "host/terminal/TerminalColour.h"
 
 namespace quelta::terminal {
 namespace {
@@ -33,9 +34,9 @@ CursesPainter::CursesPainter() {
     if (!has_colors() || start_color() == ERR) return;
     use_default_colors();
     colours_ = true;
+    palette_ = COLORS;
     init_pair(kField, COLOR_BLACK, COLOR_WHITE);
     init_pair(kFieldGrey, COLOR_WHITE, COLOR_BLACK);
-    init_pair(kFieldFocused, COLOR_BLACK, COLOR_CYAN);
     init_pair(kSelection, COLOR_WHITE, COLOR_BLUE);
     init_pair(kCaption, -1, -1);
     init_pair(kStatus, COLOR_BLACK, COLOR_GREEN);
@@ -60,9 +61,32 @@ attr_t CursesPainter::attributes(Role role) const {
     }
 }
 
-attr_t CursesPainter::fieldAttributes(const FieldView& field) const {
-    if (field.grey) return attributes(kFieldGrey);
-    return attributes(field.focused ? kFieldFocused : kField);
+attr_t CursesPainter::fieldAttributes(const FieldView& field) {
+    // Eight colours show the window's white and the button face's grey alike, so a grey
+    // field keeps a pair of its own there.
+    if (!colours_ || (field.grey && palette_ < 16)) {
+        if (field.grey) return attributes(kFieldGrey);
+        return attributes(field.focused ? kFieldFocused : kField);
+    }
+    const attr_t pair = colourPair(field.backColor, field.foreColor);
+    return field.focused ? pair | A_BOLD : pair;
+}
+
+// A pair is made the first time a field needs its colours, and found by them after that,
+// since a field is drawn in many pieces; past the terminal's supply a field takes the
+// plain field pair.
+attr_t CursesPainter::colourPair(std::uint32_t backColor, std::uint32_t foreColor) {
+    const std::pair key(backColor, foreColor);
+    if (auto found = pairs_.find(key); found != pairs_.end()) return found->second;
+    const int number = kFirstFreePair + static_cast<int>(pairs_.size());
+    attr_t pair = attributes(kField);
+    if (number < std::min(COLOR_PAIRS, 256)) {
+        const TerminalColours colours = fieldTerminalColours(backColor, foreColor, palette_);
+        init_pair(static_cast<short>(number), colours.fore, colours.back);
+        pair = static_cast<attr_t>(COLOR_PAIR(number));
+    }
+    pairs_.emplace(key, pair);
+    return pair;
 }
 
 int CursesPainter::paint(WINDOW* window, const ScreenView& view) {

@@ -1,12 +1,17 @@
 #pragma once
 // How the terminal host draws a ScreenView with ncurses. It remembers the last view it
 // drew and draws only the fields, status line and pane that differ; ncurses then sends the
-// terminal only the cells that changed. Colours where the terminal has them, otherwise
-// attributes (underline for a field, reverse for a selection, dim for grey).
+// terminal only the cells that changed. Where the terminal has colours a field shows its
+// BackColor and ForeColor as the nearest the terminal has (TerminalColour.h), in bold
+// while it has the focus; otherwise attributes (underline for a field, reverse for a
+// selection, dim for grey).
 
 #include <curses.h>
 
+#include <cstdint>
+#include <map>
 #include <optional>
+#include <utility>
 
 #include "host/terminal/ScreenView.h"
 
@@ -32,10 +37,12 @@ private:
         kSelection,
         kCaption,
         kStatus,
-        kPane
+        kPane,
+        kFirstFreePair
     };
     attr_t attributes(Role role) const;
-    attr_t fieldAttributes(const FieldView& field) const;
+    attr_t fieldAttributes(const FieldView& field);
+    attr_t colourPair(std::uint32_t backColor, std::uint32_t foreColor);
 
     void drawField(WINDOW* window, const FieldView& field);
     void eraseField(WINDOW* window, const FieldView& field);
@@ -47,6 +54,8 @@ private:
     void placeCursor(WINDOW* window, const ScreenView& view);
 
     bool colours_ = false;
+    int palette_ = 0;  // how many colours the terminal has
+    std::map<std::pair<std::uint32_t, std::uint32_t>, attr_t> pairs_;  // by BackColor, ForeColor
     std::optional<ScreenView> last_;
 };
 

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <exception>
 
+#include "host/EscapedText.h"
 #include "host/Form.h"
 #include "host/FormFile.h"
 #include "host/terminal/RunOptions.h"
@@ -33,7 +34,7 @@ int runCommand(const std::vector<std::string>& arguments) {
         return 0;
     }
     if (!options.error.empty()) {
-        std::fprintf(stderr, "quelta run: %s\n%s", options.error.c_str(), kRunUsage);
+        std::fprintf(stderr, "quelta run: %s\n%s", escapedText(options.error).c_str(), kRunUsage);
         return 2;
     }
     const std::string region =
@@ -46,11 +47,12 @@ int runCommand(const std::vector<std::string>& arguments) {
         form.replaceWith(formToOpen(options), fileName(options));
         return host.run();
     } catch (const FormFileError& refusal) {
+        // Its message is escaped already.
         std::fprintf(stderr, "quelta run: %s\n", refusal.what());
     } catch (const AutomationError& error) {
         std::fprintf(stderr, "quelta run: the form cannot be opened (error %d)\n", error.number());
     } catch (const std::exception& error) {
-        std::fprintf(stderr, "quelta run: %s\n", error.what());
+        std::fprintf(stderr, "quelta run: %s\n", escapedText(error.what()).c_str());
     }
     return 1;
 }

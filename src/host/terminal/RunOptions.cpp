@@ -1,5 +1,7 @@
 #include "host/terminal/RunOptions.h"
 
+#include "platform/region/RegionalSettings.h"
+
 namespace quelta::terminal {
 
 const char* const kRunUsage =
@@ -39,7 +41,12 @@ RunOptions parseRunOptions(std::span<const std::string> arguments) {
         if (argument == "--help" || argument == "-h") {
             options.help = true;
         } else if (argument == "--region") {
-            if (takeValue(arguments, i, value, options)) options.region = value;
+            if (!takeValue(arguments, i, value, options)) break;
+            if (isKnownRegion(value)) {
+                options.region = value;
+            } else {
+                options.error = "unknown region '" + value + "'";
+            }
         } else if (argument == "--form") {
             if (takeValue(arguments, i, value, options)) setFormFile(options, value);
         } else if (argument == "--cell") {

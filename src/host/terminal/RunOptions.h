@@ -4,8 +4,8 @@
 //   quelta run [--region NAME] [--cell WxH] [--form FILE | FILE]
 //
 // --region takes regional settings by name (BCP 47, e.g. de-DE) instead of the
-// environment's; --cell sets twips per column and per row (CellScale.h); without a form
-// file the sample form opens.
+// environment's, and refuses a name ICU does not know; --cell sets twips per column and per row
+// (CellScale.h); without a form file the sample form opens.
 
 #include <span>
 #include <string>
@@ -19,7 +19,8 @@ struct RunOptions {
     std::string region;    // empty: from the environment
     CellScale scale;
     bool help = false;
-    std::string error;  // what is wrong with the command line; empty when nothing is
+    // What is wrong with the command line, quoting it unescaped; empty when nothing is.
+    std::string error;
 };
 
 // `arguments` are those after "run".

@@ -24,14 +24,12 @@
 #include "platform/runtime/Variant.h"
 #include "platform/window/DataObject.h"
 #include "platform/window/DragSession.h"
+#include "platform/window/SystemColours.h"
 #include "platform/window/WindowSystem.h"
 
 namespace quelta {
 
 class TextMeasurer;
-
-inline constexpr std::uint32_t kSystemWindowBackground = 0x80000005;
-inline constexpr std::uint32_t kSystemWindowText = 0x80000008;
 
 // The properties a copy of a box takes over (everything but text, selection and window).
 struct EditBoxProperties {

@@ -5,6 +5,7 @@
 #include <unicode/decimfmt.h>
 #include <unicode/dtfmtsym.h>
 #include <unicode/dtptngen.h>
+#include <unicode/region.h>
 #include <unicode/smpdtfmt.h>
 #include <unicode/uchar.h>
 
@@ -237,6 +238,11 @@ std::optional<icu::Locale> localeOf(std::string_view regionName) {
         return std::nullopt;
     }
     if (knownLanguages().count(locale.getLanguage()) == 0) return std::nullopt;
+    if (*locale.getCountry() != '\0') {
+        // A country ICU does not know ("de-YY") would read as the language alone.
+        icu::Region::getInstance(locale.getCountry(), status);
+        if (U_FAILURE(status)) return std::nullopt;
+    }
     return locale;
 }
 

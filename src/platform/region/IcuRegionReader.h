@@ -12,7 +12,7 @@
 namespace quelta {
 
 // The ICU locale of a region name ("de-DE", "de_DE.UTF-8@euro"), or nothing when the name
-// is malformed, "C" or "POSIX", or names a language ICU has no data for.
+// is malformed, "C" or "POSIX", or names a language or a country ICU has no data for.
 std::optional<icu::Locale> localeOf(std::string_view regionName);
 
 // The BCP 47 name of a locale ("de-DE").

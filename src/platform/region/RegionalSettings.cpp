@@ -44,6 +44,10 @@ RegionalSettings regionalSettingsFor(std::string_view regionName) {
     return *sharedSettingsFor(regionName);
 }
 
+bool isKnownRegion(std::string_view regionName) {
+    return localeOf(regionName).has_value();
+}
+
 std::string regionNameFromEnvironment() {
     for (const char* variable : {"LC_ALL", "LC_NUMERIC", "LC_TIME", "LANG"}) {
         const char* value = nonEmptyVariable(variable);

@@ -63,6 +63,11 @@ struct RegionalSettings {
 // (with regionName "en-US").
 RegionalSettings regionalSettingsFor(std::string_view regionName);
 
+// Whether ICU has the region of that name: a well-formed name (BCP 47, or the environment's
+// "de_DE.UTF-8") of a language, and country if given, that ICU has data for. "C", "POSIX"
+// and "" name none; a host refuses such names rather than fall back to en-US unasked.
+bool isKnownRegion(std::string_view regionName);
+
 // The region name the environment asks for (see above).
 std::string regionNameFromEnvironment();
 

@@ -83,10 +83,16 @@ TEST(RegionalSettingsTest, InflectedMonthNamesAndIndianGrouping) {
     EXPECT_EQ(regionalSettingsFor("hi-IN").grouping, (std::vector<int>{3, 2}));
 }
 
-TEST(RegionalSettingsTest, UnknownOrMalformedNamesGiveEnUs) {
-    for (const char* name : {"xx-YY", "", "C", "!!", "-", "de_DE\xff", "@"}) {
+TEST(RegionalSettingsTest, UnknownOrMalformedNamesAreRefusedAndGiveEnUs) {
+    for (const char* name :
+         {"xx-YY", "de-YY", "german", "", "C", "POSIX", "!!", "-", "de_DE\xff", "@", "de-DE-!"}) {
         SCOPED_TRACE(name);
+        EXPECT_FALSE(isKnownRegion(name));
         EXPECT_EQ(regionalSettingsFor(name).regionName, "en-US");
+    }
+    for (const char* name : {"de-DE", "de", "es-419", "zh-Hant-TW", "de_DE.UTF-8@euro"}) {
+        SCOPED_TRACE(name);
+        EXPECT_TRUE(isKnownRegion(name));
     }
     EXPECT_EQ(regionalSettingsFor("de_DE.UTF-8@euro").regionName, "de-DE");
 }

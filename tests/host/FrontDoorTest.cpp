@@ -1,0 +1,45 @@
+// A file or a region that a command cannot use is named, escaped, and the command fails.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+namespace {
+
+// The first line the command prints and its exit status.
+std::string outcomeOf(const std::string& command) {
+    std::string text;
+    const std::string shell = "{ " + command + " 2>&1; echo EXIT=$?; } | sed -n '1p;$p'";
+    if (FILE* pipe = popen(shell.c_str(), "r")) {
+        char buffer[4096];
+        while (std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe))
+            text.append(buffer, n);
+        pclose(pipe);
+    }
+    return text;
+}
+
+TEST(FrontDoorTest, UnusableFilesAndRegionsAreNamedAndFail) {
+    const std::string quelta = QUELTA_BINARY;
+    const std::string folder = std::filesystem::temp_directory_path().string();
+    const std::pair<std::string, std::string> cases[] = {
+        {quelta + " script \"$(printf '/nonexistent/\\377\\033')\"",
+         "quelta script: '/nonexistent/\\xFF\\x1B': no such file\nEXIT=1\n"},
+        {quelta + " script " + folder,
+         "quelta script: '" + folder + "': a directory, not a file\nEXIT=1\n"},
+        {quelta + " run " + folder,
+         "quelta run: " + folder + ": a directory, not a file\nEXIT=1\n"},
+        {quelta + " run --region \"$(printf 'xx\\033[2J')\"",
+         "quelta run: unknown region 'xx\\x1B[2J'\nEXIT=2\n"},
+        {quelta + " typelib extra",
+         "usage: quelta run [FORM]      open a form at run time (the sample form without FORM)\n"
+         "EXIT=2\n"},
+        // A byte-order mark before standard input's first line is skipped.
+        {"printf '\\357\\273\\277? 12345\\n' | " + quelta + " script", "12345\nEXIT=0\n"},
+    };
+    for (const auto& [command, expected] : cases)
+        EXPECT_EQ(outcomeOf(command), expected) << command;
+}
+
+}  // namespace
