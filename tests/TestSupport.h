@@ -1,6 +1,7 @@
 #pragma once
 // Helpers every test file may use.
 
+#include <cstdio>
 #include <string>
 
 #include "platform/AutomationError.h"
@@ -17,6 +18,18 @@ int errorNumberOf(Call&& call) {
         return error.number();
     }
     return 0;
+}
+
+// What a shell command writes to standard output.
+inline std::string commandOutput(const std::string& command) {
+    std::string text;
+    if (FILE* pipe = popen(command.c_str(), "r")) {
+        char buffer[4096];
+        while (std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe))
+            text.append(buffer, n);
+        pclose(pipe);
+    }
+    return text;
 }
 
 inline std::string u8(const String& text) {

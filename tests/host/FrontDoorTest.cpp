@@ -1,23 +1,17 @@
 // A file or a region that a command cannot use is named, escaped, and the command fails.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <string>
+
+#include "TestSupport.h"
 
 namespace {
 
 // The first line the command prints and its exit status.
 std::string outcomeOf(const std::string& command) {
-    std::string text;
-    const std::string shell = "{ " + command + " 2>&1; echo EXIT=$?; } | sed -n '1p;$p'";
-    if (FILE* pipe = popen(shell.c_str(), "r")) {
-        char buffer[4096];
-        while (std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe))
-            text.append(buffer, n);
-        pclose(pipe);
-    }
-    return text;
+    return quelta::testing::commandOutput("{ " + command +
+                                          " 2>&1; echo EXIT=$?; } | sed -n '1p;$p'");
 }
 
 TEST(FrontDoorTest, UnusableFilesAndRegionsAreNamedAndFail) {
@@ -32,6 +26,7 @@ TEST(FrontDoorTest, UnusableFilesAndRegionsAreNamedAndFail) {
          "quelta run: " + folder + ": a directory, not a file\nEXIT=1\n"},
         {quelta + " run --region \"$(printf 'xx\\033[2J')\"",
          "quelta run: unknown region 'xx\\x1B[2J'\nEXIT=2\n"},
+        {quelta + " design --region de-YY", "quelta design: unknown region 'de-YY'\nEXIT=2\n"},
         {quelta + " typelib extra",
          "usage: quelta run [FORM]      open a form at run time (the sample form without FORM)\n"
          "EXIT=2\n"},

@@ -6,23 +6,13 @@
 #include <unistd.h>
 
 #include <chrono>
-#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <thread>
 
-namespace quelta::testing {
+#include "TestSupport.h"
 
-inline std::string commandOutput(const std::string& command) {
-    std::string text;
-    if (FILE* pipe = popen(command.c_str(), "r")) {
-        char buffer[4096];
-        while (std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe))
-            text.append(buffer, n);
-        pclose(pipe);
-    }
-    return text;
-}
+namespace quelta::testing {
 
 // The line of the screen that holds `marker`, or "" when none does.
 inline std::string lineWith(const std::string& screen, const std::string& marker) {

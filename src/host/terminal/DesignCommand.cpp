@@ -1,16 +1,12 @@
 #include "host/terminal/DesignCommand.h"
 
-#include <cstdio>
-#include <exception>
 #include <filesystem>
 
 #include "host/Form.h"
 #include "host/FormFile.h"
 #include "host/terminal/DesignHost.h"
-#include "host/terminal/RunOptions.h"
+#include "host/terminal/FormCommand.h"
 #include "host/terminal/SampleForm.h"
-#include "platform/AutomationError.h"
-#include "platform/region/RegionalSettings.h"
 
 namespace quelta::terminal {
 
@@ -36,38 +32,20 @@ StoredForm formToOpen(const RunOptions& options) {
     return loadFormFile(options.formFile);
 }
 
+int openAndRun(const RunOptions& options, const std::string& /*region*/) {
+    Form form;
+    form.setUserMode(false);
+    DesignHost host(form, options.scale, options.formFile);
+    const std::string name =
+        options.formFile.empty() ? std::string(kSampleFormName) : options.formFile;
+    form.replaceWith(formToOpen(options), name);
+    return host.run();
+}
+
 }  // namespace
 
 int designCommand(const std::vector<std::string>& arguments) {
-    const RunOptions options = parseRunOptions(arguments);
-    if (options.help) {
-        std::fputs(kDesignUsage, stdout);
-        return 0;
-    }
-    if (!options.error.empty()) {
-        std::fprintf(stderr, "quelta design: %s\n%s", options.error.c_str(), kDesignUsage);
-        return 2;
-    }
-    const std::string region =
-        options.region.empty() ? regionNameFromEnvironment() : options.region;
-    try {
-        selectRegion(region);
-        Form form;
-        form.setUserMode(false);
-        DesignHost host(form, options.scale, options.formFile);
-        const std::string name =
-            options.formFile.empty() ? std::string(kSampleFormName) : options.formFile;
-        form.replaceWith(formToOpen(options), name);
-        return host.run();
-    } catch (const FormFileError& refusal) {
-        std::fprintf(stderr, "quelta design: %s\n", refusal.what());
-    } catch (const AutomationError& error) {
-        std::fprintf(stderr, "quelta design: the form cannot be opened (error %d)\n",
-                     error.number());
-    } catch (const std::exception& error) {
-        std::fprintf(stderr, "quelta design: %s\n", error.what());
-    }
-    return 1;
+    return runFormCommand({"design", kDesignUsage, openAndRun}, arguments);
 }
 
 }  // namespace quelta::terminal
