@@ -63,6 +63,9 @@ TEST_F(TerminalRunTest, TypingIntoTheSampleFormShowsTheRegionalValues) {
     waitFor("Customer name", "Xane");
     EXPECT_NE(lineWith(screen(), "txtCustomer").find("OVR"), std::string::npos);
 
+    // Frames are drawn with line characters, not the alternate set's letters.
+    EXPECT_NE(lineWith(screen(), "Notes").find("│Deliver"), std::string::npos);
+
     // Tab passes over the disabled order number, shown grey with its text.
     EXPECT_NE(lineWith(screen(), "Order number").find("A-10457"), std::string::npos);
 

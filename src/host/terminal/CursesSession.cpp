@@ -9,6 +9,7 @@
 #include <array>
 #include <clocale>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <stdexcept>
 
@@ -46,10 +47,13 @@ void restoreFromSignal(int signal) {
 }
 
 // Text is UTF-8 on the terminal; a locale of another code set would make ncurses write
-// other bytes.
+// other bytes. Lines and blocks are drawn as their UTF-8 characters too, not through the
+// terminal's alternate character set, which many UTF-8 terminals and multiplexers show as
+// plain letters ("lqqk" for a frame's top).
 void useUtf8() {
     std::setlocale(LC_ALL, "");
     if (std::strcmp(nl_langinfo(CODESET), "UTF-8") != 0) std::setlocale(LC_CTYPE, "C.UTF-8");
+    setenv("NCURSES_NO_UTF8_ACS", "1", /*overwrite=*/0);
 }
 
 }  // namespace
