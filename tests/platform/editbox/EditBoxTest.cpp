@@ -140,13 +140,6 @@ TEST_F(EditBoxTest, FontShortcutsChangeTheSharedFontInPlace) {
     EXPECT_EQ(box->rowCount(), 1);
 }
 
-TEST_F(EditBoxTest, WordWrapRowsFollowTheWidth) {
-    auto box = makeBox(kWrapping, nullptr, u"one two three four five");
-    EXPECT_EQ(send(*box, EM_GETLINECOUNT, 0), 3);
-    box->setWidth(2400);
-    EXPECT_EQ(send(*box, EM_GETLINECOUNT, 0), 1);
-}
-
 // Rows: "abc " "defg" on a wrap, then CR LF, "hi", CR LF, and an empty last row.
 TEST_F(EditBoxTest, LineMessages) {
     auto box = makeBox(kWrapping, nullptr, u"abc defghijkl\r\nhi\r\n");

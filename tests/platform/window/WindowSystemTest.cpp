@@ -375,15 +375,6 @@ TEST(PlatformVersionTest, LowByteIsMajorNextIsMinor) {
     setPlatformVersion(6, 1);
 }
 
-TEST(MoveMemoryTest, CopiesOverlappingRangesAndRefusesNull) {
-    char text[] = "abcdef";
-    RtlMoveMemory(text + 1, text, 4);
-    EXPECT_STREQ(text, "aabcdf");
-    RtlMoveMemory(nullptr, nullptr, 0);
-    EXPECT_THROW(RtlMoveMemory(nullptr, text, 1), AutomationError);
-    EXPECT_THROW(RtlMoveMemory(text, nullptr, 1), AutomationError);
-}
-
 // A listener may remove itself while it runs; beeps are counted with or without one.
 TEST(BeepTest, ListenerMayRemoveItself) {
     int heard = 0;
