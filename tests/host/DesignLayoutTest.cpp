@@ -10,46 +10,38 @@
 #include "host/terminal/DialogView.h"
 #include "platform/pages/PropertyPageFrame.h"
 
+namespace quelta {
+// Failures show a place as the status line does.
+static void PrintTo(const TwipsRect& r, std::ostream* out) {
+    *out << r.left << "," << r.top << " " << r.width << "x" << r.height;
+}
+}  // namespace quelta
+
 namespace quelta::terminal {
 namespace {
 
 using quelta::testing::u8;
 
+// A step of (columns, rows) from one place: where a move and a size by it end.
 struct StepCase {
     const char* name;
     TwipsRect from;
-    int columns;
-    int rows;
-    TwipsRect moved;
-    TwipsRect sized;
+    int columns, rows;
+    TwipsRect moved, sized;
 };
 
 TEST(DesignLayoutTest, MovesAndSizesInWholeCellsWithinTheForm) {
     const CellScale scale{96, 192};
+    // clang-format off
     const StepCase cases[] = {
-        {"right and down",
-         {960, 192, 1245, 525},
-         1,
-         1,
-         {1056, 384, 1245, 525},
-         {960, 192, 1341, 717}},
-        {"the left edge stops a move",
-         {60, 100, 500, 300},
-         -1,
-         -1,
-         {0, 0, 500, 300},
-         {60, 100, 404, 192}},
+        {"right and down", {960, 192, 1245, 525}, 1, 1, {1056, 384, 1245, 525}, {960, 192, 1341, 717}},
+        {"the left edge stops a move", {60, 100, 500, 300}, -1, -1, {0, 0, 500, 300}, {60, 100, 404, 192}},
         {"never smaller than a cell", {0, 0, 100, 200}, -3, -2, {0, 0, 100, 200}, {0, 0, 96, 192}},
     };
+    // clang-format on
     for (const StepCase& c : cases) {
-        const TwipsRect moved = movedByCells(c.from, c.columns, c.rows, scale);
-        const TwipsRect sized = sizedByCells(c.from, c.columns, c.rows, scale);
-        EXPECT_EQ((std::array{moved.left, moved.top, moved.width, moved.height}),
-                  (std::array{c.moved.left, c.moved.top, c.moved.width, c.moved.height}))
-            << c.name;
-        EXPECT_EQ((std::array{sized.left, sized.top, sized.width, sized.height}),
-                  (std::array{c.sized.left, c.sized.top, c.sized.width, c.sized.height}))
-            << c.name;
+        EXPECT_EQ(movedByCells(c.from, c.columns, c.rows, scale), c.moved) << c.name;
+        EXPECT_EQ(sizedByCells(c.from, c.columns, c.rows, scale), c.sized) << c.name;
     }
 }
 

@@ -7,19 +7,13 @@
 #include "platform/region/Calendar.h"
 #include "platform/region/PlatformClock.h"
 #include "qt/QueltaWidget.h"
+#include "qt/ShownWindow.h"
 
 using namespace quelta;
 using namespace quelta::qt;
 
 class QueltaWidgetRegionTest : public QObject {
     Q_OBJECT
-
-private:
-    static void showActive(QWidget& window) {
-        window.show();
-        QApplication::setActiveWindow(&window);
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-    }
 
 private slots:
     void initTestCase() {

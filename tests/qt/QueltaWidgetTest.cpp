@@ -11,6 +11,7 @@
 #include "qt/EditPainter.h"
 #include "qt/QtTextMeasurer.h"
 #include "qt/QueltaWidget.h"
+#include "qt/ShownWindow.h"
 
 using namespace quelta;
 using namespace quelta::qt;
@@ -19,12 +20,6 @@ class QueltaWidgetTest : public QObject {
     Q_OBJECT
 
 private:
-    // A shown, active window; its children are created by the test before it is shown.
-    static void showActive(QWidget& window) {
-        window.show();
-        QApplication::setActiveWindow(&window);
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-    }
     static EditBox& box(QueltaWidget& field) { return *field.control().liveBox(); }
 
 private slots:

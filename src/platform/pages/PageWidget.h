@@ -16,6 +16,7 @@ struct TwipsRect {
     float top = 0;
     float width = 0;
     float height = 0;
+    bool operator==(const TwipsRect&) const = default;
 };
 
 // The access key a caption marks with "&": the character after the first single "&", or 0
