@@ -1,6 +1,7 @@
 // The designer driven by keys as a person would, read back from what it would draw and
 // from the file it saves.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <memory>
@@ -46,7 +47,10 @@ protected:
     }
 
     Form form_;
-    fs::path folder_ = fs::temp_directory_path() / "quelta-form-designer-test";
+    // One folder per test and process: ctest runs the tests side by side.
+    fs::path folder_ = fs::temp_directory_path() /
+                       ("quelta-form-designer-" + std::to_string(getpid()) + "-" +
+                        ::testing::UnitTest::GetInstance()->current_test_info()->name());
 };
 
 TEST_F(FormDesignerTest, KeysSelectMoveSizeAddAndDeleteControls) {

@@ -104,7 +104,8 @@ TEST(FormFileTest, ADamagedOrHostileFileIsRefusedAndChangesNothing) {
 // The file is written beside the old one and renamed over it; when writing fails, the old
 // file is still whole.
 TEST(FormFileTest, AFailedSaveLeavesThePreviousFileIntact) {
-    const fs::path folder = fs::temp_directory_path() / "quelta-form-file-test";
+    const fs::path folder =
+        fs::temp_directory_path() / ("quelta-form-file-test-" + std::to_string(::getpid()));
     fs::remove_all(folder);
     fs::create_directories(folder);
     const std::string path = (folder / "form.json").string();

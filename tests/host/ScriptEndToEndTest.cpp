@@ -1,6 +1,7 @@
 // Runs `quelta script` on every script in tests/scripts and compares what it prints with
 // the expected output beside it (NAME.qs → NAME.out).
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <array>
@@ -23,7 +24,8 @@ std::string readFile(const fs::path& path) {
 
 // Runs in a folder of its own, where the script's `save` and `load` find their files.
 std::string runScript(const fs::path& script) {
-    const fs::path folder = fs::temp_directory_path() / ("quelta-script-" + script.stem().string());
+    const fs::path folder = fs::temp_directory_path() / ("quelta-script-" + script.stem().string() +
+                                                         "-" + std::to_string(getpid()));
     fs::remove_all(folder);
     fs::create_directories(folder);
     std::string command = "cd '" + folder.string() + "' && " + std::string(QUELTA_BINARY) +
