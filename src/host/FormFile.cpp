@@ -277,6 +277,11 @@ FormFileError::FormFileError(std::string file, std::string place, const std::str
       file_(std::move(file)),
       place_(std::move(place)) {}
 
+FormFileError::FormFileError(std::string file, const InputFileError& unread)
+    : FormFileError(std::move(file), "", unread.what()) {
+    readProblem_ = unread.problem();
+}
+
 bool isExtenderKey(StringView key) {
     for (std::u16string_view known : kExtenderKeys) {
         if (equalsIgnoringAsciiCase(key, known)) return true;
@@ -342,8 +347,8 @@ void saveFormFile(const std::string& path, const StoredForm& form) {
 StoredForm loadFormFile(const std::string& path) {
     try {
         return parseFormFile(readInputFile(path, kMaxFormFileBytes), path);
-    } catch (const InputFileError& refusal) {
-        throw FormFileError(path, "", refusal.what());
+    } catch (const InputFileError& unread) {
+        throw FormFileError(path, unread);
     }
 }
 

@@ -16,11 +16,13 @@
 // place of the fault and the key.
 
 #include <cstddef>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "host/InputFile.h"
 #include "platform/container/PropertyBag.h"
 
 namespace quelta {
@@ -43,12 +45,17 @@ public:
     // place: where in the file, e.g. "controls[2].properties.Alignment"; empty for the file
     // as a whole.
     FormFileError(std::string file, std::string place, const std::string& reason);
+    // A file that could not be read at all, with what kept it from being read.
+    FormFileError(std::string file, const InputFileError& unread);
     const std::string& file() const { return file_; }
     const std::string& place() const { return place_; }
+    // Why the file could not be read; nothing when it was read and its content refused.
+    std::optional<InputFileError::Problem> readProblem() const { return readProblem_; }
 
 private:
     std::string file_;
     std::string place_;
+    std::optional<InputFileError::Problem> readProblem_;
 };
 
 // The file's text for a form.

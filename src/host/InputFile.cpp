@@ -10,19 +10,23 @@ namespace quelta {
 
 std::string readInputFile(const std::string& path, std::size_t maxBytes) {
     namespace fs = std::filesystem;
+    using Problem = InputFileError::Problem;
     std::error_code error;
     const fs::file_status status = fs::status(path, error);
-    if (!fs::exists(status)) throw InputFileError("no such file");
-    if (fs::is_directory(status)) throw InputFileError("a directory, not a file");
-    if (!fs::is_regular_file(status)) throw InputFileError("not a file");
+    if (!fs::exists(status)) throw InputFileError(Problem::Missing, "no such file");
+    if (fs::is_directory(status))
+        throw InputFileError(Problem::NotAFile, "a directory, not a file");
+    if (!fs::is_regular_file(status)) throw InputFileError(Problem::NotAFile, "not a file");
     const auto size = fs::file_size(path, error);
-    if (error) throw InputFileError("cannot be read");
-    if (size > maxBytes) throw InputFileError("the file is too large");
+    if (error) throw InputFileError(Problem::Unreadable, "cannot be read");
+    if (size > maxBytes) throw InputFileError(Problem::TooLarge, "the file is too large");
     std::ifstream in(path, std::ios::binary);
-    if (!in) throw InputFileError(std::string("cannot be read: ") + std::strerror(errno));
+    if (!in)
+        throw InputFileError(Problem::Unreadable,
+                             std::string("cannot be read: ") + std::strerror(errno));
     std::ostringstream text;
     text << in.rdbuf();
-    if (in.bad()) throw InputFileError("cannot be read");
+    if (in.bad()) throw InputFileError(Problem::Unreadable, "cannot be read");
     return text.str();
 }
 

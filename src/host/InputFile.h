@@ -12,8 +12,14 @@ namespace quelta {
 
 class InputFileError : public std::runtime_error {
 public:
+    enum class Problem { Missing, NotAFile, Unreadable, TooLarge };
     // reason: what is wrong, without the file's name ("no such file").
-    explicit InputFileError(const std::string& reason) : std::runtime_error(reason) {}
+    InputFileError(Problem problem, const std::string& reason)
+        : std::runtime_error(reason), problem_(problem) {}
+    Problem problem() const { return problem_; }
+
+private:
+    Problem problem_;
 };
 
 std::string readInputFile(const std::string& path, std::size_t maxBytes);

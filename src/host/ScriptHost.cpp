@@ -1,7 +1,5 @@
 #include "host/ScriptHost.h"
 
-#include <filesystem>
-#include <fstream>
 #include <istream>
 #include <ostream>
 #include <string>
@@ -41,13 +39,19 @@ DispatchId memberId(const std::string& member) {
 
 // The error of a refused load: no file, something that cannot be read as a file, or a
 // file whose content is refused.
-int loadErrorNumber(const std::string& file) {
-    namespace fs = std::filesystem;
-    std::error_code ignored;
-    const fs::file_status status = fs::status(file, ignored);
-    if (!fs::exists(status)) return kErrFileNotFound;
-    const bool readable = fs::is_regular_file(status) && std::ifstream(file).is_open();
-    return readable ? kErrBadFileFormat : kErrPathFileAccess;
+int loadErrorNumber(const FormFileError& refusal) {
+    using Problem = InputFileError::Problem;
+    if (!refusal.readProblem()) return kErrBadFileFormat;
+    switch (*refusal.readProblem()) {
+        case Problem::Missing:
+            return kErrFileNotFound;
+        case Problem::NotAFile:
+        case Problem::Unreadable:
+            return kErrPathFileAccess;
+        case Problem::TooLarge:
+            break;
+    }
+    return kErrBadFileFormat;  // a readable file, only too large to be a form
 }
 
 String eventArgumentText(const Variant& value) {
@@ -155,7 +159,7 @@ void ScriptHost::execute(const LoadForm& statement) {
         form_.replaceWith(loadFormFile(file), file);
         closePage();  // its control is gone
     } catch (const FormFileError& refusal) {
-        out_ << "Error " << loadErrorNumber(file) << '\n' << refusal.what() << '\n';
+        out_ << "Error " << loadErrorNumber(refusal) << '\n' << refusal.what() << '\n';
     }
 }
 
