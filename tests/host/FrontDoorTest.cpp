@@ -1,7 +1,9 @@
 // A file or a region that a command cannot use is named, escaped, and the command fails.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "TestSupport.h"
@@ -17,6 +19,9 @@ std::string outcomeOf(const std::string& command) {
 TEST(FrontDoorTest, UnusableFilesAndRegionsAreNamedAndFail) {
     const std::string quelta = QUELTA_BINARY;
     const std::string folder = std::filesystem::temp_directory_path().string();
+    // A file that reads but is no form.
+    const std::string damaged = folder + "/quelta-damaged-" + std::to_string(getpid()) + ".json";
+    std::ofstream(damaged) << "{";
     const std::pair<std::string, std::string> cases[] = {
         {quelta + " script \"$(printf '/nonexistent/\\377\\033')\"",
          "quelta script: '/nonexistent/\\xFF\\x1B': no such file\nEXIT=1\n"},
@@ -32,9 +37,11 @@ TEST(FrontDoorTest, UnusableFilesAndRegionsAreNamedAndFail) {
          "EXIT=2\n"},
         // A byte-order mark before standard input's first line is skipped.
         {"printf '\\357\\273\\277? 12345\\n' | " + quelta + " script", "12345\nEXIT=0\n"},
+        {"echo 'load " + damaged + "' | " + quelta + " script", "Error 321\nEXIT=0\n"},
     };
     for (const auto& [command, expected] : cases)
         EXPECT_EQ(outcomeOf(command), expected) << command;
+    std::filesystem::remove(damaged);
 }
 
 }  // namespace
