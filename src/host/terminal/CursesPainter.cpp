@@ -30,6 +30,20 @@ void fill(WINDOW* window, int row, int column, int width) {
 
 }  // namespace
 
+void drawRing(WINDOW* window, const CellRect& frame, attr_t topAndLeft) {
+    const CellRect& f = frame;
+    wattron(window, topAndLeft);
+    mvwhline(window, f.row, f.column + 1, ACS_HLINE, f.width - 2);
+    mvwvline(window, f.row + 1, f.column, ACS_VLINE, f.height - 2);
+    mvwaddch(window, f.row, f.column, ACS_ULCORNER);
+    mvwaddch(window, f.row, f.column + f.width - 1, ACS_URCORNER);
+    mvwaddch(window, f.row + f.height - 1, f.column, ACS_LLCORNER);
+    wattroff(window, topAndLeft);
+    mvwhline(window, f.row + f.height - 1, f.column + 1, ACS_HLINE, f.width - 2);
+    mvwvline(window, f.row + 1, f.column + f.width - 1, ACS_VLINE, f.height - 2);
+    mvwaddch(window, f.row + f.height - 1, f.column + f.width - 1, ACS_LRCORNER);
+}
+
 CursesPainter::CursesPainter() {
     if (!has_colors() || start_color() == ERR) return;
     use_default_colors();
@@ -152,18 +166,7 @@ void CursesPainter::drawBorder(WINDOW* window, const FieldView& field) {
         }
         return;
     }
-    // A sunken ring is dim at the top and left, where the light does not reach.
-    const attr_t shade = field.border == Border::Sunken ? A_DIM : A_NORMAL;
-    wattron(window, shade);
-    mvwhline(window, f.row, f.column + 1, ACS_HLINE, f.width - 2);
-    mvwvline(window, f.row + 1, f.column, ACS_VLINE, f.height - 2);
-    mvwaddch(window, f.row, f.column, ACS_ULCORNER);
-    mvwaddch(window, f.row, f.column + f.width - 1, ACS_URCORNER);
-    mvwaddch(window, f.row + f.height - 1, f.column, ACS_LLCORNER);
-    wattroff(window, shade);
-    mvwhline(window, f.row + f.height - 1, f.column + 1, ACS_HLINE, f.width - 2);
-    mvwvline(window, f.row + 1, f.column + f.width - 1, ACS_VLINE, f.height - 2);
-    mvwaddch(window, f.row + f.height - 1, f.column + f.width - 1, ACS_LRCORNER);
+    drawRing(window, f, field.border == Border::Sunken ? A_DIM : A_NORMAL);
 }
 
 void CursesPainter::drawRow(WINDOW* window, const FieldView& field, int index) {

@@ -17,6 +17,10 @@
 
 namespace quelta::terminal {
 
+// A ring of lines just inside `frame`; `topAndLeft` is added to the top and left sides,
+// A_DIM for a sunken edge where the light does not reach.
+void drawRing(WINDOW* window, const CellRect& frame, attr_t topAndLeft = A_NORMAL);
+
 class CursesPainter {
 public:
     // Sets up the colour pairs when the terminal has colours.

@@ -41,14 +41,7 @@ void drawFrame(WINDOW* window, const CellRect& f) {
     wattrset(window, A_NORMAL);
     for (int r = 0; r < f.height; ++r)
         mvwhline(window, f.row + r, f.column, ' ', f.width);
-    mvwhline(window, f.row, f.column + 1, ACS_HLINE, f.width - 2);
-    mvwhline(window, f.row + f.height - 1, f.column + 1, ACS_HLINE, f.width - 2);
-    mvwvline(window, f.row + 1, f.column, ACS_VLINE, f.height - 2);
-    mvwvline(window, f.row + 1, f.column + f.width - 1, ACS_VLINE, f.height - 2);
-    mvwaddch(window, f.row, f.column, ACS_ULCORNER);
-    mvwaddch(window, f.row, f.column + f.width - 1, ACS_URCORNER);
-    mvwaddch(window, f.row + f.height - 1, f.column, ACS_LLCORNER);
-    mvwaddch(window, f.row + f.height - 1, f.column + f.width - 1, ACS_LRCORNER);
+    drawRing(window, f);
 }
 
 void drawDialog(WINDOW* window, const DialogView& dialog) {
