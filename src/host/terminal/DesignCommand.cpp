@@ -3,10 +3,8 @@
 #include <filesystem>
 
 #include "host/Form.h"
-#include "host/FormFile.h"
 #include "host/terminal/DesignHost.h"
 #include "host/terminal/FormCommand.h"
-#include "host/terminal/SampleForm.h"
 
 namespace quelta::terminal {
 
@@ -25,20 +23,17 @@ namespace {
 // A new form has no controls to read; a file that exists is read and refused whole when
 // it is damaged, so that saving over it can never lose it.
 StoredForm formToOpen(const RunOptions& options) {
-    if (options.formFile.empty())
-        return parseFormFile(kSampleFormText, std::string(kSampleFormName));
     std::error_code error;
-    if (!std::filesystem::exists(options.formFile, error) && !error) return {};
-    return loadFormFile(options.formFile);
+    const bool isNew =
+        !options.formFile.empty() && !std::filesystem::exists(options.formFile, error) && !error;
+    return isNew ? StoredForm{} : namedForm(options);
 }
 
 int openAndRun(const RunOptions& options, const std::string& /*region*/) {
     Form form;
     form.setUserMode(false);
     DesignHost host(form, options.scale, options.formFile);
-    const std::string name =
-        options.formFile.empty() ? std::string(kSampleFormName) : options.formFile;
-    form.replaceWith(formToOpen(options), name);
+    form.replaceWith(formToOpen(options), formName(options));
     return host.run();
 }
 

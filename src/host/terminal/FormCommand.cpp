@@ -4,11 +4,21 @@
 #include <exception>
 
 #include "host/EscapedText.h"
-#include "host/FormFile.h"
+#include "host/terminal/SampleForm.h"
 #include "platform/AutomationError.h"
 #include "platform/region/RegionalSettings.h"
 
 namespace quelta::terminal {
+
+StoredForm namedForm(const RunOptions& options) {
+    if (options.formFile.empty())
+        return parseFormFile(kSampleFormText, std::string(kSampleFormName));
+    return loadFormFile(options.formFile);
+}
+
+std::string formName(const RunOptions& options) {
+    return options.formFile.empty() ? std::string(kSampleFormName) : options.formFile;
+}
 
 int runFormCommand(const FormCommand& command, const std::vector<std::string>& arguments) {
     const RunOptions options = parseRunOptions(arguments);

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "host/FormFile.h"
 #include "host/terminal/RunOptions.h"
 
 namespace quelta::terminal {
@@ -18,6 +19,12 @@ struct FormCommand {
     // answers the exit status.
     std::function<int(const RunOptions&, const std::string& region)> openAndRun;
 };
+
+// The form the options name: the compiled-in sample form without a file, else the file,
+// read and checked whole.
+StoredForm namedForm(const RunOptions& options);
+// What the form is called in messages: its file, or the sample form's name.
+std::string formName(const RunOptions& options);
 
 // The exit status: the host's, 0 after --help, 1 for a form that cannot be opened or no
 // terminal, 2 for a wrong command line.
