@@ -68,4 +68,11 @@ std::size_t codePointStartBefore(StringView text, std::size_t at) {
     return static_cast<std::size_t>(start);
 }
 
+String codePointText(char32_t codePoint) {
+    char16_t units[U16_MAX_LENGTH] = {};
+    std::int32_t length = 0;
+    U16_APPEND_UNSAFE(units, length, static_cast<UChar32>(codePoint));
+    return String(units, static_cast<std::size_t>(length));
+}
+
 }  // namespace quelta

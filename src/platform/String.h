@@ -50,5 +50,7 @@ struct CodePoint {
 CodePoint codePointAt(StringView text, std::size_t at);
 // Where the code point that ends at `at` starts (at > 0).
 std::size_t codePointStartBefore(StringView text, std::size_t at);
+// The code units of one code point (a surrogate pair above U+FFFF).
+String codePointText(char32_t codePoint);
 
 }  // namespace quelta

@@ -1,7 +1,6 @@
 #include "host/terminal/CellWidth.h"
 
 #include <unicode/uchar.h>
-#include <unicode/utf16.h>
 
 namespace quelta::terminal {
 
@@ -18,9 +17,9 @@ int cellWidth(StringView text) {
     int cells = 0;
     std::size_t i = 0;
     while (i < text.size()) {
-        UChar32 c = 0;
-        U16_NEXT(text.data(), i, text.size(), c);
-        cells += cellWidth(static_cast<char32_t>(c));
+        const CodePoint c = codePointAt(text, i);
+        cells += cellWidth(c.value);
+        i += static_cast<std::size_t>(c.units);
     }
     return cells;
 }
@@ -29,12 +28,10 @@ std::size_t unitsInCells(StringView text, int cells) {
     int taken = 0;
     std::size_t i = 0;
     while (i < text.size()) {
-        std::size_t next = i;
-        UChar32 c = 0;
-        U16_NEXT(text.data(), next, text.size(), c);
-        taken += cellWidth(static_cast<char32_t>(c));
+        const CodePoint c = codePointAt(text, i);
+        taken += cellWidth(c.value);
         if (taken > cells) break;
-        i = next;
+        i += static_cast<std::size_t>(c.units);
     }
     return i;
 }

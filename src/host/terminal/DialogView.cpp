@@ -1,7 +1,5 @@
 #include "host/terminal/DialogView.h"
 
-#include <unicode/utf16.h>
-
 #include <algorithm>
 
 #include "host/terminal/CellWidth.h"
@@ -62,8 +60,7 @@ std::vector<String> linesOf(StringView text) {
 // The end of `text` that fits in `cells` cells less one, for the caret after it.
 String tailFor(StringView text, int cells) {
     while (cellWidth(text) > cells - 1 && !text.empty())
-        text.remove_prefix(text.size() > 1 && U16_IS_LEAD(text[0]) && U16_IS_TRAIL(text[1]) ? 2
-                                                                                            : 1);
+        text.remove_prefix(static_cast<std::size_t>(codePointAt(text, 0).units));
     return String(text);
 }
 

@@ -1,7 +1,5 @@
 #include "host/terminal/FieldView.h"
 
-#include <unicode/utf16.h>
-
 #include <algorithm>
 #include <cmath>
 
@@ -46,7 +44,7 @@ CellRect textAreaOf(const CellRect& frame, Border border) {
 }
 
 std::size_t characterLength(StringView text, std::size_t at) {
-    return at + 1 < text.size() && U16_IS_LEAD(text[at]) && U16_IS_TRAIL(text[at + 1]) ? 2 : 1;
+    return static_cast<std::size_t>(codePointAt(text, at).units);
 }
 
 // `width` cells of `text` from its cell `first`, with spaces where either edge cuts a wide

@@ -1,7 +1,5 @@
 #include "host/terminal/PropertyDialog.h"
 
-#include <unicode/utf16.h>
-
 #include <algorithm>
 #include <string>
 
@@ -30,19 +28,12 @@ bool operable(const PageWidget& widget) {
 }
 
 String withCharacter(StringView text, char32_t character) {
-    String result(text);
-    char16_t units[U16_MAX_LENGTH] = {};
-    std::size_t length = 0;
-    U16_APPEND_UNSAFE(units, length, static_cast<UChar32>(character));
-    result.append(units, length);
-    return result;
+    return String(text) + codePointText(character);
 }
 
 String withoutLastCharacter(StringView text) {
-    if (text.empty()) return {};
-    std::size_t cut = text.size() - 1;
-    if (cut > 0 && U16_IS_TRAIL(text[cut]) && U16_IS_LEAD(text[cut - 1])) --cut;
-    return String(text.substr(0, cut));
+    return text.empty() ? String()
+                        : String(text.substr(0, codePointStartBefore(text, text.size())));
 }
 
 char16_t folded(char32_t character) {

@@ -1,7 +1,6 @@
 #include "host/terminal/TerminalKeys.h"
 
 #include <curses.h>
-#include <unicode/utf16.h>
 
 #include <array>
 #include <utility>
@@ -65,10 +64,7 @@ TerminalKey translateKeyCode(std::uint32_t code, std::string_view keyName) {
 
 // Braces make every printable character literal, even + ^ % ~ ( ) and the braces.
 String literal(char32_t character) {
-    char16_t units[U16_MAX_LENGTH] = {};
-    std::size_t length = 0;
-    U16_APPEND_UNSAFE(units, length, static_cast<UChar32>(character));
-    return u"{" + String(units, length) + u"}";
+    return u"{" + codePointText(character) + u"}";
 }
 
 TerminalKey translateCharacter(char32_t character) {
