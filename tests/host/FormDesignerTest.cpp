@@ -109,6 +109,18 @@ TEST_F(FormDesignerTest, PagesWriteThroughAndLeavingAsksToSave) {
     EXPECT_FALSE(designer.view().dialog);
     EXPECT_FALSE(isTrue(form_.find(u"txtB")->MultiLine()));
 
+    // Backspace takes a character above U+FFFF whole, not half of its surrogate pair.
+    press(designer, {{Kind::Enter},
+                     {Kind::PageDown},
+                     {Kind::Character, U'a'},
+                     {Kind::Character, U'\U0001F600'},
+                     {Kind::Backspace}});
+    const DesignView typed = designer.view();
+    const WidgetView& text = typed.dialog->widgets[1];
+    ASSERT_EQ(u8(text.name), "txtText");
+    EXPECT_EQ(u8(text.rows[0]).substr(0, 3), "0a ");
+    press(designer, {{Kind::Escape}});
+
     // Leaving asks; Esc stays, y saves and leaves.
     EXPECT_TRUE(press(designer, {{Kind::Quit}}));
     EXPECT_NE(u8(designer.view().screen.status).find("Save changes?"), std::string::npos);
