@@ -20,8 +20,6 @@ protected:
     void start(const std::string& arguments) {
         ASSERT_TRUE(terminal.start(std::string(QUELTA_BINARY) + " run " + arguments));
     }
-    void keys(const std::string& tmuxKeys) { terminal.keys(tmuxKeys); }
-    std::string screen() { return terminal.screen(); }
 
     // The screen once the line holding `marker` contains `expected`; fails after a bounded
     // wait, showing the screen.
@@ -41,35 +39,35 @@ TEST_F(TerminalRunTest, TypingIntoTheSampleFormShowsTheRegionalValues) {
     waitFor("Customer name", "Customer name");
 
     // A full code moves on by itself; the digits that follow land in the quantity.
-    keys("Jane Tab abc123 42");
+    terminal.keys("Jane Tab abc123 42");
     waitFor("Quantity", "42");
-    EXPECT_NE(lineWith(screen(), "Customer code").find("[ABC123"), std::string::npos);
+    EXPECT_NE(lineWith(terminal.screen(), "Customer code").find("[ABC123"), std::string::npos);
 
     // A full stop typed where the comma is the decimal separator becomes one.
-    keys("Tab 1234.5 Tab");
+    terminal.keys("Tab 1234.5 Tab");
     waitFor("Unit price", "1.234,50");
 
     // A partial date completes with the current year.
     const std::time_t now = std::time(nullptr);
     const std::string year = std::to_string(std::localtime(&now)->tm_year + 1900);
-    keys("Tab Tab 3112 Tab");
+    terminal.keys("Tab Tab 3112 Tab");
     waitFor("Delivery date", "31.12." + year);
 
     // Insert switches to overtype: the first letter of the name is replaced.
     for (int back = 0; back < 7; ++back)
-        keys("BTab");
+        terminal.keys("BTab");
     waitFor("txtCustomer", "txtCustomer");
-    keys("Home IC X");
+    terminal.keys("Home IC X");
     waitFor("Customer name", "Xane");
-    EXPECT_NE(lineWith(screen(), "txtCustomer").find("OVR"), std::string::npos);
+    EXPECT_NE(lineWith(terminal.screen(), "txtCustomer").find("OVR"), std::string::npos);
 
     // Frames are drawn with line characters, not the alternate set's letters.
-    EXPECT_NE(lineWith(screen(), "Notes").find("│Deliver"), std::string::npos);
+    EXPECT_NE(lineWith(terminal.screen(), "Notes").find("│Deliver"), std::string::npos);
 
     // Tab passes over the disabled order number, shown grey with its text.
-    EXPECT_NE(lineWith(screen(), "Order number").find("A-10457"), std::string::npos);
+    EXPECT_NE(lineWith(terminal.screen(), "Order number").find("A-10457"), std::string::npos);
 
-    keys("C-q");
+    terminal.keys("C-q");
     const std::string after = waitFor("EXIT=", "EXIT=0");
     EXPECT_EQ(after.find("Customer name"), std::string::npos) << "the screen is given back";
 }
