@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "host/Form.h"
-#include "host/FormFile.h"
+#include "form/Form.h"
+#include "form/FormFile.h"
 
 namespace quelta {
 namespace {
@@ -35,7 +35,8 @@ BENCHMARK(BM_LoadThousandControlForm)->Unit(benchmark::kMillisecond);
 void BM_SaveThousandControlForm(benchmark::State& state) {
     Form form;
     form.replaceWith(parseFormFile(thousandControlForm(), "form.json"), "form.json");
-    for (auto _ : state) benchmark::DoNotOptimize(formFileText(form.store()));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(formFileText(form.store()));
 }
 BENCHMARK(BM_SaveThousandControlForm)->Unit(benchmark::kMillisecond);
 

@@ -8,14 +8,14 @@
 #include <cstdio>
 #include <memory>
 
-#include "host/Form.h"
-#include "host/FormFile.h"
-#include "host/terminal/CellTextMeasurer.h"
-#include "host/terminal/CursesPainter.h"
-#include "host/terminal/FormScreen.h"
-#include "host/terminal/SampleForm.h"
+#include "form/Form.h"
+#include "form/FormFile.h"
+#include "form/SampleForm.h"
 #include "platform/region/RegionalSettings.h"
 #include "platform/window/SendKeys.h"
+#include "terminal/CellTextMeasurer.h"
+#include "terminal/CursesPainter.h"
+#include "terminal/FormScreen.h"
 
 namespace quelta::terminal {
 namespace {

@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
-#include "host/Form.h"
-#include "host/FormFile.h"
+#include "form/Form.h"
+#include "form/FormFile.h"
 #include "platform/region/RegionalSettings.h"
 
 namespace {

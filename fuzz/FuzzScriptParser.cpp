@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "host/ScriptParser.h"
+#include "script/ScriptParser.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::string_view line(reinterpret_cast<const char*>(data), size);

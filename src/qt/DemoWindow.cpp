@@ -4,7 +4,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "host/terminal/SampleForm.h"
+#include "form/SampleForm.h"
 #include "qt/FormWidget.h"
 #include "qt/QueltaWidget.h"
 

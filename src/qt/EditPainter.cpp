@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "host/view/ScrollThumb.h"
 #include "qt/QtColour.h"
+#include "view/ScrollThumb.h"
 
 namespace quelta::qt {
 namespace {

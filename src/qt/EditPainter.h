@@ -1,5 +1,5 @@
 #pragma once
-// How the Qt widget draws a box's view (host/view/EditView.h) with QPainter: the border
+// How the Qt widget draws a box's view (view/EditView.h) with QPainter: the border
 // (a line for a plain one, a shaded bevel for a sunken one), the background (the grey of a
 // field that cannot be edited included), each row's text with its selection highlighted,
 // the caret, and the scroll bars. The layout in pixels comes first, since the view is
@@ -10,7 +10,7 @@
 #include <QPalette>
 #include <QRect>
 
-#include "host/view/EditView.h"
+#include "view/EditView.h"
 
 namespace quelta::qt {
 

@@ -3,7 +3,7 @@
 #include <QLabel>
 #include <cmath>
 
-#include "host/Form.h"
+#include "form/Form.h"
 #include "platform/fonts/TextMeasurer.h"
 #include "qt/QtPlatformUse.h"
 #include "qt/QtRegion.h"

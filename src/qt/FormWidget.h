@@ -9,7 +9,7 @@
 #include <memory>
 #include <string>
 
-#include "host/FormFile.h"
+#include "form/FormFile.h"
 
 namespace quelta::qt {
 

@@ -7,8 +7,8 @@
 
 #include "control/Quelta.h"
 #include "control/QueltaEvents.h"
-#include "host/Form.h"
-#include "host/terminal/EventLog.h"
+#include "form/EventLog.h"
+#include "form/Form.h"
 #include "platform/AutomationError.h"
 #include "platform/editbox/EditBox.h"
 #include "qt/EditPainter.h"

@@ -1,7 +1,7 @@
 #pragma once
 // A Qt widget that hosts one Quelta control. The control stays the platform's: the widget
 // draws the control's live edit box from the same view as the terminal host
-// (host/view/EditView.h) and feeds it Qt's input: key events become the platform's
+// (view/EditView.h) and feeds it Qt's input: key events become the platform's
 // key-down, character and key-up input, mouse events its mouse input, and Qt's focus its
 // focus. Tab, Shift+Tab and the control's automatic tab move Qt's focus along Qt's focus
 // chain, so that leaving the last control reaches the next Qt widget.
@@ -24,11 +24,11 @@
 #include <string>
 
 #include "api/Dispatch.h"
-#include "host/FormFile.h"
-#include "host/view/EditView.h"
+#include "form/FormFile.h"
 #include "platform/runtime/Variant.h"
 #include "platform/window/WindowSystem.h"
 #include "qt/QtPlatformUse.h"
+#include "view/EditView.h"
 
 namespace quelta {
 class Form;

@@ -6,7 +6,7 @@
 #include <cmath>
 
 #include "control/Quelta.h"
-#include "host/Form.h"
+#include "form/Form.h"
 #include "platform/AutomationError.h"
 #include "platform/editbox/EditBox.h"
 #include "platform/window/VirtualKeys.h"

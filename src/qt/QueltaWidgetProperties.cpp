@@ -2,7 +2,7 @@
 #include <QEvent>
 
 #include "control/Quelta.h"
-#include "host/Form.h"
+#include "form/Form.h"
 #include "platform/AutomationError.h"
 #include "qt/QueltaWidget.h"
 

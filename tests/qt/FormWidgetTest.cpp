@@ -3,7 +3,7 @@
 // writes that picture anew.
 #include <QtTest>
 
-#include "host/FormFile.h"
+#include "form/FormFile.h"
 #include "platform/fonts/TextMeasurer.h"
 #include "qt/DemoWindow.h"
 #include "qt/FormWidget.h"

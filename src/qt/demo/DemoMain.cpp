@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <exception>
 
-#include "host/FormFile.h"
+#include "form/FormFile.h"
 #include "platform/AutomationError.h"
 #include "qt/DemoWindow.h"
 #include "qt/FormWidget.h"

@@ -1,0 +1,85 @@
+#pragma once
+// A form: controls in tab order on one window, each in its own site. The form moves the
+// focus between them, as a person's Tab and Shift+Tab do, and hands the keys waiting in the
+// thread's keyboard input queue to the focused edit box.
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "control/Quelta.h"
+#include "form/FormFile.h"
+#include "form/FormSite.h"
+
+namespace quelta {
+
+class Form {
+public:
+    struct Listener {
+        std::function<void(const String& control, std::int32_t dispid, std::span<Variant>)> event;
+        std::function<void(const String& control, StringView property)> change;
+    };
+
+    Form();
+    ~Form();
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+
+    void setListener(Listener listener) { listener_ = std::move(listener); }
+    // The ambient UserMode every site reports from now on.
+    void setUserMode(bool userMode) { userMode_ = userMode; }
+    bool userMode() const { return userMode_; }
+
+    // Places a new control named `name` at the end of the tab order and starts it
+    // (Initialize, InitProperties). Error 5 for a name that is empty or already taken
+    // (names ignore case). A control whose start fails is not kept.
+    Quelta& addControl(const String& name);
+    Quelta* find(StringView name);
+    // The site of the control of that name, for a designer that moves and sizes it; null
+    // when there is none.
+    FormSite* siteOf(StringView name);
+    // Takes the control of that name off the form; false when there is none.
+    bool removeControl(StringView name);
+    // The controls in tab order, for hosts that draw them.
+    std::vector<Quelta*> controls();
+    bool empty() const { return controls_.empty(); }
+
+    // The form as a file keeps it: each control's extender values and what its
+    // WriteProperties writes, in tab order.
+    StoredForm store();
+    // Replaces every control with those of a stored form, each started with ReadProperties.
+    // The new controls are all built before the old ones go: a form that a control refuses
+    // (a value it cannot convert, a key no control reads, a name twice) raises
+    // FormFileError naming `file`, the control and the key, and leaves the form as it was.
+    void replaceWith(const StoredForm& form, const std::string& file);
+
+    // Moves the focus into a control as a click or Tab would: the control is told first,
+    // then its edit box receives the focus unless the control stays disabled.
+    void focus(Quelta& control);
+    // Delivers every key waiting in the input queue. Tab and Shift+Tab move the focus to
+    // the next or previous control in tab order; other keys go to the focused edit box.
+    void deliverPendingKeys();
+
+private:
+    struct Placed {
+        String name;
+        std::unique_ptr<FormSite> site;
+        std::unique_ptr<Quelta> control;
+    };
+
+    // A site and an unstarted control for it, wired to the listener.
+    Placed place(const String& name, std::size_t tabIndex);
+    Placed loadControl(const StoredControl& stored, std::size_t index, const std::string& file);
+
+    Placed* focusedControl();
+    void moveFocus(int step);
+    void deliver(const KeyInput& input);
+
+    WindowHandle window_ = 0;
+    bool userMode_ = true;
+    bool swallowingTab_ = false;
+    Listener listener_;
+    std::vector<Placed> controls_;
+};
+
+}  // namespace quelta

@@ -1,0 +1,355 @@
+#include "form/FormFile.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <array>
+#include <filesystem>
+#include <fstream>
+#include <limits>
+#include <memory>
+#include <nlohmann/json.hpp>
+
+#include "form/EscapedText.h"
+#include "form/InputFile.h"
+#include "platform/AutomationError.h"
+#include "platform/container/Picture.h"
+#include "platform/fonts/Font.h"
+
+namespace quelta {
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+constexpr std::string_view kFormat = "quelta-form";
+constexpr int kVersion = 1;
+// The deepest a valid file nests: the file, its control list, a control, its properties, a
+// font value and the font's fields.
+constexpr int kMaxDepth = 6;
+
+constexpr std::array<std::u16string_view, 9> kExtenderKeys = {
+    u"Name",     u"Left",        u"Top",           u"Width",           u"Height",
+    u"TabIndex", u"ToolTipText", u"HelpContextID", u"WhatsThisHelpID",
+};
+
+// Where a reader is in the file, for the refusal.
+class Place {
+public:
+    Place(const std::string& file, std::string path) : file_(file), path_(std::move(path)) {}
+    Place member(std::string_view key) const {
+        return Place(file_, path_.empty() ? std::string(key) : path_ + "." + std::string(key));
+    }
+    Place element(std::size_t index) const {
+        return Place(file_, path_ + "[" + std::to_string(index) + "]");
+    }
+    [[noreturn]] void refuse(const std::string& reason) const {
+        throw FormFileError(file_, path_, reason);
+    }
+
+private:
+    const std::string& file_;
+    std::string path_;
+};
+
+// Writing.
+
+Json fontJson(const Font& font) {
+    return Json{{"name", toUtf8(font.name())},   {"size", font.size()},
+                {"weight", font.weight()},       {"italic", font.italic()},
+                {"underline", font.underline()}, {"strikethrough", font.strikethrough()},
+                {"charset", font.charset()}};
+}
+
+Json objectJson(const ObjectRef& object) {
+    if (!object) return nullptr;
+    if (auto font = std::dynamic_pointer_cast<Font>(object)) return Json{{"font", fontJson(*font)}};
+    if (auto picture = std::dynamic_pointer_cast<Picture>(object)) {
+        if (picture->empty()) return nullptr;
+        return Json{{"picture", toUtf8(picture->source())}};
+    }
+    // Other objects (data objects, the host's own) are not part of a saved form.
+    return nullptr;
+}
+
+Json valueJson(const Variant& value) {
+    switch (value.type()) {
+        case VariantType::Boolean:
+            return value.toBool();
+        case VariantType::Integer:
+        case VariantType::Long:
+            return value.toLong();
+        case VariantType::Single:
+        case VariantType::Double:
+        case VariantType::Currency:
+        case VariantType::Date:
+            return value.toDouble();
+        case VariantType::String:
+            return toUtf8(value.toString());
+        case VariantType::Object:
+            return objectJson(value.toObject());
+        case VariantType::Empty:
+        case VariantType::Null:
+        case VariantType::Error:
+            return nullptr;
+    }
+    return nullptr;
+}
+
+Json bagJson(const PropertyBag& bag) {
+    Json object = Json::object();
+    for (const PropertyBag::Entry& entry : bag.entries())
+        object[toUtf8(entry.key)] = valueJson(entry.value);
+    return object;
+}
+
+// Reading.
+
+const Json& field(const Json& object, std::string_view key, const Place& place) {
+    auto found = object.find(key);
+    if (found == object.end()) place.refuse("\"" + std::string(key) + "\" is missing");
+    return *found;
+}
+
+void requireType(const Json& value, Json::value_t type, const char* expected, const Place& place) {
+    const bool numberWanted = type == Json::value_t::number_float;
+    if (numberWanted ? !value.is_number() : value.type() != type) place.refuse(expected);
+}
+
+FontRef fontFromJson(const Json& fields, const Place& place) {
+    requireType(fields, Json::value_t::object, "a font's fields must be an object", place);
+    auto font = std::make_shared<Font>();
+    try {
+        for (const auto& [key, value] : fields.items()) {
+            const Place at = place.member(key);
+            if (key == "name" && value.is_string()) {
+                font->setName(fromUtf8(value.get<std::string>()));
+            } else if (key == "size" && value.is_number()) {
+                font->setSize(value.get<float>());
+            } else if (key == "weight" && value.is_number_integer()) {
+                font->setWeight(static_cast<std::int16_t>(
+                    std::clamp<std::int64_t>(value.get<std::int64_t>(), -1, 1001)));
+            } else if (key == "charset" && value.is_number_integer()) {
+                const auto charset = value.get<std::int64_t>();
+                if (charset < 0 || charset > 255) at.refuse("a charset is 0 to 255");
+                font->setCharset(static_cast<std::int16_t>(charset));
+            } else if (key == "italic" && value.is_boolean()) {
+                font->setItalic(value.get<bool>());
+            } else if (key == "underline" && value.is_boolean()) {
+                font->setUnderline(value.get<bool>());
+            } else if (key == "strikethrough" && value.is_boolean()) {
+                font->setStrikethrough(value.get<bool>());
+            } else {
+                at.refuse("not a font field of the right type");
+            }
+        }
+    } catch (const AutomationError& error) {
+        place.refuse("the font is refused with error " + std::to_string(error.number()));
+    }
+    return font;
+}
+
+Variant objectFromJson(const Json& object, const Place& place) {
+    if (object.size() != 1) place.refuse("an object value holds exactly one of font, picture");
+    if (auto font = object.find("font"); font != object.end())
+        return Variant(ObjectRef(fontFromJson(*font, place.member("font"))));
+    if (auto picture = object.find("picture"); picture != object.end()) {
+        const Place at = place.member("picture");
+        requireType(*picture, Json::value_t::string, "a picture is the name of its file", at);
+        try {
+            return Variant(ObjectRef(loadPicture(fromUtf8(picture->get<std::string>()))));
+        } catch (const AutomationError& error) {
+            at.refuse("the picture cannot be loaded (error " + std::to_string(error.number()) +
+                      ")");
+        }
+    }
+    place.refuse("an object value holds exactly one of font, picture");
+}
+
+Variant numberFromJson(const Json& value) {
+    if (value.is_number_integer()) {
+        const auto number = value.get<std::int64_t>();
+        if (number >= std::numeric_limits<std::int32_t>::min() &&
+            number <= std::numeric_limits<std::int32_t>::max()) {
+            return Variant(static_cast<std::int32_t>(number));
+        }
+    }
+    return Variant(value.get<double>());
+}
+
+Variant valueFromJson(const Json& value, const Place& place) {
+    switch (value.type()) {
+        case Json::value_t::boolean:
+            return Variant::boolean(value.get<bool>());
+        case Json::value_t::number_integer:
+        case Json::value_t::number_unsigned:
+        case Json::value_t::number_float:
+            return numberFromJson(value);
+        case Json::value_t::string:
+            return Variant(fromUtf8(value.get<std::string>()));
+        case Json::value_t::null:
+            return Variant::nothing();
+        case Json::value_t::object:
+            return objectFromJson(value, place);
+        default:
+            place.refuse("a value is a Boolean, a number, a string, null, a font or a picture");
+    }
+}
+
+PropertyBag bagFromJson(const Json& object, const Place& place, bool extender) {
+    requireType(object, Json::value_t::object, "must be an object", place);
+    PropertyBag bag;
+    for (const auto& [key, value] : object.items()) {
+        const Place at = place.member(key);
+        const String name = fromUtf8(key);
+        if (name.empty()) at.refuse("a key may not be empty");
+        if (bag.contains(name)) at.refuse("the key stands twice");
+        if (extender && !isExtenderKey(name)) at.refuse("not a value a form keeps for a control");
+        bag.write(name, valueFromJson(value, at));
+    }
+    return bag;
+}
+
+// Positions and sizes are twips; a form larger than about 7,000 inches is no form.
+constexpr double kMaxTwips = 1e7;
+
+void checkExtender(const PropertyBag& extender, const Place& place) {
+    const Variant name = extender.read(u"Name");
+    if (name.type() != VariantType::String || name.toString().empty())
+        place.member("Name").refuse("every control needs a name");
+    if (extender.contains(u"ToolTipText") &&
+        extender.read(u"ToolTipText").type() != VariantType::String)
+        place.member("ToolTipText").refuse("must be a string");
+    for (std::u16string_view key : {u"TabIndex", u"HelpContextID", u"WhatsThisHelpID"}) {
+        if (extender.contains(key) && extender.read(key).type() != VariantType::Long)
+            place.member(toUtf8(key)).refuse("must be a 32-bit whole number");
+    }
+    for (std::u16string_view key : {u"Left", u"Top", u"Width", u"Height"}) {
+        if (!extender.contains(key)) continue;
+        const Variant value = extender.read(key);
+        const bool isSize = key == u"Width" || key == u"Height";
+        const bool number =
+            value.type() == VariantType::Long || value.type() == VariantType::Double;
+        if (!number || !(value.toDouble() >= (isSize ? 0 : -kMaxTwips)) ||
+            !(value.toDouble() <= kMaxTwips)) {
+            place.member(toUtf8(key))
+                .refuse(isSize ? "a size is 0 to 10,000,000 twips"
+                               : "a position is within 10,000,000 twips");
+        }
+    }
+}
+
+StoredControl controlFromJson(const Json& object, const Place& place) {
+    requireType(object, Json::value_t::object, "a control must be an object", place);
+    for (const auto& item : object.items()) {
+        if (item.key() != "extender" && item.key() != "properties")
+            place.member(item.key()).refuse("a control holds only extender and properties");
+    }
+    StoredControl control;
+    control.extender =
+        bagFromJson(field(object, "extender", place), place.member("extender"), true);
+    checkExtender(control.extender, place.member("extender"));
+    control.properties =
+        bagFromJson(field(object, "properties", place), place.member("properties"), false);
+    return control;
+}
+
+Json parseJson(std::string_view text, const Place& file) {
+    if (text.size() > kMaxFormFileBytes) file.refuse("the file is too large for a form");
+    auto depthLimit = [&](int depth, Json::parse_event_t, Json&) {
+        if (depth > kMaxDepth) file.refuse("the file nests deeper than a form does");
+        return true;
+    };
+    try {
+        // The parser skips a UTF-8 byte-order mark at the start by itself.
+        return Json::parse(text.begin(), text.end(), depthLimit);
+    } catch (const Json::exception& error) {
+        // The parser's message names the line and column of the fault.
+        file.refuse(std::string("not JSON: ") + error.what());
+    }
+}
+
+}  // namespace
+
+FormFileError::FormFileError(std::string file, std::string place, const std::string& reason)
+    // The file name, the keys in the place and a parser's quote of the text come from
+    // outside and may hold any bytes.
+    : std::runtime_error(escapedText(file + (place.empty() ? "" : ": " + place) + ": " + reason)),
+      file_(std::move(file)),
+      place_(std::move(place)) {}
+
+FormFileError::FormFileError(std::string file, const InputFileError& unread)
+    : FormFileError(std::move(file), "", unread.what()) {
+    readProblem_ = unread.problem();
+}
+
+bool isExtenderKey(StringView key) {
+    for (std::u16string_view known : kExtenderKeys) {
+        if (equalsIgnoringAsciiCase(key, known)) return true;
+    }
+    return false;
+}
+
+std::string formFileText(const StoredForm& form) {
+    Json controls = Json::array();
+    for (const StoredControl& control : form.controls) {
+        controls.push_back(Json{{"extender", bagJson(control.extender)},
+                                {"properties", bagJson(control.properties)}});
+    }
+    Json file{{"format", kFormat}, {"version", kVersion}, {"controls", std::move(controls)}};
+    return file.dump(2) + "\n";
+}
+
+StoredForm parseFormFile(std::string_view text, const std::string& file) {
+    const Place root(file, "");
+    const Json json = parseJson(text, root);
+    requireType(json, Json::value_t::object, "a form file is a JSON object", root);
+    const Json& format = field(json, "format", root);
+    if (!format.is_string() || format.get<std::string>() != kFormat)
+        root.member("format").refuse("not a form file");
+    const Json& version = field(json, "version", root);
+    if (!version.is_number_integer() || version.get<std::int64_t>() != kVersion)
+        root.member("version").refuse("a version this program does not read");
+    const Place list = root.member("controls");
+    const Json& controls = field(json, "controls", root);
+    requireType(controls, Json::value_t::array, "must be a list", list);
+    StoredForm form;
+    for (std::size_t i = 0; i < controls.size(); ++i)
+        form.controls.push_back(controlFromJson(controls[i], list.element(i)));
+    return form;
+}
+
+void saveFormFile(const std::string& path, const StoredForm& form) {
+    namespace fs = std::filesystem;
+    const std::string text = formFileText(form);
+    // Written beside the target and renamed over it, so that the old file stays whole
+    // until the new one is.
+    const fs::path target(path);
+    const fs::path temporary = target.parent_path() / (target.filename().string() + ".saving-" +
+                                                       std::to_string(::getpid()));
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        out.write(text.data(), static_cast<std::streamsize>(text.size()));
+        out.close();
+        if (!out) {
+            std::error_code ignored;
+            fs::remove(temporary, ignored);
+            raiseError(kErrPathFileAccess);
+        }
+    }
+    std::error_code error;
+    fs::rename(temporary, target, error);
+    if (error) {
+        fs::remove(temporary, error);
+        raiseError(kErrPathFileAccess);
+    }
+}
+
+StoredForm loadFormFile(const std::string& path) {
+    try {
+        return parseFormFile(readInputFile(path, kMaxFormFileBytes), path);
+    } catch (const InputFileError& unread) {
+        throw FormFileError(path, unread);
+    }
+}
+
+}  // namespace quelta

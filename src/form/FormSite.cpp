@@ -1,0 +1,20 @@
+#include "form/FormSite.h"
+
+namespace quelta {
+
+FormSite::FormSite(WindowHandle formWindow, String name, std::int16_t tabIndex,
+                   const bool& userMode)
+    : RecordingContainer(formWindow), userMode_(userMode) {
+    defineExtenderProperty(u"Name", Variant(std::move(name)));
+    defineExtenderProperty(u"TabIndex", Variant(tabIndex));
+}
+
+void FormSite::raiseEvent(std::int32_t dispid, std::span<Variant> arguments) {
+    if (eventListener_) eventListener_(dispid, arguments);
+}
+
+void FormSite::propertyChanged(StringView name) {
+    if (changeListener_) changeListener_(name);
+}
+
+}  // namespace quelta

@@ -1,0 +1,90 @@
+#include "terminal/CursesSession.h"
+
+#include <langinfo.h>
+#include <signal.h>
+#include <term.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <array>
+#include <clocale>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <stdexcept>
+
+namespace quelta::terminal {
+namespace {
+
+constexpr std::array kRestoringSignals = {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGSEGV,
+                                          SIGBUS, SIGFPE,  SIGILL, SIGABRT};
+
+// What the signal handler needs, prepared before it can run.
+struct SavedTerminal {
+    termios modes{};
+    bool haveModes = false;
+    char restore[256] = {};
+    std::size_t restoreLength = 0;
+};
+SavedTerminal saved;
+
+void appendCapability(const char* name) {
+    char* value = tigetstr(name);
+    if (value == nullptr || value == reinterpret_cast<char*>(-1)) return;
+    const std::size_t length = std::strlen(value);
+    if (saved.restoreLength + length >= sizeof saved.restore) return;
+    std::memcpy(saved.restore + saved.restoreLength, value, length);
+    saved.restoreLength += length;
+}
+
+void restoreFromSignal(int signal) {
+    if (saved.restoreLength > 0) {
+        [[maybe_unused]] ssize_t written = write(STDOUT_FILENO, saved.restore, saved.restoreLength);
+    }
+    if (saved.haveModes) tcsetattr(STDIN_FILENO, TCSAFLUSH, &saved.modes);
+    ::signal(signal, SIG_DFL);
+    raise(signal);
+}
+
+// Text is UTF-8 on the terminal; a locale of another code set would make ncurses write
+// other bytes. Lines and blocks are drawn as their UTF-8 characters too, not through the
+// terminal's alternate character set, which many UTF-8 terminals and multiplexers show as
+// plain letters ("lqqk" for a frame's top).
+void useUtf8() {
+    std::setlocale(LC_ALL, "");
+    if (std::strcmp(nl_langinfo(CODESET), "UTF-8") != 0) std::setlocale(LC_CTYPE, "C.UTF-8");
+    setenv("NCURSES_NO_UTF8_ACS", "1", /*overwrite=*/0);
+}
+
+}  // namespace
+
+CursesSession::CursesSession() {
+    if (!isatty(STDIN_FILENO) || !isatty(STDOUT_FILENO))
+        throw std::runtime_error("the form needs a terminal");
+    useUtf8();
+    saved.haveModes = tcgetattr(STDIN_FILENO, &saved.modes) == 0;
+    terminal_ = newterm(nullptr, stdout, stdin);
+    if (terminal_ == nullptr) throw std::runtime_error("the terminal type is unknown (set TERM)");
+    appendCapability("sgr0");
+    appendCapability("cnorm");
+    appendCapability("rmkx");
+    appendCapability("rmcup");
+    for (int signal : kRestoringSignals)
+        ::signal(signal, restoreFromSignal);
+    raw();
+    noecho();
+    nonl();
+    keypad(stdscr, TRUE);
+    set_escdelay(25);
+    mousemask(BUTTON1_CLICKED | BUTTON1_PRESSED | BUTTON1_DOUBLE_CLICKED, nullptr);
+    mouseinterval(200);
+}
+
+CursesSession::~CursesSession() {
+    endwin();
+    for (int signal : kRestoringSignals)
+        ::signal(signal, SIG_DFL);
+    delscreen(terminal_);
+}
+
+}  // namespace quelta::terminal

@@ -1,0 +1,150 @@
+#include "terminal/FieldView.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "control/Quelta.h"
+#include "platform/AutomationError.h"
+#include "platform/editbox/EditBox.h"
+#include "terminal/CellWidth.h"
+#include "view/ScrollThumb.h"
+
+namespace quelta::terminal {
+namespace {
+
+// An extender value the host may not have given the control reads as zero.
+double extenderTwips(ControlContainer& container, StringView name) {
+    try {
+        return container.extenderProperty(name).toDouble();
+    } catch (const AutomationError&) {
+        return 0;
+    }
+}
+
+String captionOf(ControlContainer& container) {
+    try {
+        String tip = container.extenderProperty(u"ToolTipText").toString();
+        if (!tip.empty()) return tip;
+        return container.extenderProperty(u"Name").toString();
+    } catch (const AutomationError&) {
+        return {};
+    }
+}
+
+CellRect textAreaOf(const CellRect& frame, Border border) {
+    if (border == Border::None) return frame;
+    CellRect area = frame;
+    area.column += 1;
+    area.width = std::max(0, area.width - 2);
+    if (frame.height >= 3) {
+        area.row += 1;
+        area.height -= 2;
+    }
+    return area;
+}
+
+std::size_t characterLength(StringView text, std::size_t at) {
+    return static_cast<std::size_t>(codePointAt(text, at).units);
+}
+
+// `width` cells of `text` from its cell `first`, with spaces where either edge cuts a wide
+// character and after the end of the text.
+String cellSlice(StringView text, int first, int width) {
+    String slice;
+    int cell = 0;
+    int used = 0;
+    for (std::size_t i = 0; i < text.size() && used < width;) {
+        const std::size_t length = characterLength(text, i);
+        const StringView character = text.substr(i, length);
+        const int cells = cellWidth(character);
+        i += length;
+        const int start = cell;
+        cell += cells;
+        if (cell <= first) continue;
+        if (start < first || used + cells > width) {
+            const int shown = std::min(cell - std::max(start, first), width - used);
+            slice.append(static_cast<std::size_t>(shown), u' ');
+            used += shown;
+            continue;
+        }
+        slice.append(character);
+        used += cells;
+    }
+    slice.append(static_cast<std::size_t>(width - used), u' ');
+    return slice;
+}
+
+// A row of the view in cells: the text from the cell `first` of the row on (a negative
+// `first` indents it), the selection as cells of the area.
+DrawnRow drawnRow(const view::ViewRow& row, int width) {
+    const int first = -static_cast<int>(std::floor(row.x));
+    DrawnRow drawn;
+    drawn.text = first >= 0 ? cellSlice(row.text, first, width)
+                            : String(static_cast<std::size_t>(-first), u' ') +
+                                  cellSlice(row.text, 0, width + first);
+    if (row.selectedTo > row.selectedFrom) {
+        auto cellOfIndex = [&](std::int32_t index) {
+            const StringView before =
+                StringView(row.text).substr(0, static_cast<std::size_t>(index));
+            return std::clamp(cellWidth(before) - first, 0, width);
+        };
+        drawn.selectedFrom = cellOfIndex(row.selectedFrom);
+        drawn.selectedTo = cellOfIndex(row.selectedTo);
+        if (drawn.selectedFrom == drawn.selectedTo) drawn.selectedFrom = drawn.selectedTo = 0;
+    }
+    return drawn;
+}
+
+void fillRows(FieldView& field, const view::EditView& shown) {
+    const int width = field.text.width;
+    for (const view::ViewRow& row : shown.rows)
+        field.rows.push_back(drawnRow(row, width));
+    while (static_cast<int>(field.rows.size()) < field.text.height)
+        field.rows.push_back({String(static_cast<std::size_t>(width), u' '), 0, 0});
+    if (shown.caret) {
+        const int column = static_cast<int>(std::floor(shown.caret->x));
+        field.caret = CellPoint{field.text.row + shown.caret->row,
+                                field.text.column + std::clamp(column, 0, std::max(0, width - 1))};
+    }
+}
+
+}  // namespace
+
+std::optional<FieldView> fieldView(Quelta& control, const CellScale& scale) {
+    EditBox* box = control.liveBox();
+    if (box == nullptr || !isTrue(box->visible())) return std::nullopt;
+    ControlContainer& container = control.container();
+
+    FieldView field;
+    field.caption = captionOf(container);
+    field.frame = {scale.row(extenderTwips(container, u"Top")),
+                   scale.column(extenderTwips(container, u"Left")),
+                   scale.columns(container.width()), scale.rows(container.height())};
+    field.border = view::borderOf(*box, control.frameLabel());
+    field.text = textAreaOf(field.frame, field.border);
+    // The bars take a column and a row of the area when it has more than one row.
+    view::ScrollBars bars = view::scrollBarsOf(*box);
+    if (field.text.height < 2) bars = {};
+    if (bars.vertical) field.text.width = std::max(0, field.text.width - 1);
+    if (bars.horizontal) field.text.height -= 1;
+
+    const view::ViewMetrics metrics{field.text.height, static_cast<double>(field.text.width), 1,
+                                    [](StringView text) { return double(cellWidth(text)); }};
+    const view::EditView shown = view::editView(*box, control.frameLabel(), metrics);
+    field.backColor = shown.backColor;
+    field.foreColor = shown.foreColor;
+    field.grey = shown.grey;
+    field.focused = shown.focused;
+    fillRows(field, shown);
+    if (bars.vertical && shown.vertical) {
+        const view::Thumb thumb = view::scrollThumb(*shown.vertical, field.text.height);
+        field.scrollBar = ScrollBar{thumb.start, thumb.length};
+    }
+    if (bars.horizontal && shown.horizontal) {
+        const view::Thumb thumb = view::scrollThumb(*shown.horizontal, field.text.width);
+        field.horizontalBar = HorizontalBar{thumb.start, thumb.length};
+    }
+    return field;
+}
+
+}  // namespace quelta::terminal

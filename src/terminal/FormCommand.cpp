@@ -1,0 +1,51 @@
+#include "terminal/FormCommand.h"
+
+#include <cstdio>
+#include <exception>
+
+#include "form/EscapedText.h"
+#include "form/SampleForm.h"
+#include "platform/AutomationError.h"
+#include "platform/region/RegionalSettings.h"
+
+namespace quelta::terminal {
+
+StoredForm namedForm(const RunOptions& options) {
+    if (options.formFile.empty())
+        return parseFormFile(kSampleFormText, std::string(kSampleFormName));
+    return loadFormFile(options.formFile);
+}
+
+std::string formName(const RunOptions& options) {
+    return options.formFile.empty() ? std::string(kSampleFormName) : options.formFile;
+}
+
+int runFormCommand(const FormCommand& command, const std::vector<std::string>& arguments) {
+    const RunOptions options = parseRunOptions(arguments);
+    if (options.help) {
+        std::fputs(command.usage, stdout);
+        return 0;
+    }
+    if (!options.error.empty()) {
+        std::fprintf(stderr, "quelta %s: %s\n%s", command.name, escapedText(options.error).c_str(),
+                     command.usage);
+        return 2;
+    }
+    const std::string region =
+        options.region.empty() ? regionNameFromEnvironment() : options.region;
+    try {
+        selectRegion(region);
+        return command.openAndRun(options, region);
+    } catch (const FormFileError& refusal) {
+        // Its message is escaped already.
+        std::fprintf(stderr, "quelta %s: %s\n", command.name, refusal.what());
+    } catch (const AutomationError& error) {
+        std::fprintf(stderr, "quelta %s: the form cannot be opened (error %d)\n", command.name,
+                     error.number());
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "quelta %s: %s\n", command.name, escapedText(error.what()).c_str());
+    }
+    return 1;
+}
+
+}  // namespace quelta::terminal

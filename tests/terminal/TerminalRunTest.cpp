@@ -1,0 +1,97 @@
+// `quelta run` as a person uses it: the sample form in a real terminal (tmux), typed into
+// and read back from the screen.
+#include <gtest/gtest.h>
+
+#include <ctime>
+#include <string>
+
+#include "terminal/TmuxScreen.h"
+
+namespace {
+
+using quelta::testing::commandOutput;
+using quelta::testing::lineWith;
+
+class TerminalRunTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!quelta::testing::haveTmux()) GTEST_SKIP() << "no tmux";
+    }
+    void start(const std::string& arguments) {
+        ASSERT_TRUE(terminal.start(std::string(QUELTA_BINARY) + " run " + arguments));
+    }
+
+    // The screen once the line holding `marker` contains `expected`; fails after a bounded
+    // wait, showing the screen.
+    std::string waitFor(const std::string& marker, const std::string& expected) {
+        std::string last;
+        const std::string shown = terminal.waitForLine(marker, expected, &last);
+        if (shown.empty())
+            ADD_FAILURE() << "'" << expected << "' never appeared by '" << marker << "':\n" << last;
+        return shown.empty() ? last : shown;
+    }
+
+    quelta::testing::TmuxScreen terminal;
+};
+
+TEST_F(TerminalRunTest, TypingIntoTheSampleFormShowsTheRegionalValues) {
+    start("--region de-DE");
+    waitFor("Customer name", "Customer name");
+
+    // A full code moves on by itself; the digits that follow land in the quantity.
+    terminal.keys("Jane Tab abc123 42");
+    waitFor("Quantity", "42");
+    EXPECT_NE(lineWith(terminal.screen(), "Customer code").find("[ABC123"), std::string::npos);
+
+    // A full stop typed where the comma is the decimal separator becomes one.
+    terminal.keys("Tab 1234.5 Tab");
+    waitFor("Unit price", "1.234,50");
+
+    // A partial date completes with the current year.
+    const std::time_t now = std::time(nullptr);
+    const std::string year = std::to_string(std::localtime(&now)->tm_year + 1900);
+    terminal.keys("Tab Tab 3112 Tab");
+    waitFor("Delivery date", "31.12." + year);
+
+    // Insert switches to overtype: the first letter of the name is replaced.
+    for (int back = 0; back < 7; ++back)
+        terminal.keys("BTab");
+    waitFor("txtCustomer", "txtCustomer");
+    terminal.keys("Home IC X");
+    waitFor("Customer name", "Xane");
+    EXPECT_NE(lineWith(terminal.screen(), "txtCustomer").find("OVR"), std::string::npos);
+
+    // Frames are drawn with line characters, not the alternate set's letters.
+    EXPECT_NE(lineWith(terminal.screen(), "Notes").find("│Deliver"), std::string::npos);
+
+    // Tab passes over the disabled order number, shown grey with its text.
+    EXPECT_NE(lineWith(terminal.screen(), "Order number").find("A-10457"), std::string::npos);
+
+    terminal.keys("C-q");
+    const std::string after = waitFor("EXIT=", "EXIT=0");
+    EXPECT_EQ(after.find("Customer name"), std::string::npos) << "the screen is given back";
+}
+
+TEST_F(TerminalRunTest, AnInterruptGivesTheScreenBack) {
+    start("");
+    waitFor("Customer name", "Customer name");
+    const std::string child = commandOutput("pgrep -P " + terminal.shellPid() + " quelta");
+    ASSERT_FALSE(child.empty());
+    std::system(("kill -INT " + child).c_str());
+    const std::string after = waitFor("EXIT=", "EXIT=130");
+    EXPECT_EQ(after.find("Customer name"), std::string::npos);
+}
+
+TEST(TerminalRunCommandTest, AFormThatCannotBeOpenedIsNamedAndFails) {
+    const std::string missing = commandOutput(std::string(QUELTA_BINARY) +
+                                              " run /nonexistent/form.json 2>&1; echo EXIT=$?");
+    EXPECT_NE(missing.find("/nonexistent/form.json"), std::string::npos) << missing;
+    EXPECT_NE(missing.find("EXIT=1"), std::string::npos) << missing;
+
+    const std::string wrong =
+        commandOutput(std::string(QUELTA_BINARY) + " run --cell 0x0 2>&1; echo EXIT=$?");
+    EXPECT_NE(wrong.find("--cell"), std::string::npos) << wrong;
+    EXPECT_NE(wrong.find("EXIT=2"), std::string::npos) << wrong;
+}
+
+}  // namespace
