@@ -28,13 +28,33 @@ struct SavedTerminal {
 };
 SavedTerminal saved;
 
-void appendCapability(const char* name) {
-    char* value = tigetstr(name);
-    if (value == nullptr || value == reinterpret_cast<char*>(-1)) return;
-    const std::size_t length = std::strlen(value);
+bool isString(const char* capability) {
+    return capability != nullptr && capability != reinterpret_cast<const char*>(-1);
+}
+
+void appendRestoring(const char* text) {
+    const std::size_t length = std::strlen(text);
     if (saved.restoreLength + length >= sizeof saved.restore) return;
-    std::memcpy(saved.restore + saved.restoreLength, value, length);
+    std::memcpy(saved.restore + saved.restoreLength, text, length);
     saved.restoreLength += length;
+}
+
+void appendCapability(const char* name) {
+    const char* value = tigetstr(name);
+    if (isString(value)) appendRestoring(value);
+}
+
+// Mouse reporting is a mode of the terminal, not of the screen: left on, it would send the
+// shell that gets the terminal back an escape sequence for every click. The terminal
+// description's own switch (XM with 0) turns it off; a terminal that reports the mouse
+// without one speaks xterm's protocol, whose modes the xterm sequence clears.
+void appendMouseOff() {
+    const char* modes = tigetstr("XM");
+    if (isString(modes)) {
+        appendRestoring(tiparm(modes, 0));
+    } else if (isString(tigetstr("kmous"))) {
+        appendRestoring("\033[?1006l\033[?1003l\033[?1002l\033[?1000l");
+    }
 }
 
 void restoreFromSignal(int signal) {
@@ -69,6 +89,7 @@ CursesSession::CursesSession() {
     appendCapability("cnorm");
     appendCapability("rmkx");
     appendCapability("rmcup");
+    appendMouseOff();
     for (int signal : kRestoringSignals)
         ::signal(signal, restoreFromSignal);
     raw();

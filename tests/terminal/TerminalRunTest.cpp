@@ -72,15 +72,26 @@ TEST_F(TerminalRunTest, TypingIntoTheSampleFormShowsTheRegionalValues) {
     EXPECT_EQ(after.find("Customer name"), std::string::npos) << "the screen is given back";
 }
 
-TEST_F(TerminalRunTest, AnInterruptGivesTheScreenBack) {
+// A signal gives the screen back whole: the shell's screen, and no mouse reporting left on.
+class TerminalSignalTest : public TerminalRunTest,
+                           public ::testing::WithParamInterface<std::pair<const char*, int>> {};
+
+TEST_P(TerminalSignalTest, ASignalGivesTheTerminalBack) {
+    const auto [signal, status] = GetParam();
     start("");
     waitFor("Customer name", "Customer name");
+    EXPECT_EQ(terminal.paneFormat("#{mouse_any_flag}"), "1");
     const std::string child = commandOutput("pgrep -P " + terminal.shellPid() + " quelta");
     ASSERT_FALSE(child.empty());
-    std::system(("kill -INT " + child).c_str());
-    const std::string after = waitFor("EXIT=", "EXIT=130");
+    std::system(("kill -" + std::string(signal) + " " + child).c_str());
+    const std::string after = waitFor("EXIT=", "EXIT=" + std::to_string(status));
     EXPECT_EQ(after.find("Customer name"), std::string::npos);
+    EXPECT_EQ(terminal.paneFormat("#{mouse_any_flag}"), "0");
 }
+
+INSTANTIATE_TEST_SUITE_P(Signals, TerminalSignalTest,
+                         ::testing::Values(std::pair{"INT", 130}, std::pair{"TERM", 143}),
+                         [](const auto& info) { return std::string(info.param.first); });
 
 TEST(TerminalRunCommandTest, AFormThatCannotBeOpenedIsNamedAndFails) {
     const std::string missing = commandOutput(std::string(QUELTA_BINARY) +
