@@ -10,6 +10,7 @@
 #include "design/pagMainPage.h"
 #include "design/pagTextPage.h"
 #include "form/EscapedText.h"
+#include "form/EventLine.h"
 #include "form/FormFile.h"
 #include "form/InputFile.h"
 #include "platform/region/PlatformClock.h"
@@ -52,11 +53,6 @@ int loadErrorNumber(const FormFileError& refusal) {
             break;
     }
     return kErrBadFileFormat;  // a readable file, only too large to be a form
-}
-
-String eventArgumentText(const Variant& value) {
-    if (value.type() == VariantType::Object) return value.toObject() ? u"Object" : u"Nothing";
-    return printedText(value);
 }
 
 }  // namespace
@@ -289,18 +285,11 @@ Variant ScriptHost::evaluate(const MemberReference& reference) {
 
 void ScriptHost::echoEvent(const String& control, std::int32_t dispid,
                            std::span<Variant> arguments) {
-    if (!echoEvents_) return;
-    const EventInfo* event = eventByDispatchId(dispid);
-    out_ << "event " << escapedText(toUtf8(control)) << "."
-         << (event ? std::string(event->name) : std::to_string(dispid));
-    for (const Variant& argument : arguments)
-        out_ << " " << toUtf8(eventArgumentText(argument));
-    out_ << '\n';
+    if (echoEvents_) out_ << toUtf8(eventLine(control, dispid, arguments)) << '\n';
 }
 
 void ScriptHost::echoChange(const String& control, StringView property) {
-    if (echoChanges_)
-        out_ << "changed " << escapedText(toUtf8(control)) << "." << toUtf8(property) << '\n';
+    if (echoChanges_) out_ << toUtf8(changeLine(control, property)) << '\n';
 }
 
 }  // namespace quelta::script

@@ -118,6 +118,32 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), field);
     }
 
+    // Scrolled to the end of its text, the field draws the text from left of its edge: a
+    // click lands on the character drawn under it, not on the one that would be there
+    // unscrolled.
+    void clickInAScrolledFieldLandsOnTheCharacterDrawnUnderIt() {
+        QWidget window;
+        auto* field = new QueltaWidget(&window);
+        field->setText(QStringLiteral("0123456789abcdefghij"));
+        field->resize(80, field->height());
+        showActive(window);
+        field->setFocus();
+        EditBox& edit = box(*field);
+        edit.setSelStart(20);
+        const QFont font = qtFont(*edit.font());
+        const PixelLayout layout =
+            pixelLayout(field->rect(), view::borderOf(edit, field->control().frameLabel()), {}, 1);
+        const view::EditView shown =
+            view::editView(edit, field->control().frameLabel(), pixelMetrics(layout, font));
+        QVERIFY(shown.rows.at(0).x < 0);
+        const QFontMetricsF metrics(font);
+        const double x = layout.text.left() + shown.rows[0].x +
+                         metrics.horizontalAdvance(QStringLiteral("0123456789abcdef")) +
+                         metrics.horizontalAdvance(QStringLiteral("g")) * 0.3;
+        QTest::mouseClick(field, Qt::LeftButton, {}, QPointF(x, field->height() / 2).toPoint());
+        QCOMPARE(edit.selStart(), 16);
+    }
+
     void signalsFireOncePerChange() {
         QWidget window;
         auto* field = new QueltaWidget(&window);
