@@ -7,6 +7,7 @@
 #include "platform/AutomationError.h"
 #include "platform/editbox/EditBox.h"
 #include "terminal/CellWidth.h"
+#include "view/HitTest.h"
 #include "view/ScrollThumb.h"
 
 namespace quelta::terminal {
@@ -108,14 +109,20 @@ void fillRows(FieldView& field, const view::EditView& shown) {
     }
 }
 
-}  // namespace
+// A field laid out: what it draws, and the view and measure it drew it from.
+struct LaidField {
+    FieldView field;
+    view::ViewMetrics metrics;
+    view::EditView shown;
+};
 
-std::optional<FieldView> fieldView(Quelta& control, const CellScale& scale) {
+std::optional<LaidField> layField(Quelta& control, const CellScale& scale) {
     EditBox* box = control.liveBox();
     if (box == nullptr || !isTrue(box->visible())) return std::nullopt;
     ControlContainer& container = control.container();
 
-    FieldView field;
+    LaidField laid;
+    FieldView& field = laid.field;
     field.caption = captionOf(container);
     field.frame = {scale.row(extenderTwips(container, u"Top")),
                    scale.column(extenderTwips(container, u"Left")),
@@ -128,9 +135,10 @@ std::optional<FieldView> fieldView(Quelta& control, const CellScale& scale) {
     if (bars.vertical) field.text.width = std::max(0, field.text.width - 1);
     if (bars.horizontal) field.text.height -= 1;
 
-    const view::ViewMetrics metrics{field.text.height, static_cast<double>(field.text.width), 1,
-                                    [](StringView text) { return double(cellWidth(text)); }};
-    const view::EditView shown = view::editView(*box, control.frameLabel(), metrics);
+    laid.metrics = {field.text.height, static_cast<double>(field.text.width), 1,
+                    [](StringView text) { return double(cellWidth(text)); }};
+    laid.shown = view::editView(*box, control.frameLabel(), laid.metrics);
+    const view::EditView& shown = laid.shown;
     field.backColor = shown.backColor;
     field.foreColor = shown.foreColor;
     field.grey = shown.grey;
@@ -144,7 +152,24 @@ std::optional<FieldView> fieldView(Quelta& control, const CellScale& scale) {
         const view::Thumb thumb = view::scrollThumb(*shown.horizontal, field.text.width);
         field.horizontalBar = HorizontalBar{thumb.start, thumb.length};
     }
-    return field;
+    return laid;
+}
+
+}  // namespace
+
+std::optional<FieldView> fieldView(Quelta& control, const CellScale& scale) {
+    std::optional<LaidField> laid = layField(control, scale);
+    if (!laid) return std::nullopt;
+    return std::move(laid->field);
+}
+
+// A cell stands for the caret stop at its left edge: a click on a character puts the caret
+// before it, where the caret is drawn in that cell.
+std::optional<std::int32_t> characterAtCell(Quelta& control, const CellScale& scale, CellPoint at) {
+    const std::optional<LaidField> laid = layField(control, scale);
+    if (!laid) return std::nullopt;
+    return view::characterAt(laid->shown, laid->metrics, at.column - laid->field.text.column,
+                             at.row - laid->field.text.row, 1);
 }
 
 }  // namespace quelta::terminal
