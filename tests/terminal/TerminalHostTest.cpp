@@ -13,18 +13,17 @@ namespace {
 class TerminalHostTest : public ::testing::Test {
 protected:
     void SetUp() override { selectRegion("en-US"); }
-    // Borderless fields, five cells wide, a row apart from row 1 on, column 2.
-    void load(const std::string& first, const std::string& second) {
-        auto field = [](const char* name, int top, const std::string& properties) {
-            return R"({"extender": {"Name": ")" + std::string(name) + R"(", "Left": 240, "Top": )" +
-                   std::to_string(top) + R"(, "Width": 600, "Height": 240}, "properties": {)" +
-                   R"("BorderStyle": 0)" + properties + "}}";
-        };
-        form_.replaceWith(
-            parseFormFile(R"({"format": "quelta-form", "version": 1, "controls": [)" +
-                              field("txtA", 240, first) + ", " + field("txtB", 480, second) + "]}",
-                          "test"),
-            "test");
+    // Two borderless fields five cells wide at column 2, rows 1 and 2; the first one with
+    // `properties` (JSON members).
+    void load(const std::string& properties) {
+        form_.replaceWith(parseFormFile(R"({"format": "quelta-form", "version": 1, "controls": [
+            {"extender": {"Name": "txtA", "Left": 240, "Top": 240, "Width": 600, "Height": 240},
+             "properties": {"BorderStyle": 0, )" +
+                                            properties + R"(}},
+            {"extender": {"Name": "txtB", "Left": 240, "Top": 480, "Width": 600, "Height": 240},
+             "properties": {"BorderStyle": 0}}]})",
+                                        "test"),
+                          "test");
     }
     EditBox& box(const char16_t* name) { return *form_.find(name)->liveBox(); }
 
@@ -33,7 +32,7 @@ protected:
 };
 
 TEST_F(TerminalHostTest, TheFirstFocusPassesOverADisabledField) {
-    load(R"(, "Enabled": false)", "");
+    load(R"("Enabled": false)");
     host_.start();
     EXPECT_FALSE(box(u"txtA").hasFocus());
     EXPECT_TRUE(box(u"txtB").hasFocus());
@@ -42,7 +41,7 @@ TEST_F(TerminalHostTest, TheFirstFocusPassesOverADisabledField) {
 // Scrolled to its end, the field shows "efgh" from column 2: the click on the "f" puts the
 // caret before it.
 TEST_F(TerminalHostTest, AClickInAScrolledFieldLandsOnTheCharacterDrawnUnderIt) {
-    load(R"(, "Text": "abcdefgh")", "");
+    load(R"("Text": "abcdefgh")");
     host_.start();
     box(u"txtA").setSelStart(8);
     ASSERT_EQ(host_.screen().view.fields[0].rows[0].text, u"efgh ");
