@@ -1,11 +1,10 @@
-// Keys from the terminal reach the platform as its keyboard's keys, and the designer reads
-// its commands from those keys.
+// Keys from the terminal reach the platform as its keyboard's keys (the designer's
+// commands, read from the same keys, are driven in FormDesignerTest).
 #include <curses.h>
 #include <gtest/gtest.h>
 
 #include "platform/window/VirtualKeys.h"
 #include "terminal/CursesKeys.h"
-#include "terminal/DesignKeys.h"
 
 namespace quelta::terminal {
 namespace {
@@ -46,19 +45,6 @@ TEST(CursesKeysTest, ACharacterAboveTheBasicPlaneTravelsWhole) {
     const std::vector<KeyInput> inputs = keyInputsOf(*typedKey(U'\U0001F600'));
     ASSERT_EQ(inputs.size(), 4u);
     EXPECT_EQ((std::u16string{inputs[1].character, inputs[2].character}), u"\U0001F600");
-}
-
-TEST(CursesKeysTest, TheDesignersCommandsComeFromTheKeys) {
-    using DesignKind = DesignKey::Kind;
-    const std::pair<PressedKey, DesignKind> cases[] = {
-        {{VK_TAB, kShiftMask, u'\t'}, DesignKind::BackTab},
-        {{VK_LEFT, kCtrlMask, 0}, DesignKind::Ignored},
-        {{'S', kCtrlMask, 0x13}, DesignKind::Save},
-        {{VK_OEM_2, kShiftMask, U'?'}, DesignKind::Character},
-        {{'A', kCtrlMask, 0x01}, DesignKind::Ignored},
-    };
-    for (const auto& [key, kind] : cases)
-        EXPECT_EQ(designKeyOf(key).kind, kind) << key.keyCode << " " << key.shift;
 }
 
 }  // namespace
