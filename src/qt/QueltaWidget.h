@@ -134,6 +134,7 @@ private:
     void write(const char* property, Write&& write);
     void writeDesigned(const char* property, StringView name, Variant value);
     void afterInput();
+    void syncFocusPolicy();
     void syncGeometry();
     void restartCaret();
 

@@ -13,6 +13,7 @@
 #include "design/pagMainPage.h"
 #include "design/pagTextPage.h"
 #include "form/EscapedText.h"
+#include "form/EventLine.h"
 #include "form/FormFile.h"
 #include "form/InputFile.h"
 #include "form/SiteMembers.h"
@@ -78,11 +79,6 @@ std::string shownBoxText(const EditBox& box) {
            " height=" + twipsText(box.height()) +
            " enabled=" + (isTrue(box.enabled()) ? "True" : "False") +
            " locked=" + (isTrue(box.locked()) ? "True" : "False");
-}
-
-String eventArgumentText(const Variant& value) {
-    if (value.type() == VariantType::Object) return value.toObject() ? u"Object" : u"Nothing";
-    return printedText(value);
 }
 
 }  // namespace
@@ -390,18 +386,11 @@ Variant ScriptHost::evaluate(const MemberReference& reference) {
 
 void ScriptHost::echoEvent(const String& control, std::int32_t dispid,
                            std::span<Variant> arguments) {
-    if (!echoEvents_) return;
-    const EventInfo* event = eventByDispatchId(dispid);
-    out_ << "event " << escapedText(toUtf8(control)) << "."
-         << (event ? std::string(event->name) : std::to_string(dispid));
-    for (const Variant& argument : arguments)
-        out_ << " " << toUtf8(eventArgumentText(argument));
-    out_ << '\n';
+    if (echoEvents_) out_ << toUtf8(eventLine(control, dispid, arguments)) << '\n';
 }
 
 void ScriptHost::echoChange(const String& control, StringView property) {
-    if (echoChanges_)
-        out_ << "changed " << escapedText(toUtf8(control)) << "." << toUtf8(property) << '\n';
+    if (echoChanges_) out_ << toUtf8(changeLine(control, property)) << '\n';
 }
 
 }  // namespace quelta::script

@@ -1,20 +1,22 @@
 #pragma once
 // The terminal form host at run time: draws a form in the terminal and lets a person type
-// into it. Keys go through the platform's keyboard input queue into the focused control,
-// as the script host's keys do; a click focuses a control and places its caret, a double
-// click selects a word; the platform's beep rings the terminal bell; F2 shows the events
-// and property changes as they happen.
+// into it. Keys go as the platform's key input through the keyboard input queue into the
+// focused control, as the script host's keys do; a click focuses a control and places its
+// caret on the character drawn under it, a double click selects a word; the platform's beep
+// rings the terminal bell; F2 shows the events and property changes as they happen.
+//
+// run() is the curses loop; start, press and click are what it does with the terminal's
+// input, so that tests drive the host without a terminal.
 
 #include <string>
 
 #include "form/EventLog.h"
 #include "form/Form.h"
 #include "terminal/CellScale.h"
+#include "terminal/CursesKeys.h"
 #include "terminal/FormScreen.h"
 
 namespace quelta::terminal {
-
-class CursesPainter;
 
 class TerminalHost {
 public:
@@ -28,14 +30,17 @@ public:
     // Runs until the person leaves (Ctrl+Q or F10); returns the exit status.
     int run();
 
+    // The focus goes to the first field that can take it, as the form opens.
+    void start();
+    // Handles a key; false when it leaves.
+    bool press(const PressedKey& key);
+    // A click (`twice`: the second of a double click) at a cell of the screen.
+    void click(CellPoint at, bool twice);
+
     // What the host would draw now.
     FormScreen screen();
 
 private:
-    void focusFirstControl();
-    void typeKeys(StringView keys);
-    void click(const FormScreen& shown);
-
     Form& form_;
     CellScale scale_;
     std::string region_;
