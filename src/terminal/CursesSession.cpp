@@ -21,6 +21,7 @@ constexpr std::array kRestoringSignals = {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGS
 
 // What the signal handler needs, prepared before it can run.
 struct SavedTerminal {
+    int descriptor = STDOUT_FILENO;  // the terminal's: standard output, or /dev/tty
     termios modes{};
     bool haveModes = false;
     char restore[256] = {};
@@ -59,9 +60,10 @@ void appendMouseOff() {
 
 void restoreFromSignal(int signal) {
     if (saved.restoreLength > 0) {
-        [[maybe_unused]] ssize_t written = write(STDOUT_FILENO, saved.restore, saved.restoreLength);
+        [[maybe_unused]] ssize_t written =
+            write(saved.descriptor, saved.restore, saved.restoreLength);
     }
-    if (saved.haveModes) tcsetattr(STDIN_FILENO, TCSAFLUSH, &saved.modes);
+    if (saved.haveModes) tcsetattr(saved.descriptor, TCSAFLUSH, &saved.modes);
     ::signal(signal, SIG_DFL);
     raise(signal);
 }
@@ -78,12 +80,21 @@ void useUtf8() {
 
 }  // namespace
 
+// A form whose values a shell script reads ($(quelta run --output json)) has its standard
+// output in a pipe: the screen then goes to the controlling terminal itself.
 CursesSession::CursesSession() {
-    if (!isatty(STDIN_FILENO) || !isatty(STDOUT_FILENO))
-        throw std::runtime_error("the form needs a terminal");
+    FILE* output = stdout;
+    FILE* input = stdin;
+    if (!isatty(STDIN_FILENO) || !isatty(STDOUT_FILENO)) {
+        controllingTerminal_ = std::fopen("/dev/tty", "r+");
+        if (controllingTerminal_ == nullptr) throw std::runtime_error("the form needs a terminal");
+        output = input = controllingTerminal_;
+    }
+    saved.descriptor = fileno(output);
     useUtf8();
-    saved.haveModes = tcgetattr(STDIN_FILENO, &saved.modes) == 0;
-    terminal_ = newterm(nullptr, stdout, stdin);
+    saved.haveModes = tcgetattr(saved.descriptor, &saved.modes) == 0;
+    terminal_ = newterm(nullptr, output, input);
+    if (terminal_ == nullptr && controllingTerminal_ != nullptr) std::fclose(controllingTerminal_);
     if (terminal_ == nullptr) throw std::runtime_error("the terminal type is unknown (set TERM)");
     appendCapability("sgr0");
     appendCapability("cnorm");
@@ -106,6 +117,7 @@ CursesSession::~CursesSession() {
     for (int signal : kRestoringSignals)
         ::signal(signal, SIG_DFL);
     delscreen(terminal_);
+    if (controllingTerminal_ != nullptr) std::fclose(controllingTerminal_);
 }
 
 }  // namespace quelta::terminal

@@ -1,6 +1,7 @@
 #include "terminal/TerminalHost.h"
 
 #include <memory>
+#include <optional>
 
 #include "form/BeepOnRefusal.h"
 #include "platform/editbox/EditBox.h"
@@ -16,9 +17,17 @@ namespace {
 constexpr std::uint16_t kF2 = VK_F1 + 1;
 constexpr std::uint16_t kF10 = VK_F1 + 9;
 
-bool leaves(const PressedKey& key) {
-    return (key.keyCode == kF10 && key.shift == 0) ||
-           (key.keyCode == 'Q' && key.shift == kCtrlMask);
+using Ending = TerminalHost::Ending;
+
+// How a key ends the run, if it does.
+std::optional<Ending> endingOf(const PressedKey& key, bool prompting) {
+    const bool f10 = key.keyCode == kF10 && key.shift == 0;
+    const bool ctrlQ = key.keyCode == 'Q' && key.shift == kCtrlMask;
+    const bool escape = key.keyCode == VK_ESCAPE && key.shift == 0;
+    if (!prompting) return f10 || ctrlQ ? std::optional(Ending::Left) : std::nullopt;
+    if (f10) return Ending::Accepted;
+    if (ctrlQ || escape) return Ending::Cancelled;
+    return std::nullopt;
 }
 
 }  // namespace
@@ -51,7 +60,10 @@ void TerminalHost::start() {
 }
 
 bool TerminalHost::press(const PressedKey& key) {
-    if (leaves(key)) return false;
+    if (const std::optional<Ending> ending = endingOf(key, prompting_)) {
+        ending_ = *ending;
+        return false;
+    }
     if (key.keyCode == kF2 && key.shift == 0) {
         paneOpen_ = !paneOpen_;
         return true;
@@ -100,7 +112,7 @@ int TerminalHost::run() {
         const CursesInput input = cursesInput(isKeyCode, code, name ? name : "");
         switch (input.kind) {
             case CursesInput::Kind::Key:
-                if (!press(input.key)) return 0;
+                if (!press(input.key)) return ending_ == Ending::Cancelled ? 1 : 0;
                 break;
             case CursesInput::Kind::Resize:
                 painter.invalidate();

@@ -27,13 +27,19 @@ public:
     TerminalHost(const TerminalHost&) = delete;
     TerminalHost& operator=(const TerminalHost&) = delete;
 
-    // Runs until the person leaves (Ctrl+Q or F10); returns the exit status.
+    // How a run ends. A prompt for a shell script ends accepted (F10) or cancelled (Esc or
+    // Ctrl+Q); an ordinary run is left with Ctrl+Q or F10, and Esc is a key for the form.
+    enum class Ending { Left, Accepted, Cancelled };
+    void setPrompting(bool prompting) { prompting_ = prompting; }
+
+    // Runs until the person leaves; returns the exit status: 1 when cancelled, else 0.
     int run();
 
     // The focus goes to the first field that can take it, as the form opens.
     void start();
-    // Handles a key; false when it leaves.
+    // Handles a key; false when it ends the run (ending() tells how).
     bool press(const PressedKey& key);
+    Ending ending() const { return ending_; }
     // A click (`twice`: the second of a double click) at a cell of the screen.
     void click(CellPoint at, bool twice);
 
@@ -46,6 +52,8 @@ private:
     std::string region_;
     EventLog log_;
     bool paneOpen_ = false;
+    bool prompting_ = false;
+    Ending ending_ = Ending::Left;
 };
 
 }  // namespace quelta::terminal
