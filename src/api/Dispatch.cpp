@@ -22,28 +22,23 @@ void requireArgumentCount(std::span<Variant> arguments, std::size_t count) {
     if (arguments.size() != count) raiseError(kErrWrongArgumentCount);
 }
 
-// The accessor of a member, or error 438 where this build does not offer it yet.
-template <typename Accessor>
-Accessor offered(Accessor accessor) {
-    if (accessor == nullptr) raiseError(kErrNotSupported);
-    return accessor;
-}
-
 Variant invokeMethod(Quelta& control, const MemberInfo& member, InvokeKind kind,
                      std::span<Variant> arguments) {
     if (kind != InvokeKind::Method) raiseError(kErrNotSupported);
     requireArgumentCount(arguments, 0);
-    offered(member.call)(control);
+    member.call(control);
     return {};
 }
 
+// A read without arguments, the common case, allocates nothing.
 Variant getProperty(Quelta& control, const MemberInfo& member, std::span<Variant> arguments) {
     if (!member.readable()) raiseError(kErrWriteOnlyProperty);
     requireArgumentCount(arguments, member.parameters.size());
+    if (arguments.empty()) return resultAs(member.type, member.read(control, {}));
     std::vector<Variant> converted;
     for (std::size_t i = 0; i < arguments.size(); ++i)
         converted.push_back(argumentAs(member.parameters[i].type, arguments[i]));
-    return resultAs(member.type, offered(member.read)(control, converted));
+    return resultAs(member.type, member.read(control, converted));
 }
 
 void putProperty(Quelta& control, const MemberInfo& member, InvokeKind kind,
@@ -51,8 +46,7 @@ void putProperty(Quelta& control, const MemberInfo& member, InvokeKind kind,
     if (!member.writable()) raiseError(kErrReadOnlyProperty);
     if (kind == InvokeKind::PropertySet && !(member.access & kSet)) raiseError(kErrTypeMismatch);
     requireArgumentCount(arguments, 1);
-    MemberWriter write = offered(member.write);
-    write(control, argumentAs(member.type, arguments[0]));
+    member.write(control, argumentAs(member.type, arguments[0]));
 }
 
 }  // namespace
