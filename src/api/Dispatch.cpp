@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "api/ArgumentConversion.h"
+#include "api/MemberSlots.h"
 #include "platform/AutomationError.h"
 
 namespace quelta {
@@ -13,7 +14,7 @@ constexpr std::int32_t kErrReadOnlyProperty = 383;
 constexpr std::int32_t kErrWriteOnlyProperty = 394;
 
 const MemberInfo& memberOf(DispatchId dispid) {
-    const MemberInfo* member = memberByDispatchId(dispid);
+    const MemberInfo* member = slots::memberWithDispatchId(dispid);
     if (member == nullptr) raiseError(kErrNotSupported);
     return *member;
 }
@@ -30,15 +31,16 @@ Variant invokeMethod(Quelta& control, const MemberInfo& member, InvokeKind kind,
     return {};
 }
 
-// A read without arguments, the common case, allocates nothing.
+// A reader returns the declared type itself (MemberBinding.h). A read without arguments, the
+// common case, allocates nothing.
 Variant getProperty(Quelta& control, const MemberInfo& member, std::span<Variant> arguments) {
     if (!member.readable()) raiseError(kErrWriteOnlyProperty);
     requireArgumentCount(arguments, member.parameters.size());
-    if (arguments.empty()) return resultAs(member.type, member.read(control, {}));
+    if (arguments.empty()) return member.read(control, {});
     std::vector<Variant> converted;
     for (std::size_t i = 0; i < arguments.size(); ++i)
         converted.push_back(argumentAs(member.parameters[i].type, arguments[i]));
-    return resultAs(member.type, member.read(control, converted));
+    return member.read(control, converted);
 }
 
 void putProperty(Quelta& control, const MemberInfo& member, InvokeKind kind,
@@ -49,10 +51,9 @@ void putProperty(Quelta& control, const MemberInfo& member, InvokeKind kind,
     member.write(control, argumentAs(member.type, arguments[0]));
 }
 
-}  // namespace
-
-Variant Invoke(Quelta& control, DispatchId dispid, InvokeKind kind, std::span<Variant> arguments) {
-    const MemberInfo& member = memberOf(dispid);
+// Every call but the plain read, kept out of line so that the read stays short.
+[[gnu::noinline]] Variant invokeMember(Quelta& control, const MemberInfo& member, InvokeKind kind,
+                                       std::span<Variant> arguments) {
     if (member.kind == MemberKind::Method) return invokeMethod(control, member, kind, arguments);
     switch (kind) {
         case InvokeKind::Method:
@@ -64,6 +65,18 @@ Variant Invoke(Quelta& control, DispatchId dispid, InvokeKind kind, std::span<Va
             return {};
     }
     raiseError(kErrNotSupported);
+}
+
+}  // namespace
+
+// The most frequent call, a property read without arguments, goes straight to its reader.
+Variant Invoke(Quelta& control, DispatchId dispid, InvokeKind kind, std::span<Variant> arguments) {
+    const MemberInfo& member = memberOf(dispid);
+    if (kind == InvokeKind::PropertyGet && arguments.empty() && member.readable() &&
+        member.parameters.empty()) {
+        return member.read(control, {});
+    }
+    return invokeMember(control, member, kind, arguments);
 }
 
 }  // namespace quelta

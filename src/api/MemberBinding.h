@@ -10,6 +10,7 @@
 #include <type_traits>
 
 #include "api/Persistence.h"
+#include "api/ValueType.h"
 #include "control/Quelta.h"
 #include "control/QueltaState.h"
 #include "platform/editbox/EditBox.h"
@@ -63,9 +64,18 @@ Variant wrap(const T& value) {
     }
 }
 
-template <auto accessor>
+// A reader gives the member's declared type: where the accessor's C++ type does not say it
+// (a 16-bit Boolean, an enumeration kept in 16 bits), the row names it.
+template <auto accessor, ValueType declared = ValueType::None>
 Variant reads(Quelta& control, std::span<const Variant>) {
-    return wrap((control.*accessor)());
+    const auto value = (control.*accessor)();
+    if constexpr (declared == ValueType::Boolean) {
+        return Variant::boolean(isTrue(value));
+    } else if constexpr (declared == ValueType::Enumeration) {
+        return Variant(static_cast<std::int32_t>(value));
+    } else {
+        return wrap(value);
+    }
 }
 
 // A get accessor with one argument (RowLength's Line).

@@ -69,8 +69,8 @@ struct ParameterInfo {
     ValueType type;
 };
 
-// How the control carries out a member. A reader returns the accessor's value in its own
-// C++ type, given the get accessor's arguments already converted to their declared types;
+// How the control carries out a member. A reader returns the accessor's value as the
+// member's declared type, given the get accessor's arguments already converted to theirs;
 // a writer receives the argument already converted to the member's declared type
 // (ArgumentConversion.h), so what a member takes follows from its row alone. Every
 // accessor a row's access names is bound (checked when the table is compiled).

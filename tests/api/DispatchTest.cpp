@@ -1,11 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <iterator>
 #include <string>
 #include <string_view>
 
 #include "TestSupport.h"
+#include "api/ArgumentConversion.h"
 #include "api/Dispatch.h"
 #include "control/Enumerations.h"
 #include "platform/container/Picture.h"
@@ -77,20 +76,20 @@ TEST_F(DispatchFixture, EveryMemberWorksAndKindsAreRespected) {
     }
     EXPECT_EQ(errorNumberOf([&] { Invoke(control, 12345, InvokeKind::PropertyGet, {}); }),
               kErrNotSupported);
+    invoke(u"OverType", InvokeKind::PropertyLet, {Variant::boolean(false)});  // the thread's
 }
 
-// A read returns the declared type, whatever C++ type the control keeps the value in.
+// A read returns the declared type, whatever C++ type the control keeps the value in: as
+// an argument of that type it stays as it is.
 TEST_F(DispatchFixture, ValuesComeBackAsTheMembersTypes) {
-    const std::pair<const char16_t*, Variant> reads[] = {
-        {u"hwnd", Variant(static_cast<std::int32_t>(control.liveBox()->hWnd()))},
-        {u"Enabled", Variant::boolean(true)},                    // kept as 16 bits
-        {u"Alignment", Variant(std::int32_t{qltaLeftJustify})},  // kept as 16 bits
-        {u"ScaleDigits", Variant(std::int16_t{0})},
-        {u"BackColor", Variant(static_cast<std::int32_t>(0x80000005u))},  // a system colour
-        {u"Format", Variant(String())},
-    };
-    for (const auto& [name, expected] : reads)
-        EXPECT_EQ(invoke(name, InvokeKind::PropertyGet), expected) << toUtf8(name);
+    for (const MemberInfo& member : members()) {
+        if (!member.readable()) continue;
+        std::vector<Variant> arguments(member.parameters.size(), Variant(std::int32_t{1}));
+        const Variant value = invoke(fromUtf8(member.name), InvokeKind::PropertyGet, arguments);
+        EXPECT_EQ(value, argumentAs(member.type, value)) << member.name;
+    }
+    EXPECT_EQ(invoke(u"BackColor", InvokeKind::PropertyGet),
+              Variant(static_cast<std::int32_t>(0x80000005u)));  // a system colour, bit for bit
 }
 
 // A write compares the converted value, so another spelling of the same value is no change.
@@ -125,23 +124,6 @@ struct RefusedWrite {
     int error;
 };
 
-// A property that accepts only its enumeration's constants refuses, at design time, the
-// values just outside each run of them (MousePointer's 16 and 100 as well as -1).
-std::vector<RefusedWrite> valuesOutsideTheConstants() {
-    std::vector<RefusedWrite> cases;
-    for (const MemberInfo& member : members()) {
-        if (!member.onlyConstants) continue;
-        for (const EnumConstant& constant : member.enumeration->constants) {
-            for (const std::int32_t value : {constant.value - 1, constant.value + 1}) {
-                if (member.enumeration->has(value)) continue;
-                cases.push_back({fromUtf8(member.name), InvokeKind::PropertyLet, false,
-                                 Variant(value), kErrInvalidPropertyValue});
-            }
-        }
-    }
-    return cases;
-}
-
 // A refused write raises its own error and changes nothing: no notification, no rebuild,
 // the same value read back.
 TEST_F(DispatchFixture, RefusedWritesChangeNothing) {
@@ -167,7 +149,18 @@ TEST_F(DispatchFixture, RefusedWritesChangeNothing) {
         {u"MouseIcon", PropertySet, true, Variant::nothing(), kErrObjectRequired},
         {u"MouseIcon", PropertyLet, true, Variant(String(u"icon.ico")), kErrTypeMismatch},
     };
-    std::ranges::copy(valuesOutsideTheConstants(), std::back_inserter(cases));
+    // A property that accepts only its enumeration's constants refuses at design time -1 and
+    // the value above each run of constants (MousePointer's 16 and 100).
+    for (const MemberInfo& member : members()) {
+        if (!member.onlyConstants) continue;
+        std::vector<std::int32_t> outside = {-1};
+        for (const EnumConstant& constant : member.enumeration->constants) {
+            if (!member.enumeration->has(constant.value + 1)) outside.push_back(constant.value + 1);
+        }
+        for (std::int32_t value : outside)
+            cases.push_back({fromUtf8(member.name), PropertyLet, false, Variant(value),
+                             kErrInvalidPropertyValue});
+    }
     for (const RefusedWrite& c : cases) {
         SCOPED_TRACE(toUtf8(c.name) + ", case " + std::to_string(&c - cases.data()));
         container.setUserMode(c.userMode);
