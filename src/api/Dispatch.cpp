@@ -71,12 +71,12 @@ void putProperty(Quelta& control, const MemberInfo& member, InvokeKind kind,
 
 // The most frequent call, a property read without arguments, goes straight to its reader.
 Variant Invoke(Quelta& control, DispatchId dispid, InvokeKind kind, std::span<Variant> arguments) {
-    const MemberInfo& member = memberOf(dispid);
-    if (kind == InvokeKind::PropertyGet && arguments.empty() && member.readable() &&
-        member.parameters.empty()) {
-        return member.read(control, {});
+    const slots::DispatchSlot& slot = slots::dispatchSlot(dispid);
+    if (kind == InvokeKind::PropertyGet && arguments.empty() && slot.dispid == dispid &&
+        slot.plainRead != nullptr) {
+        return slot.plainRead(control, {});
     }
-    return invokeMember(control, member, kind, arguments);
+    return invokeMember(control, memberOf(dispid), kind, arguments);
 }
 
 }  // namespace quelta

@@ -78,6 +78,31 @@ inline constexpr std::array<NameText, kMemberCount> kLowerNames = [] {
     return names;
 }();
 
+// Each DISPID's slot with what the most frequent call needs, so that a property read without
+// arguments touches one small entry: the member and, for a property read that way, its
+// reader (null otherwise).
+struct DispatchSlot {
+    DispatchId dispid = DISPID_UNKNOWN;
+    std::uint8_t member = 0;  // index plus one; 0 is empty
+    MemberReader plainRead = nullptr;
+};
+
+inline constexpr std::array<DispatchSlot, kSlotCount> kDispatchSlots = [] {
+    std::array<DispatchSlot, kSlotCount> table{};
+    for (std::size_t slot = 0; slot < kSlotCount; ++slot) {
+        const std::uint8_t index = kDispatchIdSlots.slots[slot];
+        if (index == 0) continue;
+        const MemberInfo& member = kMembers[index - 1];
+        const bool plain = member.readable() && member.parameters.empty();
+        table[slot] = {member.dispid, index, plain ? member.read : nullptr};
+    }
+    return table;
+}();
+
+inline const DispatchSlot& dispatchSlot(DispatchId dispid) {
+    return kDispatchSlots[slotOfKey(static_cast<std::uint32_t>(dispid), kDispatchIdSlots.seed)];
+}
+
 inline const MemberInfo* memberWithDispatchId(DispatchId dispid) {
     const std::uint8_t slot =
         kDispatchIdSlots
