@@ -12,6 +12,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <stdexcept>
+#include <string>
 
 namespace quelta::terminal {
 namespace {
@@ -96,6 +97,16 @@ CursesSession::CursesSession() {
     terminal_ = newterm(nullptr, output, input);
     if (terminal_ == nullptr && controllingTerminal_ != nullptr) std::fclose(controllingTerminal_);
     if (terminal_ == nullptr) throw std::runtime_error("the terminal type is unknown (set TERM)");
+    if (!isString(tigetstr("cup"))) {
+        const char* type = std::getenv("TERM");
+        const std::string refusal =
+            "the terminal cannot place the cursor (TERM=" + std::string(type ? type : "") +
+            "); use a terminal such as xterm";
+        endwin();
+        delscreen(terminal_);
+        if (controllingTerminal_ != nullptr) std::fclose(controllingTerminal_);
+        throw UnusableTerminal(refusal);
+    }
     appendCapability("sgr0");
     appendCapability("cnorm");
     appendCapability("rmkx");

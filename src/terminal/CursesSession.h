@@ -11,12 +11,21 @@
 #include <curses.h>
 
 #include <cstdio>
+#include <stdexcept>
 
 namespace quelta::terminal {
 
+// A terminal that the form cannot be drawn on (no cursor addressing, as with TERM=dumb):
+// a matter of how the program was started, like a wrong option.
+class UnusableTerminal : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
 class CursesSession {
 public:
-    // Starts ncurses on the terminal; throws std::runtime_error when there is none.
+    // Starts ncurses on the terminal; throws std::runtime_error when there is none, and
+    // UnusableTerminal when it cannot place the cursor.
     CursesSession();
     ~CursesSession();
     CursesSession(const CursesSession&) = delete;

@@ -4,20 +4,12 @@
 
 #include "platform/pages/DialogForm.h"
 #include "terminal/CellTextMeasurer.h"
+#include "terminal/CursesReader.h"
 #include "terminal/CursesSession.h"
 #include "terminal/DesignPainter.h"
 
 namespace quelta::terminal {
 namespace {
-
-CursesInput readInput(WINDOW* window) {
-    wint_t code = 0;
-    const int status = wget_wch(window, &code);
-    if (status == ERR) return {};
-    const bool isKeyCode = status == KEY_CODE_YES;
-    const char* name = isKeyCode ? keyname(static_cast<int>(code)) : nullptr;
-    return cursesInput(isKeyCode, code, name ? name : "");
-}
 
 bool closesAbout(const DesignKey& key) {
     using Kind = DesignKey::Kind;
@@ -53,7 +45,7 @@ int DesignHost::run() {
             view.dialog = dialogView(dialog, kDialogScale, &ok);
             painter.paint(window, view);
             wrefresh(window);
-            const CursesInput input = readInput(window);
+            const CursesInput input = readCursesInput(window);
             if (input.kind == CursesInput::Kind::Resize) painter.invalidate();
             if (input.kind == CursesInput::Kind::Key && closesAbout(designKeyOf(input.key)))
                 ok.operate(Variant());
@@ -63,7 +55,7 @@ int DesignHost::run() {
     for (;;) {
         painter.paint(window, designer_.view());
         wrefresh(window);
-        const CursesInput input = readInput(window);
+        const CursesInput input = readCursesInput(window);
         if (input.kind == CursesInput::Kind::Resize) {
             painter.invalidate();
         } else if (input.kind == CursesInput::Kind::Mouse) {

@@ -8,6 +8,7 @@
 #include "form/SampleForm.h"
 #include "platform/AutomationError.h"
 #include "platform/region/RegionalSettings.h"
+#include "terminal/CursesSession.h"
 
 namespace quelta::terminal {
 
@@ -44,6 +45,9 @@ int runFormCommand(const FormCommand& command, const std::vector<std::string>& a
     } catch (const std::invalid_argument& refusal) {
         // A --set that the form cannot take is a mistake on the command line.
         std::fprintf(stderr, "quelta %s: --set: %s\n", command.name, refusal.what());
+        return 2;
+    } catch (const UnusableTerminal& refusal) {
+        std::fprintf(stderr, "quelta %s: %s\n", command.name, escapedText(refusal.what()).c_str());
         return 2;
     } catch (const FormFileError& refusal) {
         // Its message is escaped already.

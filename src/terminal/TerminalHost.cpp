@@ -8,6 +8,7 @@
 #include "platform/window/VirtualKeys.h"
 #include "terminal/CellTextMeasurer.h"
 #include "terminal/CursesPainter.h"
+#include "terminal/CursesReader.h"
 #include "terminal/CursesSession.h"
 #include "view/HitTest.h"
 
@@ -104,12 +105,7 @@ int TerminalHost::run() {
         painter.paint(session.screen(), screen().view);
         wrefresh(session.screen());
 
-        wint_t code = 0;
-        const int status = wget_wch(session.screen(), &code);
-        if (status == ERR) continue;
-        const bool isKeyCode = status == KEY_CODE_YES;
-        const char* name = isKeyCode ? keyname(static_cast<int>(code)) : nullptr;
-        const CursesInput input = cursesInput(isKeyCode, code, name ? name : "");
+        const CursesInput input = readCursesInput(session.screen());
         switch (input.kind) {
             case CursesInput::Kind::Key:
                 if (!press(input.key)) return ending_ == Ending::Cancelled ? 1 : 0;

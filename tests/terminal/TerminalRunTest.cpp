@@ -117,6 +117,22 @@ TEST_F(TerminalRunTest, APromptPrintsTheAcceptedValuesOrNothing) {
     std::remove(values.c_str());
 }
 
+// A key the terminal description does not name arrives as a control sequence all the
+// same; it is dropped, never typed. A terminal that cannot place the cursor is refused.
+TEST_F(TerminalRunTest, UnknownSequencesAreDroppedAndADumbTerminalIsRefused) {
+    ASSERT_TRUE(terminal.start(std::string(QUELTA_BINARY) + " run", "vt100"));
+    waitFor("Customer name", "Customer name");
+    terminal.keys("ab S-Right C-Left c");
+    waitFor("Customer name", "abc");
+    EXPECT_EQ(lineWith(terminal.screen(), "Customer name").find('['), std::string::npos);
+    terminal.keys("C-q");
+    waitFor("EXIT=", "EXIT=0");
+
+    quelta::testing::TmuxScreen dumb;
+    ASSERT_TRUE(dumb.start(std::string(QUELTA_BINARY) + " run", "dumb"));
+    EXPECT_NE(dumb.waitFor("EXIT=2").find("cannot place the cursor"), std::string::npos);
+}
+
 TEST(TerminalRunCommandTest, AFormThatCannotBeOpenedIsNamedAndFails) {
     const std::string missing = commandOutput(std::string(QUELTA_BINARY) +
                                               " run /nonexistent/form.json 2>&1; echo EXIT=$?");

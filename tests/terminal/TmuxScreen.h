@@ -36,10 +36,11 @@ public:
     TmuxScreen(const TmuxScreen&) = delete;
     TmuxScreen& operator=(const TmuxScreen&) = delete;
 
-    // Runs `command` in a UTF-8 xterm; "EXIT=status" follows when it ends.
-    bool start(const std::string& command) {
+    // Runs `command` in a UTF-8 terminal of the given type; "EXIT=status" follows when it
+    // ends.
+    bool start(const std::string& command, const std::string& term = "xterm-256color") {
         const std::string shell =
-            "env LANG=C.UTF-8 TERM=xterm-256color " + command + "; echo EXIT=$?; sleep 60";
+            "env LANG=C.UTF-8 TERM=" + term + " " + command + "; echo EXIT=$?; sleep 60";
         started_ =
             std::system(
                 (tmux() + " new-session -d -s form -x 100 -y 30 '" + shell + "'").c_str()) == 0;
