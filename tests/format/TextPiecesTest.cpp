@@ -34,10 +34,6 @@ TEST(NumberGroupTest, KthRunOfAnsiDigits) {
     }
 }
 
-TEST(NumberGroupTest, RunBeyond32BitsOverflows) {
-    EXPECT_EQ(testing::errorNumberOf([] { GetNumberGroup(u"1.2147483648", 2); }), kErrOverflow);
-}
-
 TEST(NumericTextTest, KeepsNumericCharactersAndExponents) {
     struct Case {
         const char16_t* text;

@@ -16,25 +16,21 @@ double widthOf(const Font& font, StringView text) {
     return textMeasurer().textWidth(font, text);
 }
 
-// Advances are linear in the size: twice the points, twice the twips. (The width's own scale
-// is pinned by the digit test below.)
-TEST(TextMeasurerTest, LineHeightScalesWithSize) {
-    const double line10 = textMeasurer().lineHeight(sans(10.0f));
-    EXPECT_NEAR(textMeasurer().lineHeight(sans(20.0f)) / line10, 2.0, 1e-9);
-    // A 10-point line of a sans face is a little over 10 points (200 twips) high.
-    EXPECT_GT(line10, 200.0);
-    EXPECT_LT(line10, 300.0);
-}
-
-// The width of a known string at a known size, from the face's design units: catches a
-// wrong points-to-twips factor or a scale taken from the wrong metric.
-TEST(TextMeasurerTest, WidthIsInTwipsOfTheFontSize) {
+// The width of a known string at a known size, from the face's design units, and the line
+// height: catches a wrong points-to-twips factor or a scale taken from the wrong metric.
+TEST(TextMeasurerTest, MetricsAreInTwipsOfTheFontSize) {
     // Digits of a sans face are about 0.64 em wide; an em of 12 points is 240 twips.
     const double digit = widthOf(sans(12.0f), u"0");
     EXPECT_GT(digit, 0.5 * 240.0);
     EXPECT_LT(digit, 0.7 * 240.0);
     EXPECT_DOUBLE_EQ(widthOf(sans(12.0f), u"00000"), 5.0 * digit);
     EXPECT_EQ(widthOf(sans(12.0f), u""), 0.0);
+    // A 10-point line of a sans face is a little over 10 points (200 twips) high, and twice
+    // the points give twice the height.
+    const double line10 = textMeasurer().lineHeight(sans(10.0f));
+    EXPECT_GT(line10, 200.0);
+    EXPECT_LT(line10, 300.0);
+    EXPECT_NEAR(textMeasurer().lineHeight(sans(20.0f)) / line10, 2.0, 1e-9);
 }
 
 // The installed sans face kerns these pairs; each kerns the same wherever it stands.

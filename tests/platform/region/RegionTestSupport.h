@@ -1,8 +1,7 @@
 #pragma once
 // Every way a test chooses its region: the thread's region and clock for a scope, a thread
-// of its own for a control (controls fix their notation once per thread), and regions written
-// out by hand for the Format routine, so that its expected texts do not move with the ICU data
-// of the machine.
+// of its own for a control (controls fix their notation once per thread), and regions for the
+// Format routine.
 
 #include <gtest/gtest.h>
 
@@ -68,72 +67,34 @@ void inRegion(std::string_view region, Body&& body) {
     }).join();
 }
 
-// The hand-written regions follow what ICU gives, except that Germany keeps the English
-// names, and "Two-digit year land", a region as a host might define it: a two-digit short
-// year, an apostrophe grouping in threes then twos, a true minus sign and a full stop between
-// hours and minutes.
-inline RegionalSettings unitedStates() {
-    RegionalSettings s;
-    s.regionName = "en-US";
-    s.decimalSeparator = u".";
-    s.groupSeparator = u",";
-    s.grouping = {3};
-    s.negativeSign = u"-";
-    s.dateSeparator = u"/";
-    s.timeSeparator = u":";
-    s.shortDatePattern = u"m/d/yyyy";
-    s.mediumDatePattern = u"mmm d, yyyy";
-    s.longDatePattern = u"dddd, mmmm d, yyyy";
-    s.longTimePattern = u"h:nn:ss AM/PM";
-    s.mediumTimePattern = u"h:nn AM/PM";
-    s.shortTimePattern = u"hh:nn";
-    s.amDesignator = u"AM";
-    s.pmDesignator = u"PM";
-    s.currencySymbol = u"$";
-    s.negativeCurrencyPattern = 0;  // ($1.00)
-    s.dayNames = {u"Sunday",   u"Monday", u"Tuesday", u"Wednesday",
-                  u"Thursday", u"Friday", u"Saturday"};
-    s.abbreviatedDayNames = {u"Sun", u"Mon", u"Tue", u"Wed", u"Thu", u"Fri", u"Sat"};
-    s.monthNames = {u"January", u"February", u"March",     u"April",   u"May",      u"June",
-                    u"July",    u"August",   u"September", u"October", u"November", u"December"};
-    s.abbreviatedMonthNames = {u"Jan", u"Feb", u"Mar", u"Apr", u"May", u"Jun",
-                               u"Jul", u"Aug", u"Sep", u"Oct", u"Nov", u"Dec"};
+// The regions as ICU gives them, but with English day and month names (Japan keeps its day
+// names), so that expected texts do not move with the translations of the machine's ICU data.
+inline RegionalSettings withEnglishNames(std::string_view region, bool ownDayNames = false) {
+    RegionalSettings s = regionalSettingsFor(region);
+    const RegionalSettings english = regionalSettingsFor("en-US");
+    if (!ownDayNames) s.dayNames = english.dayNames;
+    s.abbreviatedDayNames = english.abbreviatedDayNames;
+    s.monthNames = english.monthNames;
+    s.abbreviatedMonthNames = english.abbreviatedMonthNames;
+    s.genitiveMonthNames = s.genitiveAbbreviatedMonthNames = {};  // no inflected forms
     return s;
+}
+
+inline RegionalSettings unitedStates() {
+    return regionalSettingsFor("en-US");
 }
 
 inline RegionalSettings germany() {
-    RegionalSettings s = unitedStates();
-    s.regionName = "de-DE";
-    s.decimalSeparator = u",";
-    s.groupSeparator = u".";
-    s.dateSeparator = u".";
-    s.shortDatePattern = s.mediumDatePattern = u"dd/mm/yyyy";
-    s.longDatePattern = u"dddd, d. mmmm yyyy";
-    s.longTimePattern = u"hh:nn:ss";
-    s.mediumTimePattern = u"hh:nn";
-    s.currencySymbol = u"€";
-    s.positiveCurrencyPattern = 3;  // 1,00 €
-    s.negativeCurrencyPattern = 8;  // -1,00 €
-    s.firstDayOfWeek = 2;
-    return s;
+    return withEnglishNames("de-DE");
 }
 
 inline RegionalSettings japan() {
-    RegionalSettings s = unitedStates();
-    s.regionName = "ja-JP";
-    s.shortDatePattern = s.mediumDatePattern = u"yyyy/mm/dd";
-    s.longDatePattern = u"yyyy\"年\"m\"月\"d\"日\"dddd";
-    s.longTimePattern = u"h:nn:ss";
-    s.mediumTimePattern = u"h:nn";
-    s.amDesignator = u"午前";
-    s.pmDesignator = u"午後";
-    s.dayNames = {u"日曜日", u"月曜日", u"火曜日", u"水曜日", u"木曜日", u"金曜日", u"土曜日"};
-    s.currencySymbol = u"￥";
-    s.currencyDecimals = 0;
-    s.negativeCurrencyPattern = 1;
-    return s;
+    return withEnglishNames("ja-JP", true);
 }
 
+// "Two-digit year land", a region as a host might define it: a two-digit short year, an
+// apostrophe grouping in threes then twos, a true minus sign and a full stop between hours
+// and minutes.
 inline RegionalSettings twoDigitYearLand() {
     RegionalSettings s = unitedStates();
     s.groupSeparator = u"'";

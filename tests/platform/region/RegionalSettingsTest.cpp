@@ -30,9 +30,9 @@ std::string fields(std::initializer_list<std::string> values) {
 }
 
 // Decimal, group, date and time separators, short date, long and short time, first day.
+// (The Format routine's tests run in en-US as ICU gives it, which pins its row.)
 TEST(RegionalSettingsTest, NumberAndDateNotationOfRegions) {
     const std::pair<const char*, const char*> cases[] = {
-        {"en-US", ".|,|/|:|m/d/yyyy|h:nn:ss AM/PM|hh:nn|1|"},
         {"fr-FR", ",|\u202F|/|:|dd/mm/yyyy|hh:nn:ss|hh:nn|2|"},
         // Times take ":" where the region's own time separator is its date separator,
         {"fi-FI", ",|\u00A0|.|:|d/m/yyyy|h:nn:ss|h:nn|2|"},
