@@ -286,8 +286,8 @@ bool isExtenderKey(StringView key) {
     return false;
 }
 
-// One control to a line: a person comparing two saves sees which controls changed, and the
-// text is written control by control without a document of the whole form.
+// The text is written control by control, without a document of the whole form, laid out
+// as a document of the whole form would be.
 std::string formFileText(const StoredForm& form, const std::string& file) {
     std::string text =
         "{\n  \"format\": \"quelta-form\",\n  \"version\": " + std::to_string(kVersion) + ",\n";
@@ -302,9 +302,16 @@ std::string formFileText(const StoredForm& form, const std::string& file) {
         // What reading would refuse is refused here, before anything is written.
         checkExtender(control.extender, list.element(i).member("extender"));
         text += i == 0 ? "\n    " : ",\n    ";
-        text += Json{{"extender", bagJson(control.extender)},
-                     {"properties", bagJson(control.properties)}}
-                    .dump();
+        const std::string dumped = Json{{"extender", bagJson(control.extender)},
+                                        {"properties", bagJson(control.properties)}}
+                                       .dump(2);
+        // Strings hold their line breaks escaped, so every break is the layout's.
+        std::size_t from = 0;
+        for (std::size_t at; (at = dumped.find('\n', from)) != std::string::npos; from = at + 1) {
+            text.append(dumped, from, at + 1 - from);
+            text += "    ";
+        }
+        text.append(dumped, from);
         if (text.size() > kMaxFormFileBytes) {
             list.element(i).refuse("the form takes more than the " +
                                    std::to_string(kMaxFormFileBytes >> 20) +
