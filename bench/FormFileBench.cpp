@@ -1,4 +1,5 @@
 #include <benchmark/benchmark.h>
+#include <malloc.h>
 
 #include <string>
 
@@ -8,37 +9,82 @@
 namespace quelta {
 namespace {
 
-// A form of a thousand controls of mixed types, each with a format and a value.
-std::string thousandControlForm() {
-    Form form;
-    for (int i = 0; i < 1000; ++i) {
+// A form of mixed types, each control with a format and a value, as a designer fills one.
+void fillForm(Form& form, int count) {
+    for (int i = 0; i < count; ++i) {
         Quelta& control = form.addControl(u"txtField" + fromUtf8(std::to_string(i)));
         control.letDataType(i % 7);
         control.letFormat(i % 2 ? u"#,##0.00" : u"");
         control.letText(fromUtf8(std::to_string(i * 37)));
     }
+}
+
+std::string formText(int count) {
+    Form form;
+    fillForm(form, count);
     return formFileText(form.store());
 }
 
+std::size_t heapInUse() {
+    return mallinfo2().uordblks;
+}
+
 // Parsing the file and starting every control with ReadProperties (rebuild and layout).
-void BM_LoadThousandControlForm(benchmark::State& state) {
-    const std::string text = thousandControlForm();
+void loadForm(benchmark::State& state, int count) {
+    const std::string text = formText(count);
     for (auto _ : state) {
         Form form;
         form.replaceWith(parseFormFile(text, "form.json"), "form.json");
         benchmark::DoNotOptimize(form.empty());
     }
+    // What a loaded form keeps per control, measured once outside the timing.
+    const std::size_t before = heapInUse();
+    {
+        Form form;
+        form.replaceWith(parseFormFile(text, "form.json"), "form.json");
+        state.counters["bytes_per_control"] =
+            static_cast<double>(heapInUse() - before) / static_cast<double>(count);
+    }
 }
-BENCHMARK(BM_LoadThousandControlForm)->Unit(benchmark::kMillisecond);
 
 // WriteProperties of every control and the file's text.
-void BM_SaveThousandControlForm(benchmark::State& state) {
+void saveForm(benchmark::State& state, int count) {
     Form form;
-    form.replaceWith(parseFormFile(thousandControlForm(), "form.json"), "form.json");
+    form.replaceWith(parseFormFile(formText(count), "form.json"), "form.json");
     for (auto _ : state)
         benchmark::DoNotOptimize(formFileText(form.store()));
 }
+
+void BM_LoadThousandControlForm(benchmark::State& state) {
+    loadForm(state, 1000);
+}
+BENCHMARK(BM_LoadThousandControlForm)->Unit(benchmark::kMillisecond);
+
+void BM_SaveThousandControlForm(benchmark::State& state) {
+    saveForm(state, 1000);
+}
 BENCHMARK(BM_SaveThousandControlForm)->Unit(benchmark::kMillisecond);
+
+void BM_LoadForm(benchmark::State& state) {
+    loadForm(state, static_cast<int>(state.range(0)));
+}
+BENCHMARK(BM_LoadForm)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+void BM_SaveForm(benchmark::State& state) {
+    saveForm(state, static_cast<int>(state.range(0)));
+}
+BENCHMARK(BM_SaveForm)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+// A designer's whole session in one: every control added, then the form saved. The time
+// per control must not grow with the form: compare 16,000 with 4,000.
+void BM_CreateAndSaveForm(benchmark::State& state) {
+    for (auto _ : state) {
+        Form form;
+        fillForm(form, static_cast<int>(state.range(0)));
+        benchmark::DoNotOptimize(formFileText(form.store()));
+    }
+}
+BENCHMARK(BM_CreateAndSaveForm)->Arg(4000)->Arg(16000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace quelta

@@ -64,6 +64,7 @@ Quelta& Form::addControl(const String& name) {
     if (name.empty() || find(name)) raiseError(kErrInvalidProcedureCall);
     Placed placed = place(name, controls_.size());
     startControl(*placed.control, nullptr);
+    positions_.emplace(asciiFolded(name), controls_.size());
     controls_.push_back(std::move(placed));
     return *controls_.back().control;
 }
@@ -123,39 +124,49 @@ Form::Placed Form::loadControl(const StoredControl& stored, std::size_t index,
 
 void Form::replaceWith(const StoredForm& form, const std::string& file) {
     std::vector<Placed> loaded;
-    std::unordered_set<String> names;
+    loaded.reserve(form.controls.size());
+    std::unordered_map<String, std::size_t> positions;
     for (std::size_t i = 0; i < form.controls.size(); ++i) {
         const String name = form.controls[i].extender.read(u"Name").toString();
-        if (!names.insert(asciiFolded(name)).second) {
+        if (!positions.emplace(asciiFolded(name), i).second) {
             throw FormFileError(file, "controls[" + std::to_string(i) + "].extender.Name",
                                 "the name stands twice");
         }
         loaded.push_back(loadControl(form.controls[i], i, file));
     }
     controls_.swap(loaded);  // the old controls go with `loaded`
+    positions_.swap(positions);
+}
+
+Form::Placed* Form::findPlaced(StringView name) {
+    auto found = positions_.find(asciiFolded(name));
+    return found == positions_.end() ? nullptr : &controls_[found->second];
+}
+
+void Form::reindex() {
+    positions_.clear();
+    for (std::size_t i = 0; i < controls_.size(); ++i)
+        positions_.emplace(asciiFolded(controls_[i].name), i);
 }
 
 Quelta* Form::find(StringView name) {
-    for (Placed& placed : controls_) {
-        if (equalsIgnoringAsciiCase(placed.name, name)) return placed.control.get();
-    }
-    return nullptr;
+    Placed* placed = findPlaced(name);
+    return placed ? placed->control.get() : nullptr;
 }
 
 FormSite* Form::siteOf(StringView name) {
-    for (Placed& placed : controls_) {
-        if (equalsIgnoringAsciiCase(placed.name, name)) return placed.site.get();
-    }
-    return nullptr;
+    Placed* placed = findPlaced(name);
+    return placed ? placed->site.get() : nullptr;
 }
 
 bool Form::removeControl(StringView name) {
-    for (auto at = controls_.begin(); at != controls_.end(); ++at) {
-        if (!equalsIgnoringAsciiCase(at->name, name)) continue;
-        controls_.erase(at);
-        return true;
-    }
-    return false;
+    Placed* placed = findPlaced(name);
+    if (!placed) return false;
+    // Gone from the list and the index before its control goes, in case that is heard.
+    Placed removed = std::move(*placed);
+    controls_.erase(controls_.begin() + (placed - controls_.data()));
+    reindex();  // the places after it moved; removing is rare beside finding
+    return true;
 }
 
 std::vector<Quelta*> Form::controls() {

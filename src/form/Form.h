@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <memory>
+#include <unordered_map>
 #include <vector>
 
 #include "control/Quelta.h"
@@ -74,6 +75,8 @@ private:
     Placed place(const String& name, std::size_t tabIndex);
     Placed loadControl(const StoredControl& stored, std::size_t index, const std::string& file);
 
+    Placed* findPlaced(StringView name);
+    void reindex();
     Placed* focusedControl();
     void moveFocus(int step);
     void deliver(const KeyInput& input);
@@ -83,6 +86,9 @@ private:
     bool swallowingTab_ = false;
     Listener listener_;
     std::vector<Placed> controls_;
+    // Each control's place in controls_ by its name in ASCII lower case, so that finding a
+    // name costs the same on a form of any size.
+    std::unordered_map<String, std::size_t> positions_;
 };
 
 }  // namespace quelta

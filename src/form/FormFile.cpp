@@ -1,20 +1,20 @@
 #include "form/FormFile.h"
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <array>
-#include <filesystem>
-#include <fstream>
 #include <limits>
 #include <memory>
 #include <nlohmann/json.hpp>
 
 #include "form/EscapedText.h"
+#include "form/FileReplacement.h"
 #include "form/InputFile.h"
+#include "form/StoredValueRegion.h"
+#include "form/StrictJson.h"
 #include "platform/AutomationError.h"
 #include "platform/container/Picture.h"
 #include "platform/fonts/Font.h"
+#include "platform/region/RegionalSettings.h"
 
 namespace quelta {
 namespace {
@@ -22,10 +22,13 @@ namespace {
 using Json = nlohmann::ordered_json;
 
 constexpr std::string_view kFormat = "quelta-form";
-constexpr int kVersion = 1;
-// The deepest a valid file nests: the file, its control list, a control, its properties, a
-// font value and the font's fields.
-constexpr int kMaxDepth = 6;
+// Version 2 added the region; version 1 files are read in the current region.
+constexpr int kVersion = 2;
+constexpr int kFirstVersion = 1;
+// The deepest a valid file nests (the file, its control list, a control, its properties, a
+// font value and the font's fields) and the most keys an object of it holds, with room for
+// properties to come.
+constexpr StrictJsonLimits kJsonLimits{.maxDepth = 6, .maxObjectKeys = 64};
 
 constexpr std::array<std::u16string_view, 9> kExtenderKeys = {
     u"Name",     u"Left",        u"Top",           u"Width",           u"Height",
@@ -212,6 +215,17 @@ PropertyBag bagFromJson(const Json& object, const Place& place, bool extender) {
 // Positions and sizes are twips; a form larger than about 7,000 inches is no form.
 constexpr double kMaxTwips = 1e7;
 
+// Whether a value is written as a whole number / as a number. Reading gives only Long and
+// Double; saving sees the types the form and its host hold them in.
+bool isWholeNumber(const Variant& value) {
+    return value.type() == VariantType::Long || value.type() == VariantType::Integer;
+}
+bool isNumber(const Variant& value) {
+    return isWholeNumber(value) || value.type() == VariantType::Double ||
+           value.type() == VariantType::Single || value.type() == VariantType::Currency;
+}
+
+// The extender values as reading accepts them; saving holds to the same.
 void checkExtender(const PropertyBag& extender, const Place& place) {
     const Variant name = extender.read(u"Name");
     if (name.type() != VariantType::String || name.toString().empty())
@@ -220,16 +234,14 @@ void checkExtender(const PropertyBag& extender, const Place& place) {
         extender.read(u"ToolTipText").type() != VariantType::String)
         place.member("ToolTipText").refuse("must be a string");
     for (std::u16string_view key : {u"TabIndex", u"HelpContextID", u"WhatsThisHelpID"}) {
-        if (extender.contains(key) && extender.read(key).type() != VariantType::Long)
+        if (extender.contains(key) && !isWholeNumber(extender.read(key)))
             place.member(toUtf8(key)).refuse("must be a 32-bit whole number");
     }
     for (std::u16string_view key : {u"Left", u"Top", u"Width", u"Height"}) {
         if (!extender.contains(key)) continue;
         const Variant value = extender.read(key);
         const bool isSize = key == u"Width" || key == u"Height";
-        const bool number =
-            value.type() == VariantType::Long || value.type() == VariantType::Double;
-        if (!number || !(value.toDouble() >= (isSize ? 0 : -kMaxTwips)) ||
+        if (!isNumber(value) || !(value.toDouble() >= (isSize ? 0 : -kMaxTwips)) ||
             !(value.toDouble() <= kMaxTwips)) {
             place.member(toUtf8(key))
                 .refuse(isSize ? "a size is 0 to 10,000,000 twips"
@@ -253,21 +265,6 @@ StoredControl controlFromJson(const Json& object, const Place& place) {
     return control;
 }
 
-Json parseJson(std::string_view text, const Place& file) {
-    if (text.size() > kMaxFormFileBytes) file.refuse("the file is too large for a form");
-    auto depthLimit = [&](int depth, Json::parse_event_t, Json&) {
-        if (depth > kMaxDepth) file.refuse("the file nests deeper than a form does");
-        return true;
-    };
-    try {
-        // The parser skips a UTF-8 byte-order mark at the start by itself.
-        return Json::parse(text.begin(), text.end(), depthLimit);
-    } catch (const Json::exception& error) {
-        // The parser's message names the line and column of the fault.
-        file.refuse(std::string("not JSON: ") + error.what());
-    }
-}
-
 }  // namespace
 
 FormFileError::FormFileError(std::string file, std::string place, const std::string& reason)
@@ -289,59 +286,94 @@ bool isExtenderKey(StringView key) {
     return false;
 }
 
-std::string formFileText(const StoredForm& form) {
-    Json controls = Json::array();
-    for (const StoredControl& control : form.controls) {
-        controls.push_back(Json{{"extender", bagJson(control.extender)},
-                                {"properties", bagJson(control.properties)}});
+// The text is written control by control, without a document of the whole form, laid out
+// as a document of the whole form would be.
+std::string formFileText(const StoredForm& form, const std::string& file) {
+    std::string text =
+        "{\n  \"format\": \"quelta-form\",\n  \"version\": " + std::to_string(kVersion) + ",\n";
+    // Settings a host defined field by field have no region to name; such a file reads in
+    // the region of its reader, as files did before regions were recorded.
+    const std::string& region = currentRegionalSettings().regionName;
+    if (isKnownRegion(region)) text += "  \"region\": " + Json(region).dump() + ",\n";
+    text += "  \"controls\": [";
+    const Place list = Place(file, "").member("controls");
+    for (std::size_t i = 0; i < form.controls.size(); ++i) {
+        const StoredControl& control = form.controls[i];
+        // What reading would refuse is refused here, before anything is written.
+        checkExtender(control.extender, list.element(i).member("extender"));
+        text += i == 0 ? "\n    " : ",\n    ";
+        const std::string dumped = Json{{"extender", bagJson(control.extender)},
+                                        {"properties", bagJson(control.properties)}}
+                                       .dump(2);
+        // Strings hold their line breaks escaped, so every break is the layout's.
+        std::size_t from = 0;
+        for (std::size_t at; (at = dumped.find('\n', from)) != std::string::npos; from = at + 1) {
+            text.append(dumped, from, at + 1 - from);
+            text += "    ";
+        }
+        text.append(dumped, from);
+        if (text.size() > kMaxFormFileBytes) {
+            list.element(i).refuse("the form takes more than the " +
+                                   std::to_string(kMaxFormFileBytes >> 20) +
+                                   " MB a form file may hold");
+        }
     }
-    Json file{{"format", kFormat}, {"version", kVersion}, {"controls", std::move(controls)}};
-    return file.dump(2) + "\n";
+    text += form.controls.empty() ? "]\n}\n" : "\n  ]\n}\n";
+    if (text.size() > kMaxFormFileBytes)
+        Place(file, "").refuse("the form takes more than a form file may hold");
+    return text;
 }
+
+namespace {
+
+// The region a file's values are written in; empty for files that do not name one.
+std::string regionOf(const Json& file, const Place& root) {
+    auto region = file.find("region");
+    if (region == file.end()) return {};
+    const Place at = root.member("region");
+    if (!region->is_string() || !isKnownRegion(region->get<std::string>()))
+        at.refuse("not the name of a region this program knows");
+    return region->get<std::string>();
+}
+
+}  // namespace
 
 StoredForm parseFormFile(std::string_view text, const std::string& file) {
     const Place root(file, "");
-    const Json json = parseJson(text, root);
+    if (text.size() > kMaxFormFileBytes) root.refuse("the file is too large for a form");
+    Json json = parseStrictJson(text, file, kJsonLimits);
     requireType(json, Json::value_t::object, "a form file is a JSON object", root);
     const Json& format = field(json, "format", root);
     if (!format.is_string() || format.get<std::string>() != kFormat)
         root.member("format").refuse("not a form file");
     const Json& version = field(json, "version", root);
-    if (!version.is_number_integer() || version.get<std::int64_t>() != kVersion)
+    if (!version.is_number_integer() || version.get<std::int64_t>() < kFirstVersion ||
+        version.get<std::int64_t>() > kVersion)
         root.member("version").refuse("a version this program does not read");
+    for (const auto& item : json.items()) {
+        const bool known = item.key() == "format" || item.key() == "version" ||
+                           item.key() == "controls" ||
+                           (item.key() == "region" && version.get<std::int64_t>() >= 2);
+        if (!known) root.member(item.key()).refuse("not a key of a form file");
+    }
+    const std::string region = regionOf(json, root);
     const Place list = root.member("controls");
-    const Json& controls = field(json, "controls", root);
+    auto found = json.find("controls");
+    if (found == json.end()) root.refuse("\"controls\" is missing");
+    Json& controls = *found;
     requireType(controls, Json::value_t::array, "must be a list", list);
     StoredForm form;
-    for (std::size_t i = 0; i < controls.size(); ++i)
+    form.controls.reserve(controls.size());
+    for (std::size_t i = 0; i < controls.size(); ++i) {
         form.controls.push_back(controlFromJson(controls[i], list.element(i)));
+        controls[i] = nullptr;  // so that the file is not held twice
+    }
+    if (!region.empty()) carryValuesIntoCurrentRegion(form.controls, region);
     return form;
 }
 
 void saveFormFile(const std::string& path, const StoredForm& form) {
-    namespace fs = std::filesystem;
-    const std::string text = formFileText(form);
-    // Written beside the target and renamed over it, so that the old file stays whole
-    // until the new one is.
-    const fs::path target(path);
-    const fs::path temporary = target.parent_path() / (target.filename().string() + ".saving-" +
-                                                       std::to_string(::getpid()));
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out.write(text.data(), static_cast<std::streamsize>(text.size()));
-        out.close();
-        if (!out) {
-            std::error_code ignored;
-            fs::remove(temporary, ignored);
-            raiseError(kErrPathFileAccess);
-        }
-    }
-    std::error_code error;
-    fs::rename(temporary, target, error);
-    if (error) {
-        fs::remove(temporary, error);
-        raiseError(kErrPathFileAccess);
-    }
+    replaceFileContent(path, formFileText(form, path));
 }
 
 StoredForm loadFormFile(const std::string& path) {

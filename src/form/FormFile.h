@@ -3,17 +3,20 @@
 // extender values: name, position, size, tab index, tooltip, help numbers) and the property
 // bag the control wrote. On disk it is JSON:
 //
-//   {"format": "quelta-form", "version": 1, "controls": [
+//   {"format": "quelta-form", "version": 2, "region": "en-US", "controls": [
 //     {"extender": {"Name": "txtAmount", "Left": 120, "Top": 120, "Width": 1245, ...},
 //      "properties": {"DataType": 4, "Format": "#,##0.00", "Font": {"font": {...}}}}]}
 //
 // Values are JSON's own Booleans, numbers and strings; null is Nothing; a font is
 // {"font": {"name", "size", "weight", "italic", "underline", "strikethrough", "charset"}}
-// and a picture {"picture": "the file it was loaded from"}.
+// and a picture {"picture": "the file it was loaded from"}. "region" names the region whose
+// notation the numeric and date values are written in (StoredValueRegion.h); version 1
+// files have none and are read in the current region.
 //
 // Reading checks the whole file before anything is built from it, so that a damaged or
 // hostile file is refused without touching what is open; the refusal names the file, the
-// place of the fault and the key.
+// place of the fault and the key. A key that stands twice anywhere, or a top-level key other
+// than the four above, is such a fault.
 
 #include <cstddef>
 #include <optional>
@@ -36,9 +39,10 @@ struct StoredForm {
     std::vector<StoredControl> controls;
 };
 
-// Files larger than this are refused unread: a form of a thousand controls takes well
-// under a megabyte.
-inline constexpr std::size_t kMaxFormFileBytes = 4 * 1024 * 1024;
+// The one limit on a file's size, for reading and saving alike, so that what saves loads:
+// a form of a thousand controls takes well under a megabyte, and this leaves room for
+// controls holding long texts while a refused file costs little to find out.
+inline constexpr std::size_t kMaxFormFileBytes = 32 * 1024 * 1024;
 
 class FormFileError : public std::runtime_error {
 public:
@@ -58,12 +62,15 @@ private:
     std::optional<InputFileError::Problem> readProblem_;
 };
 
-// The file's text for a form.
-std::string formFileText(const StoredForm& form);
+// The file's text for a form, its values in the current region's notation. Raises
+// FormFileError naming `file` when the text would be one that reading refuses (too large, a
+// control's position or size beyond the limits).
+std::string formFileText(const StoredForm& form, const std::string& file = "form");
 // Reads a form from a file's text; `file` names it in errors.
 StoredForm parseFormFile(std::string_view text, const std::string& file);
 
-// Writes the file whole or not at all: a failed save leaves the previous file as it was.
+// Writes the file whole or not at all (FileReplacement.h): a failed or refused save leaves
+// the previous file as it was.
 void saveFormFile(const std::string& path, const StoredForm& form);
 StoredForm loadFormFile(const std::string& path);
 

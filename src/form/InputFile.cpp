@@ -4,7 +4,6 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 namespace quelta {
 
@@ -24,10 +23,12 @@ std::string readInputFile(const std::string& path, std::size_t maxBytes) {
     if (!in)
         throw InputFileError(Problem::Unreadable,
                              std::string("cannot be read: ") + std::strerror(errno));
-    std::ostringstream text;
-    text << in.rdbuf();
+    // Read straight into one string of the size found: a large file is held once.
+    std::string text(static_cast<std::size_t>(size), '\0');
+    in.read(text.data(), static_cast<std::streamsize>(text.size()));
     if (in.bad()) throw InputFileError(Problem::Unreadable, "cannot be read");
-    return text.str();
+    text.resize(static_cast<std::size_t>(in.gcount()));  // a file that shrank meanwhile
+    return text;
 }
 
 std::string_view withoutByteOrderMark(std::string_view text) {

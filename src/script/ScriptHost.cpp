@@ -180,8 +180,14 @@ void ScriptHost::execute(const EchoChanges& statement) {
     echoChanges_ = statement.on;
 }
 
+// A form that its file could not hold, or that would not load again, is not saved, and the
+// file stays as it was; the refusal says why.
 void ScriptHost::execute(const SaveForm& statement) {
-    saveFormFile(toUtf8(statement.file), form_.store());
+    try {
+        saveFormFile(toUtf8(statement.file), form_.store());
+    } catch (const FormFileError& refusal) {
+        out_ << "Error " << kErrBadFileFormat << '\n' << refusal.what() << '\n';
+    }
 }
 
 // A file that is refused changes nothing on the form; the refusal names the place.

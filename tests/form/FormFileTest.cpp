@@ -1,15 +1,21 @@
 // Form files: a saved form loads back to the same controls, and a damaged or hostile file
 // is refused with its place while the open form stays as it was.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
 
 #include "TestSupport.h"
+#include "control/Enumerations.h"
+#include "form/FileReplacement.h"
 #include "form/Form.h"
 #include "form/FormFile.h"
 #include "format/ValueControlSupport.h"
+#include "platform/region/Calendar.h"
+#include "platform/runtime/Conversions.h"
 
 namespace quelta::testing {
 namespace {
@@ -80,7 +86,18 @@ TEST(FormFileTest, ADamagedOrHostileFileIsRefusedAndChangesNothing) {
          file(R"({"extender": {"Name": "a"}, "properties": {"\u001b[2J\u009b": 1}})"),
          "controls[0].properties.\x1b[2J\xc2\x9b"},
         {"byte that is not UTF-8", file("\xff\x1b"), ""},
-        {"10 MB", file(R"({"extender": {"Name": ")" + std::string(10'000'000, 'x') + R"("}})"), ""},
+        {"40 MB", file(R"({"extender": {"Name": ")" + std::string(40'000'000, 'x') + R"("}})"), ""},
+        {"key twice", file(R"({"extender": {"Name": "c", "Name": "d"}, "properties": {}})"),
+         "controls[0].extender.Name"},
+        {"list twice",
+         R"({"format": "quelta-form", "version": 1, "controls": [], "controls": [)" + control +
+             "]}",
+         "controls"},
+        {"unknown top-level key", R"({"format": "quelta-form", "version": 1, "extra": 1})",
+         "extra"},
+        {"unknown region",
+         R"({"format": "quelta-form", "version": 2, "region": "xx-Nowhere", "controls": []})",
+         "region"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -101,25 +118,88 @@ TEST(FormFileTest, ADamagedOrHostileFileIsRefusedAndChangesNothing) {
     }
 }
 
-// The file is written beside the old one and renamed over it; when writing fails, the old
-// file is still whole.
-TEST(FormFileTest, AFailedSaveLeavesThePreviousFileIntact) {
+// A save keeps what the file was: its mode, the link it is reached through, its place in a
+// long name; it clears what a dead saver left, and refuses what would not load again
+// before it writes anything.
+TEST(FormFileTest, SavingKeepsTheFileAsItStood) {
     const fs::path folder =
         fs::temp_directory_path() / ("quelta-form-file-test-" + std::to_string(::getpid()));
     fs::remove_all(folder);
     fs::create_directories(folder);
-    const std::string path = (folder / "form.json").string();
     Form form;
     fillForm(form);
-    saveFormFile(path, form.store());
-    const std::string before = formFileText(loadFormFile(path));
+    const StoredForm stored = form.store();
+    auto modeOf = [](const fs::path& path) {
+        struct stat status {};
+        ::stat(path.c_str(), &status);
+        return status.st_mode & 07777;
+    };
 
-    // A folder where the temporary file would go makes the write fail.
-    fs::create_directory(path + ".saving-" + std::to_string(::getpid()));
-    form.find(u"txtName")->letText(u"changed");
-    EXPECT_EQ(errorNumberOf([&] { saveFormFile(path, form.store()); }), kErrPathFileAccess);
-    EXPECT_EQ(formFileText(loadFormFile(path)), before);
+    const fs::path target = folder / std::string(255, 'f');  // the longest name a folder takes
+    const pid_t ended = ::fork();
+    if (ended == 0) ::_exit(0);
+    ::waitpid(ended, nullptr, 0);
+    const fs::path leftover = folder / temporaryNameFor(target.filename().string(), ended);
+    std::ofstream(leftover) << "half a form";
+    saveFormFile(target.string(), stored);
+    EXPECT_FALSE(fs::exists(leftover));
+    EXPECT_EQ(formFileText(loadFormFile(target.string())), formFileText(stored));
+
+    ::chmod(target.c_str(), 0600);
+    const fs::path link = folder / "link.json";
+    fs::create_symlink(target.filename(), link);
+    form.find(u"txtName")->letText(u"through the link");
+    saveFormFile(link.string(), form.store());
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(modeOf(target), 0600u);
+    EXPECT_EQ(u8(loadFormFile(target.string()).controls[1].properties.read(u"Text").toString()),
+              "through the link");
+
+    const std::string before = formFileText(loadFormFile(target.string()));
+    StoredForm tooLarge = stored;
+    tooLarge.controls[1].properties.write(u"Text", Variant(String(kMaxFormFileBytes, u'x')));
+    StoredForm faraway = stored;
+    faraway.controls[0].extender.write(u"Left", Variant(1e12));
+    for (const StoredForm* refused : {&tooLarge, &faraway}) {
+        EXPECT_THROW(saveFormFile(link.string(), *refused), FormFileError);
+        EXPECT_EQ(formFileText(loadFormFile(target.string())), before);
+    }
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 2);
     fs::remove_all(folder);
+}
+
+// A form saved in one region reads in another with the same number and the same date,
+// and a file that names no region reads in the region at hand, as such files always did.
+TEST(FormFileTest, ValuesKeepTheirMeaningInAnotherRegion) {
+    std::string text;
+    inRegion("en-US", [&] {
+        Form form;
+        Quelta& amount = form.addControl(u"txtAmount");
+        amount.letDataType(qltaNumeric);
+        amount.letValue(u"1234.5");
+        Quelta& date = form.addControl(u"txtDate");
+        date.letDataType(qltaDateTime);
+        date.letText(u"3/4/2001");
+        text = savedText(form);
+    });
+    const double march4 = dateSerial(2001, 3, 4);
+    for (const char* region : {"de-DE", "fr-FR", "ja-JP", "en-US"}) {
+        SCOPED_TRACE(region);
+        inRegion(region, [&] {
+            Form form;
+            form.replaceWith(parseFormFile(text, "form.json"), "form.json");
+            EXPECT_EQ(u8(form.find(u"txtAmount")->Value()), "1234.5");
+            EXPECT_EQ(textToDate(form.find(u"txtDate")->Text()), march4);
+        });
+    }
+    inRegion("de-DE", [&] {
+        std::string unnamed = text;
+        unnamed.replace(unnamed.find(R"("version": 2)"), 12, R"("version": 1)");
+        unnamed.erase(unnamed.find(R"("region")"), std::string(R"("region": "en-US",)").size());
+        Form form;
+        form.replaceWith(parseFormFile(unnamed, "form.json"), "form.json");
+        EXPECT_EQ(u8(form.find(u"txtAmount")->Value()), "12345");
+    });
 }
 
 }  // namespace

@@ -11,9 +11,31 @@ String foldKey(StringView key) {
     return String(text.getBuffer(), static_cast<std::size_t>(text.length()));
 }
 
+namespace {
+
+bool isAscii(StringView text) {
+    for (char16_t c : text) {
+        if (c > 0x7F) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+// Keys nearly always are ASCII, where folding is lower-casing A to Z; the full folding is
+// needed only where a key holds another letter (and may then match an ASCII one: the
+// Kelvin sign folds to "k").
+bool sameKey(StringView a, StringView b) {
+    if (a.size() == b.size() && equalsIgnoringAsciiCase(a, b)) return true;
+    if (isAscii(a) && isAscii(b)) return false;
+    return foldKey(a) == foldKey(b);
+}
+
 const PropertyBag::Entry* PropertyBag::find(StringView key) const {
-    auto found = index_.find(foldKey(key));
-    return found == index_.end() ? nullptr : &entries_[found->second];
+    for (const Entry& entry : entries_) {
+        if (sameKey(entry.key, key)) return &entry;
+    }
+    return nullptr;
 }
 
 Variant PropertyBag::read(StringView key, const Variant& defaultValue) const {
@@ -33,14 +55,12 @@ void PropertyBag::write(StringView key, const Variant& value, const Variant& def
 
 void PropertyBag::write(StringView key, const Variant& value) {
     if (key.empty()) raiseError(kErrInvalidProcedureCall);
-    auto [position, inserted] = index_.try_emplace(foldKey(key), entries_.size());
-    if (inserted) {
-        entries_.push_back({String(key), value});
+    if (auto* entry = const_cast<Entry*>(find(key))) {
+        if (entry->key != key) entry->key = String(key);
+        entry->value = value;
         return;
     }
-    Entry& entry = entries_[position->second];
-    entry.key = String(key);
-    entry.value = value;
+    entries_.push_back({String(key), value});
 }
 
 bool PropertyBag::contains(StringView key) const {
@@ -48,22 +68,14 @@ bool PropertyBag::contains(StringView key) const {
 }
 
 bool PropertyBag::erase(StringView key) {
-    auto found = index_.find(foldKey(key));
-    if (found == index_.end()) return false;
-    entries_.erase(entries_.begin() + static_cast<std::ptrdiff_t>(found->second));
-    reindex();
+    const Entry* found = find(key);
+    if (!found) return false;
+    entries_.erase(entries_.begin() + (found - entries_.data()));
     return true;
 }
 
 void PropertyBag::clear() {
     entries_.clear();
-    index_.clear();
-}
-
-void PropertyBag::reindex() {
-    index_.clear();
-    for (std::size_t i = 0; i < entries_.size(); ++i)
-        index_.emplace(foldKey(entries_[i].key), i);
 }
 
 }  // namespace quelta

@@ -6,7 +6,6 @@
 
 #include <cstddef>
 #include <functional>
-#include <unordered_map>
 #include <vector>
 
 #include "platform/String.h"
@@ -50,12 +49,15 @@ public:
 
 private:
     const Entry* find(StringView key) const;
-    void reindex();
 
+    // A bag holds a control's few dozen properties at most, so a look through them beats
+    // an index in time and memory: every control on a form keeps bags.
     std::vector<Entry> entries_;
     std::function<void(StringView key)> readListener_;
-    std::unordered_map<String, std::size_t> index_;  // case-folded key -> position
 };
+
+// Whether two keys are the same key to a bag.
+bool sameKey(StringView a, StringView b);
 
 // The key as the bag compares it: Unicode simple case folding.
 String foldKey(StringView key);

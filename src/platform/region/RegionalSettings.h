@@ -84,5 +84,8 @@ std::shared_ptr<const RegionalSettings> currentRegionalSettingsShared();
 // see a later change.
 void selectRegion(std::string_view regionName);
 void defineRegionalSettings(RegionalSettings settings);
+// Makes settings taken earlier from currentRegionalSettingsShared() current again: the same
+// object, so that caches keyed on it stay valid.
+void useRegionalSettings(std::shared_ptr<const RegionalSettings> settings);
 
 }  // namespace quelta

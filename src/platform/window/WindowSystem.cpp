@@ -4,6 +4,7 @@
 #include <atomic>
 #include <cstring>
 #include <deque>
+#include <list>
 #include <memory>
 #include <unordered_map>
 #include <vector>
@@ -18,7 +19,11 @@ struct WindowRecord {
     std::uint32_t style = 0;
     std::uint32_t exStyle = 0;
     WindowHandle parent = 0;
-    std::vector<WindowHandle> children;  // in the order they were created
+    // In the order they were created. A list, and each child's place in its parent's, so
+    // that a window leaves its parent at the same cost however many siblings it has: a
+    // form's window holds every control's windows, and they are rebuilt one by one.
+    std::list<WindowHandle> children;
+    std::list<WindowHandle>::iterator placeInParent;
     WindowProcedure* procedure = nullptr;
     bool destroying = false;  // between the start of destroyWindow and its end
 };
@@ -156,7 +161,8 @@ void discardWindow(WindowHandle window) {
     auto& state = thisThread();
     auto found = state.windows.find(window);
     if (found == state.windows.end()) return;
-    if (auto parent = findWindow(found->second->parent)) std::erase(parent->children, window);
+    if (auto parent = findWindow(found->second->parent))
+        parent->children.erase(found->second->placeInParent);
     state.windows.erase(found);
     if (state.focus == window) state.focus = 0;
 }
@@ -174,7 +180,8 @@ bool isFocusWithin(WindowHandle window) {
 // parent's list.
 std::vector<WindowHandle> childrenOf(WindowHandle parent) {
     auto record = findWindow(parent);
-    return record ? record->children : std::vector<WindowHandle>{};
+    if (!record) return {};
+    return std::vector<WindowHandle>(record->children.begin(), record->children.end());
 }
 
 // Removes a window and its descendants without telling them, for a creation or destruction
@@ -207,8 +214,9 @@ WindowHandle createWindow(const WindowCreation& creation) {
     record->exStyle = creation.exStyle;
     record->parent = creation.parent;
     record->procedure = creation.procedure;
+    if (auto parent = findWindow(creation.parent))
+        record->placeInParent = parent->children.insert(parent->children.end(), window);
     thisThread().windows.emplace(window, std::move(record));
-    if (auto parent = findWindow(creation.parent)) parent->children.push_back(window);
     try {
         if (SendMessageA(window, WM_NCCREATE, 0, 0) == 0) {
             if (isWindow(window)) discardWindow(window);
