@@ -22,7 +22,10 @@ bool isValidMousePointer(std::int16_t pointer) {
 }  // namespace
 
 EditBox::EditBox(const EditBoxCreation& creation)
-    : index_(creation.index), owner_(creation.owner), properties_(creation.properties) {
+    : index_(creation.index),
+      owner_(creation.owner),
+      properties_(creation.properties),
+      characterWidth_([this](char32_t character) { return measureCharacter(character); }) {
     if (!properties_.font) properties_.font = std::make_shared<Font>();
     text_.setText(creation.text);
 }
@@ -163,7 +166,7 @@ String EditBox::displayText() const {
 void EditBox::applyEdit(const EditChange& change, bool byUser) {
     goalX_.reset();
     if (layoutIsCurrent())
-        layout_.update(text(), change, widthFunction());
+        layout_.update(text(), change, characterWidth_);
     else
         layoutValid_ = false;
     if (byUser) dataChanged_ = true;

@@ -265,8 +265,7 @@ private:
     bool layoutIsCurrent() const;
     void ensureLayout();
     WrapOptions wrapOptions() const;
-    double characterWidth(char32_t character);
-    CharacterWidth widthFunction();
+    double measureCharacter(char32_t character);
     double displayWidth(std::int32_t from, std::int32_t to);
     double rowOffset(std::int32_t row);
     std::int32_t rowCaretEnd(std::int32_t row);
@@ -292,7 +291,9 @@ private:
     const TextMeasurer* measuredWith_ = nullptr;
     const Font* measuredFont_ = nullptr;
     std::uint64_t measuredRevision_ = 0;
-    std::unordered_map<char32_t, double> widths_;
+    std::unordered_map<char32_t, double> widths_;  // measured, beyond ASCII
+    // Declared after the state its measurement reads.
+    const CharacterWidth characterWidth_;
     std::optional<double> goalX_;
     bool focused_ = false;
     bool dataChanged_ = false;

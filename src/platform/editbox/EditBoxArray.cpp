@@ -20,8 +20,11 @@ std::shared_ptr<EditBox> EditBoxArray::element(int index) {
     return found->second;
 }
 
+// Without the shared pointer's copy: the control reaches its boxes on every refresh.
 EditBox& EditBoxArray::operator[](int index) {
-    return *element(index);
+    auto found = elements_.find(index);
+    if (found == elements_.end()) raiseError(kErrArrayElementMissing);
+    return *found->second;
 }
 
 void EditBoxArray::load(int index) {

@@ -13,7 +13,7 @@ WrapOptions EditBox::wrapOptions() const {
     return WrapOptions{isMultiLine(), wordWraps(), properties_.width};
 }
 
-double EditBox::characterWidth(char32_t character) {
+double EditBox::measureCharacter(char32_t character) {
     auto known = widths_.find(character);
     if (known != widths_.end()) return known->second;
     String unit;
@@ -28,10 +28,6 @@ double EditBox::characterWidth(char32_t character) {
     return width;
 }
 
-CharacterWidth EditBox::widthFunction() {
-    return [this](char32_t character) { return characterWidth(character); };
-}
-
 bool EditBox::layoutIsCurrent() const {
     return layoutValid_ && layout_.options() == wrapOptions() && &textMeasurer() == measuredWith_ &&
            font().get() == measuredFont_ && font()->revision() == measuredRevision_;
@@ -43,13 +39,14 @@ void EditBox::ensureLayout() {
     if (measurer != measuredWith_ || font().get() != measuredFont_ ||
         font()->revision() != measuredRevision_) {
         widths_.clear();
+        characterWidth_.forget();
         measuredWith_ = measurer;
         measuredFont_ = font().get();
         measuredRevision_ = font()->revision();
         layoutValid_ = false;
     }
     if (layoutValid_ && layout_.options() == wrapOptions()) return;
-    layout_.layout(text(), wrapOptions(), widthFunction());
+    layout_.layout(text(), wrapOptions(), characterWidth_);
     layoutValid_ = true;
 }
 
@@ -81,12 +78,12 @@ double EditBox::lineHeight() const {
 double EditBox::displayWidth(std::int32_t from, std::int32_t to) {
     double width = 0;
     if (isMasked()) {
-        const double mask = characterWidth(properties_.passwordChar[0]);
+        const double mask = characterWidth_(properties_.passwordChar[0]);
         return mask * std::max(0, to - from);
     }
     for (std::int32_t i = from; i < to;) {
         const CodePoint character = codePointAt(text(), i);
-        width += characterWidth(character.value);
+        width += characterWidth_(character.value);
         i += character.units;
     }
     return width;
@@ -123,7 +120,7 @@ std::int32_t EditBox::hitTest(double x, double y) {
     for (std::int32_t i = layout_.rowStart(row); i < end;) {
         // A mask character stands for each code unit, as the mask is drawn.
         const CodePoint character = isMasked() ? CodePoint{0, 1} : codePointAt(text(), i);
-        const double width = isMasked() ? displayWidth(i, i + 1) : characterWidth(character.value);
+        const double width = isMasked() ? displayWidth(i, i + 1) : characterWidth_(character.value);
         if (x < edge + width / 2) return i;
         edge += width;
         i += character.units;
@@ -144,7 +141,7 @@ bool EditBox::fitsSingleLine(StringView candidate) {
     for (std::size_t i = 0; i < candidate.size();) {
         const CodePoint character =
             isMasked() ? CodePoint{properties_.passwordChar[0], 1} : codePointAt(candidate, i);
-        width += characterWidth(character.value);
+        width += characterWidth_(character.value);
         if (width > properties_.width) return false;
         i += static_cast<std::size_t>(character.units);
     }

@@ -51,31 +51,38 @@ void EditLayout::update(StringView text, const EditChange& change, const Charact
     // A row's end depends on the text up to the character that did not fit, which may lie
     // up to two rows further on; three rows back is the first start the edit cannot move.
     const std::int32_t editedRow = rowFromChar(change.position);
-    const std::int32_t firstRow = std::max(0, editedRow - 3);
+    const auto first = static_cast<std::size_t>(std::max(0, editedRow - 3)) + 1;
     const std::int32_t delta = change.inserted - change.removed;
     const std::int32_t editEnd = change.position + change.inserted;
 
-    std::vector<std::int32_t> fresh;
-    std::int32_t row = firstRow;
-    std::int32_t next = nextRowStart(text, starts_[row], options_, width);
+    fresh_.clear();
     std::size_t resume = starts_.size();  // first old row that stays, shifted
-    for (; next >= 0; next = nextRowStart(text, next, options_, width)) {
+    auto searchFrom = starts_.begin() + static_cast<std::ptrdiff_t>(first);
+    for (std::int32_t next = nextRowStart(text, starts_[first - 1], options_, width); next >= 0;
+         next = nextRowStart(text, next, options_, width)) {
         if (next >= editEnd) {
-            auto old = std::lower_bound(starts_.begin(), starts_.end(), next - delta);
-            if (old != starts_.end() && *old == next - delta) {
-                resume = static_cast<std::size_t>(old - starts_.begin());
+            // Old starts are sorted and so are the new ones: each search starts where the
+            // last one ended.
+            searchFrom = std::lower_bound(searchFrom, starts_.end(), next - delta);
+            if (searchFrom != starts_.end() && *searchFrom == next - delta) {
+                resume = static_cast<std::size_t>(searchFrom - starts_.begin());
                 break;
             }
         }
-        fresh.push_back(next);
+        fresh_.push_back(next);
     }
-    std::vector<std::int32_t> tail(starts_.begin() + static_cast<std::ptrdiff_t>(resume),
-                                   starts_.end());
-    for (auto& start : tail)
-        start += delta;
-    starts_.resize(static_cast<std::size_t>(row) + 1);
-    starts_.insert(starts_.end(), fresh.begin(), fresh.end());
-    starts_.insert(starts_.end(), tail.begin(), tail.end());
+    // Put the new rows in place of the old ones between, moving the rest once.
+    const std::size_t replaced = resume - first;
+    const auto at = starts_.begin() + static_cast<std::ptrdiff_t>(first);
+    if (fresh_.size() > replaced) {
+        starts_.insert(at + static_cast<std::ptrdiff_t>(replaced), fresh_.size() - replaced, 0);
+    } else {
+        starts_.erase(at + static_cast<std::ptrdiff_t>(fresh_.size()),
+                      at + static_cast<std::ptrdiff_t>(replaced));
+    }
+    std::copy(fresh_.begin(), fresh_.end(), starts_.begin() + static_cast<std::ptrdiff_t>(first));
+    for (std::size_t i = first + fresh_.size(); i < starts_.size(); ++i)
+        starts_[i] += delta;
 }
 
 std::int32_t EditLayout::rowEnd(StringView text, std::int32_t row) const {

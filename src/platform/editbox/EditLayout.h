@@ -7,8 +7,10 @@
 // relays out from shortly before the edited row and stops as soon as a new row start
 // meets an old one behind the edit, from where on the old rows only shift.
 
+#include <array>
 #include <cstdint>
 #include <functional>
+#include <type_traits>
 #include <vector>
 
 #include "platform/String.h"
@@ -16,8 +18,33 @@
 
 namespace quelta {
 
-// The advance of one character (a code point) in twips.
-using CharacterWidth = std::function<double(char32_t)>;
+// The advance of one character (a code point) in twips, measured by the given function.
+// A wrap asks for the width of nearly every character of the text, and nearly all of them
+// are ASCII: their widths are kept in an array after the first measurement, so that the
+// common case is an index rather than a call.
+class CharacterWidth {
+public:
+    template <typename Measure>
+    requires(!std::is_same_v<std::decay_t<Measure>, CharacterWidth> &&
+             std::is_invocable_r_v<double, Measure, char32_t>) CharacterWidth(Measure measure)
+        : measure_(std::move(measure)) {
+        forget();
+    }
+
+    double operator()(char32_t character) const {
+        if (character >= ascii_.size()) return measure_(character);
+        double& width = ascii_[character];
+        if (width < 0) width = measure_(character);
+        return width;
+    }
+
+    // Widths measured before are stale (a new font or measurer).
+    void forget() const { ascii_.fill(-1); }
+
+private:
+    std::function<double(char32_t)> measure_;
+    mutable std::array<double, 128> ascii_;
+};
 
 struct WrapOptions {
     bool lineBreaks = true;  // false: a single-line box, one row whatever the text holds
@@ -49,6 +76,7 @@ public:
 
 private:
     std::vector<std::int32_t> starts_{0};
+    std::vector<std::int32_t> fresh_;  // scratch of update, kept to spare an allocation
     WrapOptions options_;
 };
 

@@ -66,6 +66,9 @@ DateParts datePartsOf(double serial) {
     }
     chr::sys_days day = kSerialEpoch + chr::days(static_cast<long long>(wholeDays));
     chr::year_month_day ymd(day);
+    // The calendar ends where the conversions end: a serial past 31 December 9999 (or one
+    // that rounds into 1 January 10000) is no date, nor one before 1 January 100.
+    if (ymd.year() < chr::year(100) || ymd.year() > chr::year(9999)) raiseError(kErrOverflow);
     DateParts parts;
     parts.year = static_cast<int>(ymd.year());
     parts.month = static_cast<int>(static_cast<unsigned>(ymd.month()));

@@ -35,7 +35,7 @@ double timeSerial(int hour, int minute, int second);
 double combineDateAndTime(double dateSerial, double timeOfDay);
 
 // The parts of a serial date, rounded to the nearest second. Raises error 6 for a value
-// outside the representable range.
+// outside 1 January 100 to 31 December 9999.
 DateParts datePartsOf(double serial);
 
 // The date part (whole days, towards zero) and the time of day (0 <= t < 1).

@@ -65,7 +65,9 @@ String dateToText(double serial) {
 }
 
 double val(StringView text) {
-    return leadingInvariantNumber(text);
+    NumberParseResult number = leadingInvariantNumber(text);
+    if (number.status == NumberParseStatus::Overflow) raiseError(kErrOverflow);
+    return number.value;
 }
 
 }  // namespace quelta

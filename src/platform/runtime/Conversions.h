@@ -13,8 +13,9 @@ bool textToBoolean(StringView text);
 
 // A number in regional notation: decimal and group separators, surrounding spaces, a sign
 // before or after, parentheses for negatives, the currency symbol before or after, an
-// exponent, a trailing percent sign (one hundredth), or an "&H" / "&O" integer. Error 13 for
-// anything else (an empty text too), error 6 beyond the range of a double.
+// exponent, or an "&H" / "&O" integer. Error 13 for anything else (an empty text, and a
+// trailing percent sign, which only the Format routine reads), error 6 beyond the range of
+// a double.
 double textToDouble(StringView text);
 
 // A date, a time, or both, in the regional order; the result is a serial date. The rules
@@ -37,8 +38,8 @@ String dateToText(double serial);  // short date, plus long time unless midnight
                                    // when the date part is zero
 
 // The leading number of a text in invariant notation (full stop as decimal point, spaces
-// inside it skipped, "&H" / "&O" integers); 0 when the text does not start with a number,
-// the largest double of its sign beyond the range. Never fails.
+// inside it skipped, "&H" / "&O" integers); 0 when the text does not start with a number.
+// Error 6 beyond the range of a double; never any other error.
 double val(StringView text);
 
 }  // namespace quelta

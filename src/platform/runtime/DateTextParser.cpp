@@ -18,7 +18,9 @@
 //   hour    := number followed by a join, or by a day period that no time follows ("3 am 1 2")
 //
 // with at most one time, one month name, one day period (which belongs to the time, before or
-// after it) and three numbers besides the time. The numbers and the month name are the date.
+// after it) and three numbers besides the time. The numbers and the month name are the date,
+// and stand together: the time comes before or after them, never between ("1 2 am 3" and
+// "1 2.3 4" are no dates).
 
 #include "platform/runtime/DateTextParser.h"
 
@@ -79,10 +81,14 @@ bool startsWith(StringView text, size_t at, StringView prefix) {
     return !prefix.empty() && text.substr(at, prefix.size()) == prefix;
 }
 
-// A minus at either end is a number's sign ("-1.1", "1.1-"), which no date has.
-bool hasSignAtEnd(StringView text) {
+// A minus at either end is a number's sign ("-1.1", "1.1-"), which no date has; and zeros
+// joined by full stops ("0.0") are the number zero, not midnight.
+bool isNumberNotDate(StringView text) {
     const StringView inner = trimmedBy(text, isSpace);
-    return !inner.empty() && (inner.front() == u'-' || inner.back() == u'-');
+    if (inner.empty()) return false;
+    if (inner.front() == u'-' || inner.back() == u'-') return true;
+    return inner.find(u'.') != StringView::npos &&
+           inner.find_first_not_of(u"0.") == StringView::npos;
 }
 
 class DateTextLexer {
@@ -289,7 +295,7 @@ private:
                 return startsTime(i_) || dayPeriodMakesHour(i_) ? readTime() : readDateNumber();
             case DateTokenKind::MonthName:
                 ++i_;
-                return assignOnce(parts_->month, token.value);
+                return !timeFollowsDate_ && assignOnce(parts_->month, token.value);
             case DateTokenKind::DayPeriod:
                 ++i_;
                 return assignOnce(parts_->dayPeriod, token.value);
@@ -335,7 +341,7 @@ private:
     }
 
     bool readDateNumber() {
-        if (parts_->dateNumberCount == 3) return false;
+        if (parts_->dateNumberCount == 3 || timeFollowsDate_) return false;
         const DateToken& number = tokens_.items[i_++];
         parts_->dateNumbers[static_cast<size_t>(parts_->dateNumberCount++)] = {number.value,
                                                                                number.digits};
@@ -358,6 +364,7 @@ private:
         }
         bool complete = !joinsTime(i_);
         inTime_ = false;
+        timeFollowsDate_ = parts_->dateNumberCount > 0 || parts_->month != 0;
         return complete;
     }
 
@@ -365,6 +372,7 @@ private:
     bool timesFirst_;
     DateTextParts* parts_ = nullptr;
     bool inTime_ = false;
+    bool timeFollowsDate_ = false;  // no more date parts may come
     size_t i_ = 0;
 };
 
@@ -513,7 +521,7 @@ std::optional<double> readDateTokens(const DateTokens& tokens, const ConversionN
 std::optional<double> parseDateText(StringView text, const ConversionNotation& notation,
                                     int (*currentYear)()) {
     DateTokens tokens;
-    if (hasSignAtEnd(text) || !DateTextLexer(text, notation).lex(tokens)) return std::nullopt;
+    if (isNumberNotDate(text) || !DateTextLexer(text, notation).lex(tokens)) return std::nullopt;
     std::optional<double> serial = readDateTokens(tokens, notation, currentYear, false);
     // Where times and dates share a separator, a text that is no date may still start with
     // a time ("13.45 31.12.2000").

@@ -23,10 +23,12 @@ namespace quelta {
 //   separator, or a full stop between digits where dates do not use the full stop ("9.30"
 //   in en-US), or an hour alone before AM/PM; AM/PM as the regional designators or AM,
 //   PM, A, P in any case, before or after the time; an hour above 12 ignores them;
-// - date numbers and the time in any order ("1.2 3 4"). Day names, the words the region's
+// - the time before or after the date's numbers and month name ("1.2 3 4", "3 4 1.2"), but
+//   not between them ("1 2 am 3", "1 2.3 4" are no dates). Day names, the words the region's
 //   patterns quote ("de", "年") and the region's own punctuation between parts (the Arabic
 //   comma) are allowed and ignored; a month name may hold spaces, marks or digits
-//   ("tháng 12"). A minus at either end makes the text a number, not a date.
+//   ("tháng 12"). A minus at either end makes the text a number, not a date, and so do
+//   zeros joined by full stops ("0.0").
 // `currentYear` is called only when the text names no year.
 std::optional<double> parseDateText(StringView text, const ConversionNotation& notation,
                                     int (*currentYear)());

@@ -1,6 +1,8 @@
 #include "platform/runtime/DecimalDigits.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
 
@@ -12,6 +14,85 @@ void dropTrailingZeros(DecimalDigits& number) {
         --number.count;
 }
 
+__extension__ typedef unsigned __int128 Wide;  // a compiler extension of g++ and clang
+
+// 10^0 .. 10^22, exactly.
+constexpr std::array<Wide, 23> kPowersOfTen = [] {
+    std::array<Wide, 23> powers{};
+    Wide power = 1;
+    for (auto& p : powers) {
+        p = power;
+        power *= 10;
+    }
+    return powers;
+}();
+
+// Writes the last `count` (at most 18) decimal digits of value, two at a time and in two
+// independent halves, so that the divisions do not wait on each other.
+void writeDigits(std::uint64_t value, char* out, int count) {
+    static constexpr char kPairs[] =
+        "0001020304050607080910111213141516171819202122232425262728293031323334353637383940414243"
+        "4445464748495051525354555657585960616263646566676869707172737475767778798081828384858687"
+        "888990919293949596979899";
+    std::uint64_t high = value / 1'000'000'000;
+    auto low = static_cast<std::uint32_t>(value % 1'000'000'000);
+    int at = count;
+    for (int i = 0; i < 4 && at > 1; ++i, at -= 2) {  // the low nine digits, pairs first
+        const std::uint32_t pair = low % 100;
+        low /= 100;
+        out[at - 1] = kPairs[2 * pair + 1];
+        out[at - 2] = kPairs[2 * pair];
+    }
+    if (at > 0) {
+        out[--at] = static_cast<char>('0' + low % 10);
+    }
+    for (; at > 1; at -= 2, high /= 100) {
+        const auto pair = static_cast<std::uint32_t>(high % 100);
+        out[at - 1] = kPairs[2 * pair + 1];
+        out[at - 2] = kPairs[2 * pair];
+    }
+    if (at > 0) out[0] = static_cast<char>('0' + high % 10);
+}
+
+// The digits of a value between 10^(n-23) and 10^n, rounded to n significant digits in
+// exact integer arithmetic: value = m * 2^e, so value * 10^s = m * 10^s / 2^-e, and the
+// remainder of that division decides the rounding, half to even as the library printer
+// does. Saves the general printer's work on the values a form shows; false outside the
+// range, where the printer takes over.
+bool roundedDigitsExactly(double value, int n, DecimalDigits& number) {
+    const auto bits = std::bit_cast<std::uint64_t>(value);
+    const int biased = static_cast<int>(bits >> 52 & 0x7FF);
+    if (biased == 0) return false;  // subnormal
+    const std::uint64_t mantissa = (bits & ((1ull << 52) - 1)) | (1ull << 52);
+    const int e = biased - 1075;  // value = mantissa * 2^e
+    // floor(log10(value)) is this estimate or one more.
+    int k = ((e + 52) * 78913) >> 18;
+    for (int attempt = 0; attempt < 2; ++attempt, ++k) {
+        const int s = n - 1 - k;
+        if (s < 0 || s > 22 || e < -127 || e > 0) return false;
+        const Wide product = mantissa * kPowersOfTen[static_cast<std::size_t>(s)];
+        const unsigned shift = static_cast<unsigned>(-e);
+        Wide q = shift == 0 ? product : product >> shift;
+        if (q >= kPowersOfTen[static_cast<std::size_t>(n)]) continue;  // k was one short
+        if (shift > 0) {
+            const Wide remainder = product & ((Wide{1} << shift) - 1);
+            const Wide half = Wide{1} << (shift - 1);
+            if (remainder > half || (remainder == half && (q & 1) != 0)) ++q;
+        }
+        int pointPosition = k + 1;
+        if (q == kPowersOfTen[static_cast<std::size_t>(n)]) {  // 9.99.. carried to 10.0..
+            q /= 10;
+            ++pointPosition;
+        }
+        number.count = n;
+        writeDigits(static_cast<std::uint64_t>(q), number.digits, n);
+        number.pointPosition = pointPosition;
+        dropTrailingZeros(number);
+        return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 DecimalDigits decimalDigitsOf(double value, int significantDigits) {
@@ -19,6 +100,7 @@ DecimalDigits decimalDigitsOf(double value, int significantDigits) {
     value = std::fabs(value);
     if (value == 0 || !std::isfinite(value)) return number;
     significantDigits = std::clamp(significantDigits, 1, 17);
+    if (roundedDigitsExactly(value, significantDigits, number)) return number;
     char text[40];
     // "d.ddddde+xx": the leading digit, the rest, then the decimal exponent.
     auto result = std::to_chars(text, text + sizeof text, value, std::chars_format::scientific,

@@ -186,7 +186,8 @@ NumberParseResult parseRadixDigits(StringView digits, int radix) {
     return {NumberParseStatus::Ok, result};
 }
 
-NumberParseResult parseRegionalNumber(StringView text, const ConversionNotation& notation) {
+NumberParseResult parseRegionalNumber(StringView text, const ConversionNotation& notation,
+                                      TrailingPercent percent) {
     text = trimmedSpaces(text);
     if (text.size() >= 2 && text[0] == u'&') {
         char16_t kind = text[1];
@@ -195,8 +196,7 @@ NumberParseResult parseRegionalNumber(StringView text, const ConversionNotation&
         return {};
     }
     AsciiNumber number;
-    // A trailing percent sign makes the number a percentage: "12.5%" is 0.125.
-    if (!text.empty() && text.back() == u'%') {
+    if (percent == TrailingPercent::Hundredths && !text.empty() && text.back() == u'%') {
         text = trimmedSpaces(text.substr(0, text.size() - 1));
         number.scale = -2;
     }
@@ -243,13 +243,15 @@ double leadingRadixNumber(StringView text, size_t i, int radix) {
 
 }  // namespace
 
-double leadingInvariantNumber(StringView text) {
+NumberParseResult leadingInvariantNumber(StringView text) {
     size_t i = skipValSpaces(text, 0);
     if (i + 1 < text.size() && text[i] == u'&') {
         char16_t kind = text[i + 1];
-        if (kind == u'H' || kind == u'h') return leadingRadixNumber(text, i + 2, 16);
-        if (kind == u'O' || kind == u'o') return leadingRadixNumber(text, i + 2, 8);
-        return 0;
+        if (kind == u'H' || kind == u'h')
+            return {NumberParseStatus::Ok, leadingRadixNumber(text, i + 2, 16)};
+        if (kind == u'O' || kind == u'o')
+            return {NumberParseStatus::Ok, leadingRadixNumber(text, i + 2, 8)};
+        return {NumberParseStatus::Ok, 0};
     }
     AsciiNumber number;
     bool negative = i < text.size() && text[i] == u'-';
@@ -264,7 +266,7 @@ double leadingInvariantNumber(StringView text) {
             number.digit(text[i], false);
         }
     }
-    if (!number.anyDigit) return 0;
+    if (!number.anyDigit) return {NumberParseStatus::Ok, 0};
     if (i < text.size() &&
         (text[i] == u'E' || text[i] == u'e' || text[i] == u'D' || text[i] == u'd')) {
         size_t j = skipValSpaces(text, i + 1);
@@ -279,9 +281,8 @@ double leadingInvariantNumber(StringView text) {
         number.setExponent(negativeExponent, exponent);
     }
     NumberParseResult result = number.result();
-    double value = result.status == NumberParseStatus::Overflow ? std::numeric_limits<double>::max()
-                                                                : result.value;
-    return negative ? -value : value;
+    if (negative) result.value = -result.value;
+    return result;
 }
 
 }  // namespace quelta

@@ -16,10 +16,15 @@ struct NumberParseResult {
     double value = 0;
 };
 
+// Whether a trailing percent sign makes a number one hundredth of itself ("12.5%" is
+// 0.125). Only the Format routine reads text that way; the conversions refuse it.
+enum class TrailingPercent { Refused, Hundredths };
+
 // The whole text as a number in the given notation: surrounding spaces, one sign before or
 // after (or parentheses), the currency symbol before or after, group separators inside the
 // integer part, the decimal separator, an exponent, or an "&H" / "&O" integer.
-NumberParseResult parseRegionalNumber(StringView text, const ConversionNotation& notation);
+NumberParseResult parseRegionalNumber(StringView text, const ConversionNotation& notation,
+                                      TrailingPercent percent = TrailingPercent::Refused);
 
 // The integer of "&H…" / "&O…" digits, read as the platform reads such literals: up to
 // four hexadecimal digits (or an octal value up to &O177777) form a 16-bit integer, more a
@@ -30,7 +35,7 @@ NumberParseResult parseRadixDigits(StringView digits, int radix);
 // line feeds are skipped anywhere, a full stop is the decimal point, E or D starts an
 // exponent, "&H" / "&O" a hexadecimal or octal integer. Reading stops at the first
 // character that cannot continue the number; no number gives 0. A number beyond the range
-// of a double gives the largest double of its sign.
-double leadingInvariantNumber(StringView text);
+// of a double is an overflow.
+NumberParseResult leadingInvariantNumber(StringView text);
 
 }  // namespace quelta

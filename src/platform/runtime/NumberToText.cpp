@@ -6,26 +6,52 @@
 
 #include "platform/runtime/ConversionNotation.h"
 #include "platform/runtime/Conversions.h"
+#include "platform/runtime/DecimalDigits.h"
 
 namespace quelta {
 namespace {
 
-// Rounds to `precision` significant digits and writes the general notation, with an
-// upper-case exponent of at least two digits and the regional decimal separator.
+void appendDigits(String& text, const DecimalDigits& digits, int from, int to) {
+    for (int i = from; i < to; ++i)
+        text += static_cast<char16_t>(digits.digitAt(i));
+}
+
+// Rounds to `precision` significant digits and writes the general notation of printf's
+// %g, with an upper-case exponent of at least two digits and the regional decimal
+// separator: plain from 1E-4 up to 10^precision, exponent form outside.
 String generalNotation(double value, int precision) {
     if (std::isnan(value)) return u"-1.#IND";
     if (std::isinf(value)) return value > 0 ? u"1.#INF" : u"-1.#INF";
     if (value == 0) return u"0";  // also for negative zero
-    char buffer[48];
-    auto [end, error] =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, precision);
-    if (error != std::errc()) return u"0";
-    char16_t separator = currentNotation().decimalSeparator;
+    const DecimalDigits digits = decimalDigitsOf(value, precision);
+    const char16_t separator = currentNotation().decimalSeparator;
+    const int exponent = digits.pointPosition - 1;
     String text;
-    text.reserve(static_cast<size_t>(end - buffer));
-    for (const char* p = buffer; p != end; ++p) {
-        char c = *p;
-        text += c == '.' ? separator : c == 'e' ? u'E' : static_cast<char16_t>(c);
+    text.reserve(24);
+    if (value < 0) text += u'-';
+    if (exponent < -4 || exponent >= precision) {
+        appendDigits(text, digits, 0, 1);
+        if (digits.count > 1) {
+            text += separator;
+            appendDigits(text, digits, 1, digits.count);
+        }
+        text += exponent < 0 ? u"E-" : u"E+";
+        const int magnitude = exponent < 0 ? -exponent : exponent;
+        if (magnitude < 10) text += u'0';
+        char buffer[8];
+        auto end = std::to_chars(buffer, buffer + sizeof buffer, magnitude).ptr;
+        text.append(buffer, end);
+    } else if (digits.pointPosition <= 0) {
+        text += u'0';
+        text += separator;
+        text.append(static_cast<std::size_t>(-digits.pointPosition), u'0');
+        appendDigits(text, digits, 0, digits.count);
+    } else {
+        appendDigits(text, digits, 0, digits.pointPosition);
+        if (digits.count > digits.pointPosition) {
+            text += separator;
+            appendDigits(text, digits, digits.pointPosition, digits.count);
+        }
     }
     return text;
 }

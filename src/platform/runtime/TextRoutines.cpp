@@ -21,6 +21,17 @@ constexpr std::array<char16_t, 32> kCodes128To159 = {
 }  // namespace
 
 String upperCase(StringView text) {
+    // Format strings and typed entries are nearly always ASCII, which needs no case tables.
+    String upper(text);
+    bool ascii = true;
+    for (char16_t& c : upper) {
+        if (c >= 0x80) {
+            ascii = false;
+            break;
+        }
+        if (c >= u'a' && c <= u'z') c = static_cast<char16_t>(c - (u'a' - u'A'));
+    }
+    if (ascii) return upper;
     icu::UnicodeString unicode(reinterpret_cast<const UChar*>(text.data()),
                                static_cast<int32_t>(text.size()));
     unicode.toUpper(icu::Locale::getRoot());

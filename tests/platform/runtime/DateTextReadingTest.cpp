@@ -52,10 +52,16 @@ TEST(DateTextReadingTest, FullStopBetweenTimeNumbers) {
                     {"ko-KR", "2000.12.31", at(2000, 12, 31)}});  // dates separate with ". "
 }
 
-// Numbers and a time in any order; a lone day period makes the number before it an hour;
-// an hour above 12 keeps its meaning beside a day period.
+// A time before or after the date's numbers, never between them; a lone day period makes
+// the number before it an hour; an hour above 12 keeps its meaning beside a day period.
 TEST(DateTextReadingTest, TimesAmongDateNumbers) {
     expectReadings({{"en-US", "1.2 3 4", at(2001, 3, 4, 1, 2)},
+                    {"en-US", "1 2 am 3", 0},
+                    {"en-US", "1 2.3 4", 0},
+                    {"en-US", "Dec 13:45 31 2000", 0},
+                    {"en-US", "Dec 31 2000 13:45", at(2000, 12, 31, 13, 45)},
+                    {"en-US", "0.0", 0},
+                    {"en-US", "0.30", timeAt(0, 30)},
                     {"en-US", "3 4 1.2", at(2001, 3, 4, 1, 2)},
                     {"en-US", "1 2 3 4.5", at(2003, 1, 2, 4, 5)},
                     {"en-US", "3 am 1 2", at(2001, 1, 2, 3)},

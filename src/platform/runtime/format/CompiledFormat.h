@@ -73,10 +73,11 @@ struct NumberLayout {
     int integerPlaceholders = 0;
     int minIntegerDigits = 0;  // placeholders from the first integer '0' on
     int fractionPlaceholders = 0;
-    int minFractionDigits = 0;     // up to the last fraction '0'
-    int exponentPlaceholders = 0;  // each, '#' too, is a digit the exponent always shows
-    int thousandsScaling = 0;      // each divides by 1000
-    int percentSigns = 0;          // each multiplies by 100
+    int minFractionDigits = 0;  // up to the last fraction '0'
+    int exponentPlaceholders = 0;
+    int minExponentDigits = 0;  // placeholders from the first exponent '0' on
+    int thousandsScaling = 0;   // each divides by 1000
+    int percentSigns = 0;       // each multiplies by 100
     bool grouping = false;
     bool hasExponent = false;
 };

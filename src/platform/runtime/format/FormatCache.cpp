@@ -1,5 +1,7 @@
 #include "platform/runtime/format/FormatCache.h"
 
+#include <algorithm>
+#include <array>
 #include <functional>
 #include <map>
 
@@ -8,11 +10,23 @@
 namespace quelta {
 namespace {
 
+// The formats used last, newest first: a form shows runs of values through the same few
+// (a date format and the regional patterns its codes name), which are found here without
+// a search of the whole cache.
+constexpr std::size_t kRecentFormats = 4;
+
 struct FormatCache {
     std::map<String, std::shared_ptr<const CompiledFormat>, std::less<>> entries;
-    // The format used last: a form usually shows runs of values through the same one.
-    const String* lastKey = nullptr;
-    std::shared_ptr<const CompiledFormat> lastFormat;
+    struct Recent {
+        const String* key = nullptr;
+        const std::shared_ptr<const CompiledFormat>* format = nullptr;
+    };
+    std::array<Recent, kRecentFormats> recent{};
+
+    void remember(const String& key, const std::shared_ptr<const CompiledFormat>& format) {
+        std::move_backward(recent.begin(), recent.end() - 1, recent.end());
+        recent[0] = {&key, &format};
+    }
 };
 
 FormatCache& threadCache() {
@@ -24,7 +38,9 @@ FormatCache& threadCache() {
 
 std::shared_ptr<const CompiledFormat> cachedFormat(StringView format) {
     FormatCache& cache = threadCache();
-    if (cache.lastKey && *cache.lastKey == format) return cache.lastFormat;
+    for (const auto& recent : cache.recent) {
+        if (recent.key != nullptr && *recent.key == format) return *recent.format;
+    }
     if (format.size() > kCachedFormatLength) {
         return std::make_shared<const CompiledFormat>(compileFormat(format));
     }
@@ -32,13 +48,12 @@ std::shared_ptr<const CompiledFormat> cachedFormat(StringView format) {
     if (found == cache.entries.end()) {
         auto compiled = std::make_shared<const CompiledFormat>(compileFormat(format));
         if (cache.entries.size() >= kCachedFormats) {
-            cache.lastKey = nullptr;
+            cache.recent.fill({});
             cache.entries.clear();
         }
         found = cache.entries.emplace(String(format), std::move(compiled)).first;
     }
-    cache.lastKey = &found->first;
-    cache.lastFormat = found->second;
+    cache.remember(found->first, found->second);
     return found->second;
 }
 

@@ -167,6 +167,8 @@ public:
         if (layout_.hasExponent && implicitDigitBeforePoint_) layout_.integerPlaceholders = 0;
         layout_.minIntegerDigits =
             firstIntegerZero_ < 0 ? 0 : layout_.integerPlaceholders - firstIntegerZero_;
+        layout_.minExponentDigits =
+            firstExponentZero_ < 0 ? 0 : layout_.exponentPlaceholders - firstExponentZero_;
     }
 
 private:
@@ -217,6 +219,8 @@ private:
                 out_.code(TokenKind::FractionDigit, zero);
                 break;
             case Part::Exponent:
+                if (zero && firstExponentZero_ < 0)
+                    firstExponentZero_ = layout_.exponentPlaceholders;
                 ++layout_.exponentPlaceholders;
                 out_.code(TokenKind::ExponentDigit, zero);
                 break;
@@ -248,6 +252,7 @@ private:
     Part part_ = Part::Integer;
     int pendingCommas_ = 0;
     int firstIntegerZero_ = -1;
+    int firstExponentZero_ = -1;
     bool implicitDigitPlaced_ = false;
     bool implicitDigitBeforePoint_ = false;
 };

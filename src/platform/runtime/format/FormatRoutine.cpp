@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "platform/runtime/Conversions.h"
+#include "platform/runtime/NumberTextParser.h"
 #include "platform/runtime/format/DateFormatter.h"
 #include "platform/runtime/format/FormatCache.h"
 #include "platform/runtime/format/NamedFormats.h"
@@ -37,11 +38,11 @@ NumericValue numericValueOf(const Variant& value) {
     }
 }
 
+// The Format routine alone reads "12.5%" as 0.125; the conversions refuse the sign.
 std::optional<double> textAsNumber(StringView text) {
-    double number = 0;
-    if (ignoringErrors([&] { number = textToDouble(text); }) && std::isfinite(number)) {
-        return number;
-    }
+    NumberParseResult number =
+        parseRegionalNumber(text, currentNotation(), TrailingPercent::Hundredths);
+    if (number.status == NumberParseStatus::Ok && std::isfinite(number.value)) return number.value;
     return std::nullopt;
 }
 
@@ -187,7 +188,7 @@ String defaultText(const Variant& value) {
 }
 
 // An object is shown by its default value.
-Variant plainValue(const Variant& value) {
+Variant defaultValueOf(const Variant& value) {
     Variant plain = value;
     for (int depth = 0; plain.type() == VariantType::Object; ++depth) {
         ObjectRef object = plain.toObject();
@@ -206,7 +207,10 @@ String formatValue(const Variant& value, StringView format, int firstDayOfWeek, 
         format.size() > kMaxFormatLength) {
         raiseError(kErrInvalidProcedureCall);
     }
-    Variant plain = plainValue(value);
+    // Only an object needs a copy: its default value.
+    const Variant defaultValue =
+        value.type() == VariantType::Object ? defaultValueOf(value) : Variant();
+    const Variant& plain = value.type() == VariantType::Object ? defaultValue : value;
     std::optional<NamedFormat> named = resolveNamedFormat(format, settings);
     if (named && named->generalNumber) return generalNumber(plain);
     StringView pattern = named ? StringView(named->pattern) : format;

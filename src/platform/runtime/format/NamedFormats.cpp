@@ -54,8 +54,11 @@ String currencyFormat(const RegionalSettings& settings) {
 }
 
 std::optional<NamedFormat> resolveNamedFormat(StringView format, const RegionalSettings& settings) {
-    // Every name is 5 to 14 characters long; most formats are rejected by length alone.
+    // Every name is 5 to 14 characters long and starts with a letter; most formats are
+    // rejected by that alone.
     if (format.size() < 5 || format.size() > 14) return std::nullopt;
+    const char16_t first = static_cast<char16_t>(format[0] | 0x20);
+    if (first < u'a' || first > u'z') return std::nullopt;
     struct Entry {
         std::u16string_view name;
         String (*pattern)(const RegionalSettings&);

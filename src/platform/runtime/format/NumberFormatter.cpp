@@ -101,7 +101,8 @@ public:
           number_(number),
           settings_(settings),
           integer_(number.digits, layout.minIntegerDigits),
-          exponent_(exponentDigits(number.exponent, layout.exponentPlaceholders)),
+          exponent_(layout.hasExponent ? exponentDigits(number.exponent, layout.minExponentDigits)
+                                       : ExponentDigits{}),
           fractionShown_(std::max(layout.minFractionDigits,
                                   std::clamp(number.digits.count - number.digits.pointPosition, 0,
                                              layout.fractionPlaceholders))) {}

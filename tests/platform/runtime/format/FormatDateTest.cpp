@@ -145,8 +145,11 @@ TEST(FormatDateTest, IsoWeeksAgreeWithTheCalendarForTwentyYears) {
     }
 }
 
+// The calendar runs from 1 January 100 (serial -657434) to 31 December 9999 (2958465).
 TEST(FormatDateTest, DatesOutsideTheCalendarAreOverflow) {
-    for (double serial : {1e10, -1e10, kMaxDateSerial + 2}) {
+    EXPECT_EQ(formatIn(testing::unitedStates(), 2958465.5, "dd.mm.yyyy hh"), "31.12.9999 12");
+    EXPECT_EQ(formatIn(testing::unitedStates(), -657434.5, "dd.mm.yyyy hh"), "01.01.0100 12");
+    for (double serial : {1e10, -1e10, 2958466.0, kMaxDateSerial + 0.00001, -657435.0}) {
         EXPECT_EQ(testing::errorNumberOf(
                       [&] { formatIn(testing::unitedStates(), serial, "dd.mm.yyyy"); }),
                   kErrOverflow)
