@@ -9,19 +9,24 @@
 #include "api/TypeLibraryText.h"
 #include "form/EscapedText.h"
 #include "form/InputFile.h"
+#include "quelta/Version.h"
 #include "script/ScriptHost.h"
 #include "terminal/DesignCommand.h"
 #include "terminal/RunCommand.h"
 
 namespace {
 
+constexpr const char* kUsage =
+    "usage: quelta run [FORM]      open a form at run time (the sample form without FORM)\n"
+    "       quelta design [FORM]   open a form in the designer\n"
+    "       quelta script [FILE]   run an automation script (standard input without FILE)\n"
+    "       quelta typelib         print the type library\n"
+    "       quelta --version       print the version\n"
+    "       quelta --help          print this text\n";
+
+// A mistake in the command line: the usage on standard error, and status 2.
 int usage() {
-    std::fputs(
-        "usage: quelta run [FORM]      open a form at run time (the sample form without FORM)\n"
-        "       quelta design [FORM]   open a form in the designer\n"
-        "       quelta script [FILE]   run an automation script (standard input without FILE)\n"
-        "       quelta typelib         print the type library\n",
-        stderr);
+    std::fputs(kUsage, stderr);
     return 2;
 }
 
@@ -46,6 +51,14 @@ int runScript(int argc, char** argv) {
 int main(int argc, char** argv) {
     if (argc < 2) return usage();
     const char* command = argv[1];
+    if (std::strcmp(command, "--version") == 0 && argc == 2) {
+        std::printf("quelta %s\n", quelta::kVersion);
+        return 0;
+    }
+    if ((std::strcmp(command, "--help") == 0 || std::strcmp(command, "-h") == 0) && argc == 2) {
+        std::fputs(kUsage, stdout);
+        return 0;
+    }
     // A stray argument is a mistake to point out, not something to ignore.
     if (std::strcmp(command, "script") == 0) return argc > 3 ? usage() : runScript(argc, argv);
     if (std::strcmp(command, "typelib") == 0) {

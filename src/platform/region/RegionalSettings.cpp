@@ -76,4 +76,8 @@ void defineRegionalSettings(RegionalSettings settings) {
     tCurrentSettings = std::make_shared<const RegionalSettings>(std::move(settings));
 }
 
+void useRegionalSettings(std::shared_ptr<const RegionalSettings> settings) {
+    tCurrentSettings = std::move(settings);
+}
+
 }  // namespace quelta

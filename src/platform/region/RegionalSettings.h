@@ -84,5 +84,8 @@ std::shared_ptr<const RegionalSettings> currentRegionalSettingsShared();
 // see a later change.
 void selectRegion(std::string_view regionName);
 void defineRegionalSettings(RegionalSettings settings);
+// Makes settings the thread's again, as currentRegionalSettingsShared() returned them, for a
+// caller that borrows the thread for another region's conversions and gives it back.
+void useRegionalSettings(std::shared_ptr<const RegionalSettings> settings);
 
 }  // namespace quelta
