@@ -12,11 +12,8 @@ static_assert(key::Backspace == VK_BACK && key::Tab == VK_TAB && key::Enter == V
 static_assert(modifier::Shift == kShiftMask && modifier::Ctrl == kCtrlMask &&
               modifier::Alt == kAltMask);
 
-Quelta& controlOf(const FieldCore& core) {
-    if (core.control == nullptr) {
-        throw Error(kErrObjectRequired, "the field '" + core.name + "' is no longer on its form");
-    }
-    return *core.control;
+void raiseDroppedField(const FieldCore& core) {
+    throw Error(kErrObjectRequired, "the field '" + core.name + "' is no longer on its form");
 }
 
 std::string utf8(StringView text) {

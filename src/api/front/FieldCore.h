@@ -34,8 +34,16 @@ struct FieldCore {
     static const std::shared_ptr<FieldCore>& of(const FieldMembers& field) { return field.core_; }
 };
 
-// The control of a live field; Error 424 for one its form has dropped.
-Quelta& controlOf(const FieldCore& core);
+[[noreturn]] void raiseDroppedField(const FieldCore& core);
+
+// The control of a live field; Error 424 for one its form has dropped. Inline, as every
+// typed member goes through it: a property read stays a call and two loads away from the
+// control's own accessor.
+inline Quelta& controlOf(const FieldCore& core) {
+    if (core.control == nullptr) [[unlikely]]
+        raiseDroppedField(core);
+    return *core.control;
+}
 
 // Runs a call of the control, raising its automation errors as the public Error.
 template <typename Call>
