@@ -51,12 +51,17 @@ int main(int argc, char** argv) {
         const std::string text = file.text();
         if (fileText(path) == text) continue;
         if (!write) {
-            std::fprintf(stderr, "%s is stale: run `cmake --build build --target regenerate`\n",
+            std::fprintf(stderr, "%s is stale: run `cmake --build build --target quelta-regenerate`\n",
                          file.path);
             ++stale;
             continue;
         }
-        std::ofstream(path, std::ios::binary) << text;
+        std::ofstream out(path, std::ios::binary);
+        out << text;
+        if (!out.flush()) {
+            std::fprintf(stderr, "quelta-codegen: cannot write %s\n", path.c_str());
+            return 1;
+        }
         std::printf("wrote %s\n", file.path);
     }
     return stale == 0 ? 0 : 1;
