@@ -51,7 +51,8 @@ int main(int argc, char** argv) {
         const std::string text = file.text();
         if (fileText(path) == text) continue;
         if (!write) {
-            std::fprintf(stderr, "%s is stale: run `cmake --build build --target quelta-regenerate`\n",
+            std::fprintf(stderr,
+                         "%s is stale: run `cmake --build build --target quelta-regenerate`\n",
                          file.path);
             ++stale;
             continue;

@@ -28,7 +28,7 @@ bool isText(ValueType type) {
 
 // How a setter takes its value: text as a view, a font by reference, the rest by value.
 std::string parameterType(const MemberInfo& member) {
-    std::string type = *publicType(member.type, member.enumeration);
+    std::string type = *publicType(member);
     if (isText(member.type)) return "std::string_view";
     if (member.type == ValueType::Font) return "const FontSpec&";
     return type;
@@ -38,8 +38,7 @@ std::string getterParameters(const MemberInfo& member) {
     std::string list;
     for (const ParameterInfo& parameter : member.parameters) {
         if (!list.empty()) list += ", ";
-        list += *publicType(parameter.type, parameter.enumeration) + " " +
-                parameterName(parameter.name);
+        list += *publicType(parameter) + " " + parameterName(parameter.name);
     }
     return list;
 }
@@ -63,7 +62,7 @@ std::string readExpression(const MemberInfo& member) {
         case ValueType::String:
             return "detail::utf8(" + call + ")";
         case ValueType::Enumeration:
-            return fill("static_cast<{}>({})", {enumerationName(member.enumeration), call});
+            return fill("static_cast<{}>({})", {enumerationName(enumerationOf(member)), call});
         case ValueType::Font:
             return "detail::fontSpecOf(" + call + ")";
         case ValueType::Picture:
@@ -99,8 +98,7 @@ std::string handlerSignature(const EventInfo& event) {
     std::string list;
     for (const ParameterInfo& parameter : event.parameters) {
         if (!list.empty()) list += ", ";
-        list += *publicType(parameter.type, parameter.enumeration) + "& " +
-                parameterName(parameter.name);
+        list += *publicType(parameter) + "& " + parameterName(parameter.name);
     }
     return "std::function<void(" + list + ")>";
 }
@@ -134,7 +132,7 @@ void appendMemberDeclarations(std::string& out) {
             out += fill("    void {}();\n", {getterName(member.name)});
             continue;
         }
-        const std::string type = *publicType(member.type, member.enumeration);
+        const std::string type = *publicType(member);
         if (member.read) {
             out += fill("    {} {}({}) const;\n",
                         {type, getterName(member.name), getterParameters(member)});
@@ -171,7 +169,7 @@ std::string memberDefinitions() {
                 {getterName(member.name), member.name});
             continue;
         }
-        const std::string type = *publicType(member.type, member.enumeration);
+        const std::string type = *publicType(member);
         if (member.read) {
             out += fill(
                 "{} FieldMembers::{}({}) const {{\n"
@@ -211,8 +209,7 @@ std::string eventCase(const EventInfo& event) {
     for (std::size_t i = 0; i < event.parameters.size(); ++i) {
         const ParameterInfo& parameter = event.parameters[i];
         out += fill("            auto {} = eventValue<{}>(arguments[{}]);\n",
-                    {parameterName(parameter.name),
-                     *publicType(parameter.type, parameter.enumeration), std::to_string(i)});
+                    {parameterName(parameter.name), *publicType(parameter), std::to_string(i)});
         if (!names.empty()) names += ", ";
         names += parameterName(parameter.name);
     }

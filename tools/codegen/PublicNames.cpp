@@ -77,6 +77,22 @@ std::optional<std::string> publicType(ValueType type, std::string_view enumerati
     return std::nullopt;
 }
 
+std::string_view enumerationOf(const MemberInfo& member) {
+    return member.enumeration;
+}
+
+std::string_view enumerationOf(const ParameterInfo& parameter) {
+    return parameter.enumeration;
+}
+
+std::optional<std::string> publicType(const MemberInfo& member) {
+    return publicType(member.type, enumerationOf(member));
+}
+
+std::optional<std::string> publicType(const ParameterInfo& parameter) {
+    return publicType(parameter.type, enumerationOf(parameter));
+}
+
 std::optional<std::string_view> leftOutBecause(const MemberInfo& member) {
     if (member.name == "hWnd") return "a handle of the library's own window system";
     if (member.name == "TextDefault") return "Text under the name a host uses without one";
@@ -90,8 +106,7 @@ std::optional<std::string_view> leftOutBecause(const MemberInfo& member) {
 
 std::optional<std::string_view> leftOutBecause(const EventInfo& event) {
     for (const ParameterInfo& parameter : event.parameters) {
-        if (!publicType(parameter.type, parameter.enumeration))
-            return "drag and drop needs the platform's data objects";
+        if (!publicType(parameter)) return "drag and drop needs the platform's data objects";
     }
     return std::nullopt;
 }

@@ -19,9 +19,15 @@ std::string parameterName(std::string_view parameter);  // "KeyAscii" -> keyAsci
 std::string enumerationName(std::string_view enumeration);
 std::string constantName(std::string_view constant);
 
+// The name of the enumeration a member or a parameter takes; empty for other types.
+std::string_view enumerationOf(const MemberInfo& member);
+std::string_view enumerationOf(const ParameterInfo& parameter);
+
 // The public C++ type of a value of the member table; nothing for a type that stays inside
 // the library (DataObject).
 std::optional<std::string> publicType(ValueType type, std::string_view enumeration = {});
+std::optional<std::string> publicType(const MemberInfo& member);
+std::optional<std::string> publicType(const ParameterInfo& parameter);
 
 // Why a member or an event stays out of the typed front, or nothing when it is offered.
 std::optional<std::string_view> leftOutBecause(const MemberInfo& member);

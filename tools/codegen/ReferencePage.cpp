@@ -41,7 +41,7 @@ std::string valueText(const MemberInfo& member, const Variant& value) {
             return hex(static_cast<std::uint32_t>(value.toLong()));
         case ValueType::Enumeration:
             return std::to_string(value.toLong()) + " (" +
-                   constantOf(member.enumeration, value.toLong()) + ")";
+                   constantOf(enumerationOf(member), value.toLong()) + ")";
         case ValueType::Font: {
             auto font = std::dynamic_pointer_cast<Font>(value.toObject());
             if (!font) return "none";
@@ -74,7 +74,7 @@ std::string acceptedValues(const MemberInfo& member) {
     if (member.type == ValueType::Boolean) return "True, False";
     if (member.type != ValueType::Enumeration) return "—";
     std::string list;
-    if (const EnumerationInfo* info = enumerationByName(member.enumeration)) {
+    if (const EnumerationInfo* info = enumerationByName(enumerationOf(member))) {
         for (const EnumConstant& constant : info->constants) {
             if (!list.empty()) list += ", ";
             list += std::to_string(constant.value) + " " + constantName(constant.name);
@@ -140,7 +140,7 @@ void appendProperties(std::string& out, Quelta& control) {
     for (const MemberInfo& member : members()) {
         if (member.kind != MemberKind::Property) continue;
         out += fill("| `{}` | {} | {} | {} | {} | {} | {} |\n",
-                    {member.name, accessText(member), typeName(member.type, member.enumeration),
+                    {member.name, accessText(member), typeName(member.type, enumerationOf(member)),
                      defaultOf(control, member), acceptedValues(member), frontText(member),
                      description(member)});
     }
@@ -158,7 +158,8 @@ std::string eventParameters(const EventInfo& event) {
     std::string list;
     for (const ParameterInfo& parameter : event.parameters) {
         if (!list.empty()) list += ", ";
-        list += std::string(parameter.name) + " " + typeName(parameter.type, parameter.enumeration);
+        list +=
+            std::string(parameter.name) + " " + typeName(parameter.type, enumerationOf(parameter));
     }
     return list.empty() ? "—" : list;
 }
