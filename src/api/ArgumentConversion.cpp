@@ -65,15 +65,4 @@ Variant argumentAs(ValueType type, const Variant& value) {
     raiseError(kErrTypeMismatch);  // nothing can be passed as void
 }
 
-Variant resultAs(ValueType type, Variant value) {
-    switch (type) {
-        case ValueType::Boolean:  // kept as 16 bits
-            return Variant::boolean(isTrue(value.toInteger()));
-        case ValueType::Enumeration:
-            return Variant(value.toLong());
-        default:
-            return value;
-    }
-}
-
 }  // namespace quelta

@@ -14,8 +14,4 @@ namespace quelta {
 // numbers must lie in -2^31 .. 2^32-1. An enumerated value is a Long.
 Variant argumentAs(ValueType type, const Variant& value);
 
-// What an accessor returned, as the declared type: a flag as a Boolean, an enumerated value
-// (kept in 16 bits) as a Long.
-Variant resultAs(ValueType type, Variant value);
-
 }  // namespace quelta

@@ -2,7 +2,7 @@
 // The control's dispatch interface: calls a member of a control by its DISPID, with the
 // checks an automation host relies on. Names resolve to DISPIDs with GetIDsOfNames.
 //
-// Errors: 438 for an unknown DISPID or a member that this build does not offer yet, 383 for
+// Errors: 438 for an unknown DISPID or a method called as a property, 383 for
 // a write of a read-only property, 394 for a read of a write-only one, 450 for the wrong
 // number of arguments, 13 for a reference assignment (PropertySet) of a property that takes
 // a value, and the conversion errors of ArgumentConversion.h for the member's declared type.

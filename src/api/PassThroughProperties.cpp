@@ -1,16 +1,12 @@
 #include <memory>
 
-#include "control/Enumerations.h"
+#include "api/MemberTable.h"
 #include "control/NarrowInteger.h"
 #include "control/Quelta.h"
 #include "platform/AutomationError.h"
 
 namespace quelta {
 namespace {
-
-bool isMousePointer(std::int32_t value) {
-    return (value >= qltaDefault && value <= qltaSizeAll) || value == qltaCustom;
-}
 
 FontRef fontArgument(const ObjectRef& object) {
     if (!object) raiseError(kErrObjectRequired);
@@ -46,7 +42,9 @@ void Quelta::letForeColor(std::uint32_t New_ForeColor) {
 }
 
 void Quelta::letMousePointer(std::int32_t New_MousePointer) {
-    if (!isMousePointer(New_MousePointer)) raiseError(kErrInvalidPropertyValue);
+    if (!memberRow("MousePointer").acceptsValue(New_MousePointer)) {
+        raiseError(kErrInvalidPropertyValue);
+    }
     if (MousePointer() == New_MousePointer) return;
     writePassThrough(
         u"MousePointer", [](EditBox& box, std::int16_t value) { box.setMousePointer(value); },

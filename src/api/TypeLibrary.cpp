@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "control/Enumerations.h"
+#include "api/EnumerationTable.h"
 #include "platform/container/SharedInputSettings.h"
 
 namespace quelta {
@@ -64,34 +64,6 @@ constexpr EventInfo kEvents[] = {
      .helpString = "Occurs when an OLE drag/drop operation is initiated either manually or automatically."},
 };
 
-constexpr EnumConstant kAlignment[] = {{"qltaLeftJustify", qltaLeftJustify}, {"qltaRightJustify", qltaRightJustify}, {"qltaCenter", qltaCenter}};
-constexpr EnumConstant kAppearance[] = {{"qltaAppearanceFlat", qltaAppearanceFlat}, {"qltaAppearance3D", qltaAppearance3D}};
-constexpr EnumConstant kBorderStyle[] = {{"qltaBorderNone", qltaBorderNone}, {"qltaBorderFixedSingle", qltaBorderFixedSingle}};
-constexpr EnumConstant kDataType[] = {
-    {"qltaText", qltaText},    {"qltaLowerCase", qltaLowerCase},     {"qltaUpperCase", qltaUpperCase},  {"qltaBoolean", qltaBoolean},
-    {"qltaNumeric", qltaNumeric}, {"qltaSignedNumeric", qltaSignedNumeric}, {"qltaDateTime", qltaDateTime}};
-constexpr EnumConstant kMousePointer[] = {
-    {"qltaDefault", qltaDefault},    {"qltaArrow", qltaArrow},          {"qltaCross", qltaCross},           {"qltaIBeam", qltaIBeam},
-    {"qltaIcon", qltaIcon},       {"qltaSize", qltaSize},           {"qltaSizeNESW", qltaSizeNESW},        {"qltaSizeNS", qltaSizeNS},
-    {"qltaSizeNWSE", qltaSizeNWSE},   {"qltaSizeWE", qltaSizeWE},         {"qltaUpArrow", qltaUpArrow},        {"qltaHourglass", qltaHourglass},
-    {"qltaNoDrop", qltaNoDrop},    {"qltaArrowHourglass", qltaArrowHourglass}, {"qltaArrowQuestion", qltaArrowQuestion}, {"qltaSizeAll", qltaSizeAll},
-    {"qltaCustom", qltaCustom}};
-constexpr EnumConstant kOLEDragMode[] = {{"qltaDragModeManual", qltaDragModeManual}, {"qltaDragModeAutomatic", qltaDragModeAutomatic}};
-constexpr EnumConstant kOLEDropMode[] = {
-    {"qltaDropModeNone", qltaDropModeNone}, {"qltaDropModeManual", qltaDropModeManual}, {"qltaDropModeAutomatic", qltaDropModeAutomatic}};
-constexpr EnumConstant kScrollBars[] = {{"qltaScrollBarsNone", qltaScrollBarsNone}, {"qltaScrollBarsHorizontal", qltaScrollBarsHorizontal},
-                                        {"qltaScrollBarsVertical", qltaScrollBarsVertical}, {"qltaScrollBarsBoth", qltaScrollBarsBoth}};
-
-constexpr EnumerationInfo kEnumerations[] = {
-    {.name = "qltaAlignmentProperties", .guid = "E665CC4E-2851-400C-9CE9-7B49F13A452D", .constants = kAlignment},
-    {.name = "qltaAppearanceProperties", .guid = "FF8EC5A6-7344-474E-ACFA-C318A57FDA38", .constants = kAppearance},
-    {.name = "qltaBorderStyleProperties", .guid = "2FE38473-B0AE-4A37-A405-E8B8D2FE9DAD", .constants = kBorderStyle},
-    {.name = "qltaDataTypeProperties", .guid = "AC939DB9-9307-4263-9725-EC365125E05A", .constants = kDataType},
-    {.name = "qltaMousePointerProperties", .guid = "1F861013-DED4-4BDD-8438-309CD6C77B28", .constants = kMousePointer},
-    {.name = "qltaOLEDragModeProperties", .guid = "822A2F53-5467-4754-B300-E4A5F0670120", .constants = kOLEDragMode},
-    {.name = "qltaOLEDropModeProperties", .guid = "07795AEA-044B-4EB3-828B-537F6D057707", .constants = kOLEDropMode},
-    {.name = "qltaScrollBarsProperties", .guid = "6BC617A8-A532-40A7-8FB8-2D0927EB66AF", .constants = kScrollBars},
-};
 // clang-format on
 
 constexpr PropertyPageInfo kPropertyPages[] = {
@@ -125,58 +97,6 @@ constexpr LibraryInfo kLibrary = {
     .toolboxBitmapId = 30000,
 };
 
-// Every member name is ASCII and no longer than this.
-constexpr std::size_t kLongestName = 32;
-
-// Member names lower-cased and sorted, for a binary search by name.
-struct NameIndexEntry {
-    std::string lowerName;
-    const MemberInfo* member;
-};
-
-const std::vector<NameIndexEntry>& nameIndex() {
-    static const std::vector<NameIndexEntry> index = [] {
-        std::vector<NameIndexEntry> entries;
-        for (const MemberInfo& member : members()) {
-            std::string lower(member.name);
-            std::ranges::transform(lower, lower.begin(), asciiLower<char>);
-            entries.push_back({std::move(lower), &member});
-        }
-        std::ranges::sort(entries, {}, &NameIndexEntry::lowerName);
-        return entries;
-    }();
-    return index;
-}
-
-// Looks a name up in the index of lower-cased member names; any letter case matches, and a
-// name that no member could have (too long, not ASCII) finds nothing without allocating.
-template <typename Char>
-const MemberInfo* lookUpIgnoringCase(std::basic_string_view<Char> name) {
-    if (name.size() > kLongestName) return nullptr;
-    char lower[kLongestName];
-    for (std::size_t i = 0; i < name.size(); ++i) {
-        if (static_cast<std::uint32_t>(name[i]) >= 0x80) return nullptr;
-        lower[i] = static_cast<char>(asciiLower(name[i]));
-    }
-    const std::string_view key(lower, name.size());
-    const auto& index = nameIndex();
-    auto found = std::ranges::lower_bound(index, key, {}, &NameIndexEntry::lowerName);
-    if (found == index.end() || found->lowerName != key) return nullptr;
-    return found->member;
-}
-
-// The members sorted by DISPID, for a binary search by DISPID.
-const std::vector<const MemberInfo*>& dispatchIdIndex() {
-    static const std::vector<const MemberInfo*> index = [] {
-        std::vector<const MemberInfo*> entries;
-        for (const MemberInfo& member : members())
-            entries.push_back(&member);
-        std::ranges::sort(entries, {}, &MemberInfo::dispid);
-        return entries;
-    }();
-    return index;
-}
-
 // Appends the members listed right after `member`, each followed by its own followers.
 void appendFollowers(const MemberInfo& member, std::vector<const MemberInfo*>& order) {
     for (const MemberInfo& follower : members()) {
@@ -206,8 +126,8 @@ const LibraryInfo& libraryInfo() {
 std::span<const EventInfo> events() {
     return kEvents;
 }
-std::span<const EnumerationInfo> enumerations() {
-    return kEnumerations;
+std::span<const EnumerationInfo* const> enumerations() {
+    return enums::kInLibraryOrder;
 }
 std::span<const PropertyPageInfo> propertyPages() {
     return kPropertyPages;
@@ -229,26 +149,6 @@ std::span<const MemberInfo* const> membersInLibraryOrder() {
     return order;
 }
 
-DispatchId GetIDsOfNames(StringView name) {
-    const MemberInfo* member = memberByName(name);
-    return member ? member->dispid : DISPID_UNKNOWN;
-}
-
-const MemberInfo* memberByName(std::string_view name) {
-    return lookUpIgnoringCase(name);
-}
-
-const MemberInfo* memberByName(StringView name) {
-    return lookUpIgnoringCase(name);
-}
-
-const MemberInfo* memberByDispatchId(DispatchId dispid) {
-    const auto& index = dispatchIdIndex();
-    auto found = std::ranges::lower_bound(index, dispid, {}, &MemberInfo::dispid);
-    if (found == index.end() || (*found)->dispid != dispid) return nullptr;
-    return *found;
-}
-
 const EventInfo* eventByName(std::string_view name) {
     return findIgnoringCase(events(), name);
 }
@@ -256,10 +156,6 @@ const EventInfo* eventByName(std::string_view name) {
 const EventInfo* eventByDispatchId(DispatchId dispid) {
     auto found = std::ranges::find(kEvents, dispid, &EventInfo::dispid);
     return found == std::end(kEvents) ? nullptr : &*found;
-}
-
-const EnumerationInfo* enumerationByName(std::string_view name) {
-    return findIgnoringCase(enumerations(), name);
 }
 
 std::string_view categoryName(Category category) {

@@ -8,7 +8,7 @@
 namespace quelta {
 namespace {
 
-std::string typeName(ValueType type, std::string_view enumeration) {
+std::string typeName(ValueType type, const EnumerationInfo* enumeration = nullptr) {
     switch (type) {
         case ValueType::None:
             return "void";
@@ -31,7 +31,7 @@ std::string typeName(ValueType type, std::string_view enumeration) {
         case ValueType::DataObject:
             return "DataObject*";
         case ValueType::Enumeration:
-            return std::string(enumeration);
+            return std::string(enumeration->name);
     }
     return "?";
 }
@@ -78,8 +78,8 @@ void printMember(std::ostream& out, const MemberInfo& member) {
     }
     std::string getArguments;
     for (const ParameterInfo& parameter : member.parameters) {
-        getArguments += "[in, out] " + typeName(parameter.type, parameter.enumeration) + "* " +
-                        std::string(parameter.name) + ", ";
+        getArguments +=
+            "[in, out] " + typeName(parameter.type) + "* " + std::string(parameter.name) + ", ";
     }
     out << "        " << attributes(member, "propget") << "\n        HRESULT " << member.name << "("
         << getArguments << "[out, retval] " << type << "* );\n";
@@ -94,7 +94,7 @@ void printEvent(std::ostream& out, const EventInfo& event) {
         << ")]\n        void " << event.name << "(";
     bool first = true;
     for (const ParameterInfo& parameter : event.parameters) {
-        out << (first ? "" : ", ") << "[in, out] " << typeName(parameter.type, {}) << "* "
+        out << (first ? "" : ", ") << "[in, out] " << typeName(parameter.type) << "* "
             << parameter.name;
         first = false;
     }
@@ -159,8 +159,8 @@ std::string typeLibraryText() {
         printEvent(out, event);
     out << "    };\n\n";
 
-    for (const EnumerationInfo& enumeration : enumerations())
-        printEnumeration(out, enumeration);
+    for (const EnumerationInfo* enumeration : enumerations())
+        printEnumeration(out, *enumeration);
 
     out << "    // property pages:";
     for (const PropertyPageInfo& page : propertyPages()) {

@@ -18,6 +18,8 @@
 
 namespace quelta {
 
+struct MemberInfo;
+
 class Quelta : public ContainedControl, private EditBoxEvents {
 public:
     explicit Quelta(ControlContainer& container);
@@ -178,9 +180,9 @@ private:
     // Gives the live box the help numbers (and the tooltip) the host gave the control,
     // skipping each one the extender does not have.
     void copyHelpFromExtender(bool withToolTip);
-    struct StyleRule;
-    bool storeStyleProperty(std::int16_t& field, std::int32_t value, const StyleRule& rule);
-    void writeStyleProperty(std::int16_t& field, std::int32_t value, const StyleRule& rule);
+    // A write of a property kept in the state record, checked by the property's row.
+    bool storeStyleProperty(std::int16_t& field, std::int32_t value, const MemberInfo& row);
+    void writeStyleProperty(std::int16_t& field, std::int32_t value, const MemberInfo& row);
 
     // Notifications of the edit boxes.
     void keyDown(int index, std::int16_t& keyCode, std::int16_t& shift) override;

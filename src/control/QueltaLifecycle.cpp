@@ -1,11 +1,10 @@
-#include <memory>
-
-#include "control/Enumerations.h"
+#include "api/ArgumentConversion.h"
+#include "api/TypeLibrary.h"
+#include "control/PersistedValue.h"
 #include "control/Quelta.h"
 #include "control/QueltaThreadData.h"
 #include "control/SupportModul.h"
 #include "platform/AutomationError.h"
-#include "platform/container/Picture.h"
 
 namespace quelta {
 namespace {
@@ -46,37 +45,24 @@ void Quelta::Initialize() {
     EstablishRegionalSettings();
 }
 
+// A new control takes the persisted properties' defaults in the order a saved form is read,
+// except where the host has a say: its extender gives the text (the control's name) and
+// RightToLeft, and Enabled is set through its property, with every effect that has.
 void Quelta::InitProperties() {
-    state_.Alignment = qltaLeftJustify;
-    state_.Appearance = qltaAppearance3D;
-    state_.BorderStyle = qltaBorderFixedSingle;
-    state_.DataType = qltaText;
-    state_.ScrollBars = qltaScrollBarsNone;
-    state_.ScaleDigits = 0;
-    state_.AutoTab = kFalse;
-    state_.AutoSize = kFalse;
-    state_.DisabledGray = kFalse;
-    state_.HideSelection = kTrue;
-    state_.MultiLine = kFalse;
-    state_.StartSelected = kFalse;
-    state_.WordWrap = kFalse;
-    state_.Format.clear();
-
-    EditBox& box = templateBox();
-    box.setBackColor(kSystemWindowBackground);
-    box.setForeColor(kSystemWindowText);
-    box.setLocked(kFalse);
-    box.setMaxLength(0);
-    box.setMousePointer(qltaDefault);
-    box.setOleDragMode(qltaDragModeManual);
-    box.setOleDropMode(qltaDropModeNone);
-    box.setPasswordChar(u"");
-    box.setRightToLeft(container_.extenderProperty(u"RightToLeft").toBoolean());
-    box.setText(container_.extenderProperty(u"Name").toString());
-
-    letEnabled(kTrue);
-    box.setFont(container_.ambientFont());
-    box.setMouseIcon(std::make_shared<Picture>());
+    const std::span<const MemberInfo* const> order = persistedReadOrder();
+    for (std::size_t at = 1; at <= order.size(); ++at) {
+        const MemberInfo& member = *order[at - 1];
+        if (at == member.persisted.rereadAt) continue;
+        const NewControlValue& rule = member.newControl;
+        const Variant value = rule.fromExtender.empty()
+                                  ? savedDefault(member.type, member.byDefault, container_)
+                                  : container_.extenderProperty(fromUtf8(rule.fromExtender));
+        if (rule.throughAccessor) {
+            member.write(*this, argumentAs(member.type, value));
+        } else {
+            member.persisted.place.load(state_, templateBox(), fromSavedForm(member.type, value));
+        }
+    }
     RebuildEditBox();
 }
 

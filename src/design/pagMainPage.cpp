@@ -1,7 +1,9 @@
 #include "design/pagMainPage.h"
 
 #include <array>
+#include <string>
 
+#include "api/TypeLibrary.h"
 #include "platform/pages/LateBoundObject.h"
 #include "platform/pages/StaticWidgets.h"
 
@@ -10,10 +12,9 @@ namespace {
 
 constexpr float kPageWidth = 5925;
 constexpr float kPageHeight = 3495;
-constexpr std::int16_t kCustomPointer = 99;
-constexpr int kLastPlainPointer = 15;
 
-// A label and the list it names, in tab order, with the property the list shows.
+// A label and the list it names, in tab order, with the property the list shows. An
+// enumerated property lists its enumeration's constants; Format lists the named formats.
 struct LabelledList {
     const char16_t* property;
     const char16_t* labelName;
@@ -21,7 +22,7 @@ struct LabelledList {
     TwipsRect labelAt;
     const char16_t* listName;
     TwipsRect listAt;
-    std::vector<String> entries;
+    std::vector<String> entries = {};
 };
 
 const std::array<LabelledList, 7>& labelledLists() {
@@ -31,47 +32,37 @@ const std::array<LabelledList, 7>& labelledLists() {
          u"&BorderStyle:",
          {120, 165, 855, 195},
          u"cboBorderStyle",
-         {1350, 120, 2700, 315},
-         {u"0 - None", u"1 - Fixed Single"}},
+         {1350, 120, 2700, 315}},
         {u"Alignment",
          u"lblAlignment",
          u"&Alignment:",
          {120, 645, 735, 195},
          u"cboAlignment",
-         {1350, 600, 2700, 315},
-         {u"0 - Left Justify", u"1 - Right Justify", u"2 - Center"}},
+         {1350, 600, 2700, 315}},
         {u"Appearance",
          u"lblAppearance",
          u"A&ppearance:",
          {120, 1125, 915, 195},
          u"cboAppearance",
-         {1350, 1080, 2700, 315},
-         {u"0 - Flat", u"1 - 3D"}},
+         {1350, 1080, 2700, 315}},
         {u"MousePointer",
          u"lblMousePointer",
          u"&MousePointer:",
          {120, 1605, 1020, 195},
          u"cboMousePointer",
-         {1350, 1560, 2700, 315},
-         {u"0 - Default", u"1 - Arrow", u"2 - Cross", u"3 - I-Beam", u"4 - Icon", u"5 - Size",
-          u"6 - Size NE SW", u"7 - Size N S", u"8 - Size NW SE", u"9 - Size W E", u"10 - Up Arrow",
-          u"11 - Hourglass", u"12 - No Drop", u"13 - Arrow and Hourglass",
-          u"14 - Arrow and Question", u"15 - Size All", u"99 - Custom"}},
+         {1350, 1560, 2700, 315}},
         {u"ScrollBars",
          u"lblScrollBars",
          u"&ScrollBars:",
          {120, 2085, 750, 195},
          u"cboScrollBars",
-         {1350, 2040, 2700, 315},
-         {u"0 - None", u"1 - Horizontal", u"2 - Vertical", u"3 - Both"}},
+         {1350, 2040, 2700, 315}},
         {u"DataType",
          u"lblDataType",
          u"&DataType:",
          {120, 2565, 750, 195},
          u"cboDataType",
-         {1350, 2520, 2700, 315},
-         {u"0 - Text", u"1 - Lower Case", u"2 - Upper Case", u"3 - Boolean", u"4 - Numeric",
-          u"5 - Signed Numeric", u"6 - Date and Time"}},
+         {1350, 2520, 2700, 315}},
         {u"Format",
          u"lblFormat",
          u"&Format:",
@@ -103,16 +94,35 @@ constexpr std::array<TickBox, 8> kCheckBoxes = {{
     {u"Enabled", u"chkEnabled", u"&Enabled", {4350, 3030, 1350, 300}},
 }};
 
+// "0 - Left Justify": the value, then the constant's caption.
+std::vector<String> listEntries(const EnumerationInfo& enumeration) {
+    std::vector<String> entries;
+    for (const EnumConstant& constant : enumeration.constants) {
+        entries.push_back(
+            fromUtf8(std::to_string(constant.value) + " - " + std::string(constant.caption)));
+    }
+    return entries;
+}
+
+// A list position stands for the constant at that place in the enumeration (so the last
+// MousePointer entry is the custom pointer 99). A position outside the list (-1, none
+// selected) is passed on as it is, and so is a value without a constant, for the control
+// and the list to refuse.
+std::int32_t valueOfPosition(const EnumerationInfo& enumeration, int position) {
+    const auto& constants = enumeration.constants;
+    if (position < 0 || static_cast<std::size_t>(position) >= constants.size()) return position;
+    return constants[static_cast<std::size_t>(position)].value;
+}
+
+int positionOfValue(const EnumerationInfo& enumeration, std::int32_t value) {
+    const auto& constants = enumeration.constants;
+    for (std::size_t position = 0; position < constants.size(); ++position) {
+        if (constants[position].value == value) return static_cast<int>(position);
+    }
+    return value;
+}
+
 }  // namespace
-
-Variant mousePointerOfPosition(int position) {
-    if (position <= kLastPlainPointer) return Variant(static_cast<std::int16_t>(position));
-    return Variant(std::int32_t{kCustomPointer});
-}
-
-int positionOfMousePointer(std::int16_t mousePointer) {
-    return mousePointer == kCustomPointer ? kLastPlainPointer + 1 : mousePointer;
-}
 
 pagMainPage::pagMainPage(PropertyPageFrame& frame)
     : PropertyPage(frame, u"General", kPageWidth, kPageHeight) {
@@ -125,11 +135,13 @@ pagMainPage::pagMainPage(PropertyPageFrame& frame)
             cboFormat_ = &addEditable<ComboBox>(listLayout, row.entries);
             continue;
         }
-        DropDownList& list = addEditable<DropDownList>(listLayout, row.entries);
+        const EnumerationInfo& enumeration = *memberByName(property)->enumeration;
+        DropDownList& list = addEditable<DropDownList>(listLayout, listEntries(enumeration));
+        const BoundList bound{row.property, &enumeration, &list};
         if (property == u"MousePointer") {
-            cboMousePointer_ = &list;  // filled and applied first, by its own mapping
+            lists_.insert(lists_.begin(), bound);  // filled and applied first
         } else {
-            lists_.push_back({row.property, &list});
+            lists_.push_back(bound);
         }
     }
     for (const TickBox& row : kCheckBoxes) {
@@ -140,10 +152,10 @@ pagMainPage::pagMainPage(PropertyPageFrame& frame)
 
 void pagMainPage::selectionChanged() {
     LateBoundObject& control = firstSelected();
-    cboMousePointer_->setListIndex(
-        positionOfMousePointer(control.property(u"MousePointer").toInteger()));
-    for (const BoundList& bound : lists_)
-        bound.list->setListIndex(control.property(bound.property).toInteger());
+    for (const BoundList& bound : lists_) {
+        const std::int16_t value = control.property(bound.property).toInteger();
+        bound.list->setListIndex(positionOfValue(*bound.enumeration, value));
+    }
     cboFormat_->setText(control.property(u"Format").toString());
     for (const BoundCheckBox& bound : checkBoxes_)
         bound.box->setState(control.property(bound.property).toInteger() & 1);
@@ -151,10 +163,9 @@ void pagMainPage::selectionChanged() {
 
 void pagMainPage::applyChanges() {
     LateBoundObject& control = firstSelected();
-    control.letProperty(u"MousePointer", mousePointerOfPosition(cboMousePointer_->listIndex()));
     for (const BoundList& bound : lists_) {
-        control.letProperty(bound.property,
-                            Variant(static_cast<std::int16_t>(bound.list->listIndex())));
+        const int position = bound.list->listIndex();
+        control.letProperty(bound.property, Variant(valueOfPosition(*bound.enumeration, position)));
     }
     control.letProperty(u"Format", Variant(cboFormat_->text()));
     for (const BoundCheckBox& bound : checkBoxes_) {

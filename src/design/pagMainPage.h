@@ -11,6 +11,8 @@
 
 namespace quelta {
 
+struct EnumerationInfo;
+
 class pagMainPage : public PropertyPage {
 public:
     explicit pagMainPage(PropertyPageFrame& frame);
@@ -24,6 +26,7 @@ public:
 private:
     struct BoundList {
         const char16_t* property;
+        const EnumerationInfo* enumeration;  // whose constants the list shows, in order
         DropDownList* list;
     };
     struct BoundCheckBox {
@@ -31,16 +34,10 @@ private:
         CheckBox* box;
     };
 
-    DropDownList* cboMousePointer_ = nullptr;
-    std::vector<BoundList> lists_;  // BorderStyle, Alignment, Appearance, ScrollBars, DataType
+    // MousePointer, BorderStyle, Alignment, Appearance, ScrollBars, DataType
+    std::vector<BoundList> lists_;
     ComboBox* cboFormat_ = nullptr;
     std::vector<BoundCheckBox> checkBoxes_;  // in fill and apply order
 };
-
-// The MousePointer value a list position stands for, and back: positions 0 to 15 are the
-// values themselves, the last entry is the custom pointer 99. A value without an entry has
-// no position (-1).
-Variant mousePointerOfPosition(int position);
-int positionOfMousePointer(std::int16_t mousePointer);
 
 }  // namespace quelta

@@ -1,23 +1,15 @@
 #include "form/EventLog.h"
 
-#include "api/TypeLibrary.h"
-#include "platform/runtime/PrintedText.h"
+#include "form/EventLine.h"
 
-namespace quelta::terminal {
+namespace quelta {
 
-void EventLog::event(const String& control, std::int32_t dispid, std::span<Variant> arguments) {
-    const EventInfo* info = eventByDispatchId(dispid);
-    String line = u"event " + control + u"." +
-                  (info ? fromUtf8(info->name) : fromUtf8(std::to_string(dispid)));
-    for (const Variant& argument : arguments) {
-        line += u" ";
-        line += argument.type() == VariantType::Object ? String(u"Object") : printedText(argument);
-    }
-    add(std::move(line));
+void EventLog::event(StringView control, std::int32_t dispid, std::span<const Variant> arguments) {
+    add(eventLine(control, dispid, arguments));
 }
 
-void EventLog::change(const String& control, StringView property) {
-    add(u"changed " + control + u"." + String(property));
+void EventLog::change(StringView control, StringView property) {
+    add(changeLine(control, property));
 }
 
 void EventLog::add(String line) {
@@ -25,4 +17,4 @@ void EventLog::add(String line) {
     if (lines_.size() > kKeptLines) lines_.pop_front();
 }
 
-}  // namespace quelta::terminal
+}  // namespace quelta

@@ -1,7 +1,7 @@
 #pragma once
-// The lines of the event pane: each event and property change the form reports, as the
-// script host echoes them ("event txtQty.KeyPress 49", "changed txtQty.Text"). Only the
-// newest lines are kept, so that a long session holds no history.
+// The lines of an event pane: each event and property change the form reports, in the
+// script host's words (form/EventLine.h). Only the newest lines are kept, so that a long
+// session holds no history.
 
 #include <cstddef>
 #include <cstdint>
@@ -11,14 +11,14 @@
 #include "platform/String.h"
 #include "platform/runtime/Variant.h"
 
-namespace quelta::terminal {
+namespace quelta {
 
 class EventLog {
 public:
     static constexpr std::size_t kKeptLines = 64;
 
-    void event(const String& control, std::int32_t dispid, std::span<Variant> arguments);
-    void change(const String& control, StringView property);
+    void event(StringView control, std::int32_t dispid, std::span<const Variant> arguments);
+    void change(StringView control, StringView property);
     const std::deque<String>& lines() const { return lines_; }
 
 private:
@@ -26,4 +26,4 @@ private:
     std::deque<String> lines_;
 };
 
-}  // namespace quelta::terminal
+}  // namespace quelta

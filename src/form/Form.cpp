@@ -2,6 +2,7 @@
 
 #include <unordered_set>
 
+#include "form/TakesFocus.h"
 #include "platform/editbox/EditBox.h"
 #include "platform/window/VirtualKeys.h"
 
@@ -188,13 +189,18 @@ void Form::moveFocus(int step) {
     for (int tried = 1; tried <= count; ++tried) {
         Placed& next =
             controls_[static_cast<std::size_t>(((start + step * tried) % count + count) % count)];
-        EditBox* live = next.control->liveBox();
-        // A control disabled by its own Enabled property keeps its site enabled but its
-        // box disabled; Tab passes over it as over a disabled site.
-        if (live && isTrue(live->visible()) && isTrue(live->enabled()) && next.site->enabled()) {
+        if (takesFocus(*next.control)) {
             focus(*next.control);
             return;
         }
+    }
+}
+
+void Form::focusFirst() {
+    for (Placed& placed : controls_) {
+        if (!takesFocus(*placed.control)) continue;
+        focus(*placed.control);
+        return;
     }
 }
 

@@ -56,6 +56,9 @@ public:
     // Moves the focus into a control as a click or Tab would: the control is told first,
     // then its edit box receives the focus unless the control stays disabled.
     void focus(Quelta& control);
+    // Moves the focus into the first control in tab order that can take it
+    // (form/TakesFocus.h), as a form does when it opens; none when no control can.
+    void focusFirst();
     // Delivers every key waiting in the input queue. Tab and Shift+Tab move the focus to
     // the next or previous control in tab order; other keys go to the focused edit box.
     void deliverPendingKeys();

@@ -2,6 +2,8 @@
 
 namespace quelta::terminal {
 
+// Numbers, dates and times start selected when a clerk tabs in, so that typing replaces the
+// value instead of running into it ("5" into a quantity of 12 gives 5, not 512).
 // Positions are whole cells at the default scale (120 twips across, 240 down); the
 // ToolTipText is the caption the terminal host shows before each field.
 // clang-format off
@@ -15,22 +17,24 @@ const std::string_view kSampleFormText = R"form({"format": "quelta-form", "versi
    "Appearance": 0}},
  {"extender": {"Name": "txtQuantity", "ToolTipText": "Quantity", "Left": 2400, "Top": 720,
    "Width": 1200, "Height": 240},
-  "properties": {"DataType": 4, "MaxLength": 6, "Alignment": 1}},
+  "properties": {"DataType": 4, "MaxLength": 6, "Alignment": 1, "StartSelected": true}},
  {"extender": {"Name": "txtPrice", "ToolTipText": "Unit price", "Left": 2400, "Top": 960,
    "Width": 1680, "Height": 240},
-  "properties": {"DataType": 4, "ScaleDigits": 2, "Format": "Standard", "Alignment": 1}},
+  "properties": {"DataType": 4, "ScaleDigits": 2, "Format": "Standard", "Alignment": 1,
+   "StartSelected": true}},
  {"extender": {"Name": "txtDiscount", "ToolTipText": "Discount", "Left": 2400, "Top": 1200,
    "Width": 1200, "Height": 240},
-  "properties": {"DataType": 5, "ScaleDigits": 3, "Format": "0.0%", "Alignment": 1}},
+  "properties": {"DataType": 5, "ScaleDigits": 3, "Format": "0.0%", "Alignment": 1,
+   "StartSelected": true}},
  {"extender": {"Name": "txtPaid", "ToolTipText": "Paid", "Left": 2400, "Top": 1440,
    "Width": 720, "Height": 240},
   "properties": {"DataType": 3, "Format": "Yes/No"}},
  {"extender": {"Name": "txtDate", "ToolTipText": "Delivery date", "Left": 2400, "Top": 1680,
    "Width": 1440, "Height": 240},
-  "properties": {"DataType": 6, "Format": "Vesk Date"}},
+  "properties": {"DataType": 6, "Format": "Vesk Date", "StartSelected": true}},
  {"extender": {"Name": "txtTime", "ToolTipText": "Delivery time", "Left": 2400, "Top": 1920,
    "Width": 1200, "Height": 240},
-  "properties": {"DataType": 6, "Format": "Short Time"}},
+  "properties": {"DataType": 6, "Format": "Short Time", "StartSelected": true}},
  {"extender": {"Name": "txtOrderNo", "ToolTipText": "Order number", "Left": 2400, "Top": 2160,
    "Width": 1200, "Height": 240},
   "properties": {"Text": "A-10457", "Enabled": false, "DisabledGray": true}},

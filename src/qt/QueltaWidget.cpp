@@ -7,8 +7,9 @@
 
 #include "control/Quelta.h"
 #include "control/QueltaEvents.h"
-#include "form/EventLog.h"
+#include "form/EventLine.h"
 #include "form/Form.h"
+#include "form/TakesFocus.h"
 #include "platform/AutomationError.h"
 #include "platform/editbox/EditBox.h"
 #include "qt/EditPainter.h"
@@ -54,7 +55,7 @@ QueltaWidget::~QueltaWidget() {
 }
 
 void QueltaWidget::connectForm() {
-    setFocusPolicy(Qt::StrongFocus);
+    syncFocusPolicy();
     setAttribute(Qt::WA_InputMethodEnabled);
     setCursor(Qt::IBeamCursor);
     form_->setListener({[this](const String&, std::int32_t dispid, std::span<Variant> arguments) {
@@ -63,9 +64,7 @@ void QueltaWidget::connectForm() {
                         [this](const String& name, StringView property) {
                             if (!isSignalConnected(QMetaMethod::fromSignal(&QueltaWidget::logged)))
                                 return;
-                            terminal::EventLog line;
-                            line.change(name, property);
-                            emit logged(qtString(line.lines().back()));
+                            emit logged(qtString(changeLine(name, property)));
                         }});
     const int flash = QApplication::cursorFlashTime();
     caretTimer_.setInterval(flash > 0 ? flash / 2 : 500);
@@ -78,9 +77,7 @@ void QueltaWidget::connectForm() {
 
 void QueltaWidget::onEvent(std::int32_t dispid, std::span<Variant> arguments) {
     if (isSignalConnected(QMetaMethod::fromSignal(&QueltaWidget::logged))) {
-        terminal::EventLog line;
-        line.event(controlName().toStdU16String(), dispid, arguments);
-        emit logged(qtString(line.lines().back()));
+        emit logged(qtString(eventLine(controlName().toStdU16String(), dispid, arguments)));
     }
     // By-reference arguments: what a handler leaves is what the control goes on with.
     auto passByReference = [&](auto signal) {
@@ -143,8 +140,15 @@ void QueltaWidget::resizeEvent(QResizeEvent*) {
     syncGeometry();
 }
 
+// A control that cannot take the focus (one its Enabled property disabled, say) leaves Qt's
+// focus chain, so that Tab and the window's first focus pass over it as a form's do.
+void QueltaWidget::syncFocusPolicy() {
+    setFocusPolicy(takesFocus(*control_) ? Qt::StrongFocus : Qt::NoFocus);
+}
+
 void QueltaWidget::afterInput() {
     syncGeometry();
+    syncFocusPolicy();
     restartCaret();
     update();
 }

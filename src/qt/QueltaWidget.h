@@ -11,10 +11,11 @@
 // settings come from the widget's QLocale unless a region is given; the first widget of a
 // thread chooses them for all (QtRegion.h).
 //
-// The common properties are Qt properties; a value the control refuses leaves it as it was
-// and is reported by `refused`. Those the platform fixes while an application runs
-// (alignment, multiLine) reload the control with the new value, as a designer would. Everything
-// else is reachable through the dispatch interface (`invoke`) or the control itself.
+// The common properties are Qt properties, each the control's member of the same name; a
+// value the control refuses leaves it as it was and is reported by `refused`. Those the
+// platform fixes while an application runs (alignment, multiLine) reload the control with
+// the new value, as a designer would. Everything else is reachable through the dispatch
+// interface (`invoke`) or the control itself.
 
 #include <QString>
 #include <QTimer>
@@ -22,6 +23,7 @@
 #include <memory>
 #include <span>
 #include <string>
+#include <string_view>
 
 #include "api/Dispatch.h"
 #include "form/FormFile.h"
@@ -34,6 +36,7 @@ namespace quelta {
 class Form;
 class Quelta;
 class EditBox;
+struct MemberInfo;
 }  // namespace quelta
 
 namespace quelta::qt {
@@ -131,9 +134,12 @@ private:
     void connectForm();
     void onEvent(std::int32_t dispid, std::span<Variant> arguments);
     template <typename Write>
-    void write(const char* property, Write&& write);
-    void writeDesigned(const char* property, StringView name, Variant value);
+    void write(const QString& property, Write&& write);
+    QVariant controlProperty(std::string_view member) const;
+    void setControlProperty(std::string_view member, const QVariant& value);
+    void redesign(const MemberInfo& row, Variant value);
     void afterInput();
+    void syncFocusPolicy();
     void syncGeometry();
     void restartCaret();
 

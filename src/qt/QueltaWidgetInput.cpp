@@ -6,14 +6,15 @@
 #include <cmath>
 
 #include "control/Quelta.h"
+#include "form/BeepOnRefusal.h"
 #include "form/Form.h"
-#include "platform/AutomationError.h"
 #include "platform/editbox/EditBox.h"
 #include "platform/window/VirtualKeys.h"
 #include "qt/EditPainter.h"
 #include "qt/QtKeys.h"
 #include "qt/QtTextMeasurer.h"
 #include "qt/QueltaWidget.h"
+#include "view/HitTest.h"
 
 namespace quelta::qt {
 namespace {
@@ -54,13 +55,8 @@ void QueltaWidget::inputMethodEvent(QInputMethodEvent* event) {
 void QueltaWidget::feedKeys(bool press, QKeyEvent* event) {
     // A widget with Qt's focus in a window that never became active has had no focus-in;
     // its box takes the platform's focus with the first key.
-    if (EditBox* box = liveBox(); press && hasFocus() && box != nullptr && !box->hasFocus()) {
-        try {
-            form_->focus(*control_);
-        } catch (const AutomationError&) {
-            MessageBeep();
-        }
-    }
+    if (EditBox* box = liveBox(); press && hasFocus() && box != nullptr && !box->hasFocus())
+        beepOnRefusal([&] { form_->focus(*control_); });
     for (const KeyInput& input :
          keyInputsOf(press, event->key(), event->modifiers(), event->text()))
         postKeyInput(input);
@@ -72,14 +68,10 @@ void QueltaWidget::feedKeys(bool press, QKeyEvent* event) {
 // key the control refuses with an automation error is answered as the platform answers a
 // refused key: with the beep.
 void QueltaWidget::deliverPendingKeys() {
-    try {
+    beepOnRefusal([&] {
         while (std::optional<KeyInput> input = takeKeyInput())
             deliver(*input);
-    } catch (const AutomationError&) {
-        while (takeKeyInput()) {
-        }
-        MessageBeep();
-    }
+    });
     afterInput();
 }
 
@@ -111,65 +103,53 @@ void QueltaWidget::mouseDoubleClickEvent(QMouseEvent* event) {
     mouse(Mouse::DoubleClick, event);
 }
 
-// The point goes to the box in twips from its corner: the row under it, and the distance
-// from where that row's text is drawn, added to where the box itself places the row.
+// The character under the point, found in the view the widget drew, goes to the box at the
+// point in twips where the box finds it again.
 void QueltaWidget::mouse(Mouse action, QMouseEvent* event) {
     EditBox* box = liveBox();
     if (box == nullptr) return;
     const QFont font = qtFont(*box->font());
     const PixelLayout layout = layoutOf(*box);
-    const view::EditView shown =
-        view::editView(*box, control_->frameLabel(), pixelMetrics(layout, font));
-    if (shown.rows.empty()) return;
+    const view::ViewMetrics metrics = pixelMetrics(layout, font);
+    const view::EditView shown = view::editView(*box, control_->frameLabel(), metrics);
     const QPointF at = event->position();
-    const int index =
-        std::clamp(static_cast<int>(std::floor((at.y() - layout.text.top()) / layout.lineHeight)),
-                   0, static_cast<int>(shown.rows.size()) - 1);
-    const view::ViewRow& row = shown.rows[static_cast<std::size_t>(index)];
-    const auto x = static_cast<float>((at.x() - layout.text.left() - row.x) * twipsPerPixelX() +
-                                      box->positionOf(row.start).x);
-    const auto y = static_cast<float>((box->rowFromChar(row.start) + 0.5) * box->lineHeight());
+    const std::optional<std::int32_t> index = view::characterAt(
+        shown, metrics, at.x() - layout.text.left(), at.y() - layout.text.top(), layout.lineHeight);
+    if (!index) return;
+    const view::BoxPoint point = view::boxPointOf(*box, *index);
     const std::int16_t shift = shiftStateOf(event->modifiers());
-    try {
+    beepOnRefusal([&] {
         switch (action) {
             case Mouse::Down:
-                box->mouseDown(buttonsOf(event->button()), shift, x, y);
+                box->mouseDown(buttonsOf(event->button()), shift, point.x, point.y);
                 break;
             case Mouse::Up:
-                box->mouseUp(buttonsOf(event->button()), shift, x, y);
+                box->mouseUp(buttonsOf(event->button()), shift, point.x, point.y);
                 break;
             case Mouse::Move:
-                box->mouseMove(buttonsOf(event->buttons()), shift, x, y);
+                box->mouseMove(buttonsOf(event->buttons()), shift, point.x, point.y);
                 break;
             case Mouse::DoubleClick:
-                box->mouseDoubleClick(buttonsOf(event->button()), shift, x, y);
+                box->mouseDoubleClick(buttonsOf(event->button()), shift, point.x, point.y);
                 break;
         }
-    } catch (const AutomationError&) {
-        MessageBeep();
-    }
+    });
     afterInput();
 }
 
 // --- Focus and state ----------------------------------------------------------------------
 
 void QueltaWidget::focusInEvent(QFocusEvent*) {
-    try {
-        form_->focus(*control_);
-    } catch (const AutomationError&) {
-        MessageBeep();
-    }
+    beepOnRefusal([&] { form_->focus(*control_); });
     deliverPendingKeys();
 }
 
 void QueltaWidget::focusOutEvent(QFocusEvent*) {
     // The control's focus loss completes and formats the entry.
-    try {
+    beepOnRefusal([&] {
         if (EditBox* box = control_->liveBox(); box != nullptr && box->hasFocus())
             box->giveUpFocus();
-    } catch (const AutomationError&) {
-        MessageBeep();
-    }
+    });
     afterInput();
 }
 

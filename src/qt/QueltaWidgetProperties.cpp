@@ -1,6 +1,9 @@
-// The widget's Qt properties and its way to the dispatch interface.
+// The widget's Qt properties and its way to the dispatch interface. Each Qt property is the
+// control's member of the same name, reached through dispatch, so the member's row says how
+// its value converts and which rules a write meets.
 #include <QEvent>
 
+#include "api/TypeLibrary.h"
 #include "control/Quelta.h"
 #include "form/Form.h"
 #include "platform/AutomationError.h"
@@ -17,112 +20,149 @@ String platformString(const QString& text) {
     return text.toStdU16String();
 }
 
+// A member's value as Qt carries it, and back, by the member's declared type: a flag as a
+// bool, text as a QString, every number (Integer, Long, an enumeration) as an int.
+QVariant qtValue(ValueType type, const Variant& value) {
+    switch (type) {
+        case ValueType::Boolean:
+            return value.toBool();
+        case ValueType::String:
+            return qtString(value.toString());
+        default:
+            return static_cast<int>(value.toLong());
+    }
+}
+
+Variant platformValue(ValueType type, const QVariant& value) {
+    switch (type) {
+        case ValueType::Boolean:
+            return Variant::boolean(value.toBool());
+        case ValueType::String:
+            return Variant(platformString(value.toString()));
+        default:
+            return Variant(static_cast<std::int32_t>(value.toInt()));
+    }
+}
+
+// The Qt property of a member is named after it, starting in lower case (maxLength).
+QString qtPropertyName(std::string_view member) {
+    QString name = QString::fromLatin1(member.data(), static_cast<qsizetype>(member.size()));
+    name[0] = name[0].toLower();
+    return name;
+}
+
 }  // namespace
 
 template <typename Write>
-void QueltaWidget::write(const char* property, Write&& write) {
+void QueltaWidget::write(const QString& property, Write&& write) {
     try {
         write(*control_);
     } catch (const AutomationError& error) {
-        emit refused(QString::fromLatin1(property), error.number());
+        emit refused(property, error.number());
     }
     afterInput();
 }
 
-// A property fixed while the application runs (Alignment, MultiLine, ...) is a choice of
-// the form's design: the widget takes it as a designer does, by writing the control's
-// saved properties with the new value and loading the control from them again.
-void QueltaWidget::writeDesigned(const char* property, StringView name, Variant value) {
-    write(property, [&](Quelta& c) {
-        try {
-            Invoke(c, GetIDsOfNames(name), InvokeKind::PropertyLet, {&value, 1});
-            return;
-        } catch (const AutomationError& error) {
-            if (error.number() != kErrSetNotPermitted) throw;
+QVariant QueltaWidget::controlProperty(std::string_view member) const {
+    const MemberInfo& row = *memberByName(member);
+    return qtValue(row.type, Invoke(*control_, row.dispid, InvokeKind::PropertyGet, {}));
+}
+
+// A write goes through the dispatch interface, so the member's own conversion and rules
+// judge it. A property fixed while the application runs is a choice of the form's design:
+// the widget takes it as a designer does (redesign).
+void QueltaWidget::setControlProperty(std::string_view member, const QVariant& value) {
+    const MemberInfo& row = *memberByName(member);
+    Variant argument = platformValue(row.type, value);
+    write(qtPropertyName(row.name), [&](Quelta& c) {
+        if (row.designTimeOnly && c.container().userMode()) {
+            redesign(row, argument);
+        } else {
+            Invoke(c, row.dispid, InvokeKind::PropertyLet, {&argument, 1});
         }
-        // The control's own rules judge the value, on a control in a designer's form.
-        Form designer;
-        designer.setUserMode(false);
-        Invoke(designer.addControl(u"designed"), GetIDsOfNames(name), InvokeKind::PropertyLet,
-               {&value, 1});
-        StoredForm design = form_->store();
-        design.controls.front().properties.write(name, value);
-        try {
-            form_->replaceWith(design, "(widget)");
-        } catch (const FormFileError&) {
-            raiseError(kErrInvalidPropertyValue);
-        }
-        control_ = form_->controls().front();
-        if (hasFocus()) form_->focus(*control_);
     });
 }
 
+// Writes the control's saved properties with the new value and loads the control from
+// them again. The control's own rules judge the value first, on a control in a designer's
+// form.
+void QueltaWidget::redesign(const MemberInfo& row, Variant value) {
+    Form designer;
+    designer.setUserMode(false);
+    Invoke(designer.addControl(u"designed"), row.dispid, InvokeKind::PropertyLet, {&value, 1});
+    StoredForm design = form_->store();
+    design.controls.front().properties.write(row.wideName(), value);
+    try {
+        form_->replaceWith(design, "(widget)");
+    } catch (const FormFileError&) {
+        raiseError(kErrInvalidPropertyValue);
+    }
+    control_ = form_->controls().front();
+    if (hasFocus()) form_->focus(*control_);
+}
+
 QString QueltaWidget::text() const {
-    return qtString(control_->Text());
+    return controlProperty("Text").toString();
 }
 void QueltaWidget::setText(const QString& text) {
-    write("text", [&](Quelta& c) { c.letText(platformString(text)); });
+    setControlProperty("Text", text);
 }
 QString QueltaWidget::value() const {
-    return qtString(control_->Value());
+    return controlProperty("Value").toString();
 }
 void QueltaWidget::setValue(const QString& value) {
-    write("value", [&](Quelta& c) { c.letValue(platformString(value)); });
+    setControlProperty("Value", value);
 }
 QString QueltaWidget::formattedText() const {
-    return qtString(control_->FormattedText());
+    return controlProperty("FormattedText").toString();
 }
 int QueltaWidget::dataType() const {
-    return control_->DataType();
+    return controlProperty("DataType").toInt();
 }
 void QueltaWidget::setDataType(int dataType) {
-    write("dataType", [&](Quelta& c) { c.letDataType(dataType); });
+    setControlProperty("DataType", dataType);
 }
 QString QueltaWidget::format() const {
-    return qtString(control_->Format());
+    return controlProperty("Format").toString();
 }
 void QueltaWidget::setFormat(const QString& format) {
-    write("format", [&](Quelta& c) { c.letFormat(platformString(format)); });
+    setControlProperty("Format", format);
 }
 int QueltaWidget::scaleDigits() const {
-    return control_->ScaleDigits();
+    return controlProperty("ScaleDigits").toInt();
 }
 void QueltaWidget::setScaleDigits(int digits) {
-    write("scaleDigits", [&](Quelta& c) {
-        // Through the dispatch interface, which checks the range of the narrower type.
-        Variant value(static_cast<std::int32_t>(digits));
-        Invoke(c, GetIDsOfNames(u"ScaleDigits"), InvokeKind::PropertyLet, {&value, 1});
-    });
+    setControlProperty("ScaleDigits", digits);
 }
 bool QueltaWidget::autoTab() const {
-    return isTrue(control_->AutoTab());
+    return controlProperty("AutoTab").toBool();
 }
 void QueltaWidget::setAutoTab(bool autoTab) {
-    write("autoTab", [&](Quelta& c) { c.letAutoTab(toBoolean(autoTab)); });
+    setControlProperty("AutoTab", autoTab);
 }
 int QueltaWidget::maxLength() const {
-    return control_->MaxLength();
+    return controlProperty("MaxLength").toInt();
 }
 void QueltaWidget::setMaxLength(int maxLength) {
-    write("maxLength", [&](Quelta& c) { c.letMaxLength(maxLength); });
+    setControlProperty("MaxLength", maxLength);
 }
 int QueltaWidget::alignment() const {
-    return control_->Alignment();
+    return controlProperty("Alignment").toInt();
 }
 void QueltaWidget::setAlignment(int alignment) {
-    writeDesigned("alignment", u"Alignment", Variant(static_cast<std::int32_t>(alignment)));
+    setControlProperty("Alignment", alignment);
 }
 bool QueltaWidget::multiLine() const {
-    return isTrue(control_->MultiLine());
+    return controlProperty("MultiLine").toBool();
 }
 void QueltaWidget::setMultiLine(bool multiLine) {
-    writeDesigned("multiLine", u"MultiLine", Variant::boolean(multiLine));
+    setControlProperty("MultiLine", multiLine);
 }
 bool QueltaWidget::locked() const {
-    return isTrue(control_->Locked());
+    return controlProperty("Locked").toBool();
 }
 void QueltaWidget::setLocked(bool locked) {
-    write("locked", [&](Quelta& c) { c.letLocked(toBoolean(locked)); });
+    setControlProperty("Locked", locked);
 }
 
 QString QueltaWidget::controlName() const {
@@ -141,7 +181,7 @@ Variant QueltaWidget::invoke(const QString& member, InvokeKind kind, std::span<V
 
 void QueltaWidget::changeEvent(QEvent* event) {
     if (event->type() == QEvent::EnabledChange && control_ != nullptr) {
-        write("enabled", [this](Quelta& c) { c.letEnabled(toBoolean(isEnabled())); });
+        setControlProperty("Enabled", isEnabled());
     }
     QWidget::changeEvent(event);
 }

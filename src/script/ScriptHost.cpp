@@ -1,5 +1,8 @@
 #include "script/ScriptHost.h"
 
+#include <algorithm>
+#include <cctype>
+#include <charconv>
 #include <istream>
 #include <ostream>
 #include <string>
@@ -10,9 +13,11 @@
 #include "design/pagMainPage.h"
 #include "design/pagTextPage.h"
 #include "form/EscapedText.h"
+#include "form/EventLine.h"
 #include "form/FormFile.h"
 #include "form/InputFile.h"
 #include "form/LoadErrorNumber.h"
+#include "form/SiteMembers.h"
 #include "platform/region/PlatformClock.h"
 #include "platform/region/RegionalSettings.h"
 #include "platform/runtime/Negation.h"
@@ -25,11 +30,6 @@
 namespace quelta::script {
 namespace {
 
-// Whether a script names the open property page rather than a control.
-bool isPage(const std::string& object) {
-    return equalsIgnoringAsciiCase(object, "page");
-}
-
 // The DISPID of a member named in a script; no name means the default member.
 DispatchId memberId(const std::string& member) {
     if (member.empty()) return DISPID_VALUE;
@@ -38,9 +38,31 @@ DispatchId memberId(const std::string& member) {
     return id;
 }
 
-String eventArgumentText(const Variant& value) {
-    if (value.type() == VariantType::Object) return value.toObject() ? u"Object" : u"Nothing";
-    return printedText(value);
+std::string colourText(std::uint32_t colour) {
+    char digits[9] = {};
+    std::to_chars(std::begin(digits), std::end(digits), colour, 16);
+    std::string text = "&H" + std::string(digits);
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    return text;
+}
+
+std::string twipsText(double twips) {
+    return toUtf8(printedText(Variant(twips)));
+}
+
+// What a person sees of a live box: its text as a script literal, its colours, its place
+// and size within the control, and whether it takes input.
+std::string shownBoxText(const EditBox& box) {
+    std::string text = toUtf8(box.text());
+    for (std::size_t at = 0; (at = text.find('"', at)) != std::string::npos; at += 2)
+        text.insert(at, 1, '"');
+    return "text=\"" + escapedText(text) + "\" back=" + colourText(box.backColor()) +
+           " fore=" + colourText(box.foreColor()) + " left=" + twipsText(box.left()) +
+           " top=" + twipsText(box.top()) + " width=" + twipsText(box.width()) +
+           " height=" + twipsText(box.height()) +
+           " enabled=" + (isTrue(box.enabled()) ? "True" : "False") +
+           " locked=" + (isTrue(box.locked()) ? "True" : "False");
 }
 
 }  // namespace
@@ -63,29 +85,39 @@ ScriptHost::~ScriptHost() {
 int ScriptHost::run(std::istream& in) {
     std::string line;
     int lineNumber = 0;
+    bool anyFailed = false;
     while (std::getline(in, line)) {
         ++lineNumber;
         // A byte-order mark that an editor put before the first line is no part of it.
-        runLine(lineNumber == 1 ? withoutByteOrderMark(line) : line, lineNumber);
+        if (!runLine(lineNumber == 1 ? withoutByteOrderMark(line) : line, lineNumber))
+            anyFailed = true;
     }
-    return 0;
+    return anyFailed ? 1 : 0;
 }
 
-void ScriptHost::runLine(std::string_view line, int lineNumber) {
+bool ScriptHost::runLine(std::string_view line, int lineNumber) {
+    failed_ = false;
     try {
         std::optional<Statement> statement = parseStatement(line);
         if (statement) std::visit([this](const auto& kind) { execute(kind); }, *statement);
     } catch (const SyntaxError& error) {
-        out_ << "Line " << lineNumber << ": " << escapedText(error.what()) << '\n';
+        out_ << "Line " << lineNumber << ": " << escapedText(error.message()) << '\n';
+        failed_ = true;
     } catch (const AutomationError& error) {
-        out_ << "Error " << error.number() << '\n';
+        reportError(error.number());
     }
     // Keys that the statement sent (typed ones, or a control's automatic Tab) arrive now.
     try {
         form_.deliverPendingKeys();
     } catch (const AutomationError& error) {
-        out_ << "Error " << error.number() << '\n';
+        reportError(error.number());
     }
+    return !failed_;
+}
+
+void ScriptHost::reportError(int number) {
+    out_ << "Error " << number << '\n';
+    failed_ = true;
 }
 
 void ScriptHost::execute(const SelectRegion& statement) {
@@ -93,8 +125,8 @@ void ScriptHost::execute(const SelectRegion& statement) {
     if (!form_.empty()) raiseError(kErrInvalidProcedureCall);
     // A name ICU does not know would quietly give another region's separators and dates.
     if (!isKnownRegion(statement.region)) {
-        out_ << "Error " << kErrInvalidProcedureCall << '\n'
-             << "unknown region " << quotedText(statement.region) << '\n';
+        reportError(kErrInvalidProcedureCall);
+        out_ << "unknown region " << quotedText(statement.region) << '\n';
         return;
     }
     selectRegion(statement.region);
@@ -143,7 +175,8 @@ void ScriptHost::execute(const LoadForm& statement) {
         form_.replaceWith(loadFormFile(file), file);
         closePage();  // its control is gone
     } catch (const FormFileError& refusal) {
-        out_ << "Error " << loadErrorNumber(refusal) << '\n' << refusal.what() << '\n';
+        reportError(loadErrorNumber(refusal));
+        out_ << refusal.what() << '\n';
     }
 }
 
@@ -192,14 +225,59 @@ void ScriptHost::answerDialog(DialogForm& dialog) {
     dialog.widgets().widget(u"cmdOK").operate(Variant());
 }
 
+// The pointer as a person moves it: a press in a control that has not the focus gives it
+// the focus first, as a click does.
+void ScriptHost::execute(const PointerAction& statement) {
+    using Kind = PointerAction::Kind;
+    Quelta& object = control(statement.control);
+    EditBox* box = object.liveBox();
+    if (box == nullptr) raiseError(kErrObjectRequired);
+    const bool presses = statement.kind != Kind::Up && statement.kind != Kind::Move;
+    if (presses && GetFocus() != box->hWnd()) {
+        form_.focus(object);
+        box = object.liveBox();
+        if (box == nullptr) return;
+    }
+    // The box sits inside the control, behind its border.
+    const float x = statement.x - static_cast<float>(box->left());
+    const float y = statement.y - static_cast<float>(box->top());
+    switch (statement.kind) {
+        case Kind::Down:
+            box->mouseDown(statement.button, statement.shift, x, y);
+            break;
+        case Kind::Up:
+            box->mouseUp(statement.button, statement.shift, x, y);
+            break;
+        case Kind::Move:
+            box->mouseMove(statement.button, statement.shift, x, y);
+            break;
+        case Kind::Click:
+            box->click(x, y, statement.shift);
+            break;
+        case Kind::DoubleClick:
+            box->doubleClick(x, y);
+            break;
+    }
+}
+
+void ScriptHost::execute(const ShowControl& statement) {
+    const EditBox* box = control(statement.name).liveBox();
+    if (box == nullptr) raiseError(kErrObjectRequired);
+    out_ << escapedText(statement.name) << ": " << shownBoxText(*box) << '\n';
+}
+
 void ScriptHost::execute(const Print& statement) {
     out_ << toUtf8(printedText(evaluate(*statement.value))) << '\n';
 }
 
 void ScriptHost::execute(const Assignment& statement) {
-    if (isPage(statement.target.object)) {
+    if (namesPage(statement.target)) {
         PageWidget& widget = pageWidget(statement.target.member);
         widget.operate(evaluate(*statement.value));
+        return;
+    }
+    if (FormSite* site = siteWithMember(statement.target)) {
+        setSiteMember(*site, fromUtf8(statement.target.member), evaluate(*statement.value));
         return;
     }
     Quelta& object = control(statement.target.object);
@@ -215,6 +293,22 @@ void ScriptHost::execute(const MethodCall& statement) {
     DispatchId id = memberId(statement.target.member);
     std::vector<Variant> arguments = evaluateAll(statement.arguments);
     Invoke(object, id, InvokeKind::Method, arguments);
+}
+
+// Whether `page.X` names the open property page rather than a control. A control may be
+// called page too: its members (and its default member) are then the control's, since no
+// widget of a page is named like a member of the control.
+bool ScriptHost::namesPage(const MemberReference& reference) {
+    if (!equalsIgnoringAsciiCase(reference.object, "page")) return false;
+    if (!form_.find(fromUtf8(reference.object))) return true;
+    const String member = fromUtf8(reference.member);
+    return !member.empty() && GetIDsOfNames(member) == DISPID_UNKNOWN && !isSiteMember(member);
+}
+
+FormSite* ScriptHost::siteWithMember(const MemberReference& reference) {
+    if (reference.hasParentheses || !isSiteMember(fromUtf8(reference.member))) return nullptr;
+    control(reference.object);  // error 424 for a name the form does not have
+    return form_.siteOf(fromUtf8(reference.object));
 }
 
 Quelta& ScriptHost::control(const std::string& name) {
@@ -257,13 +351,16 @@ Variant ScriptHost::evaluate(const FunctionCall& call) {
 }
 
 Variant ScriptHost::evaluate(const MemberReference& reference) {
-    if (isPage(reference.object)) {
+    if (namesPage(reference)) {
         if (reference.hasParentheses) raiseError(kErrNotSupported);
         if (equalsIgnoringAsciiCase(reference.member, "changed")) {
             page();
             return Variant::boolean(pageFrame_.changed());
         }
         return pageWidget(reference.member).value();
+    }
+    if (FormSite* site = siteWithMember(reference)) {
+        return *siteMember(*site, fromUtf8(reference.member));
     }
     Quelta& object = control(reference.object);
     DispatchId id = memberId(reference.member);
@@ -273,18 +370,11 @@ Variant ScriptHost::evaluate(const MemberReference& reference) {
 
 void ScriptHost::echoEvent(const String& control, std::int32_t dispid,
                            std::span<Variant> arguments) {
-    if (!echoEvents_) return;
-    const EventInfo* event = eventByDispatchId(dispid);
-    out_ << "event " << escapedText(toUtf8(control)) << "."
-         << (event ? std::string(event->name) : std::to_string(dispid));
-    for (const Variant& argument : arguments)
-        out_ << " " << toUtf8(eventArgumentText(argument));
-    out_ << '\n';
+    if (echoEvents_) out_ << toUtf8(eventLine(control, dispid, arguments)) << '\n';
 }
 
 void ScriptHost::echoChange(const String& control, StringView property) {
-    if (echoChanges_)
-        out_ << "changed " << escapedText(toUtf8(control)) << "." << toUtf8(property) << '\n';
+    if (echoChanges_) out_ << toUtf8(changeLine(control, property)) << '\n';
 }
 
 }  // namespace quelta::script

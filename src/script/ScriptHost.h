@@ -20,11 +20,13 @@ public:
     ScriptHost(const ScriptHost&) = delete;
     ScriptHost& operator=(const ScriptHost&) = delete;
 
-    // Runs every line of the input. Returns the process exit status (0).
+    // Runs every line of the input. Returns the process exit status: 1 when any statement
+    // failed, so that a shell script can tell, else 0.
     int run(std::istream& in);
 
-    // Runs one line; lineNumber is used in reports.
-    void runLine(std::string_view line, int lineNumber);
+    // Runs one line; lineNumber is used in reports. Returns whether every statement of the
+    // line succeeded.
+    bool runLine(std::string_view line, int lineNumber);
 
 private:
     // One overload per statement and per expression kind, chosen by std::visit.
@@ -40,6 +42,8 @@ private:
     void execute(const SaveForm& statement);
     void execute(const LoadForm& statement);
     void execute(const PageCommand& statement);
+    void execute(const PointerAction& statement);
+    void execute(const ShowControl& statement);
     void execute(const Print& statement);
     void execute(const Assignment& statement);
     void execute(const MethodCall& statement);
@@ -52,6 +56,10 @@ private:
     Variant evaluate(const MemberReference& reference);
     std::vector<Variant> evaluateAll(const std::vector<ExpressionPtr>& expressions);
 
+    bool namesPage(const MemberReference& reference);
+    // The site of the control a reference names when the member is one the form keeps
+    // (Left, Top, Width, Height, ToolTipText); null otherwise.
+    FormSite* siteWithMember(const MemberReference& reference);
     Quelta& control(const std::string& name);
     void openPage(const std::string& controlName, const std::string& kind);
     void closePage();
@@ -62,6 +70,8 @@ private:
     void answerDialog(DialogForm& dialog);
     void echoEvent(const String& control, std::int32_t dispid, std::span<Variant> arguments);
     void echoChange(const String& control, StringView property);
+    // Prints the error of a failed statement.
+    void reportError(int number);
 
     std::ostream& out_;
     Form form_;
@@ -70,6 +80,7 @@ private:
     std::unique_ptr<PropertyPage> page_;
     bool echoEvents_ = false;
     bool echoChanges_ = false;
+    bool failed_ = false;  // of the line that runs
 };
 
 }  // namespace quelta::script

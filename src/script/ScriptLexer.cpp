@@ -172,7 +172,7 @@ std::size_t scanNumber(std::string_view line, std::size_t at, Variant& value) {
     try {
         value = parseNumberLiteral(line.substr(at, end - at));
     } catch (const SyntaxError& error) {
-        failAt(at, error.what());
+        failAt(at, error.message());
     }
     return end;
 }
@@ -202,7 +202,7 @@ std::size_t scanDate(std::string_view line, std::size_t at, double& serial) {
     } catch (const AutomationError&) {
         failAt(at, "date out of range");
     } catch (const SyntaxError& error) {
-        failAt(at, error.what());
+        failAt(at, error.message());
     }
     return end + 1;
 }

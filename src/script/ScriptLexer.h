@@ -26,6 +26,8 @@ class SyntaxError : public std::exception {
 public:
     explicit SyntaxError(std::string message) : message_(std::move(message)) {}
     const char* what() const noexcept override { return message_.c_str(); }
+    // The whole message, even when it quotes a NUL that what() would end at.
+    const std::string& message() const noexcept { return message_; }
 
 private:
     std::string message_;

@@ -1,6 +1,8 @@
 #include "script/ScriptParser.h"
 
+#include <algorithm>
 #include <array>
+#include <cctype>
 
 namespace quelta::script {
 namespace {
@@ -193,6 +195,16 @@ std::string singleWord(std::string_view keyword, std::string_view operand) {
     return std::move(words.first);
 }
 
+// A control's name: a letter, then letters, digits or _, so that statements can name it.
+std::string controlName(std::string_view keyword, std::string_view operand) {
+    std::string name = singleWord(keyword, operand);
+    const bool startsWithLetter = std::isalpha(static_cast<unsigned char>(name.front())) != 0;
+    if (!startsWithLetter || scanIdentifier(name, 0) != name.size()) {
+        throw SyntaxError("a control name is a letter, then letters, digits or _: '" + name + "'");
+    }
+    return name;
+}
+
 bool onOff(std::string_view keyword, std::string_view operand) {
     const std::string word = singleWord(keyword, operand);
     if (equalsIgnoringAsciiCase(word, "on")) return true;
@@ -213,6 +225,62 @@ PageCommand pageCommand(std::string_view keyword, std::string_view operand) {
     return PageCommand{std::move(words.first), std::move(words.second)};
 }
 
+// The words of an operand separated by blanks.
+std::vector<std::string> blankSeparatedWords(std::string_view operand) {
+    std::vector<std::string> words;
+    std::size_t at = 0;
+    while ((at = operand.find_first_not_of(kBlanks, at)) != std::string_view::npos) {
+        const std::size_t end = std::min(operand.find_first_of(kBlanks, at), operand.size());
+        words.emplace_back(operand.substr(at, end - at));
+        at = end;
+    }
+    return words;
+}
+
+double numberOperand(const std::string& word, std::string_view what) {
+    try {
+        const Variant number = parseNumberLiteral(word);
+        if (number.type() != VariantType::String) return number.toDouble();
+    } catch (const AutomationError&) {
+    } catch (const SyntaxError&) {
+    }
+    throw SyntaxError("expected " + std::string(what) + ", not '" + word + "'");
+}
+
+std::int16_t smallWholeOperand(const std::string& word, std::string_view what) {
+    const double number = numberOperand(word, what);
+    if (number < 0 || number > 7 || number != static_cast<int>(number)) {
+        throw SyntaxError("expected " + std::string(what) + " from 0 to 7, not '" + word + "'");
+    }
+    return static_cast<std::int16_t>(number);
+}
+
+// mouse NAME down|up|move|click|dblclick BUTTON SHIFT X Y.
+PointerAction pointerAction(std::string_view, std::string_view operand) {
+    using Kind = PointerAction::Kind;
+    constexpr std::pair<std::string_view, Kind> kActions[] = {{"down", Kind::Down},
+                                                              {"up", Kind::Up},
+                                                              {"move", Kind::Move},
+                                                              {"click", Kind::Click},
+                                                              {"dblclick", Kind::DoubleClick}};
+    const std::vector<std::string> words = blankSeparatedWords(operand);
+    if (words.size() != 6) throw SyntaxError("expected mouse NAME ACTION BUTTON SHIFT X Y");
+    PointerAction action;
+    action.control = words[0];
+    const auto known = std::find_if(std::begin(kActions), std::end(kActions), [&](auto& entry) {
+        return equalsIgnoringAsciiCase(words[1], entry.first);
+    });
+    if (known == std::end(kActions)) {
+        throw SyntaxError("expected down, up, move, click or dblclick, not '" + words[1] + "'");
+    }
+    action.kind = known->second;
+    action.button = smallWholeOperand(words[2], "a button");
+    action.shift = smallWholeOperand(words[3], "a shift state");
+    action.x = static_cast<float>(numberOperand(words[4], "X in twips"));
+    action.y = static_cast<float>(numberOperand(words[5], "Y in twips"));
+    return action;
+}
+
 // The statements whose operands are words rather than expressions, and how each reads
 // its operand (the rest of the line after the keyword, trimmed, without a comment).
 struct WordStatement {
@@ -220,7 +288,7 @@ struct WordStatement {
     Statement (*parse)(std::string_view keyword, std::string_view operand);
 };
 
-constexpr std::array<WordStatement, 12> kWordStatements = {{
+constexpr std::array<WordStatement, 14> kWordStatements = {{
     {"region", [](auto k, auto o) -> Statement { return SelectRegion{singleWord(k, o)}; }},
     {"clock", [](auto, auto o) -> Statement { return PinClock{clockOperand(o)}; }},
     {"platform",
@@ -229,7 +297,7 @@ constexpr std::array<WordStatement, 12> kWordStatements = {{
      }},
     {"usermode",
      [](auto k, auto o) -> Statement { return SetUserMode{fromUtf8(singleWord(k, o))}; }},
-    {"new", [](auto k, auto o) -> Statement { return NewControl{singleWord(k, o)}; }},
+    {"new", [](auto k, auto o) -> Statement { return NewControl{controlName(k, o)}; }},
     {"focus", [](auto k, auto o) -> Statement { return FocusControl{singleWord(k, o)}; }},
     {"keys", [](auto, auto o) -> Statement { return TypeKeys{keysOperand(o)}; }},
     {"events", [](auto k, auto o) -> Statement { return EchoEvents{onOff(k, o)}; }},
@@ -237,6 +305,8 @@ constexpr std::array<WordStatement, 12> kWordStatements = {{
     {"save", [](auto, auto o) -> Statement { return SaveForm{fileOperand(o)}; }},
     {"load", [](auto, auto o) -> Statement { return LoadForm{fileOperand(o)}; }},
     {"page", [](auto k, auto o) -> Statement { return pageCommand(k, o); }},
+    {"mouse", [](auto k, auto o) -> Statement { return pointerAction(k, o); }},
+    {"show", [](auto k, auto o) -> Statement { return ShowControl{singleWord(k, o)}; }},
 }};
 
 // The word statement a line starts with: its keyword in any letter case, not followed by

@@ -2,6 +2,7 @@
 // The parsed form of one line of the automation script language. Parsing knows nothing of
 // controls or the runtime: it only gives the line its shape.
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <variant>
@@ -107,6 +108,23 @@ struct PageCommand {
     std::string kind;     // General, Text; empty for apply and close
 };
 
+// mouse NAME ACTION BUTTON SHIFT X Y: the pointer over a control, X and Y in twips from the
+// control's corner.
+struct PointerAction {
+    enum class Kind { Down, Up, Move, Click, DoubleClick };
+    std::string control;
+    Kind kind = Kind::Click;
+    std::int16_t button = 1;
+    std::int16_t shift = 0;
+    float x = 0;
+    float y = 0;
+};
+
+// show NAME: what the control's live edit box shows.
+struct ShowControl {
+    std::string name;
+};
+
 // ? EXPR.
 struct Print {
     ExpressionPtr value;
@@ -125,8 +143,9 @@ struct MethodCall {
     std::vector<ExpressionPtr> arguments;
 };
 
-using Statement = std::variant<SelectRegion, PinClock, SetPlatformVersion, SetUserMode, NewControl,
-                               FocusControl, TypeKeys, EchoEvents, EchoChanges, SaveForm, LoadForm,
-                               PageCommand, Print, Assignment, MethodCall>;
+using Statement =
+    std::variant<SelectRegion, PinClock, SetPlatformVersion, SetUserMode, NewControl, FocusControl,
+                 TypeKeys, EchoEvents, EchoChanges, SaveForm, LoadForm, PageCommand, PointerAction,
+                 ShowControl, Print, Assignment, MethodCall>;
 
 }  // namespace quelta::script

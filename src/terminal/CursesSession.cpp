@@ -21,6 +21,7 @@ constexpr std::array kRestoringSignals = {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGS
 
 // What the signal handler needs, prepared before it can run.
 struct SavedTerminal {
+    int descriptor = STDOUT_FILENO;  // the terminal's: standard output, or /dev/tty
     termios modes{};
     bool haveModes = false;
     char restore[256] = {};
@@ -28,20 +29,41 @@ struct SavedTerminal {
 };
 SavedTerminal saved;
 
-void appendCapability(const char* name) {
-    char* value = tigetstr(name);
-    if (value == nullptr || value == reinterpret_cast<char*>(-1)) return;
-    const std::size_t length = std::strlen(value);
+bool isString(const char* capability) {
+    return capability != nullptr && capability != reinterpret_cast<const char*>(-1);
+}
+
+void appendRestoring(const char* text) {
+    const std::size_t length = std::strlen(text);
     if (saved.restoreLength + length >= sizeof saved.restore) return;
-    std::memcpy(saved.restore + saved.restoreLength, value, length);
+    std::memcpy(saved.restore + saved.restoreLength, text, length);
     saved.restoreLength += length;
+}
+
+void appendCapability(const char* name) {
+    const char* value = tigetstr(name);
+    if (isString(value)) appendRestoring(value);
+}
+
+// Mouse reporting is a mode of the terminal, not of the screen: left on, it would send the
+// shell that gets the terminal back an escape sequence for every click. The terminal
+// description's own switch (XM with 0) turns it off; a terminal that reports the mouse
+// without one speaks xterm's protocol, whose modes the xterm sequence clears.
+void appendMouseOff() {
+    const char* modes = tigetstr("XM");
+    if (isString(modes)) {
+        appendRestoring(tiparm(modes, 0));
+    } else if (isString(tigetstr("kmous"))) {
+        appendRestoring("\033[?1006l\033[?1003l\033[?1002l\033[?1000l");
+    }
 }
 
 void restoreFromSignal(int signal) {
     if (saved.restoreLength > 0) {
-        [[maybe_unused]] ssize_t written = write(STDOUT_FILENO, saved.restore, saved.restoreLength);
+        [[maybe_unused]] ssize_t written =
+            write(saved.descriptor, saved.restore, saved.restoreLength);
     }
-    if (saved.haveModes) tcsetattr(STDIN_FILENO, TCSAFLUSH, &saved.modes);
+    if (saved.haveModes) tcsetattr(saved.descriptor, TCSAFLUSH, &saved.modes);
     ::signal(signal, SIG_DFL);
     raise(signal);
 }
@@ -58,17 +80,27 @@ void useUtf8() {
 
 }  // namespace
 
+// A form whose values a shell script reads ($(quelta run --output json)) has its standard
+// output in a pipe: the screen then goes to the controlling terminal itself.
 CursesSession::CursesSession() {
-    if (!isatty(STDIN_FILENO) || !isatty(STDOUT_FILENO))
-        throw std::runtime_error("the form needs a terminal");
+    FILE* output = stdout;
+    FILE* input = stdin;
+    if (!isatty(STDIN_FILENO) || !isatty(STDOUT_FILENO)) {
+        controllingTerminal_ = std::fopen("/dev/tty", "r+");
+        if (controllingTerminal_ == nullptr) throw std::runtime_error("the form needs a terminal");
+        output = input = controllingTerminal_;
+    }
+    saved.descriptor = fileno(output);
     useUtf8();
-    saved.haveModes = tcgetattr(STDIN_FILENO, &saved.modes) == 0;
-    terminal_ = newterm(nullptr, stdout, stdin);
+    saved.haveModes = tcgetattr(saved.descriptor, &saved.modes) == 0;
+    terminal_ = newterm(nullptr, output, input);
+    if (terminal_ == nullptr && controllingTerminal_ != nullptr) std::fclose(controllingTerminal_);
     if (terminal_ == nullptr) throw std::runtime_error("the terminal type is unknown (set TERM)");
     appendCapability("sgr0");
     appendCapability("cnorm");
     appendCapability("rmkx");
     appendCapability("rmcup");
+    appendMouseOff();
     for (int signal : kRestoringSignals)
         ::signal(signal, restoreFromSignal);
     raw();
@@ -85,6 +117,7 @@ CursesSession::~CursesSession() {
     for (int signal : kRestoringSignals)
         ::signal(signal, SIG_DFL);
     delscreen(terminal_);
+    if (controllingTerminal_ != nullptr) std::fclose(controllingTerminal_);
 }
 
 }  // namespace quelta::terminal

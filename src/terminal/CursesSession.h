@@ -10,6 +10,8 @@
 
 #include <curses.h>
 
+#include <cstdio>
+
 namespace quelta::terminal {
 
 class CursesSession {
@@ -24,6 +26,7 @@ public:
 
 private:
     SCREEN* terminal_ = nullptr;
+    FILE* controllingTerminal_ = nullptr;  // opened when standard input or output is not one
 };
 
 }  // namespace quelta::terminal

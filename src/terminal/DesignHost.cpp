@@ -10,13 +10,13 @@
 namespace quelta::terminal {
 namespace {
 
-DesignKey readKey(WINDOW* window) {
+CursesInput readInput(WINDOW* window) {
     wint_t code = 0;
     const int status = wget_wch(window, &code);
     if (status == ERR) return {};
     const bool isKeyCode = status == KEY_CODE_YES;
     const char* name = isKeyCode ? keyname(static_cast<int>(code)) : nullptr;
-    return designKey(isKeyCode, code, name ? name : "");
+    return cursesInput(isKeyCode, code, name ? name : "");
 }
 
 bool closesAbout(const DesignKey& key) {
@@ -53,22 +53,24 @@ int DesignHost::run() {
             view.dialog = dialogView(dialog, kDialogScale, &ok);
             painter.paint(window, view);
             wrefresh(window);
-            const DesignKey key = readKey(window);
-            if (key.kind == DesignKey::Kind::Resize) painter.invalidate();
-            if (closesAbout(key)) ok.operate(Variant());
+            const CursesInput input = readInput(window);
+            if (input.kind == CursesInput::Kind::Resize) painter.invalidate();
+            if (input.kind == CursesInput::Kind::Key && closesAbout(designKeyOf(input.key)))
+                ok.operate(Variant());
         }
     });
 
     for (;;) {
         painter.paint(window, designer_.view());
         wrefresh(window);
-        const DesignKey key = readKey(window);
-        if (key.kind == DesignKey::Kind::Resize) {
+        const CursesInput input = readInput(window);
+        if (input.kind == CursesInput::Kind::Resize) {
             painter.invalidate();
-        } else if (key.kind == DesignKey::Kind::Mouse) {
+        } else if (input.kind == CursesInput::Kind::Mouse) {
             MEVENT event{};
             if (getmouse(&event) == OK) designer_.click({event.y, event.x});
-        } else if (!designer_.press(key)) {
+        } else if (input.kind == CursesInput::Kind::Key &&
+                   !designer_.press(designKeyOf(input.key))) {
             return 0;
         }
     }

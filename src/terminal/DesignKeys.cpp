@@ -1,77 +1,50 @@
 #include "terminal/DesignKeys.h"
 
-#include <curses.h>
-
 #include <array>
+
+#include "platform/window/VirtualKeys.h"
 
 namespace quelta::terminal {
 namespace {
 
 using Kind = DesignKey::Kind;
 
-struct CodeKind {
-    int code;
+struct KeyKind {
+    std::uint16_t keyCode;
+    std::int16_t shift;
     Kind kind;
 };
 
-constexpr std::array kCodes = {
-    CodeKind{KEY_LEFT, Kind::Left},
-    CodeKind{KEY_RIGHT, Kind::Right},
-    CodeKind{KEY_UP, Kind::Up},
-    CodeKind{KEY_DOWN, Kind::Down},
-    CodeKind{KEY_SLEFT, Kind::ShiftLeft},
-    CodeKind{KEY_SRIGHT, Kind::ShiftRight},
-    CodeKind{KEY_SR, Kind::ShiftUp},
-    CodeKind{KEY_SF, Kind::ShiftDown},
-    CodeKind{KEY_BTAB, Kind::BackTab},
-    CodeKind{KEY_ENTER, Kind::Enter},
-    CodeKind{KEY_BACKSPACE, Kind::Backspace},
-    CodeKind{KEY_IC, Kind::Insert},
-    CodeKind{KEY_DC, Kind::Delete},
-    CodeKind{KEY_PPAGE, Kind::PageUp},
-    CodeKind{KEY_NPAGE, Kind::PageDown},
-    CodeKind{KEY_F(1), Kind::About},
-    CodeKind{KEY_F(2), Kind::Save},
-    CodeKind{KEY_F(4), Kind::Properties},
-    CodeKind{KEY_F(10), Kind::Quit},
-    CodeKind{KEY_RESIZE, Kind::Resize},
-    CodeKind{KEY_MOUSE, Kind::Mouse},
+constexpr std::uint16_t keyOfLetter(char letter) {
+    return static_cast<std::uint16_t>(letter);  // the platform's codes are the letters
+}
+
+// The designer's commands, each on one key with exactly these modifiers held.
+constexpr std::array kCommands = {
+    KeyKind{VK_TAB, 0, Kind::Tab},
+    KeyKind{VK_TAB, kShiftMask, Kind::BackTab},
+    KeyKind{VK_LEFT, 0, Kind::Left},
+    KeyKind{VK_RIGHT, 0, Kind::Right},
+    KeyKind{VK_UP, 0, Kind::Up},
+    KeyKind{VK_DOWN, 0, Kind::Down},
+    KeyKind{VK_LEFT, kShiftMask, Kind::ShiftLeft},
+    KeyKind{VK_RIGHT, kShiftMask, Kind::ShiftRight},
+    KeyKind{VK_UP, kShiftMask, Kind::ShiftUp},
+    KeyKind{VK_DOWN, kShiftMask, Kind::ShiftDown},
+    KeyKind{VK_RETURN, 0, Kind::Enter},
+    KeyKind{VK_ESCAPE, 0, Kind::Escape},
+    KeyKind{VK_BACK, 0, Kind::Backspace},
+    KeyKind{VK_INSERT, 0, Kind::Insert},
+    KeyKind{VK_DELETE, 0, Kind::Delete},
+    KeyKind{VK_PRIOR, 0, Kind::PageUp},
+    KeyKind{VK_NEXT, 0, Kind::PageDown},
+    KeyKind{VK_F1, 0, Kind::About},
+    KeyKind{VK_F1 + 1, 0, Kind::Save},
+    KeyKind{VK_F1 + 3, 0, Kind::Properties},
+    KeyKind{VK_F1 + 9, 0, Kind::Quit},
+    KeyKind{keyOfLetter('S'), kCtrlMask, Kind::Save},
+    KeyKind{keyOfLetter('Q'), kCtrlMask, Kind::Quit},
 };
-
-DesignKey fromCode(std::uint32_t code, std::string_view keyName) {
-    for (const CodeKind& known : kCodes) {
-        if (known.code == static_cast<int>(code)) return {known.kind};
-    }
-    if (keyName == "kUP2") return {Kind::ShiftUp};
-    if (keyName == "kDN2") return {Kind::ShiftDown};
-    return {};
-}
-
-DesignKey fromCharacter(char32_t character) {
-    switch (character) {
-        case u'\t':
-            return {Kind::Tab};
-        case u'\r':
-        case u'\n':
-            return {Kind::Enter};
-        case 0x08:
-        case 0x7F:
-            return {Kind::Backspace};
-        case 0x1B:
-            return {Kind::Escape};
-        case 0x11:  // Ctrl+Q
-            return {Kind::Quit};
-        case 0x13:  // Ctrl+S
-            return {Kind::Save};
-        default:
-            break;
-    }
-    if (character < 0x20 || (character >= 0x7F && character < 0xA0) || character > 0x10FFFF ||
-        (character >= 0xD800 && character < 0xE000)) {
-        return {};
-    }
-    return {Kind::Character, character};
-}
 
 struct KindStep {
     Kind kind;
@@ -87,15 +60,22 @@ constexpr std::array kSteps = {
 
 }  // namespace
 
+DesignKey designKeyOf(const PressedKey& key) {
+    for (const KeyKind& command : kCommands) {
+        if (command.keyCode == key.keyCode && command.shift == key.shift)
+            return {command.kind, 0, key};
+    }
+    // Printable characters, typed without Ctrl or Alt, are typing.
+    if (key.character >= 0x20 && key.character != 0x7F && (key.shift & (kCtrlMask | kAltMask)) == 0)
+        return {Kind::Character, key.character, key};
+    return {Kind::Ignored, 0, key};
+}
+
 std::optional<CellStep> cellStepOf(DesignKey::Kind kind) {
     for (const KindStep& known : kSteps) {
         if (known.kind == kind) return known.step;
     }
     return std::nullopt;
-}
-
-DesignKey designKey(bool isKeyCode, std::uint32_t code, std::string_view keyName) {
-    return isKeyCode ? fromCode(code, keyName) : fromCharacter(static_cast<char32_t>(code));
 }
 
 }  // namespace quelta::terminal

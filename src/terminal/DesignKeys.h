@@ -1,7 +1,8 @@
 #pragma once
-// What a key read from the terminal means to the designer. In design mode keys are the
-// designer's commands, not typing for a control, so they map to plain commands; only the
-// dialogs' text boxes take characters.
+// What a key means to the designer. In design mode keys are the designer's commands, not
+// typing for a control, so each key from the terminal (terminal/CursesKeys.h) is read as
+// one command; the key itself goes along for the dialogs' text boxes, which edit with it as
+// the platform's edit box does.
 //
 //   Tab, Shift+Tab   select the next / previous control (widget in a dialog)
 //   arrows           move the selected control by a cell
@@ -14,7 +15,8 @@
 
 #include <cstdint>
 #include <optional>
-#include <string_view>
+
+#include "terminal/CursesKeys.h"
 
 namespace quelta::terminal {
 
@@ -42,19 +44,15 @@ struct DesignKey {
         Save,
         Quit,
         Character,
-        Resize,
-        Mouse,
         Ignored
     };
     Kind kind = Kind::Ignored;
     char32_t character = 0;  // for Character
+    PressedKey key;          // the key as pressed
     bool operator==(const DesignKey&) const = default;
 };
 
-// `code` is a character when `isKeyCode` is false, else an ncurses KEY_ code; `keyName`
-// is ncurses' name for the code (Shift+Up and Shift+Down are known only by name on some
-// terminals).
-DesignKey designKey(bool isKeyCode, std::uint32_t code, std::string_view keyName);
+DesignKey designKeyOf(const PressedKey& key);
 
 // What an arrow key does to the selected control: a step of a cell across or down, moving
 // it, or with Shift sizing it. Nullopt for every other key.

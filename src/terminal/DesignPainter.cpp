@@ -1,5 +1,7 @@
 #include "terminal/DesignPainter.h"
 
+#include <algorithm>
+
 #include "terminal/CellWidth.h"
 
 namespace quelta::terminal {
@@ -80,7 +82,9 @@ void DesignPainter::paint(WINDOW* window, const DesignView& view) {
     fields_.paint(window, view.screen);
     if (view.selection) drawSelection(window, *view.selection);
     if (view.dialog) drawDialog(window, *view.dialog);
-    const std::optional<CellPoint> caret = view.dialog ? view.dialog->caret : std::nullopt;
+    std::optional<CellPoint> caret = view.dialog ? view.dialog->caret : std::nullopt;
+    if (!view.dialog && view.statusCaret)
+        caret = CellPoint{getmaxy(window) - 1, std::min(*view.statusCaret, getmaxx(window) - 1)};
     curs_set(caret ? 1 : 0);
     if (caret) wmove(window, caret->row, caret->column);
     last_ = view;

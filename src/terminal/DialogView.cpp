@@ -43,25 +43,38 @@ void spill(std::vector<CellRect>& rects, std::size_t index, int natural) {
     rect.width = std::max(rect.width, room);
 }
 
-// The lines of a text box's text; CR LF, CR or LF ends a line.
-std::vector<String> linesOf(StringView text) {
-    std::vector<String> lines(1);
+// A line of a text box's text: where it starts in the text and what it holds. CR LF, CR or
+// LF ends a line.
+struct Line {
+    std::size_t start = 0;
+    StringView text;
+};
+
+std::vector<Line> linesOf(StringView text) {
+    std::vector<Line> lines{{0, {}}};
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') continue;
-        if (text[i] == u'\r' || text[i] == u'\n') {
-            lines.emplace_back();
-        } else {
-            lines.back().push_back(text[i]);
-        }
+        if (text[i] != u'\r' && text[i] != u'\n') continue;
+        lines.back().text = text.substr(lines.back().start, i - lines.back().start);
+        if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') ++i;
+        lines.push_back({i + 1, {}});
     }
+    lines.back().text = text.substr(lines.back().start);
     return lines;
 }
 
-// The end of `text` that fits in `cells` cells less one, for the caret after it.
-String tailFor(StringView text, int cells) {
-    while (cellWidth(text) > cells - 1 && !text.empty())
-        text.remove_prefix(static_cast<std::size_t>(codePointAt(text, 0).units));
-    return String(text);
+// A line as `cells` cells show it with the caret `caret` units into it: from its start, or
+// scrolled just far enough that the caret has a cell of its own; and the caret's column.
+struct Scrolled {
+    String text;
+    int caretColumn = 0;
+};
+
+Scrolled scrolledTo(StringView line, std::size_t caret, int cells) {
+    std::size_t first = 0;
+    while (first < caret && cellWidth(line.substr(first, caret - first)) > cells - 1)
+        first += static_cast<std::size_t>(codePointAt(line, first).units);
+    first = std::min(first, caret);
+    return {fitted(line.substr(first), cells), cellWidth(line.substr(first, caret - first))};
 }
 
 struct Drawn {
@@ -70,27 +83,39 @@ struct Drawn {
     std::optional<CellPoint> caret;  // relative to the widget's corner
 };
 
-Drawn drawTextBox(const TextBox& box, const CellRect& rect) {
-    std::vector<String> lines = linesOf(box.text());
-    if (!box.style().multiLine) lines = {box.text()};
-    const std::size_t shown = std::min(lines.size(), static_cast<std::size_t>(rect.height));
+// The rows in view hold the caret's line: the last ones while it is at the end.
+Drawn drawTextBox(const TextBox& box, const CellRect& rect, std::size_t caret) {
+    const StringView text = box.text();
+    const std::vector<Line> lines =
+        box.style().multiLine ? linesOf(text) : std::vector<Line>{{0, text}};
+    std::size_t caretLine = 0;
+    while (caretLine + 1 < lines.size() && lines[caretLine + 1].start <= caret)
+        ++caretLine;
+    const auto height = static_cast<std::size_t>(rect.height);
+    const std::size_t first = caretLine + 1 > height ? caretLine + 1 - height : 0;
     Drawn drawn{Kind::Field, {}, {}};
-    for (std::size_t i = lines.size() - shown; i < lines.size(); ++i) {
-        const bool last = i + 1 == lines.size();
-        const String text = last ? tailFor(lines[i], rect.width) : lines[i];
-        drawn.rows.push_back(fitted(text, rect.width));
-        if (last) drawn.caret = CellPoint{static_cast<int>(drawn.rows.size()) - 1, cellWidth(text)};
+    for (std::size_t i = first; i < lines.size() && i < first + height; ++i) {
+        const Line& line = lines[i];
+        if (i != caretLine) {
+            drawn.rows.push_back(fitted(line.text, rect.width));
+            continue;
+        }
+        const std::size_t within = std::min(caret - line.start, line.text.size());
+        Scrolled shown = scrolledTo(line.text, within, rect.width);
+        drawn.rows.push_back(std::move(shown.text));
+        drawn.caret = CellPoint{static_cast<int>(i - first), shown.caretColumn};
     }
-    while (drawn.rows.size() < static_cast<std::size_t>(rect.height))
+    while (drawn.rows.size() < height)
         drawn.rows.push_back(fitted(u"", rect.width));
     return drawn;
 }
 
 // A list shows its choice and a mark that it drops down; the mark takes the last cell.
-Drawn drawList(StringView text, const CellRect& rect, bool withCaret) {
-    const String shown = tailFor(text, rect.width);
-    Drawn drawn{Kind::Field, {fitted(shown, rect.width - 1) + u"\u25BC"}, {}};
-    if (withCaret) drawn.caret = CellPoint{0, cellWidth(shown)};
+Drawn drawList(StringView text, const CellRect& rect, std::optional<std::size_t> caret) {
+    const Scrolled shown =
+        scrolledTo(text, std::min(caret.value_or(text.size()), text.size()), rect.width);
+    Drawn drawn{Kind::Field, {fitted(shown.text, rect.width - 1) + u"\u25BC"}, {}};
+    if (caret) drawn.caret = CellPoint{0, shown.caretColumn};
     return drawn;
 }
 
@@ -109,14 +134,16 @@ Drawn drawButton(const PageWidget& button, const CellRect& rect) {
     return {Kind::Button, {u"[" + middle + u"]"}, {}};
 }
 
-Drawn draw(const PageWidget& widget, const CellRect& rect) {
-    if (auto* box = dynamic_cast<const TextBox*>(&widget)) return drawTextBox(*box, rect);
+// `caret`: where the caret of a text or combo box is; nullopt puts it after the text.
+Drawn draw(const PageWidget& widget, const CellRect& rect, std::optional<std::size_t> caret) {
+    if (auto* box = dynamic_cast<const TextBox*>(&widget))
+        return drawTextBox(*box, rect, caret.value_or(box->text().size()));
     if (auto* combo = dynamic_cast<const ComboBox*>(&widget))
-        return drawList(combo->text(), rect, true);
+        return drawList(combo->text(), rect, caret.value_or(combo->text().size()));
     if (auto* list = dynamic_cast<const DropDownList*>(&widget)) {
         const int at = list->listIndex();
         return drawList(at < 0 ? String() : list->entries()[static_cast<std::size_t>(at)], rect,
-                        false);
+                        std::nullopt);
     }
     if (auto* box = dynamic_cast<const CheckBox*>(&widget)) return drawCheckBox(*box, rect);
     if (dynamic_cast<const CommandButton*>(&widget)) return drawButton(widget, rect);
@@ -148,7 +175,7 @@ String fitted(StringView text, int cells) {
 }
 
 PlacedWidgets placeWidgets(const WidgetSet& widgets, const CellScale& scale, CellPoint origin,
-                           const PageWidget* focused) {
+                           const PageWidget* focused, std::optional<std::size_t> caret) {
     const std::vector<PageWidget*> ordered = widgets.inTabOrder();
     std::vector<CellRect> rects;
     for (const PageWidget* widget : ordered)
@@ -158,7 +185,7 @@ PlacedWidgets placeWidgets(const WidgetSet& widgets, const CellScale& scale, Cel
     }
     PlacedWidgets placed;
     for (std::size_t i = 0; i < ordered.size(); ++i) {
-        Drawn drawn = draw(*ordered[i], rects[i]);
+        Drawn drawn = draw(*ordered[i], rects[i], ordered[i] == focused ? caret : std::nullopt);
         WidgetView view{drawn.kind, ordered[i]->name(), rects[i], std::move(drawn.rows),
                         ordered[i] == focused};
         while (view.rows.size() < static_cast<std::size_t>(rects[i].height))

@@ -40,14 +40,17 @@ inline constexpr CellScale kDialogScale{90, 240};
 
 struct PlacedWidgets {
     std::vector<WidgetView> views;
-    std::optional<CellPoint> caret;  // after the text of a focused text or combo box
+    std::optional<CellPoint> caret;  // in the focused text or combo box
 };
 
 // The widgets of a page or a dialog, in tab order, placed from the client area's corner
 // `origin`. A label or check box whose caption does not fit its box takes the cells up to
-// the next widget on its right, as its text would spill there on a form.
+// the next widget on its right, as its text would spill there on a form. `caret` is where
+// the caret stands in the text of the focused text or combo box (nullopt: after its text);
+// the box shows the part of its text around it.
 PlacedWidgets placeWidgets(const WidgetSet& widgets, const CellScale& scale, CellPoint origin,
-                           const PageWidget* focused);
+                           const PageWidget* focused,
+                           std::optional<std::size_t> caret = std::nullopt);
 
 // A caption as shown: the access key's "&" dropped, "&&" shown as "&".
 String shownCaption(StringView caption);

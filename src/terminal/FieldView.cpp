@@ -7,6 +7,7 @@
 #include "platform/AutomationError.h"
 #include "platform/editbox/EditBox.h"
 #include "terminal/CellWidth.h"
+#include "view/HitTest.h"
 #include "view/ScrollThumb.h"
 
 namespace quelta::terminal {
@@ -108,14 +109,15 @@ void fillRows(FieldView& field, const view::EditView& shown) {
     }
 }
 
-}  // namespace
-
-std::optional<FieldView> fieldView(Quelta& control, const CellScale& scale) {
+// Lays out the field of a control whose live box is shown, into `field`, and keeps the
+// view and the measure it drew from; false (and nothing laid out) for any other control.
+// The field is filled in place: the view of every field is built after every key.
+bool layField(Quelta& control, const CellScale& scale, FieldView& field, view::ViewMetrics& metrics,
+              view::EditView& shown) {
     EditBox* box = control.liveBox();
-    if (box == nullptr || !isTrue(box->visible())) return std::nullopt;
+    if (box == nullptr || !isTrue(box->visible())) return false;
     ControlContainer& container = control.container();
 
-    FieldView field;
     field.caption = captionOf(container);
     field.frame = {scale.row(extenderTwips(container, u"Top")),
                    scale.column(extenderTwips(container, u"Left")),
@@ -128,9 +130,9 @@ std::optional<FieldView> fieldView(Quelta& control, const CellScale& scale) {
     if (bars.vertical) field.text.width = std::max(0, field.text.width - 1);
     if (bars.horizontal) field.text.height -= 1;
 
-    const view::ViewMetrics metrics{field.text.height, static_cast<double>(field.text.width), 1,
-                                    [](StringView text) { return double(cellWidth(text)); }};
-    const view::EditView shown = view::editView(*box, control.frameLabel(), metrics);
+    metrics = {field.text.height, static_cast<double>(field.text.width), 1,
+               [](StringView text) { return double(cellWidth(text)); }};
+    shown = view::editView(*box, control.frameLabel(), metrics);
     field.backColor = shown.backColor;
     field.foreColor = shown.foreColor;
     field.grey = shown.grey;
@@ -144,7 +146,28 @@ std::optional<FieldView> fieldView(Quelta& control, const CellScale& scale) {
         const view::Thumb thumb = view::scrollThumb(*shown.horizontal, field.text.width);
         field.horizontalBar = HorizontalBar{thumb.start, thumb.length};
     }
+    return true;
+}
+
+}  // namespace
+
+std::optional<FieldView> fieldView(Quelta& control, const CellScale& scale) {
+    std::optional<FieldView> field(std::in_place);
+    view::ViewMetrics metrics;
+    view::EditView shown;
+    if (!layField(control, scale, *field, metrics, shown)) return std::nullopt;
     return field;
+}
+
+// A cell stands for the caret stop at its left edge: a click on a character puts the caret
+// before it, where the caret is drawn in that cell.
+std::optional<std::int32_t> characterAtCell(Quelta& control, const CellScale& scale, CellPoint at) {
+    FieldView field;
+    view::ViewMetrics metrics;
+    view::EditView shown;
+    if (!layField(control, scale, field, metrics, shown)) return std::nullopt;
+    return view::characterAt(shown, metrics, at.column - field.text.column, at.row - field.text.row,
+                             1);
 }
 
 }  // namespace quelta::terminal

@@ -84,4 +84,8 @@ struct FieldView {
 // The view of a control whose live box exists; nullopt while it has none or is hidden.
 std::optional<FieldView> fieldView(Quelta& control, const CellScale& scale);
 
+// The position in the control's text drawn at a cell of the screen (view/HitTest.h); nullopt
+// while the control shows no field.
+std::optional<std::int32_t> characterAtCell(Quelta& control, const CellScale& scale, CellPoint at);
+
 }  // namespace quelta::terminal

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <exception>
+#include <stdexcept>
 
 #include "form/EscapedText.h"
 #include "form/SampleForm.h"
@@ -21,7 +22,11 @@ std::string formName(const RunOptions& options) {
 }
 
 int runFormCommand(const FormCommand& command, const std::vector<std::string>& arguments) {
-    const RunOptions options = parseRunOptions(arguments);
+    RunOptions options = parseRunOptions(arguments);
+    if (options.error.empty() && !command.promptsForValues &&
+        (options.output || !options.presets.empty())) {
+        options.error = "--output and --set belong to quelta run";
+    }
     if (options.help) {
         std::fputs(command.usage, stdout);
         return 0;
@@ -36,6 +41,10 @@ int runFormCommand(const FormCommand& command, const std::vector<std::string>& a
     try {
         selectRegion(region);
         return command.openAndRun(options, region);
+    } catch (const std::invalid_argument& refusal) {
+        // A --set that the form cannot take is a mistake on the command line.
+        std::fprintf(stderr, "quelta %s: --set: %s\n", command.name, refusal.what());
+        return 2;
     } catch (const FormFileError& refusal) {
         // Its message is escaped already.
         std::fprintf(stderr, "quelta %s: %s\n", command.name, refusal.what());

@@ -18,6 +18,7 @@ struct FormCommand {
     // Opens the form in its host, in the region already chosen, and runs it to the end;
     // answers the exit status.
     std::function<int(const RunOptions&, const std::string& region)> openAndRun;
+    bool promptsForValues = false;  // takes --output and --set
 };
 
 // The form the options name: the compiled-in sample form without a file, else the file,
@@ -27,7 +28,7 @@ StoredForm namedForm(const RunOptions& options);
 std::string formName(const RunOptions& options);
 
 // The exit status: the host's, 0 after --help, 1 for a form that cannot be opened or no
-// terminal, 2 for a wrong command line.
+// terminal, 2 for a wrong command line (a --set the form cannot take included).
 int runFormCommand(const FormCommand& command, const std::vector<std::string>& arguments);
 
 }  // namespace quelta::terminal

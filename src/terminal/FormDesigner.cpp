@@ -5,6 +5,7 @@
 
 #include "design/frmAbout.h"
 #include "platform/AutomationError.h"
+#include "terminal/CellWidth.h"
 #include "terminal/DesignLayout.h"
 #include "terminal/FormScreen.h"
 
@@ -34,6 +35,8 @@ float extenderTwips(ControlContainer& container, StringView name) {
 constexpr StringView kKeyHelp =
     u"Enter pages  ^S save  ^Q quit  Tab select  arrows move  Shift+arrows size  Ins add"
     u"  Del delete  F1 about";
+
+constexpr StringView kSaveAs = u" Save as: ";
 
 }  // namespace
 
@@ -135,20 +138,15 @@ bool FormDesigner::answerFileName(const DesignKey& key) {
             question_ = Question::None;
             leaveAfterSaving_ = false;
             return true;
-        case Kind::Backspace:
-            if (!typedName_.empty()) typedName_.pop_back();
-            return true;
-        case Kind::Character:
-            if (key.character < 0x10000) typedName_.push_back(static_cast<char16_t>(key.character));
-            return true;
         case Kind::Enter:
             break;
         default:
+            typedName_.press(key.key);
             return true;
     }
-    if (typedName_.empty()) return true;
+    if (typedName_.text().empty()) return true;
     question_ = Question::None;
-    file_ = toUtf8(typedName_);
+    file_ = toUtf8(typedName_.text());
     const bool saved = save();
     const bool leave = saved && leaveAfterSaving_;
     leaveAfterSaving_ = false;
@@ -228,7 +226,7 @@ void FormDesigner::showAbout() {
 bool FormDesigner::save() {
     if (file_.empty()) {
         question_ = Question::FileName;
-        typedName_.clear();
+        typedName_ = TextEntry();
         return false;
     }
     try {
@@ -248,7 +246,7 @@ bool FormDesigner::save() {
 String FormDesigner::statusLine() {
     if (question_ == Question::SaveChanges) return u" Save changes? (y/n/Esc)";
     if (question_ == Question::FileName)
-        return u" Save as: " + typedName_ + u"\u2581  (Enter saves, Esc cancels)";
+        return String(kSaveAs) + typedName_.text() + u"  (Enter saves, Esc cancels)";
     String status = u" ";
     if (Quelta* control = form_.find(selectedName())) {
         const TwipsRect at = placeOf(*control);
@@ -290,6 +288,11 @@ DesignView FormDesigner::view() {
         view.selection = CellRect{frame.row, frame.column - 1, frame.width + 2, frame.height};
     }
     if (dialog_) view.dialog = dialog_->view(kDialogScale);
+    if (question_ == Question::FileName) {
+        const StringView name = typedName_.text();
+        view.statusCaret = cellWidth(kSaveAs) +
+                           cellWidth(name.substr(0, static_cast<std::size_t>(typedName_.caret())));
+    }
     return view;
 }
 

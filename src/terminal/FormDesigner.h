@@ -13,6 +13,7 @@
 #include "terminal/DialogView.h"
 #include "terminal/PropertyDialog.h"
 #include "terminal/ScreenView.h"
+#include "terminal/TextEntry.h"
 
 namespace quelta::terminal {
 
@@ -22,6 +23,8 @@ struct DesignView {
     // painter draws the handles.
     std::optional<CellRect> selection;
     std::optional<DialogView> dialog;
+    // The caret's column in the status line while it asks for a file name.
+    std::optional<int> statusCaret;
     bool operator==(const DesignView&) const = default;
 };
 
@@ -68,7 +71,7 @@ private:
     std::unique_ptr<PropertyDialog> dialog_;
     Question question_ = Question::None;
     bool leaveAfterSaving_ = false;
-    String typedName_;
+    TextEntry typedName_;
     String message_;
 };
 

@@ -7,6 +7,8 @@
 #include "design/pagMainPage.h"
 #include "design/pagTextPage.h"
 #include "platform/AutomationError.h"
+#include "platform/pages/InputWidgets.h"
+#include "platform/pages/ListWidgets.h"
 #include "platform/pages/StaticWidgets.h"
 #include "terminal/CellWidth.h"
 
@@ -25,15 +27,6 @@ constexpr std::array<ButtonPlace, 3> kButtons = {
 
 bool operable(const PageWidget& widget) {
     return !dynamic_cast<const PageLabel*>(&widget) && !dynamic_cast<const ImageBox*>(&widget);
-}
-
-String withCharacter(StringView text, char32_t character) {
-    return String(text) + codePointText(character);
-}
-
-String withoutLastCharacter(StringView text) {
-    return text.empty() ? String()
-                        : String(text.substr(0, codePointStartBefore(text, text.size())));
 }
 
 char16_t folded(char32_t character) {
@@ -71,43 +64,16 @@ bool operateList(DropDownList& list, const DesignKey& key) {
     return true;
 }
 
-bool operateCombo(ComboBox& combo, const DesignKey& key) {
+bool chooseInCombo(ComboBox& combo, const DesignKey& key) {
     const auto& entries = combo.entries();
-    if ((key.kind == Kind::Up || key.kind == Kind::Down) && !entries.empty()) {
-        const auto found = std::find_if(entries.begin(), entries.end(), [&](const String& entry) {
-            return equalsIgnoringAsciiCase(entry, combo.text());
-        });
-        const int step = key.kind == Kind::Up ? -1 : 1;
-        combo.choose(found == entries.end() ? 0
-                                            : stepped(static_cast<int>(found - entries.begin()),
-                                                      step, static_cast<int>(entries.size())));
-        return true;
-    }
-    if (key.kind == Kind::Character) {
-        combo.setText(withCharacter(combo.text(), key.character));
-        return true;
-    }
-    if (key.kind == Kind::Backspace || key.kind == Kind::Delete) {
-        combo.setText(key.kind == Kind::Delete ? String() : withoutLastCharacter(combo.text()));
-        return true;
-    }
-    return false;
-}
-
-bool operateTextBox(TextBox& box, const DesignKey& key) {
-    if (key.kind == Kind::Character) {
-        box.setText(withCharacter(box.text(), key.character));
-    } else if (key.kind == Kind::Backspace) {
-        String text = withoutLastCharacter(box.text());
-        if (text.ends_with(u'\r')) text.pop_back();  // a line break goes whole
-        box.setText(text);
-    } else if (key.kind == Kind::Delete) {
-        box.setText(u"");
-    } else if (key.kind == Kind::Enter && box.style().multiLine) {
-        box.setText(box.text() + u"\r\n");
-    } else {
-        return false;
-    }
+    if ((key.kind != Kind::Up && key.kind != Kind::Down) || entries.empty()) return false;
+    const auto found = std::find_if(entries.begin(), entries.end(), [&](const String& entry) {
+        return equalsIgnoringAsciiCase(entry, combo.text());
+    });
+    const int step = key.kind == Kind::Up ? -1 : 1;
+    combo.choose(found == entries.end() ? 0
+                                        : stepped(static_cast<int>(found - entries.begin()), step,
+                                                  static_cast<int>(entries.size())));
     return true;
 }
 
@@ -198,11 +164,44 @@ bool PropertyDialog::pressButton(Button button) {
     return true;
 }
 
+// The entry of the widget whose text is edited, begun afresh when the focus or the text
+// moved on without it (a choice in the combo box, the page filled again after Apply).
+TextEntry& PropertyDialog::entryFor(const PageWidget& widget, const String& text, bool multiLine) {
+    if (!entry_ || entryWidget_ != &widget || entry_->text() != text) {
+        entry_ = TextEntry(text, multiLine);
+        entryWidget_ = &widget;
+    }
+    return *entry_;
+}
+
+// Edits the text of a text or combo box with the key; false when the key is not the
+// entry's.
+template <typename Widget>
+bool PropertyDialog::edit(Widget& widget, const DesignKey& key, bool multiLine) {
+    TextEntry& entry = entryFor(widget, widget.text(), multiLine);
+    if (!entry.press(key.key)) return false;
+    if (entry.text() != widget.text()) widget.setText(entry.text());
+    return true;
+}
+
+// The caret of the entry while it edits the focused widget's text as it stands.
+std::optional<std::size_t> PropertyDialog::focusedCaret() const {
+    const PageWidget* widget = focusedWidget();
+    if (!entry_ || widget == nullptr || widget != entryWidget_) return std::nullopt;
+    const auto* box = dynamic_cast<const TextBox*>(widget);
+    const auto* combo = dynamic_cast<const ComboBox*>(widget);
+    const String* text = box ? &box->text() : combo ? &combo->text() : nullptr;
+    if (text == nullptr || *text != entry_->text()) return std::nullopt;
+    return static_cast<std::size_t>(entry_->caret());
+}
+
 bool PropertyDialog::operate(PageWidget& widget, const DesignKey& key) {
     try {
         if (auto* list = dynamic_cast<DropDownList*>(&widget)) return operateList(*list, key);
-        if (auto* combo = dynamic_cast<ComboBox*>(&widget)) return operateCombo(*combo, key);
-        if (auto* box = dynamic_cast<TextBox*>(&widget)) return operateTextBox(*box, key);
+        if (auto* combo = dynamic_cast<ComboBox*>(&widget))
+            return chooseInCombo(*combo, key) || edit(*combo, key, false);
+        if (auto* box = dynamic_cast<TextBox*>(&widget))
+            return edit(*box, key, box->style().multiLine);
         if (auto* check = dynamic_cast<CheckBox*>(&widget)) {
             if (key.kind != Kind::Character || key.character != U' ') return false;
             check->setState(check->state() == CheckBox::kChecked ? CheckBox::kUnchecked
@@ -253,7 +252,7 @@ bool PropertyDialog::click(CellPoint at) {
                                         [&](PageWidget* w) { return w->name() == widget.name; });
         if (found != widgets.end()) {
             focus_ = static_cast<int>(found - widgets.begin());
-            if (dynamic_cast<CheckBox*>(*found)) operate(**found, {Kind::Character, U' '});
+            if (dynamic_cast<CheckBox*>(*found)) operate(**found, designKeyOf(*typedKey(U' ')));
             return true;
         }
         for (std::size_t i = 0; i < kButtons.size(); ++i) {
@@ -269,7 +268,8 @@ bool PropertyDialog::click(CellPoint at) {
 DialogView PropertyDialog::view(const CellScale& scale) const {
     const Tab& tab = tabs_[static_cast<std::size_t>(active_)];
     const CellPoint origin{3, 3};
-    PlacedWidgets placed = placeWidgets(tab.page->widgets(), scale, origin, focusedWidget());
+    PlacedWidgets placed =
+        placeWidgets(tab.page->widgets(), scale, origin, focusedWidget(), focusedCaret());
     const int rows = scale.rows(tab.page->height());
     DialogView view;
     view.title = u"Properties of " + name_;

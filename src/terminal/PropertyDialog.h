@@ -5,8 +5,9 @@
 //   Tab, Shift+Tab       the next / previous widget (Up and Down too, outside lists)
 //   PgDn, PgUp           the next / previous page
 //   Up, Down             choose in a list or combo box
-//   typing, Backspace    edit a text box or the combo box's text (Delete empties it);
-//                        a letter in a list chooses the next entry that starts with it
+//   typing, editing keys edit a text box or the combo box's text as an edit box does
+//                        (terminal/TextEntry.h); a letter in a list chooses the next
+//                        entry that starts with it
 //   Space                tick a check box, press a button
 //   Enter                press the focused button, a new line in a multi-line text box,
 //                        otherwise OK
@@ -19,11 +20,13 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 
 #include "control/Quelta.h"
 #include "platform/pages/PropertyPageFrame.h"
 #include "terminal/DesignKeys.h"
 #include "terminal/DialogView.h"
+#include "terminal/TextEntry.h"
 
 namespace quelta::terminal {
 
@@ -64,6 +67,10 @@ private:
     bool apply();
     void refill();
     bool operate(PageWidget& widget, const DesignKey& key);
+    TextEntry& entryFor(const PageWidget& widget, const String& text, bool multiLine);
+    template <typename Widget>
+    bool edit(Widget& widget, const DesignKey& key, bool multiLine);
+    std::optional<std::size_t> focusedCaret() const;
 
     std::shared_ptr<LateBoundObject> control_;
     String name_;
@@ -72,6 +79,8 @@ private:
     int focus_ = 0;
     bool applied_ = false;
     String message_;
+    std::optional<TextEntry> entry_;
+    const PageWidget* entryWidget_ = nullptr;
 };
 
 }  // namespace quelta::terminal

@@ -5,11 +5,15 @@
 namespace quelta::terminal {
 
 const char* const kRunUsage =
-    "usage: quelta run [--region NAME] [--cell WxH] [--form FILE | FILE]\n"
+    "usage: quelta run [--region NAME] [--cell WxH] [--output json|tsv] [--set NAME=VALUE]...\n"
+    "                  [--form FILE | FILE]\n"
     "  Opens a form in the terminal at run time: the sample order form without FILE.\n"
-    "  --region NAME  regional settings by name, e.g. de-DE (default: from LANG/LC_ALL)\n"
-    "  --cell WxH     twips per character cell across and down (default 120x240)\n"
-    "  --form FILE    the form file to open (the same as giving FILE alone)\n"
+    "  --region NAME     regional settings by name, e.g. de-DE (default: from LANG/LC_ALL)\n"
+    "  --cell WxH        twips per character cell across and down (default 120x240)\n"
+    "  --output FORMAT   a prompt for scripts: F10 accepts and prints each control's Value and\n"
+    "                    FormattedText as json or tsv (status 0); Esc cancels (status 1)\n"
+    "  --set NAME=VALUE  sets the control's Value before the form opens (repeatable)\n"
+    "  --form FILE       the form file to open (the same as giving FILE alone)\n"
     "  Keys: Tab/Shift+Tab move, Insert toggles overtype, F2 shows events, Ctrl+Q quits.\n";
 
 namespace {
@@ -46,6 +50,18 @@ RunOptions parseRunOptions(std::span<const std::string> arguments) {
                 options.region = value;
             } else {
                 options.error = "unknown region '" + value + "'";
+            }
+        } else if (argument == "--output") {
+            if (!takeValue(arguments, i, value, options)) break;
+            options.output = valuesFormatNamed(value);
+            if (!options.output) options.error = "--output wants json or tsv, not '" + value + "'";
+        } else if (argument == "--set") {
+            if (!takeValue(arguments, i, value, options)) break;
+            const std::size_t equals = value.find('=');
+            if (equals == std::string::npos || equals == 0) {
+                options.error = "--set wants NAME=VALUE, not '" + value + "'";
+            } else {
+                options.presets.emplace_back(value.substr(0, equals), value.substr(equals + 1));
             }
         } else if (argument == "--form") {
             if (takeValue(arguments, i, value, options)) setFormFile(options, value);

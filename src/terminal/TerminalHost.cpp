@@ -1,16 +1,36 @@
 #include "terminal/TerminalHost.h"
 
 #include <memory>
+#include <optional>
 
-#include "platform/AutomationError.h"
+#include "form/BeepOnRefusal.h"
 #include "platform/editbox/EditBox.h"
-#include "platform/window/SendKeys.h"
+#include "platform/window/VirtualKeys.h"
 #include "terminal/CellTextMeasurer.h"
 #include "terminal/CursesPainter.h"
 #include "terminal/CursesSession.h"
-#include "terminal/TerminalKeys.h"
+#include "view/HitTest.h"
 
 namespace quelta::terminal {
+namespace {
+
+constexpr std::uint16_t kF2 = VK_F1 + 1;
+constexpr std::uint16_t kF10 = VK_F1 + 9;
+
+using Ending = TerminalHost::Ending;
+
+// How a key ends the run, if it does.
+std::optional<Ending> endingOf(const PressedKey& key, bool prompting) {
+    const bool f10 = key.keyCode == kF10 && key.shift == 0;
+    const bool ctrlQ = key.keyCode == 'Q' && key.shift == kCtrlMask;
+    const bool escape = key.keyCode == VK_ESCAPE && key.shift == 0;
+    if (!prompting) return f10 || ctrlQ ? std::optional(Ending::Left) : std::nullopt;
+    if (f10) return Ending::Accepted;
+    if (ctrlQ || escape) return Ending::Cancelled;
+    return std::nullopt;
+}
+
+}  // namespace
 
 TerminalHost::TerminalHost(Form& form, CellScale scale, std::string region)
     : form_(form), scale_(scale), region_(std::move(region)) {
@@ -35,49 +55,42 @@ FormScreen TerminalHost::screen() {
     return shown;
 }
 
-void TerminalHost::focusFirstControl() {
-    for (Quelta* control : form_.controls()) {
-        EditBox* box = control->liveBox();
-        if (box && isTrue(box->visible()) && control->container().enabled()) {
-            form_.focus(*control);
-            return;
-        }
-    }
+void TerminalHost::start() {
+    beepOnRefusal([&] { form_.focusFirst(); });
 }
 
-// A key the control refuses with an automation error is answered as the platform answers
-// a refused key: with the beep.
-void TerminalHost::typeKeys(StringView keys) {
-    try {
-        sendKeys(keys);
-        form_.deliverPendingKeys();
-    } catch (const AutomationError&) {
-        while (takeKeyInput()) {
-        }
-        MessageBeep();
+bool TerminalHost::press(const PressedKey& key) {
+    if (const std::optional<Ending> ending = endingOf(key, prompting_)) {
+        ending_ = *ending;
+        return false;
     }
+    if (key.keyCode == kF2 && key.shift == 0) {
+        paneOpen_ = !paneOpen_;
+        return true;
+    }
+    for (const KeyInput& input : keyInputsOf(key))
+        postKeyInput(input);
+    beepOnRefusal([&] { form_.deliverPendingKeys(); });
+    return true;
 }
 
-void TerminalHost::click(const FormScreen& shown) {
-    MEVENT event{};
-    if (getmouse(&event) != OK) return;
-    const bool twice = (event.bstate & BUTTON1_DOUBLE_CLICKED) != 0;
+void TerminalHost::click(CellPoint at, bool twice) {
+    const FormScreen shown = screen();
     for (std::size_t i = 0; i < shown.view.fields.size(); ++i) {
-        const FieldView& field = shown.view.fields[i];
-        if (!field.frame.contains(event.y, event.x)) continue;
+        if (!shown.view.fields[i].frame.contains(at.row, at.column)) continue;
         Quelta& control = *shown.shown[i];
-        if (!field.focused) form_.focus(control);
-        EditBox* box = control.liveBox();
-        if (box == nullptr) return;
-        // The middle of the cell, in twips from the box's corner.
-        const auto x =
-            static_cast<float>((event.x - field.text.column + 0.5) * scale_.twipsPerColumn);
-        const auto y = static_cast<float>((event.y - field.text.row + 0.5) * scale_.twipsPerRow);
-        if (twice) {
-            box->doubleClick(x, y);
-        } else {
-            box->click(x, y);
-        }
+        beepOnRefusal([&] {
+            if (!shown.view.fields[i].focused) form_.focus(control);
+            EditBox* box = control.liveBox();
+            const std::optional<std::int32_t> index = characterAtCell(control, scale_, at);
+            if (box == nullptr || !index) return;
+            const view::BoxPoint point = view::boxPointOf(*box, *index);
+            if (twice) {
+                box->doubleClick(point.x, point.y);
+            } else {
+                box->click(point.x, point.y);
+            }
+        });
         return;
     }
 }
@@ -86,10 +99,9 @@ int TerminalHost::run() {
     CursesSession session;
     CursesPainter painter;
     setBeepListener([] { beep(); });
-    focusFirstControl();
+    start();
     for (;;) {
-        FormScreen shown = screen();
-        painter.paint(session.screen(), shown.view);
+        painter.paint(session.screen(), screen().view);
         wrefresh(session.screen());
 
         wint_t code = 0;
@@ -97,23 +109,21 @@ int TerminalHost::run() {
         if (status == ERR) continue;
         const bool isKeyCode = status == KEY_CODE_YES;
         const char* name = isKeyCode ? keyname(static_cast<int>(code)) : nullptr;
-        const TerminalKey key = translateKey(isKeyCode, code, name ? name : "");
-        switch (key.kind) {
-            case TerminalKey::Kind::Quit:
-                return 0;
-            case TerminalKey::Kind::Keys:
-                typeKeys(key.keys);
+        const CursesInput input = cursesInput(isKeyCode, code, name ? name : "");
+        switch (input.kind) {
+            case CursesInput::Kind::Key:
+                if (!press(input.key)) return ending_ == Ending::Cancelled ? 1 : 0;
                 break;
-            case TerminalKey::Kind::TogglePane:
-                paneOpen_ = !paneOpen_;
-                break;
-            case TerminalKey::Kind::Resize:
+            case CursesInput::Kind::Resize:
                 painter.invalidate();
                 break;
-            case TerminalKey::Kind::Mouse:
-                click(shown);
+            case CursesInput::Kind::Mouse: {
+                MEVENT event{};
+                if (getmouse(&event) == OK)
+                    click({event.y, event.x}, (event.bstate & BUTTON1_DOUBLE_CLICKED) != 0);
                 break;
-            case TerminalKey::Kind::Ignored:
+            }
+            case CursesInput::Kind::Ignored:
                 break;
         }
     }

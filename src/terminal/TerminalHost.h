@@ -1,20 +1,22 @@
 #pragma once
 // The terminal form host at run time: draws a form in the terminal and lets a person type
-// into it. Keys go through the platform's keyboard input queue into the focused control,
-// as the script host's keys do; a click focuses a control and places its caret, a double
-// click selects a word; the platform's beep rings the terminal bell; F2 shows the events
-// and property changes as they happen.
+// into it. Keys go as the platform's key input through the keyboard input queue into the
+// focused control, as the script host's keys do; a click focuses a control and places its
+// caret on the character drawn under it, a double click selects a word; the platform's beep
+// rings the terminal bell; F2 shows the events and property changes as they happen.
+//
+// run() is the curses loop; start, press and click are what it does with the terminal's
+// input, so that tests drive the host without a terminal.
 
 #include <string>
 
 #include "form/EventLog.h"
 #include "form/Form.h"
 #include "terminal/CellScale.h"
+#include "terminal/CursesKeys.h"
 #include "terminal/FormScreen.h"
 
 namespace quelta::terminal {
-
-class CursesPainter;
 
 class TerminalHost {
 public:
@@ -25,22 +27,33 @@ public:
     TerminalHost(const TerminalHost&) = delete;
     TerminalHost& operator=(const TerminalHost&) = delete;
 
-    // Runs until the person leaves (Ctrl+Q or F10); returns the exit status.
+    // How a run ends. A prompt for a shell script ends accepted (F10) or cancelled (Esc or
+    // Ctrl+Q); an ordinary run is left with Ctrl+Q or F10, and Esc is a key for the form.
+    enum class Ending { Left, Accepted, Cancelled };
+    void setPrompting(bool prompting) { prompting_ = prompting; }
+
+    // Runs until the person leaves; returns the exit status: 1 when cancelled, else 0.
     int run();
+
+    // The focus goes to the first field that can take it, as the form opens.
+    void start();
+    // Handles a key; false when it ends the run (ending() tells how).
+    bool press(const PressedKey& key);
+    Ending ending() const { return ending_; }
+    // A click (`twice`: the second of a double click) at a cell of the screen.
+    void click(CellPoint at, bool twice);
 
     // What the host would draw now.
     FormScreen screen();
 
 private:
-    void focusFirstControl();
-    void typeKeys(StringView keys);
-    void click(const FormScreen& shown);
-
     Form& form_;
     CellScale scale_;
     std::string region_;
     EventLog log_;
     bool paneOpen_ = false;
+    bool prompting_ = false;
+    Ending ending_ = Ending::Left;
 };
 
 }  // namespace quelta::terminal

@@ -21,13 +21,25 @@ constexpr const char* kUsage =
     "       quelta design [FORM]   open a form in the designer\n"
     "       quelta script [FILE]   run an automation script (standard input without FILE)\n"
     "       quelta typelib         print the type library\n"
-    "       quelta --version       print the version\n"
-    "       quelta --help          print this text\n";
+    "       quelta COMMAND --help  the options of one command\n"
+    "       quelta --version       print the version\n";
+constexpr const char* kScriptUsage =
+    "usage: quelta script [FILE | -]\n"
+    "Runs the statements of FILE (standard input without FILE or with -), one per line.\n"
+    "Exits with status 1 when the file cannot be read or any statement failed.\n";
+constexpr const char* kTypelibUsage =
+    "usage: quelta typelib\n"
+    "Prints the control's type library: interfaces, members, events and enumerations.\n";
 
-// A mistake in the command line: the usage on standard error, and status 2.
-int usage() {
-    std::fputs(kUsage, stderr);
-    return 2;
+// Asked for, the usage is the answer and goes to standard output; after a mistake it is
+// the complaint and goes to standard error.
+int usage(const char* text = kUsage, bool asked = false) {
+    std::fputs(text, asked ? stdout : stderr);
+    return asked ? 0 : 2;
+}
+
+bool asksForHelp(const char* argument) {
+    return std::strcmp(argument, "--help") == 0 || std::strcmp(argument, "-h") == 0;
 }
 
 // Script files are read whole: they are small, and a file that cannot be read is named
@@ -51,18 +63,19 @@ int runScript(int argc, char** argv) {
 int main(int argc, char** argv) {
     if (argc < 2) return usage();
     const char* command = argv[1];
+    if (asksForHelp(command)) return usage(kUsage, true);
     if (std::strcmp(command, "--version") == 0 && argc == 2) {
         std::printf("quelta %s\n", quelta::kVersion);
         return 0;
     }
-    if ((std::strcmp(command, "--help") == 0 || std::strcmp(command, "-h") == 0) && argc == 2) {
-        std::fputs(kUsage, stdout);
-        return 0;
-    }
     // A stray argument is a mistake to point out, not something to ignore.
-    if (std::strcmp(command, "script") == 0) return argc > 3 ? usage() : runScript(argc, argv);
+    if (std::strcmp(command, "script") == 0) {
+        if (argc == 3 && asksForHelp(argv[2])) return usage(kScriptUsage, true);
+        return argc > 3 ? usage(kScriptUsage) : runScript(argc, argv);
+    }
     if (std::strcmp(command, "typelib") == 0) {
-        if (argc > 2) return usage();
+        if (argc == 3 && asksForHelp(argv[2])) return usage(kTypelibUsage, true);
+        if (argc > 2) return usage(kTypelibUsage);
         std::fputs(quelta::typeLibraryText().c_str(), stdout);
         return 0;
     }

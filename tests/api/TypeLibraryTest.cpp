@@ -42,15 +42,10 @@ TEST(TypeLibraryTest, LibraryOrderKeepsEveryMemberOnce) {
     }
 }
 
-TEST(TypeLibraryTest, EventsAndEnumerationsResolve) {
+TEST(TypeLibraryTest, EventsResolve) {
     EXPECT_EQ(eventByName("change")->flags, FUNCFLAG_FUIDEFAULT);
     EXPECT_EQ(eventByDispatchId(-603)->name, "KeyPress");
     EXPECT_EQ(eventByName("Text"), nullptr);
-    for (const MemberInfo& member : members()) {
-        if (member.type == ValueType::Enumeration) {
-            EXPECT_NE(enumerationByName(member.enumeration), nullptr) << member.name;
-        }
-    }
 }
 
 // The printed library names every member and help string, with the accessors each member's

@@ -45,8 +45,9 @@ class FormWidgetTest : public QObject {
 
 private slots:
     void controlsStandAtTheirPlacesInTabOrder() {
-        const std::string text = formText(control("txtA", 3000, R"("DataType": 4)") + ", " +
-                                          control("txtB", 1500, R"("Text": "b")"));
+        const std::string text =
+            formText(control("txtA", 3000, R"("DataType": 4)") + ", " +
+                     control("txtB", 1500, R"("Text": "b", "Enabled": false)"));
         std::unique_ptr<QWidget> form = formWidget(parseFormFile(text, "f.json"), "f.json");
         const QList<QueltaWidget*> fields = form->findChildren<QueltaWidget*>();
         QCOMPARE(fields.size(), 2);
@@ -55,6 +56,9 @@ private slots:
         QCOMPARE(fields[1]->text(), QStringLiteral("b"));
         QCOMPARE(fields[0]->x() - fields[1]->x(), qRound(1500 / twipsPerPixelX()));
         QCOMPARE(fields[0]->width(), qRound(1200 / twipsPerPixelX()));
+        // A disabled control is no stop of Qt's focus chain, as Tab passes over it on a form.
+        QCOMPARE(fields[0]->focusPolicy(), Qt::StrongFocus);
+        QCOMPARE(fields[1]->focusPolicy(), Qt::NoFocus);
     }
 
     void aRefusedFileNamesThePlaceAndBuildsNothing() {

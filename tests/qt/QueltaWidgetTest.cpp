@@ -97,21 +97,28 @@ private slots:
         QCOMPARE(field->text(), QStringLiteral("bcb"));
     }
 
-    // Just right of a character's middle is behind it, just left of it before it.
-    void clickPlacesTheCaretByQtFontMetrics() {
+    // A click lands on the character drawn under it, in a field scrolled to the end of its
+    // text too: just right of the character's middle is behind it, just left before it.
+    void clickLandsOnTheCharacterDrawnUnderIt() {
         QWidget window;
         auto* field = new QueltaWidget(&window);
-        field->setText(QStringLiteral("12345"));
-        field->resize(200, field->height());
+        field->setText(QStringLiteral("0123456789abcdefghij"));
+        field->resize(80, field->height());
         showActive(window);
+        field->setFocus();
         EditBox& edit = box(*field);
-        const QFontMetricsF metrics(qtFont(*edit.font()));
+        edit.setSelStart(20);
+        const QFont font = qtFont(*edit.font());
+        const QFontMetricsF metrics(font);
         const PixelLayout layout =
             pixelLayout(field->rect(), view::borderOf(edit, field->control().frameLabel()), {}, 1);
-        const double threeStart = layout.text.left() + metrics.horizontalAdvance("12");
-        const double threeWidth = metrics.horizontalAdvance("3");
-        for (const auto& [x, caret] : {std::pair{threeStart + threeWidth * 0.7, 3},
-                                       std::pair{threeStart + threeWidth * 0.3, 2}}) {
+        for (const auto& [part, caret] : {std::pair{0.3, 16}, std::pair{0.7, 17}}) {
+            const view::EditView shown =
+                view::editView(edit, field->control().frameLabel(), pixelMetrics(layout, font));
+            QVERIFY(shown.rows.at(0).x < 0);
+            const double x = layout.text.left() + shown.rows[0].x +
+                             metrics.horizontalAdvance(QStringLiteral("0123456789abcdef")) +
+                             metrics.horizontalAdvance(QStringLiteral("g")) * part;
             QTest::mouseClick(field, Qt::LeftButton, {}, QPointF(x, field->height() / 2).toPoint());
             QCOMPARE(edit.selStart(), caret);
         }

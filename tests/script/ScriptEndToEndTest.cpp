@@ -1,6 +1,7 @@
 // Runs `quelta script` on every script in tests/scripts and compares what it prints with
 // the expected output beside it (NAME.qs → NAME.out).
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -22,8 +23,13 @@ std::string readFile(const fs::path& path) {
     return text.str();
 }
 
+struct ScriptRun {
+    std::string output;
+    int status = -1;
+};
+
 // Runs in a folder of its own, where the script's `save` and `load` find their files.
-std::string runScript(const fs::path& script) {
+ScriptRun runScript(const fs::path& script) {
     const fs::path folder = fs::temp_directory_path() / ("quelta-script-" + script.stem().string() +
                                                          "-" + std::to_string(getpid()));
     fs::remove_all(folder);
@@ -32,16 +38,26 @@ std::string runScript(const fs::path& script) {
                           " script '" + script.string() + "' 2>&1";
     std::string output;
     FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe) return "popen failed";
+    if (!pipe) return {"popen failed"};
     std::array<char, 4096> buffer;
     std::size_t read;
     while ((read = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0) {
         output.append(buffer.data(), read);
     }
-    int status = pclose(pipe);
-    if (status != 0) output += "[exit status " + std::to_string(status) + "]";
+    const int status = pclose(pipe);
     fs::remove_all(folder);
-    return output;
+    return {output, WIFEXITED(status) ? WEXITSTATUS(status) : -1};
+}
+
+// A script fails, status 1, when any statement failed: an "Error N" or a "Line N:" report.
+int expectedStatus(const std::string& output) {
+    std::istringstream lines(output);
+    for (std::string line; std::getline(lines, line);) {
+        if (line.starts_with("Error ") ||
+            (line.starts_with("Line ") && line.find(':') != line.npos))
+            return 1;
+    }
+    return 0;
 }
 
 std::vector<std::string> scriptNames() {
@@ -63,7 +79,10 @@ TEST_P(ScriptEndToEndTest, PrintsExpectedOutput) {
     fs::path script = folder / (GetParam() + ".qs");
     fs::path expected = folder / (GetParam() + ".out");
     ASSERT_TRUE(fs::exists(expected)) << "missing " << expected;
-    EXPECT_EQ(runScript(script), readFile(expected));
+    const ScriptRun run = runScript(script);
+    const std::string expectedOutput = readFile(expected);
+    EXPECT_EQ(run.output, expectedOutput);
+    EXPECT_EQ(run.status, expectedStatus(expectedOutput));
 }
 
 INSTANTIATE_TEST_SUITE_P(Scripts, ScriptEndToEndTest, testing::ValuesIn(scriptNames()),

@@ -9,6 +9,3 @@ load "."
 load "gone[31m.json"
 ? 1 ›
 new b[2J
-changes on
-focus b[2J
-keys "x"

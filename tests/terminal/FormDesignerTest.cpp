@@ -8,6 +8,7 @@
 
 #include "TestSupport.h"
 #include "platform/region/RegionalSettings.h"
+#include "platform/window/VirtualKeys.h"
 #include "terminal/CellTextMeasurer.h"
 #include "terminal/FormDesigner.h"
 
@@ -16,7 +17,17 @@ namespace {
 
 namespace fs = std::filesystem;
 using quelta::testing::u8;
-using Kind = DesignKey::Kind;
+
+// Keys as the terminal delivers them: typed characters, and keys that type none.
+DesignKey typed(char32_t character) {
+    return designKeyOf(*typedKey(character));
+}
+DesignKey key(std::uint16_t keyCode, std::int16_t shift = 0) {
+    return designKeyOf({keyCode, shift, 0});
+}
+const DesignKey kTab = typed(U'\t');
+const DesignKey kEnter = typed(U'\r');
+const DesignKey kEscape = typed(0x1B);
 
 class FormDesignerTest : public ::testing::Test {
 protected:
@@ -56,7 +67,8 @@ protected:
 TEST_F(FormDesignerTest, KeysSelectMoveSizeAddAndDeleteControls) {
     FormDesigner designer(form_, CellScale{}, "");
     EXPECT_EQ(u8(designer.selectedName()), "txtA");
-    press(designer, {{Kind::BackTab}, {Kind::Right}, {Kind::Down}, {Kind::ShiftRight}});
+    press(designer,
+          {key(VK_TAB, kShiftMask), key(VK_RIGHT), key(VK_DOWN), key(VK_RIGHT, kShiftMask)});
     EXPECT_EQ(u8(designer.selectedName()), "txtB") << "Shift+Tab wraps round";
     const TwipsRect place = placeOf(*form_.find(u"txtB"));
     EXPECT_EQ((std::array{place.left, place.top, place.width}),
@@ -70,10 +82,10 @@ TEST_F(FormDesignerTest, KeysSelectMoveSizeAddAndDeleteControls) {
     designer.click({1, 22});
     EXPECT_EQ(u8(designer.selectedName()), "txtA") << "a click selects";
 
-    press(designer, {{Kind::Insert}});
+    press(designer, {key(VK_INSERT)});
     EXPECT_EQ(u8(designer.selectedName()), "txtField1");
     EXPECT_EQ(placeOf(*form_.find(u"txtField1")).top, 5 * 240) << "under the lowest control";
-    press(designer, {{Kind::Delete}, {Kind::Delete}});
+    press(designer, {key(VK_DELETE), key(VK_DELETE)});
     EXPECT_EQ(form_.controls().size(), 1u);
     EXPECT_EQ(u8(designer.selectedName()), "txtA");
 }
@@ -82,26 +94,20 @@ TEST_F(FormDesignerTest, PagesWriteThroughAndLeavingAsksToSave) {
     const std::string file = (folder_ / "form.json").string();
     FormDesigner designer(form_, CellScale{}, file);
     // General page: the second list is the alignment; Enter is OK.
-    press(designer, {{Kind::Tab}, {Kind::Enter}, {Kind::Tab}, {Kind::Down}});
+    press(designer, {kTab, kEnter, kTab, key(VK_DOWN)});
     ASSERT_TRUE(designer.view().dialog);
     EXPECT_EQ(form_.find(u"txtB")->Alignment(), 0) << "nothing is written before OK";
-    press(designer, {{Kind::Enter}});
+    press(designer, {kEnter});
     EXPECT_FALSE(designer.view().dialog);
     EXPECT_EQ(form_.find(u"txtB")->Alignment(), 1);
 
     // A value the control refuses keeps the dialog open with the error.
-    press(designer, {{Kind::Enter},
-                     {Kind::PageDown},
-                     {Kind::Tab},
-                     {Kind::Backspace},
-                     {Kind::Character, U'-'},
-                     {Kind::Character, U'5'},
-                     {Kind::Enter}});
+    press(designer, {kEnter, key(VK_NEXT), kTab, typed(0x7F), typed(U'-'), typed(U'5'), kEnter});
     ASSERT_TRUE(designer.view().dialog);
     EXPECT_EQ(u8(designer.view().dialog->message).substr(0, 10), "Error 380:");
     // Clicks tick a check box (MultiLine at row 3, column 51 of the General page) and
     // press Cancel, which writes nothing.
-    press(designer, {{Kind::PageUp}});
+    press(designer, {key(VK_PRIOR)});
     designer.click({3, 52});
     EXPECT_EQ(u8(designer.view().dialog->widgets[14].rows[0]).substr(0, 3), "[x]");
     const WidgetView cancel = designer.view().dialog->widgets.back();
@@ -109,18 +115,21 @@ TEST_F(FormDesignerTest, PagesWriteThroughAndLeavingAsksToSave) {
     EXPECT_FALSE(designer.view().dialog);
     EXPECT_FALSE(isTrue(form_.find(u"txtB")->MultiLine()));
 
-    // Backspace takes a character above U+FFFF whole, not half of its surrogate pair.
-    press(designer, {{Kind::Enter}, {Kind::PageDown}, {Kind::Character, U'a'}});
-    press(designer, {{Kind::Character, U'\U0001F600'}, {Kind::Backspace}});
-    EXPECT_EQ(u8(designer.view().dialog->widgets[1].rows[0]).substr(0, 3), "0a ") << "txtText";
-    press(designer, {{Kind::Escape}});
+    // The text box edits as an edit box: Home, Right, a character above U+FFFF that
+    // Backspace takes whole, and Delete of the one character after the caret.
+    press(designer, {kEnter, key(VK_NEXT), typed(U'a'), key(VK_HOME)});
+    press(designer, {key(VK_RIGHT), typed(U'\U0001F600'), typed(0x08), key(VK_DELETE)});
+    EXPECT_EQ(u8(designer.view().dialog->widgets[1].rows[0]).substr(0, 3), "0  ") << "txtText";
+    EXPECT_EQ(
+        designer.view().dialog->caret->column - designer.view().dialog->widgets[1].rect.column, 1);
+    press(designer, {kEscape});
 
     // Leaving asks; Esc stays, y saves and leaves.
-    EXPECT_TRUE(press(designer, {{Kind::Quit}}));
+    EXPECT_TRUE(press(designer, {typed(0x11)}));
     EXPECT_NE(u8(designer.view().screen.status).find("Save changes?"), std::string::npos);
-    EXPECT_TRUE(press(designer, {{Kind::Escape}}));
+    EXPECT_TRUE(press(designer, {kEscape}));
     EXPECT_FALSE(fs::exists(file));
-    EXPECT_FALSE(press(designer, {{Kind::Quit}, {Kind::Character, U'y'}}));
+    EXPECT_FALSE(press(designer, {key(VK_F1 + 9), typed(U'y')}));
     const StoredForm saved = loadFormFile(file);
     EXPECT_EQ(saved.controls[1].properties.read(u"Alignment").toLong(), 1);
     EXPECT_FALSE(designer.modified());

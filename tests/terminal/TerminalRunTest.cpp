@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <ctime>
+#include <nlohmann/json.hpp>
 #include <string>
 
 #include "terminal/TmuxScreen.h"
@@ -72,14 +73,48 @@ TEST_F(TerminalRunTest, TypingIntoTheSampleFormShowsTheRegionalValues) {
     EXPECT_EQ(after.find("Customer name"), std::string::npos) << "the screen is given back";
 }
 
-TEST_F(TerminalRunTest, AnInterruptGivesTheScreenBack) {
+// A signal gives the screen back whole: the shell's screen, and no mouse reporting left on.
+class TerminalSignalTest : public TerminalRunTest,
+                           public ::testing::WithParamInterface<std::pair<const char*, int>> {};
+
+TEST_P(TerminalSignalTest, ASignalGivesTheTerminalBack) {
+    const auto [signal, status] = GetParam();
     start("");
     waitFor("Customer name", "Customer name");
+    EXPECT_EQ(terminal.paneFormat("#{mouse_any_flag}"), "1");
     const std::string child = commandOutput("pgrep -P " + terminal.shellPid() + " quelta");
     ASSERT_FALSE(child.empty());
-    std::system(("kill -INT " + child).c_str());
-    const std::string after = waitFor("EXIT=", "EXIT=130");
+    std::system(("kill -" + std::string(signal) + " " + child).c_str());
+    const std::string after = waitFor("EXIT=", "EXIT=" + std::to_string(status));
     EXPECT_EQ(after.find("Customer name"), std::string::npos);
+    EXPECT_EQ(terminal.paneFormat("#{mouse_any_flag}"), "0");
+}
+
+INSTANTIATE_TEST_SUITE_P(Signals, TerminalSignalTest,
+                         ::testing::Values(std::pair{"INT", 130}, std::pair{"TERM", 143}),
+                         [](const auto& info) { return std::string(info.param.first); });
+
+// A form as a shell script's prompt: the screen goes to the terminal, the values to the
+// script's pipe once F10 accepts them; Esc cancels with nothing printed.
+TEST_F(TerminalRunTest, APromptPrintsTheAcceptedValuesOrNothing) {
+    const std::string values = ::testing::TempDir() + "quelta-values-" + std::to_string(getpid());
+    start("--region de-DE --output json --set txtQuantity=7 --set txtNotes=x >" + values);
+    waitFor("Quantity", "7");
+    terminal.keys("Tab Tab Tab 1234.5 Tab Tab Tab 3112 F10");
+    waitFor("EXIT=", "EXIT=0");
+    const auto printed = nlohmann::json::parse(commandOutput("cat " + values));
+    EXPECT_EQ(printed["txtQuantity"]["Value"], "7");
+    EXPECT_EQ(printed["txtPrice"]["FormattedText"], "1.234,50");
+    EXPECT_EQ(printed["txtDate"]["FormattedText"].get<std::string>().substr(0, 6), "31.12.");
+    EXPECT_EQ(printed["txtNotes"]["Value"], "x");
+
+    quelta::testing::TmuxScreen cancelled;
+    ASSERT_TRUE(cancelled.start(std::string(QUELTA_BINARY) + " run --output tsv >" + values));
+    ASSERT_FALSE(cancelled.waitFor("Customer name").empty());
+    cancelled.keys("abc Escape");
+    EXPECT_FALSE(cancelled.waitFor("EXIT=1").empty());
+    EXPECT_EQ(commandOutput("cat " + values), "");
+    std::remove(values.c_str());
 }
 
 TEST(TerminalRunCommandTest, AFormThatCannotBeOpenedIsNamedAndFails) {
@@ -88,10 +123,12 @@ TEST(TerminalRunCommandTest, AFormThatCannotBeOpenedIsNamedAndFails) {
     EXPECT_NE(missing.find("/nonexistent/form.json"), std::string::npos) << missing;
     EXPECT_NE(missing.find("EXIT=1"), std::string::npos) << missing;
 
-    const std::string wrong =
-        commandOutput(std::string(QUELTA_BINARY) + " run --cell 0x0 2>&1; echo EXIT=$?");
-    EXPECT_NE(wrong.find("--cell"), std::string::npos) << wrong;
-    EXPECT_NE(wrong.find("EXIT=2"), std::string::npos) << wrong;
+    for (const char* wrongOption : {"--cell 0x0", "--output xml", "--set txtNone=1", "--set =1",
+                                    "--set txtQuantity=x --output"}) {
+        const std::string wrong = commandOutput(std::string(QUELTA_BINARY) + " run " + wrongOption +
+                                                " 2>&1; echo EXIT=$?");
+        EXPECT_NE(wrong.find("EXIT=2"), std::string::npos) << wrongOption << ": " << wrong;
+    }
 }
 
 }  // namespace

@@ -50,6 +50,11 @@ public:
         std::system((tmux() + " send-keys -t form " + tmuxKeys).c_str());
     }
     std::string screen() { return commandOutput(tmux() + " capture-pane -p -t form"); }
+    // A tmux format of the pane, such as #{mouse_any_flag}.
+    std::string paneFormat(const std::string& format) {
+        std::string value = commandOutput(tmux() + " display -p -t form '" + format + "'");
+        return value.erase(value.find_last_not_of('\n') + 1);
+    }
     // The process id of the shell that runs the command.
     std::string shellPid() {
         std::string pid = commandOutput(tmux() + " display -p -t form '#{pane_pid}'");
