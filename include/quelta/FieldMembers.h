@@ -20,67 +20,67 @@
 namespace quelta {
 
 enum class Alignment : std::int32_t {
-    LeftJustify = 0,
-    RightJustify = 1,
-    Center = 2,
+    LeftJustify = 0,  // Left Justify
+    RightJustify = 1,  // Right Justify
+    Center = 2,  // Center
 };
 
 enum class Appearance : std::int32_t {
-    AppearanceFlat = 0,
-    Appearance3D = 1,
+    AppearanceFlat = 0,  // Flat
+    Appearance3D = 1,  // 3D
 };
 
 enum class BorderStyle : std::int32_t {
-    BorderNone = 0,
-    BorderFixedSingle = 1,
+    BorderNone = 0,  // None
+    BorderFixedSingle = 1,  // Fixed Single
 };
 
 enum class DataType : std::int32_t {
-    Text = 0,
-    LowerCase = 1,
-    UpperCase = 2,
-    Boolean = 3,
-    Numeric = 4,
-    SignedNumeric = 5,
-    DateTime = 6,
+    Text = 0,  // Text
+    LowerCase = 1,  // Lower Case
+    UpperCase = 2,  // Upper Case
+    Boolean = 3,  // Boolean
+    Numeric = 4,  // Numeric
+    SignedNumeric = 5,  // Signed Numeric
+    DateTime = 6,  // Date and Time
 };
 
 enum class MousePointer : std::int32_t {
-    Default = 0,
-    Arrow = 1,
-    Cross = 2,
-    IBeam = 3,
-    Icon = 4,
-    Size = 5,
-    SizeNESW = 6,
-    SizeNS = 7,
-    SizeNWSE = 8,
-    SizeWE = 9,
-    UpArrow = 10,
-    Hourglass = 11,
-    NoDrop = 12,
-    ArrowHourglass = 13,
-    ArrowQuestion = 14,
-    SizeAll = 15,
-    Custom = 99,
+    Default = 0,  // Default
+    Arrow = 1,  // Arrow
+    Cross = 2,  // Cross
+    IBeam = 3,  // I-Beam
+    Icon = 4,  // Icon
+    Size = 5,  // Size
+    SizeNESW = 6,  // Size NE SW
+    SizeNS = 7,  // Size N S
+    SizeNWSE = 8,  // Size NW SE
+    SizeWE = 9,  // Size W E
+    UpArrow = 10,  // Up Arrow
+    Hourglass = 11,  // Hourglass
+    NoDrop = 12,  // No Drop
+    ArrowHourglass = 13,  // Arrow and Hourglass
+    ArrowQuestion = 14,  // Arrow and Question
+    SizeAll = 15,  // Size All
+    Custom = 99,  // Custom
 };
 
 enum class OLEDragMode : std::int32_t {
-    DragModeManual = 0,
-    DragModeAutomatic = 1,
+    DragModeManual = 0,  // Manual
+    DragModeAutomatic = 1,  // Automatic
 };
 
 enum class OLEDropMode : std::int32_t {
-    DropModeNone = 0,
-    DropModeManual = 1,
-    DropModeAutomatic = 2,
+    DropModeNone = 0,  // None
+    DropModeManual = 1,  // Manual
+    DropModeAutomatic = 2,  // Automatic
 };
 
 enum class ScrollBars : std::int32_t {
-    ScrollBarsNone = 0,
-    ScrollBarsHorizontal = 1,
-    ScrollBarsVertical = 2,
-    ScrollBarsBoth = 3,
+    ScrollBarsNone = 0,  // None
+    ScrollBarsHorizontal = 1,  // Horizontal
+    ScrollBarsVertical = 2,  // Vertical
+    ScrollBarsBoth = 3,  // Both
 };
 
 namespace detail {
@@ -92,37 +92,47 @@ public:
     // Refresh: Forces a complete repaint of an object.
     void refresh();
     // Alignment: Returns/sets the alignment of a control's text.
+    // Default: 0 (LeftJustify).
     // Design time only: a write while the application runs raises Error 382.
     Alignment alignment() const;
     void setAlignment(Alignment value);
     // Appearance: Returns/sets whether or not an object is painted at run time with 3-D effects.
+    // Default: 1 (Appearance3D).
     // Design time only: a write while the application runs raises Error 382.
     Appearance appearance() const;
     void setAppearance(Appearance value);
     // AutoSize: Returns/sets whether or not an object is automatically sized according to its MaxLength property.
+    // Default: False.
     // Design time only: a write while the application runs raises Error 382.
     bool autoSize() const;
     void setAutoSize(bool value);
     // AutoTab: Returns/sets whether or not the next control in the tab order automatically receives the focus.
+    // Default: False.
     bool autoTab() const;
     void setAutoTab(bool value);
     // BackColor: Returns/sets the background color used to display text and graphics in an object.
+    // Default: &H80000005&.
     std::uint32_t backColor() const;
     void setBackColor(std::uint32_t value);
     // BorderStyle: Returns/sets the border style for an object.
+    // Default: 1 (BorderFixedSingle).
     // Design time only: a write while the application runs raises Error 382.
     BorderStyle borderStyle() const;
     void setBorderStyle(BorderStyle value);
     // DataType: Returns/sets the data type of an object.
+    // Default: 0 (Text).
     DataType dataType() const;
     void setDataType(DataType value);
     // DisabledGray: Returns/sets whether or not the background color is gray if the control is disabled.
+    // Default: False.
     bool disabledGray() const;
     void setDisabledGray(bool value);
     // Enabled: Returns/sets a value that determines whether an object can respond to user-generated events.
+    // Default: True.
     bool enabled() const;
     void setEnabled(bool value);
     // Font: Returns a Font object.
+    // Default: the host's font.
     FontSpec font() const;
     void setFont(const FontSpec& value);
     // FontBold: Returns/sets bold font styles.
@@ -144,52 +154,66 @@ public:
     bool fontUnderline() const;
     void setFontUnderline(bool value);
     // ForeColor: Returns/sets the foreground color used to display text and graphics in an object.
+    // Default: &H80000008&.
     std::uint32_t foreColor() const;
     void setForeColor(std::uint32_t value);
     // Format: Specifies the format for displaying and printing numbers, dates, times, and text.
+    // Default: "".
     std::string format() const;
     void setFormat(std::string_view value);
     // FormattedText: Returns the formatted text contained in the control.
     std::string formattedText() const;
     // HideSelection: Specifies whether the selection in a control is hidden when the control loses focus.
+    // Default: True.
     // Design time only: a write while the application runs raises Error 382.
     bool hideSelection() const;
     void setHideSelection(bool value);
     // Locked: Determines whether a control can be edited.
+    // Default: False.
     bool locked() const;
     void setLocked(bool value);
     // MaxLength: Returns/sets the maximum number of characters that can be entered in a control.
+    // Default: 0.
     std::int32_t maxLength() const;
     void setMaxLength(std::int32_t value);
     // MouseIcon: Sets a custom mouse icon.
+    // Default: none.
     std::string mouseIcon() const;
     void setMouseIcon(std::string_view value);
     // MousePointer: Returns/sets the type of mouse pointer displayed when over part of an object.
+    // Default: 0 (Default).
     MousePointer mousePointer() const;
     void setMousePointer(MousePointer value);
     // MultiLine: Returns/sets a value that determines whether the control can accept multiple lines of text.
+    // Default: False.
     // Design time only: a write while the application runs raises Error 382.
     bool multiLine() const;
     void setMultiLine(bool value);
     // OLEDragMode: Returns/Sets whether this object can act as an OLE drag/drop source, and whether this process is started automatically or under programmatic control.
+    // Default: 0 (DragModeManual).
     OLEDragMode oleDragMode() const;
     void setOLEDragMode(OLEDragMode value);
     // OLEDropMode: Returns/Sets whether this object can act as an OLE drop target, and whether this takes place automatically or under programmatic control.
+    // Default: 0 (DropModeNone).
     OLEDropMode oleDropMode() const;
     void setOLEDropMode(OLEDropMode value);
     // OverType: Determines whether characters typed by a user are inserted or replace the character at the caret position.
     bool overType() const;
     void setOverType(bool value);
     // PasswordChar: Returns/sets a value that determines whether characters typed by a user or placeholder characters are displayed in a control.
+    // Default: "".
     std::string passwordChar() const;
     void setPasswordChar(std::string_view value);
     // RightToLeft: Determines text display direction and control visual appearance on a biderectional system.
+    // Default: False; a new control takes the host's RightToLeft.
     bool rightToLeft() const;
     void setRightToLeft(bool value);
     // ScrollBars: Returns/sets a value indicating whether an object has vertical or horizontal scroll bars.
+    // Default: 0 (ScrollBarsNone).
     ScrollBars scrollBars() const;
     void setScrollBars(ScrollBars value);
     // ScaleDigits: Returns/sets the precision for numeric data.
+    // Default: 0.
     std::int16_t scaleDigits() const;
     void setScaleDigits(std::int16_t value);
     // SelLength: Returns/sets the number of characters selected.
@@ -202,15 +226,18 @@ public:
     std::string selText() const;
     void setSelText(std::string_view value);
     // StartSelected: Returns/sets whether or not the complete contents of a control is selected when it receives the focus.
+    // Default: False.
     bool startSelected() const;
     void setStartSelected(bool value);
     // Text: Returns/sets the text contained in the control.
+    // Default: ""; a new control takes the host's Name.
     std::string text() const;
     void setText(std::string_view value);
     // Value: Returns/sets the raw data for an object.
     std::string value() const;
     void setValue(std::string_view value);
     // WordWrap: Returns/sets a value indicating whether the control scrolls or wraps words when the caret goes past its right edge.
+    // Default: False.
     bool wordWrap() const;
     void setWordWrap(bool value);
     // Col: Returns the current column (1-based).

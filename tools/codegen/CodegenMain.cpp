@@ -14,7 +14,6 @@
 
 #include "FieldMembersText.h"
 #include "ReferencePage.h"
-#include "platform/region/RegionalSettings.h"
 
 namespace {
 
@@ -38,7 +37,6 @@ int main(int argc, char** argv) {
         std::fputs("usage: quelta-codegen write|check SOURCE_DIR\n", stderr);
         return 2;
     }
-    quelta::selectRegion("en-US");  // the reference page's defaults read the same everywhere
     const Generated files[] = {
         {"include/quelta/FieldMembers.h", quelta::codegen::fieldMembersHeader},
         {"src/api/front/FieldMembers.cpp", quelta::codegen::fieldMembersSource},

@@ -4,6 +4,7 @@
 
 #include "Fill.h"
 #include "PublicNames.h"
+#include "ValueText.h"
 
 namespace quelta::codegen {
 namespace {
@@ -107,6 +108,8 @@ std::string memberComment(const MemberInfo& member) {
     std::string comment = fill("    // {}", {member.name});
     if (!member.helpString.empty()) comment += fill(": {}", {member.helpString});
     comment += "\n";
+    if (member.byDefault.kind != DefaultValue::Kind::None)
+        comment += "    // Default: " + defaultText(member) + ".\n";
     if (member.designTimeOnly) {
         comment +=
             "    // Design time only: a write while the application runs raises Error 382.\n";
@@ -115,11 +118,13 @@ std::string memberComment(const MemberInfo& member) {
 }
 
 void appendEnumerations(std::string& out) {
-    for (const EnumerationInfo& enumeration : enumerations()) {
-        out += fill("enum class {} : std::int32_t {{\n", {enumerationName(enumeration.name)});
-        for (const EnumConstant& constant : enumeration.constants)
-            out += fill("    {} = {},\n",
-                        {constantName(constant.name), std::to_string(constant.value)});
+    for (const EnumerationInfo* enumeration : enumerations()) {
+        out += fill("enum class {} : std::int32_t {{\n", {enumerationName(enumeration->name)});
+        for (const EnumConstant& constant : enumeration->constants) {
+            out += fill(
+                "    {} = {},  // {}\n",
+                {constantName(constant.name), std::to_string(constant.value), constant.caption});
+        }
         out += "};\n\n";
     }
 }

@@ -78,11 +78,11 @@ std::optional<std::string> publicType(ValueType type, std::string_view enumerati
 }
 
 std::string_view enumerationOf(const MemberInfo& member) {
-    return member.enumeration;
+    return member.enumeration != nullptr ? member.enumeration->name : std::string_view();
 }
 
-std::string_view enumerationOf(const ParameterInfo& parameter) {
-    return parameter.enumeration;
+std::string_view enumerationOf(const ParameterInfo&) {
+    return {};  // parameters are numbers, Booleans and objects only
 }
 
 std::optional<std::string> publicType(const MemberInfo& member) {
