@@ -16,6 +16,7 @@
 #include "form/EventLine.h"
 #include "form/FormFile.h"
 #include "form/InputFile.h"
+#include "form/LoadErrorNumber.h"
 #include "form/SiteMembers.h"
 #include "platform/region/PlatformClock.h"
 #include "platform/region/RegionalSettings.h"
@@ -35,23 +36,6 @@ DispatchId memberId(const std::string& member) {
     DispatchId id = GetIDsOfNames(fromUtf8(member));
     if (id == DISPID_UNKNOWN) raiseError(kErrNotSupported);
     return id;
-}
-
-// The error of a refused load: no file, something that cannot be read as a file, or a
-// file whose content is refused.
-int loadErrorNumber(const FormFileError& refusal) {
-    using Problem = InputFileError::Problem;
-    if (!refusal.readProblem()) return kErrBadFileFormat;
-    switch (*refusal.readProblem()) {
-        case Problem::Missing:
-            return kErrFileNotFound;
-        case Problem::NotAFile:
-        case Problem::Unreadable:
-            return kErrPathFileAccess;
-        case Problem::TooLarge:
-            break;
-    }
-    return kErrBadFileFormat;  // a readable file, only too large to be a form
 }
 
 std::string colourText(std::uint32_t colour) {

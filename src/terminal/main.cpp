@@ -9,6 +9,7 @@
 #include "api/TypeLibraryText.h"
 #include "form/EscapedText.h"
 #include "form/InputFile.h"
+#include "quelta/Version.h"
 #include "script/ScriptHost.h"
 #include "terminal/DesignCommand.h"
 #include "terminal/RunCommand.h"
@@ -20,7 +21,8 @@ constexpr const char* kUsage =
     "       quelta design [FORM]   open a form in the designer\n"
     "       quelta script [FILE]   run an automation script (standard input without FILE)\n"
     "       quelta typelib         print the type library\n"
-    "       quelta COMMAND --help  the options of one command\n";
+    "       quelta COMMAND --help  the options of one command\n"
+    "       quelta --version       print the version\n";
 constexpr const char* kScriptUsage =
     "usage: quelta script [FILE | -]\n"
     "Runs the statements of FILE (standard input without FILE or with -), one per line.\n"
@@ -62,6 +64,10 @@ int main(int argc, char** argv) {
     if (argc < 2) return usage();
     const char* command = argv[1];
     if (asksForHelp(command)) return usage(kUsage, true);
+    if (std::strcmp(command, "--version") == 0 && argc == 2) {
+        std::printf("quelta %s\n", quelta::kVersion);
+        return 0;
+    }
     // A stray argument is a mistake to point out, not something to ignore.
     if (std::strcmp(command, "script") == 0) {
         if (argc == 3 && asksForHelp(argv[2])) return usage(kScriptUsage, true);

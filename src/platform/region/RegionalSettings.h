@@ -85,7 +85,8 @@ std::shared_ptr<const RegionalSettings> currentRegionalSettingsShared();
 void selectRegion(std::string_view regionName);
 void defineRegionalSettings(RegionalSettings settings);
 // Makes settings taken earlier from currentRegionalSettingsShared() current again: the same
-// object, so that caches keyed on it stay valid.
+// object, so that caches keyed on it stay valid. For a caller that borrows the thread for
+// another region's conversions and gives it back.
 void useRegionalSettings(std::shared_ptr<const RegionalSettings> settings);
 
 }  // namespace quelta

@@ -1,0 +1,10 @@
+# Tests of Quelta as people install it: the package installed into a scratch prefix, its
+# headers each compiled alone, the examples built against it and run, pkg-config's flags,
+# and the Debian packages' contents.
+add_test(NAME InstalledPackage
+  COMMAND ${PROJECT_SOURCE_DIR}/tests/tools/install-test ${PROJECT_BINARY_DIR}
+          ${PROJECT_SOURCE_DIR} ${CMAKE_CXX_COMPILER})
+set_tests_properties(InstalledPackage PROPERTIES TIMEOUT 600)
+add_test(NAME DebianPackages
+  COMMAND ${PROJECT_SOURCE_DIR}/tests/tools/deb-test ${PROJECT_BINARY_DIR})
+set_tests_properties(DebianPackages PROPERTIES TIMEOUT 300 RUN_SERIAL ON)
