@@ -9,6 +9,7 @@
 #include <charconv>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <optional>
 
@@ -22,8 +23,13 @@ namespace fs = std::filesystem;
 // As many links as the system itself follows before it gives up on a loop.
 constexpr int kMaxLinkHops = 40;
 
+// The system's reason for the call that just failed, taken before cleanup can change it.
 [[noreturn]] void refuseAccess() {
-    raiseError(kErrPathFileAccess);
+    throw FileWriteError(std::strerror(errno));
+}
+
+[[noreturn]] void refuseAccess(const char* reason) {
+    throw FileWriteError(reason);
 }
 
 // The file a path finally names: the path itself, or what its chain of links points to.
@@ -33,10 +39,10 @@ fs::path linkTarget(fs::path path) {
         std::error_code error;
         if (!fs::is_symlink(fs::symlink_status(path, error))) return path;
         fs::path next = fs::read_symlink(path, error);
-        if (error) refuseAccess();
+        if (error) refuseAccess(error.message().c_str());
         path = next.is_absolute() ? next : path.parent_path() / next;
     }
-    refuseAccess();
+    refuseAccess("too many levels of symbolic links");
 }
 
 // Closes the descriptor when it goes, and removes the temporary file unless it was renamed.
@@ -141,11 +147,12 @@ void replaceFileContent(const std::string& path, std::string_view content) {
     const fs::path target = linkTarget(fs::path(path));
     const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
     const std::string fileName = target.filename().string();
-    if (fileName.empty()) refuseAccess();
+    if (fileName.empty()) refuseAccess("a folder, not a file");
 
     std::optional<struct stat> old;
     if (struct stat status; ::stat(target.c_str(), &status) == 0) {
-        if (!S_ISREG(status.st_mode)) refuseAccess();
+        if (S_ISDIR(status.st_mode)) refuseAccess("a directory, not a file");
+        if (!S_ISREG(status.st_mode)) refuseAccess("not a regular file");
         old = status;
     }
     removeLeftovers(folder, fileName);

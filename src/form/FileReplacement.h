@@ -14,10 +14,23 @@
 #include <string>
 #include <string_view>
 
+#include "platform/AutomationError.h"
+
 namespace quelta {
 
-// Raises error 75 (path/file access) when the file cannot be written; the old file is then
-// as it was.
+// Error 75 (path/file access) with what kept the file from being written, in the system's
+// words ("Permission denied"), so that a host can name the reason as it does for a read.
+class FileWriteError : public AutomationError {
+public:
+    explicit FileWriteError(std::string reason)
+        : AutomationError(kErrPathFileAccess), reason_(std::move(reason)) {}
+    const std::string& reason() const { return reason_; }
+
+private:
+    std::string reason_;
+};
+
+// Throws FileWriteError when the file cannot be written; the old file is then as it was.
 void replaceFileContent(const std::string& path, std::string_view content);
 
 // The name of the temporary file a process uses for the file named `fileName` (the last part

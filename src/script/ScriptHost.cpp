@@ -14,6 +14,7 @@
 #include "design/pagTextPage.h"
 #include "form/EscapedText.h"
 #include "form/EventLine.h"
+#include "form/FileReplacement.h"
 #include "form/FormFile.h"
 #include "form/InputFile.h"
 #include "form/LoadErrorNumber.h"
@@ -167,10 +168,15 @@ void ScriptHost::execute(const EchoChanges& statement) {
 // A form that its file could not hold, or that would not load again, is not saved, and the
 // file stays as it was; the refusal says why.
 void ScriptHost::execute(const SaveForm& statement) {
+    const std::string file = toUtf8(statement.file);
     try {
-        saveFormFile(toUtf8(statement.file), form_.store());
+        saveFormFile(file, form_.store());
     } catch (const FormFileError& refusal) {
-        out_ << "Error " << kErrBadFileFormat << '\n' << refusal.what() << '\n';
+        reportError(kErrBadFileFormat);
+        out_ << refusal.what() << '\n';
+    } catch (const FileWriteError& failure) {
+        reportError(failure.number());
+        out_ << escapedText(file + ": " + failure.reason()) << '\n';
     }
 }
 
