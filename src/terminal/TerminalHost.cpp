@@ -58,7 +58,7 @@ void TerminalHost::setScreenSize(int rows, int columns) {
 }
 
 FormScreen TerminalHost::screen() {
-    FormScreen shown = formScreen(form_, scale_, fromUtf8(region_));
+    FormScreen shown = formScreen(form_, scale_, fromUtf8(region_), screenSize_.columns);
     shown.view.paneOpen = paneOpen_;
     if (paneOpen_) shown.view.pane.assign(log_.lines().begin(), log_.lines().end());
     if (screenSize_.rows > 0) fitToScreen(shown.view);
