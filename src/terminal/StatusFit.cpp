@@ -19,12 +19,15 @@ String cutWithMark(StringView text, int width) {
 String fittedStatus(StringView head, const std::vector<StringView>& items, int width) {
     if (width <= 0) width = INT32_MAX;
     String line = cutWithMark(head, width);
+    int used = cellWidth(line);
     bool first = true;
     for (StringView item : items) {
         const StringView gap = first ? StringView(u"  |  ") : StringView(u"  ");
-        const int room = width - cellWidth(line) - cellWidth(gap);
-        if (cellWidth(item) <= room) {
-            line += String(gap) + String(item);
+        const int room = width - used - static_cast<int>(gap.size());
+        const int cells = cellWidth(item);
+        if (cells <= room) {
+            line.append(gap).append(item);
+            used += static_cast<int>(gap.size()) + cells;
         } else {
             if (first && room >= kLeastCut) line += String(gap) + cutWithMark(item, room);
             break;
