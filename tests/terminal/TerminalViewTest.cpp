@@ -32,25 +32,6 @@ TEST(CellScaleTest, MapsTwipsToCellsAndReadsTheOption) {
         EXPECT_FALSE(parseCellScale(bad)) << bad;
 }
 
-TEST(CellScaleTest, RowsFollowTheFormsRowPitch) {
-    struct {
-        const char* name;
-        double twipsPerRow;
-        std::vector<double> tops;
-        double expected;
-    } const cases[] = {
-        {"a row a line", 192, {240, 480, 720, 3000}, 240},
-        {"two rows a line", 100, {480, 240, 720}, 120},
-        {"already even", 240, {240, 480}, 240},
-        {"a pitch far from any row", 192, {240, 250}, 192},
-        {"one control", 192, {240}, 192},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(evenRows({96, c.twipsPerRow}, c.tops).twipsPerRow, c.expected);
-    }
-}
-
 class TerminalViewTest : public ::testing::Test {
 protected:
     void SetUp() override {
