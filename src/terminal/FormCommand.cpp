@@ -18,6 +18,18 @@ StoredForm namedForm(const RunOptions& options) {
     return loadFormFile(options.formFile);
 }
 
+CellScale cellScaleFor(const RunOptions& options, const StoredForm& form) {
+    std::vector<double> tops;
+    for (const StoredControl& control : form.controls) {
+        try {
+            tops.push_back(control.extender.read(u"Top", Variant(0.0)).toDouble());
+        } catch (const AutomationError&) {
+            // A top that is not a number is the form's to refuse as it opens.
+        }
+    }
+    return evenRows(options.scale, std::move(tops));
+}
+
 std::string formName(const RunOptions& options) {
     return options.formFile.empty() ? std::string(kSampleFormName) : options.formFile;
 }

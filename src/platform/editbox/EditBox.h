@@ -166,6 +166,9 @@ public:
     void setWidth(double width) { move(left(), top(), width, height()); }
     void setHeight(double height) { move(left(), top(), width(), height); }
     void move(double left, double top, double width, double height);
+    // The width the text wraps in, where the host draws less than the box's width (a
+    // border or a scroll bar of its own); until set, or when not positive, the box's width.
+    void setFormatWidth(double width) { formatWidth_ = width; }
 
     void refresh() { ++repaintCount_; }
     int repaintCount() const { return repaintCount_; }
@@ -285,6 +288,7 @@ private:
     std::uint32_t style_ = 0;
     std::uint32_t exStyle_ = 0;
     EditBoxProperties properties_;
+    double formatWidth_ = 0;
     EditText text_;
     EditLayout layout_;
     bool layoutValid_ = false;
