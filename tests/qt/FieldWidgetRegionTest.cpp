@@ -30,7 +30,7 @@ private slots:
         const QString path = folder.filePath(QStringLiteral("order.json"));
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(R"({"format": "quelta-form", "version": 1, "region": "en-US", "controls": [
+        file.write(R"({"format": "quelta-form", "version": 2, "region": "en-US", "controls": [
             {"extender": {"Name": "txtPrice", "Left": 0, "Top": 0, "Width": 1200, "Height": 300},
              "properties": {"DataType": 4, "Text": "1234.5"}}]})");
         file.close();
