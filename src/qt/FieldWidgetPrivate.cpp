@@ -29,6 +29,21 @@ String newControlName() {
     return u"Quelta" + fromUtf8(std::to_string(++unnamedWidgets));
 }
 
+// Found once: finding a signal's method searches the class's signals, and the widget has
+// one for each property.
+const QMetaMethod& loggedSignal() {
+    static const QMetaMethod method = QMetaMethod::fromSignal(&FieldWidgetPrivate::logged);
+    return method;
+}
+const QMetaMethod& textEditedSignal() {
+    static const QMetaMethod method = QMetaMethod::fromSignal(&FieldWidget::textEdited);
+    return method;
+}
+const QMetaMethod& keyPressedSignal() {
+    static const QMetaMethod method = QMetaMethod::fromSignal(&FieldWidget::keyPressed);
+    return method;
+}
+
 }  // namespace
 
 FieldWidgetPrivate::FieldWidgetPrivate(FieldWidget& widget, const QString& region)
@@ -59,14 +74,13 @@ void FieldWidgetPrivate::connectForm() {
     syncFocusPolicy();
     q_.setAttribute(Qt::WA_InputMethodEnabled);
     q_.setCursor(Qt::IBeamCursor);
-    form_->setListener(
-        {[this](const String&, std::int32_t dispid, std::span<Variant> arguments) {
-             onEvent(dispid, arguments);
-         },
-         [this](const String& name, StringView property) {
-             if (!isSignalConnected(QMetaMethod::fromSignal(&FieldWidgetPrivate::logged))) return;
-             emit logged(qtString(changeLine(name, property)));
-         }});
+    form_->setListener({[this](const String&, std::int32_t dispid, std::span<Variant> arguments) {
+                            onEvent(dispid, arguments);
+                        },
+                        [this](const String& name, StringView property) {
+                            if (!isSignalConnected(loggedSignal())) return;
+                            emit logged(qtString(changeLine(name, property)));
+                        }});
     const int flash = QApplication::cursorFlashTime();
     caretTimer_.setInterval(flash > 0 ? flash / 2 : 500);
     connect(&caretTimer_, &QTimer::timeout, this, [this] {
@@ -77,14 +91,13 @@ void FieldWidgetPrivate::connectForm() {
 }
 
 void FieldWidgetPrivate::onEvent(std::int32_t dispid, std::span<Variant> arguments) {
-    if (isSignalConnected(QMetaMethod::fromSignal(&FieldWidgetPrivate::logged)))
+    if (isSignalConnected(loggedSignal()))
         emit logged(qtString(eventLine(controlName().toStdU16String(), dispid, arguments)));
     switch (dispid) {
         case kEventChange:
             redoable_ = undoing_;
-            if (hostWrites_ == 0 &&
-                q_.isSignalConnected(QMetaMethod::fromSignal(&FieldWidget::textEdited)))
-                emit q_.textEdited(q_.text());
+            if (hostWrites_ == 0 && q_.isSignalConnected(textEditedSignal()))
+                emit q_.textEdited(qtString(control_->Text()));
             break;
         case kEventClick:
             emit q_.clicked();
@@ -104,7 +117,7 @@ void FieldWidgetPrivate::onEvent(std::int32_t dispid, std::span<Variant> argumen
 // run, so that a handler needs no reference into the control.
 void FieldWidgetPrivate::onKeyPress(Variant& keyAscii) {
     keyReachedHost_ = true;
-    if (!q_.isSignalConnected(QMetaMethod::fromSignal(&FieldWidget::keyPressed))) return;
+    if (!q_.isSignalConnected(keyPressedSignal())) return;
     KeyEvent event(keyAscii.toInteger());
     emit q_.keyPressed(&event);
     if (event.key() != keyAscii.toInteger())
