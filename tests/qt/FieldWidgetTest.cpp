@@ -86,8 +86,7 @@ private slots:
         QCOMPARE(letter->text(), QStringLiteral("x"));
     }
 
-    // Through a queued connection a handler would see the key too late; the one that
-    // matters is any connection made without a connection type.
+    // A handler connected without a connection type changes the key through the event.
     void keyHookChangesOrCancelsTheCharacter() {
         QWidget window;
         auto* field = new FieldWidget(&window);

@@ -29,9 +29,11 @@ namespace quelta::qt {
 class FieldWidgetPrivate;
 
 // The character about to be typed, for the keyPressed signal: a handler may type another
-// character instead (setKey, a character code) or none (cancel). It works through a queued
-// or a script connection as through a direct one, since the field reads it back only after
-// every handler has run.
+// character instead (setKey, a character code) or none (cancel). The field reads the event
+// back when the signal returns, after every handler has run, so any connection that runs
+// its handler before that (a direct or a blocking queued one) may change the key; unlike a
+// reference argument, the event is not copied on the way. A queued handler sees the event
+// too late and must not keep the pointer.
 class QUELTA_API KeyEvent {
 public:
     explicit KeyEvent(int key) : key_(key) {}
