@@ -5,9 +5,9 @@
 
 #include "form/Form.h"
 #include "platform/fonts/TextMeasurer.h"
+#include "qt/FieldWidgetPrivate.h"
 #include "qt/QtPlatformUse.h"
 #include "qt/QtRegion.h"
-#include "qt/QueltaWidget.h"
 
 namespace quelta::qt {
 namespace {
@@ -19,7 +19,7 @@ int pixels(const PropertyBag& extender, StringView key, double twipsPerPixel) {
         std::lround(extender.read(key, Variant(0.0)).toDouble() / twipsPerPixel));
 }
 
-void addCaption(QWidget& form, const QueltaWidget& field, const QString& caption) {
+void addCaption(QWidget& form, const FieldWidget& field, const QString& caption) {
     if (caption.isEmpty() || field.x() <= kMargin) return;
     auto* label = new QLabel(caption, &form);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -48,7 +48,8 @@ std::unique_ptr<QWidget> formWidget(const StoredForm& form, const std::string& f
     }
     QRect used;
     for (const StoredControl& stored : form.controls) {
-        auto* field = new QueltaWidget(stored, file, built.get(), region);
+        auto* field = new FieldWidget(built.get(), region);
+        FieldWidgetPrivate::of(*field).load(stored, file);
         field->move(pixels(stored.extender, u"Left", twipsPerPixelX()) + kMargin,
                     pixels(stored.extender, u"Top", twipsPerPixelY()) + kMargin);
         addCaption(*built, *field, captionOf(stored));
@@ -58,7 +59,9 @@ std::unique_ptr<QWidget> formWidget(const StoredForm& form, const std::string& f
     return built;
 }
 
+// The region first: a form file's values are read in it.
 std::unique_ptr<QWidget> loadFormWidget(const std::string& path, const QString& region) {
+    selectRegionFor(region, QLocale());
     return formWidget(loadFormFile(path), path, region);
 }
 

@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "form/EscapedText.h"
+#include "form/RegionOption.h"
 #include "form/SampleForm.h"
 #include "platform/AutomationError.h"
 #include "platform/region/RegionalSettings.h"
@@ -47,7 +48,7 @@ int runFormCommand(const FormCommand& command, const std::vector<std::string>& a
     if (!options.error.empty()) {
         std::fprintf(stderr, "quelta %s: %s\n%s", command.name, escapedText(options.error).c_str(),
                      command.usage);
-        return 2;
+        return kCommandLineMistake;
     }
     const std::string region =
         options.region.empty() ? regionNameFromEnvironment() : options.region;

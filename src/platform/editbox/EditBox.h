@@ -211,6 +211,9 @@ public:
     // One key from the thread's keyboard input queue (WindowSystem.h), as a host delivers
     // it to the box that has the focus.
     void deliver(const KeyInput& input);
+    // The command of a key without the key: what a host's Undo, Cut, Copy, Paste or Select
+    // All does, refused as the key would be (nothing while the box takes no input).
+    void perform(EditCommand command);
 
     void mouseDown(std::int16_t button, std::int16_t shift, float x, float y);
     void mouseMove(std::int16_t button, std::int16_t shift, float x, float y);
