@@ -185,10 +185,52 @@ private:
     int integerIndex_ = 0, fractionIndex_ = 0, exponentIndex_ = 0;
 };
 
+// A plain section's placeholders stand in one run, so they show every integer digit with
+// its group separators, the decimal point where the section has one, and the fraction
+// digits shown: the text the token walk writes, sized once and filled in one pass.
+void appendPlainNumber(String& out, const FormatSection& section, const DisplayedNumber& number,
+                       const RegionalSettings& settings) {
+    const NumberLayout& layout = section.number;
+    const DecimalDigits& digits = number.digits;
+    const IntegerDigits integer(digits, layout.minIntegerDigits);
+    const int count = integer.count();
+    const bool point = static_cast<int>(section.tokenCount) >
+                       layout.integerPlaceholders + layout.fractionPlaceholders;
+    const int fractionShown =
+        std::max(layout.minFractionDigits,
+                 std::clamp(digits.count - digits.pointPosition, 0, layout.fractionPlaceholders));
+    // Most regions group by one repeated size, where a separator follows every multiple.
+    const std::vector<int>& grouping = settings.grouping;
+    const int uniform = grouping.size() == 1 ? grouping[0] : 0;
+    auto separatorAfter = [&](int digitsToRight) {
+        if (!layout.grouping || digitsToRight <= 0) return false;
+        return uniform > 0 ? digitsToRight % uniform == 0
+                           : groupSeparatorAfter(digitsToRight, grouping);
+    };
+    std::size_t separators = 0;
+    for (int j = 0; layout.grouping && j < count; ++j)
+        separators += separatorAfter(count - 1 - j) ? 1 : 0;
+
+    const StringView group = settings.groupSeparator;
+    const StringView decimal = settings.decimalSeparator;
+    const std::size_t start = out.size();
+    out.resize(start + static_cast<std::size_t>(count + fractionShown) + separators * group.size() +
+               (point ? decimal.size() : 0));
+    char16_t* at = out.data() + start;
+    for (int j = 0; j < count; ++j) {
+        *at++ = integer.at(j);
+        if (separatorAfter(count - 1 - j)) at = std::copy(group.begin(), group.end(), at);
+    }
+    if (point) at = std::copy(decimal.begin(), decimal.end(), at);
+    for (int k = 0; k < fractionShown; ++k)
+        *at++ = static_cast<char16_t>(digits.digitAt(digits.pointPosition + k));
+}
+
 }  // namespace
 
 void appendNumber(String& out, const CompiledFormat& format, const FormatSection& section,
                   const DisplayedNumber& number, const RegionalSettings& settings) {
+    if (section.number.plainDigits) return appendPlainNumber(out, section, number, settings);
     NumberRenderer(out, section.number, number, settings).render(format, section);
 }
 
