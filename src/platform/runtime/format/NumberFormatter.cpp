@@ -199,17 +199,15 @@ void appendPlainNumber(String& out, const FormatSection& section, const Displaye
     const int fractionShown =
         std::max(layout.minFractionDigits,
                  std::clamp(digits.count - digits.pointPosition, 0, layout.fractionPlaceholders));
-    // Most regions group by one repeated size, where a separator follows every multiple.
+    // Most regions group by one repeated size: the separators are then counted down rather
+    // than looked up for each digit.
     const std::vector<int>& grouping = settings.grouping;
-    const int uniform = grouping.size() == 1 ? grouping[0] : 0;
-    auto separatorAfter = [&](int digitsToRight) {
-        if (!layout.grouping || digitsToRight <= 0) return false;
-        return uniform > 0 ? digitsToRight % uniform == 0
-                           : groupSeparatorAfter(digitsToRight, grouping);
-    };
+    const int uniform = layout.grouping && grouping.size() == 1 ? grouping[0] : 0;
+    const bool irregular = layout.grouping && uniform <= 0;
     std::size_t separators = 0;
-    for (int j = 0; layout.grouping && j < count; ++j)
-        separators += separatorAfter(count - 1 - j) ? 1 : 0;
+    if (uniform > 0 && count > 0) separators = static_cast<std::size_t>((count - 1) / uniform);
+    for (int j = 0; irregular && j < count; ++j)
+        separators += groupSeparatorAfter(count - 1 - j, grouping) ? 1 : 0;
 
     const StringView group = settings.groupSeparator;
     const StringView decimal = settings.decimalSeparator;
@@ -217,9 +215,15 @@ void appendPlainNumber(String& out, const FormatSection& section, const Displaye
     out.resize(start + static_cast<std::size_t>(count + fractionShown) + separators * group.size() +
                (point ? decimal.size() : 0));
     char16_t* at = out.data() + start;
+    int untilSeparator = uniform > 0 && count > 0 ? (count - 1) % uniform + 1 : 0;
     for (int j = 0; j < count; ++j) {
         *at++ = integer.at(j);
-        if (separatorAfter(count - 1 - j)) at = std::copy(group.begin(), group.end(), at);
+        const bool separator = uniform > 0
+                                   ? --untilSeparator == 0 && j + 1 < count
+                                   : irregular && groupSeparatorAfter(count - 1 - j, grouping);
+        if (!separator) continue;
+        at = std::copy(group.begin(), group.end(), at);
+        untilSeparator = uniform;
     }
     if (point) at = std::copy(decimal.begin(), decimal.end(), at);
     for (int k = 0; k < fractionShown; ++k)
