@@ -32,6 +32,13 @@ bool sameKey(StringView a, StringView b) {
 }
 
 const PropertyBag::Entry* PropertyBag::find(StringView key) const {
+    if (!foldedKeys_ && isAscii(key)) {
+        for (const Entry& entry : entries_) {
+            if (entry.key.size() == key.size() && equalsIgnoringAsciiCase(entry.key, key))
+                return &entry;
+        }
+        return nullptr;
+    }
     for (const Entry& entry : entries_) {
         if (sameKey(entry.key, key)) return &entry;
     }
@@ -55,6 +62,7 @@ void PropertyBag::write(StringView key, const Variant& value, const Variant& def
 
 void PropertyBag::write(StringView key, const Variant& value) {
     if (key.empty()) raiseError(kErrInvalidProcedureCall);
+    if (!isAscii(key)) foldedKeys_ = true;
     if (auto* entry = const_cast<Entry*>(find(key))) {
         if (entry->key != key) entry->key = String(key);
         entry->value = value;
@@ -76,6 +84,7 @@ bool PropertyBag::erase(StringView key) {
 
 void PropertyBag::clear() {
     entries_.clear();
+    foldedKeys_ = false;
 }
 
 }  // namespace quelta

@@ -53,6 +53,9 @@ private:
     // A bag holds a control's few dozen properties at most, so a look through them beats
     // an index in time and memory: every control on a form keeps bags.
     std::vector<Entry> entries_;
+    // Whether a key outside ASCII was ever stored since the bag was last cleared: until one
+    // is, an ASCII key is found by its length and letters alone, without case folding.
+    bool foldedKeys_ = false;
     std::function<void(StringView key)> readListener_;
 };
 

@@ -146,12 +146,15 @@ std::int32_t defaultAnswer(std::uint32_t message) {
     return message == WM_NCCREATE ? 1 : 0;
 }
 
+// Reads the procedure without holding the record: a handler may destroy the window, and
+// nothing here touches the record afterwards. Every message passes here, so the lookup
+// takes no share of the record.
 std::int32_t deliver(WindowHandle window, std::uint32_t message, std::uint32_t wParam,
                      std::int32_t lParam) {
-    auto record = findWindow(window);
-    if (!record) return 0;
-    WindowProcedure* procedure = record->procedure;
-    record.reset();  // a handler may destroy the window; nothing here touches it afterwards
+    const auto& windows = thisThread().windows;
+    const auto found = windows.find(window);
+    if (found == windows.end()) return 0;
+    WindowProcedure* procedure = found->second->procedure;
     if (!procedure) return defaultAnswer(message);
     return procedure->windowProc(window, message, wParam, lParam);
 }
