@@ -51,6 +51,42 @@ TEST(PropertyBagTest, KeysIgnoreCase) {
     EXPECT_FALSE(bag.contains(u"Straße"));
 }
 
+// ASCII keys are compared by a shortcut that must still yield to the full folding wherever
+// either side holds another letter, however the bag came to hold it.
+TEST(PropertyBagTest, LookupsFollowRespellingErasingAndCopying) {
+    PropertyBag bag;
+    bag.write(u"Straße", Variant(std::int16_t{1}));
+    bag.write(u"\u212Aey", Variant(std::int16_t{2}));  // Kelvin sign: folds to "key"
+    PropertyBag copy = bag;
+    EXPECT_EQ(copy.read(u"STRASSE"), Variant(std::int16_t{1}));
+    EXPECT_EQ(copy.read(u"KEY"), Variant(std::int16_t{2}));
+    bag.write(u"STRASSE", Variant(std::int16_t{3}));  // now spelled in ASCII
+    EXPECT_EQ(bag.read(u"straße"), Variant(std::int16_t{3}));
+    EXPECT_TRUE(bag.erase(u"key"));
+    bag.write(u"Kelvin", Variant(std::int16_t{4}));
+    EXPECT_EQ(bag.read(u"\u212Aelvin"), Variant(std::int16_t{4}));
+    EXPECT_FALSE(bag.contains(u"Kelvins"));
+}
+
+// A watch hears every read with the entry found, only while it lives, and only on its bag.
+TEST(PropertyBagTest, AWatchHearsTheReadsOfItsBag) {
+    PropertyBag bag;
+    bag.write(u"Text", Variant(u"x"));
+    std::vector<std::pair<String, bool>> heard;
+    const PropertyBag::ReadListener listener = [&](StringView key, const PropertyBag::Entry* e) {
+        heard.emplace_back(String(key), e == &bag.entries()[0]);
+    };
+    {
+        const PropertyBag::ReadWatch watch(bag, listener);
+        const PropertyBag copy = bag;
+        copy.read(u"Text");
+        bag.read(u"TEXT");
+        bag.read(u"Format");
+    }
+    bag.read(u"Text");
+    EXPECT_EQ(heard, (std::vector<std::pair<String, bool>>{{u"TEXT", true}, {u"Format", false}}));
+}
+
 TEST(PropertyBagTest, EntriesKeepTheOrderOfTheirFirstWrite) {
     PropertyBag bag;
     for (const char16_t* key : {u"Text", u"Format", u"DataType", u"Alignment"}) {
