@@ -115,6 +115,10 @@ TEST_F(FormDesignerTest, PagesWriteThroughAndLeavingAsksToSave) {
     press(designer, {key(VK_PRIOR)});
     designer.click({3, 52});
     EXPECT_EQ(u8(designer.view().dialog->widgets[14].rows[0]).substr(0, 3), "[x]");
+    // The terminal's cursor stands in the focused check box's mark, not at the dialog's corner.
+    ASSERT_TRUE(designer.view().dialog->caret);
+    EXPECT_EQ(designer.view().dialog->caret->row, 3);
+    EXPECT_EQ(designer.view().dialog->caret->column, 52);
     const WidgetView cancel = designer.view().dialog->widgets.back();
     designer.click({cancel.rect.row, cancel.rect.column});
     EXPECT_FALSE(designer.view().dialog);
