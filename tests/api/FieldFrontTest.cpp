@@ -164,32 +164,6 @@ TEST_F(FieldFrontTest, EveryTypedMemberReachesTheMemberOfItsName) {
     std::remove(icon.c_str());
 }
 
-// Each enumerated property takes every constant of its enumeration and reads it back, and
-// refuses a number outside them (ScrollBars keeps any number, as the style it becomes does).
-TEST_F(FieldFrontTest, EnumeratedPropertiesTakeTheirConstantsAndRefuseOthers) {
-    FieldForm form;
-    form.setUserMode(false);
-    Field field = form.addField("txt");
-    const auto walk = [&](const char* member, auto set, auto get, int refusal = 380) {
-        using Enum = decltype((field.*get)());
-        for (const EnumConstant& constant :
-             memberByName(std::string_view(member))->enumeration->constants) {
-            (field.*set)(static_cast<Enum>(constant.value));
-            EXPECT_EQ(static_cast<std::int32_t>((field.*get)()), constant.value) << constant.name;
-        }
-        EXPECT_EQ(publicErrorOf([&] { (field.*set)(static_cast<Enum>(50)); }), refusal) << member;
-    };
-    using F = FieldMembers;
-    walk("Alignment", &F::setAlignment, &F::alignment);
-    walk("Appearance", &F::setAppearance, &F::appearance);
-    walk("BorderStyle", &F::setBorderStyle, &F::borderStyle);
-    walk("DataType", &F::setDataType, &F::dataType);
-    walk("MousePointer", &F::setMousePointer, &F::mousePointer);
-    walk("OLEDragMode", &F::setOLEDragMode, &F::oleDragMode);
-    walk("OLEDropMode", &F::setOLEDropMode, &F::oleDropMode);
-    walk("ScrollBars", &F::setScrollBars, &F::scrollBars, 0);  // stored as it comes
-}
-
 // Each handler gets the control's arguments in their public types, and what it leaves in
 // them goes back to the control; a call with the wrong number of arguments reaches no one.
 TEST_F(FieldFrontTest, EventArgumentsGoBothWays) {
