@@ -11,7 +11,8 @@ using testing::expectFormats;
 
 // A text longer than the placeholders takes them one character each from the left and
 // ends with the rest; a shorter one still fills them from the right (from the left after
-// '!'). The first of '<' and '>' decides.
+// '!'). The first of '<' and '>' decides. Values other than text show as their text; an
+// empty text or Null takes the second section.
 TEST(FormatClassicCodesTest, TextPlaceholdersAndCase) {
     expectFormats(testing::unitedStates(), {{u"abcdef", "@-@", "a-bcdef"},
                                             {u"abcdef", "@\\x", "axbcdef"},
@@ -20,7 +21,18 @@ TEST(FormatClassicCodesTest, TextPlaceholdersAndCase) {
                                             {u"ab", "@-@@", " -ab"},
                                             {u"MiXed", "<>@", "mixed"},
                                             {u"MiXed", "><@", "MIXED"},
-                                            {u"MiXed", "@>@<", "MIXED"}});
+                                            {u"MiXed", "@>@<", "MIXED"},
+                                            {u"abcdef", "@@-@", "ab-cdef"},
+                                            {u"abc", "@@@@@", "  abc"},
+                                            {u"abc", "!@@@@@", "abc  "},
+                                            {u"straße", ">@", "STRASSE"},
+                                            {u"abc", "\\@@", "@abc"},
+                                            {u"", "@;\\e\\m\\p\\t\\y", "empty"},
+                                            {Variant::null(), "@;\\n\\o\\n\\e", "none"},
+                                            {123.0, "@@@@@", "  123"},
+                                            {Variant::boolean(true), ">@", "TRUE"},
+                                            {Variant(), "@@", "  "},
+                                            {Variant::null(), "@@;0.0\\x", "x"}});
 }
 
 // Without a digit placeholder before the point the mantissa is below one; in the exponent,
