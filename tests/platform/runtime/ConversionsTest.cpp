@@ -296,14 +296,12 @@ TEST(DateTextReadingTest, FullStopBetweenTimeNumbers) {
 }
 
 // A time before or after the date's numbers, never between them; a lone day period makes
-// the number before it an hour; an hour above 12 keeps its meaning beside a day period.
+// the number before it an hour; an hour above 12 keeps its meaning beside a day period. (The
+// runtime refusals script reads a time between the numbers and a lone day period.)
 TEST(DateTextReadingTest, TimesAmongDateNumbers) {
     expectDates({{"en-US", "1.2 3 4", at(2001, 3, 4, 1, 2)},
-                 {"en-US", "1 2 am 3", kNoDate},
-                 {"en-US", "1 2.3 4", kNoDate},
                  {"en-US", "Dec 13:45 31 2000", kNoDate},
                  {"en-US", "Dec 31 2000 13:45", at(2000, 12, 31, 13, 45)},
-                 {"en-US", "0.0", kNoDate},
                  {"en-US", "0.30", timeAt(0, 30)},
                  {"en-US", "3 4 1.2", at(2001, 3, 4, 1, 2)},
                  {"en-US", "1 2 3 4.5", at(2003, 1, 2, 4, 5)},
