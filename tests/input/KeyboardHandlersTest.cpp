@@ -45,11 +45,13 @@ TEST(KeyboardHandlersTest, HostSubstitutesOrCancelsAfterTheFilter) {
         number.container.setEventHandler([](std::int32_t dispid, std::span<Variant> arguments) {
             if (dispid != kKeyPress) return;
             if (arguments[0].toInteger() == '5') arguments[0] = Variant(std::int16_t{'x'});
-            if (arguments[0].toInteger() == '6') arguments[0] = Variant(std::int16_t{0});
+            const auto code = arguments[0].toInteger();
+            if (code == '6' || code == 8) arguments[0] = Variant(std::int16_t{0});  // 8: Backspace
         });
         number.control.letAutoTab(kTrue);
         number.control.letOverType(kTrue);
         number.live().typeText(u"156");
+        number.live().pressKey(VK_BACK);
         EXPECT_EQ(u8(number.live().text()), "1x");
         number.live().setSelStart(0);
         number.live().typeText(u"6");

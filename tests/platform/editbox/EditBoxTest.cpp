@@ -34,35 +34,6 @@ protected:
     RecordingOwner owner;
 };
 
-TEST_F(EditBoxTest, TypedCharacterNotifiesInThePlatformsOrder) {
-    auto box = makeBox(kSingle, &owner);
-    box->typeCharacter(u'a');
-    box->typeCharacter(u'B');
-    EXPECT_EQ(owner.log, (Log{"KeyDown 0 65 0", "KeyPress 0 97", "Change 0", "KeyUp 0 65 0",
-                              "KeyDown 0 66 1", "KeyPress 0 66", "Change 0", "KeyUp 0 66 1"}));
-}
-
-// What a handler leaves in KeyCode or KeyAscii is what the box processes.
-TEST_F(EditBoxTest, HandlersCancelOrReplaceKeysByReference) {
-    auto box = makeBox(kSingle, &owner, u"abc");
-    owner.onKeyDown = [](std::int16_t& keyCode) {
-        if (keyCode == VK_DELETE) keyCode = 0;
-    };
-    box->pressKey(VK_DELETE);
-    EXPECT_EQ(box->text(), u"abc");
-
-    owner.onKeyPress = [](std::int16_t& keyAscii) {
-        if (keyAscii == 'x') keyAscii = 0;
-        if (keyAscii == 'y') keyAscii = 'Y';
-        if (keyAscii == 8) keyAscii = 0;  // cancels Backspace too
-    };
-    owner.log.clear();
-    box->typeText(u"xy");
-    box->pressKey(VK_BACK);
-    EXPECT_EQ(box->text(), u"Yabc");
-    EXPECT_EQ(owner.only({"Change"}), (Log{"Change 0"}));
-}
-
 TEST_F(EditBoxTest, KeyAsciiIsTheAnsiCodeOrTheUtf16Code) {
     auto box = makeBox(kSingle, &owner);
     box->typeText(u"\u20ac\u00e9\u263a");

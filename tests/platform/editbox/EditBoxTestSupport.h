@@ -33,7 +33,6 @@ public:
 class RecordingOwner : public EditBoxEvents {
 public:
     std::vector<std::string> log;
-    std::function<void(std::int16_t& keyCode)> onKeyDown;
     std::function<void(std::int16_t& keyAscii)> onKeyPress;
     std::function<void()> onChange;
     std::function<void(DataObjectRef&, std::int32_t& allowed)> onStartDrag;
@@ -43,7 +42,6 @@ public:
 
     void keyDown(int index, std::int16_t& keyCode, std::int16_t& shift) override {
         record("KeyDown", index, keyCode, shift);
-        if (onKeyDown) onKeyDown(keyCode);
     }
     void keyPress(int index, std::int16_t& keyAscii) override {
         record("KeyPress", index, keyAscii);

@@ -1,4 +1,4 @@
-// How the Format routine reads each kind of value, and its text codes and named formats.
+// How the Format routine reads each kind of value, and its named formats.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -12,21 +12,6 @@ namespace {
 
 using testing::expectFormats;
 using testing::formatIn;
-
-TEST(FormatValueKindsTest, TextCodes) {
-    expectFormats(testing::unitedStates(), {{u"abc", "@@@@@", "  abc"},
-                                            {u"abc", "!@@@@@", "abc  "},
-                                            {u"abcdef", "!@-@@", "a-bcdef"},
-                                            {u"abcdef", "@@-@", "ab-cdef"},
-                                            {u"straße", ">@", "STRASSE"},
-                                            {u"abc", "\\@@", "@abc"},
-                                            {u"", "@;\\e\\m\\p\\t\\y", "empty"},
-                                            {Variant::null(), "@;\\n\\o\\n\\e", "none"},
-                                            {123.0, "@@@@@", "  123"},
-                                            {Variant::boolean(true), ">@", "TRUE"},
-                                            {Variant(), "@@", "  "},
-                                            {Variant::null(), "@@;0.0\\x", "x"}});
-}
 
 // Empty is zero to a number or date format; Null shows only a fourth section.
 TEST(FormatValueKindsTest, EmptyNullAndBooleans) {
