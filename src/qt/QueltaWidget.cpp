@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <cmath>
 
+#include "control/Enumerations.h"
 #include "control/Quelta.h"
 #include "control/QueltaEvents.h"
 #include "form/EventLine.h"
@@ -13,6 +14,8 @@
 #include "platform/AutomationError.h"
 #include "platform/editbox/EditBox.h"
 #include "qt/EditPainter.h"
+#include "qt/FieldAccessible.h"
+#include "qt/FieldSizeHint.h"
 #include "qt/QtRegion.h"
 #include "qt/QtTextMeasurer.h"
 
@@ -56,6 +59,8 @@ QueltaWidget::~QueltaWidget() {
 
 void QueltaWidget::connectForm() {
     syncFocusPolicy();
+    installFieldAccessibility();      // FieldAccessible.h
+    font_.follow(*control_, font());  // WidgetFont.h
     setAttribute(Qt::WA_InputMethodEnabled);
     setCursor(Qt::IBeamCursor);
     form_->setListener({[this](const String&, std::int32_t dispid, std::span<Variant> arguments) {
@@ -88,6 +93,7 @@ void QueltaWidget::onEvent(std::int32_t dispid, std::span<Variant> arguments) {
     };
     switch (dispid) {
         case kEventChange:
+            announceTextChange(*this);  // FieldAccessible.h
             emit changed();
             break;
         case kEventClick:
@@ -112,7 +118,34 @@ void QueltaWidget::onEvent(std::int32_t dispid, std::span<Variant> arguments) {
 
 // --- Size ---------------------------------------------------------------------------------
 
+namespace {
+
+FieldSizing sizingOf(Quelta& control, const QFont& font) {
+    FieldSizing sizing{font};
+    if (EditBox* box = control.liveBox()) {
+        sizing.font = qtFont(*box->font());
+        sizing.border = view::borderOf(*box, control.frameLabel());
+        sizing.multiLine = box->isMultiLine();
+        sizing.maxLength = box->maxLength();
+    }
+    sizing.autoSize = isTrue(control.AutoSize());
+    sizing.numeric = control.DataType() == quelta::qltaNumeric ||
+                     control.DataType() == quelta::qltaSignedNumeric;
+    return sizing;
+}
+
+}  // namespace
+
 QSize QueltaWidget::sizeHint() const {
+    return fieldSizeHint(*this, sizingOf(*control_, font()));
+}
+
+QSize QueltaWidget::minimumSizeHint() const {
+    return fieldMinimumSizeHint(*this, sizingOf(*control_, font()));
+}
+
+// The size the control has taken on its site, in pixels.
+QSize QueltaWidget::controlSize() const {
     const ControlContainer& site = control_->container();
     return {static_cast<int>(std::lround(site.width() / twipsPerPixelX())),
             static_cast<int>(std::lround(site.height() / twipsPerPixelY()))};
@@ -122,7 +155,7 @@ QSize QueltaWidget::sizeHint() const {
 void QueltaWidget::syncGeometry() {
     if (syncing_) return;
     syncing_ = true;
-    const QSize wanted = sizeHint();
+    const QSize wanted = controlSize();
     if (wanted != size()) resize(wanted);
     syncing_ = false;
 }
@@ -150,6 +183,7 @@ void QueltaWidget::afterInput() {
     syncGeometry();
     syncFocusPolicy();
     restartCaret();
+    if (EditBox* box = liveBox()) announceCaret(*this, box->caret());  // FieldAccessible.h
     update();
 }
 
@@ -170,8 +204,7 @@ EditBox* QueltaWidget::liveBox() const {
 }
 
 PixelLayout QueltaWidget::layoutOf(EditBox& box) const {
-    return pixelLayout(rect(), view::borderOf(box, control_->frameLabel()), view::scrollBarsOf(box),
-                       box.lineHeight() / twipsPerPixelY());
+    return fieldLayout(*this, box, control_->frameLabel());  // EditPainter.h
 }
 
 void QueltaWidget::paintEvent(QPaintEvent*) {
@@ -182,7 +215,8 @@ void QueltaWidget::paintEvent(QPaintEvent*) {
     const PixelLayout layout = layoutOf(*box);
     const view::EditView shown =
         view::editView(*box, control_->frameLabel(), pixelMetrics(layout, font));
-    paintEditView(painter, layout, shown, font, {palette(), caretShown_, isEnabled()});
+    paintEditView(painter, layout, shown, font,
+                  {this, caretShown_, isEnabled(), isTrue(box->locked())});
 }
 
 }  // namespace quelta::qt

@@ -30,6 +30,7 @@
 #include "platform/runtime/Variant.h"
 #include "platform/window/WindowSystem.h"
 #include "qt/QtPlatformUse.h"
+#include "qt/WidgetFont.h"
 #include "view/EditView.h"
 
 namespace quelta {
@@ -97,7 +98,9 @@ public:
     Variant invoke(const QString& member, InvokeKind kind, std::span<Variant> arguments = {});
     Quelta& control() { return *control_; }
 
-    QSize sizeHint() const override;
+    QSize sizeHint() const override;                                       // FieldSizeHint.h
+    QSize minimumSizeHint() const override;                                // FieldSizeHint.h
+    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;  // FieldInputMethod.h
 
 signals:
     void changed();
@@ -127,6 +130,7 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;  // FieldContextMenu.h
 
 private:
     enum class Mouse { Down, Up, Move, DoubleClick };
@@ -141,6 +145,7 @@ private:
     void afterInput();
     void syncFocusPolicy();
     void syncGeometry();
+    QSize controlSize() const;
     void restartCaret();
 
     void feedKeys(bool press, QKeyEvent* event);
@@ -154,6 +159,7 @@ private:
     QtPlatformUse use_;  // first, so that it outlives the control
     std::unique_ptr<Form> form_;
     Quelta* control_ = nullptr;
+    WidgetFont font_;  // the control's Font follows font() until it is set
     QTimer caretTimer_;
     bool caretShown_ = true;
     bool syncing_ = false;

@@ -1,4 +1,5 @@
 // The widget's input: Qt's key, input method, mouse and focus events as the platform's.
+#include <QContextMenuEvent>
 #include <QFocusEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -11,6 +12,8 @@
 #include "platform/editbox/EditBox.h"
 #include "platform/window/VirtualKeys.h"
 #include "qt/EditPainter.h"
+#include "qt/FieldContextMenu.h"
+#include "qt/FieldInputMethod.h"
 #include "qt/QtKeys.h"
 #include "qt/QtTextMeasurer.h"
 #include "qt/QueltaWidget.h"
@@ -139,18 +142,39 @@ void QueltaWidget::mouse(Mouse action, QMouseEvent* event) {
 
 // --- Focus and state ----------------------------------------------------------------------
 
-void QueltaWidget::focusInEvent(QFocusEvent*) {
+void QueltaWidget::focusInEvent(QFocusEvent* event) {
+    // A context menu closing gives back a focus the box never lost.
+    if (event->reason() == Qt::PopupFocusReason && liveBox() != nullptr && liveBox()->hasFocus())
+        return;
     beepOnRefusal([&] { form_->focus(*control_); });
     deliverPendingKeys();
 }
 
-void QueltaWidget::focusOutEvent(QFocusEvent*) {
+void QueltaWidget::focusOutEvent(QFocusEvent* event) {
+    // A context menu opening keeps the entry as it is, selection and all, as a line edit's.
+    if (event->reason() == Qt::PopupFocusReason) return;
     // The control's focus loss completes and formats the entry.
     beepOnRefusal([&] {
         if (EditBox* box = control_->liveBox(); box != nullptr && box->hasFocus())
             box->giveUpFocus();
     });
     afterInput();
+}
+
+// --- Context menu and input methods -------------------------------------------------------
+
+void QueltaWidget::contextMenuEvent(QContextMenuEvent* event) {
+    execFieldContextMenu(*this, liveBox(), event->globalPos());  // FieldContextMenu.h
+}
+
+QVariant QueltaWidget::inputMethodQuery(Qt::InputMethodQuery query) const {
+    EditBox* box = liveBox();
+    if (box == nullptr) return QWidget::inputMethodQuery(query);
+    const InputFacts facts{control_->DataType(), control_->ScaleDigits(),
+                           QString::fromStdU16String(control_->Format()), box->isMasked()};
+    const QVariant answer =
+        fieldInputMethodQuery(query, *this, *box, control_->frameLabel(), facts);
+    return answer.isValid() ? answer : QWidget::inputMethodQuery(query);
 }
 
 }  // namespace quelta::qt

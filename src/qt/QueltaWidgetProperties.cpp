@@ -60,6 +60,7 @@ void QueltaWidget::write(const QString& property, Write&& write) {
     } catch (const AutomationError& error) {
         emit refused(property, error.number());
     }
+    updateGeometry();  // FieldSizeHint.h: the hint follows MaxLength, AutoSize, MultiLine
     afterInput();
 }
 
@@ -182,6 +183,11 @@ Variant QueltaWidget::invoke(const QString& member, InvokeKind kind, std::span<V
 void QueltaWidget::changeEvent(QEvent* event) {
     if (event->type() == QEvent::EnabledChange && control_ != nullptr) {
         setControlProperty("Enabled", isEnabled());
+    }
+    if (event->type() == QEvent::FontChange && control_ != nullptr) {
+        font_.follow(*control_, font());  // WidgetFont.h
+        updateGeometry();
+        update();
     }
     QWidget::changeEvent(event);
 }
