@@ -126,10 +126,11 @@ PixelLayout pixelLayout(const QRect& frame, const QMargins& insets, view::Scroll
     return layout;
 }
 
-PixelLayout fieldLayout(const QWidget& widget, EditBox& box, const Label& frameLabel) {
+PixelLayout fieldLayout(const QWidget& widget, EditBox& box, const Label& frameLabel,
+                        bool singleLine) {
     const view::Border border = view::borderOf(box, frameLabel);
     return pixelLayout(widget.rect(), frameInsets(widget, border), view::scrollBarsOf(box),
-                       box.lineHeight() / twipsPerPixelY(), !box.isMultiLine());
+                       box.lineHeight() / twipsPerPixelY(), singleLine);
 }
 
 view::ViewMetrics pixelMetrics(const PixelLayout& layout, const QFont& font) {

@@ -44,8 +44,10 @@ QMargins frameInsets(const QWidget& widget, view::Border border);
 // `centred`: a single-line box, whose one row stands in the middle of the area.
 PixelLayout pixelLayout(const QRect& frame, const QMargins& insets, view::ScrollBars bars,
                         double lineHeight, bool centred);
-// The layout of a box drawn in the whole widget.
-PixelLayout fieldLayout(const QWidget& widget, EditBox& box, const Label& frameLabel);
+// The layout of a box drawn in the whole widget; `singleLine` as the control's MultiLine
+// says, since a box aligned right or centred is a multi-line one inside.
+PixelLayout fieldLayout(const QWidget& widget, EditBox& box, const Label& frameLabel,
+                        bool singleLine);
 // The text area for the view: the rows that fit (one at least) and Qt's measure of text.
 view::ViewMetrics pixelMetrics(const PixelLayout& layout, const QFont& font);
 

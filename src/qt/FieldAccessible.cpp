@@ -17,10 +17,14 @@ QAccessibleInterface* fieldFactory(const QString& className, QObject* object) {
     if (className != QLatin1String(QueltaWidget::staticMetaObject.className())) return nullptr;
     auto* field = qobject_cast<QueltaWidget*>(object);
     if (field == nullptr) return nullptr;
-    return new FieldAccessible(field,
-                               {[field] { return field->control().liveBox(); },
-                                [field]() -> const Label& { return field->control().frameLabel(); },
-                                [field] { return field->property("value").toString(); }});
+    return new FieldAccessible(field, {[field] { return field->control().liveBox(); },
+                                       [field] {
+                                           Quelta& control = field->control();
+                                           return shownField(*field, *control.liveBox(),
+                                                             control.frameLabel(),
+                                                             !isTrue(control.MultiLine()));
+                                       },
+                                       [field] { return field->property("value").toString(); }});
 }
 
 }  // namespace
@@ -113,19 +117,16 @@ int FieldAccessible::characterCount() const {
 }
 
 QRect FieldAccessible::characterRect(int offset) const {
-    EditBox* box = source_.box();
-    if (box == nullptr) return {};
-    const QRect local =
-        qt::characterRect(shownField(*widget(), *box, source_.frameLabel()), offset);
+    if (source_.box() == nullptr) return {};
+    const QRect local = qt::characterRect(source_.shown(), offset);
     return local.isEmpty() ? QRect() : QRect(widget()->mapToGlobal(local.topLeft()), local.size());
 }
 
 int FieldAccessible::offsetAtPoint(const QPoint& point) const {
-    EditBox* box = source_.box();
-    if (box == nullptr) return -1;
+    if (source_.box() == nullptr) return -1;
     const QPoint local = widget()->mapFromGlobal(point);
     if (!widget()->rect().contains(local)) return -1;
-    return characterAt(shownField(*widget(), *box, source_.frameLabel()), local).value_or(-1);
+    return characterAt(source_.shown(), local).value_or(-1);
 }
 
 // The box keeps the caret in view; a reader's wish to see a part moves the caret there.

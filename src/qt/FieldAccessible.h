@@ -8,6 +8,8 @@
 #include <QAccessibleWidget>
 #include <functional>
 
+#include "qt/FieldGeometry.h"
+
 namespace quelta {
 class EditBox;
 class Label;
@@ -19,7 +21,8 @@ namespace quelta::qt {
 // control could leave behind.
 struct AccessibleSource {
     std::function<EditBox*()> box;  // the live box; null while there is none
-    std::function<const Label&()> frameLabel;
+    // Where the box's characters stand; called only while there is a box.
+    std::function<ShownField()> shown;
     std::function<QString()> value;  // the raw value
 };
 

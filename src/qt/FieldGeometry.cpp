@@ -19,8 +19,9 @@ QRect rowRect(const ShownField& shown, int row, double from, double width) {
 
 }  // namespace
 
-ShownField shownField(const QWidget& widget, EditBox& box, const Label& frameLabel) {
-    ShownField shown{qtFont(*box.font()), fieldLayout(widget, box, frameLabel), {}, {}};
+ShownField shownField(const QWidget& widget, EditBox& box, const Label& frameLabel,
+                      bool singleLine) {
+    ShownField shown{qtFont(*box.font()), fieldLayout(widget, box, frameLabel, singleLine), {}, {}};
     shown.metrics = pixelMetrics(shown.layout, shown.font);
     shown.view = view::editView(box, frameLabel, shown.metrics);
     return shown;

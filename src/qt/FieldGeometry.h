@@ -27,7 +27,9 @@ struct ShownField {
     view::EditView view;
 };
 
-ShownField shownField(const QWidget& widget, EditBox& box, const Label& frameLabel);
+// `singleLine` as for fieldLayout (EditPainter.h).
+ShownField shownField(const QWidget& widget, EditBox& box, const Label& frameLabel,
+                      bool singleLine);
 
 // The caret's rectangle; at the start of the first row in view while the box has no caret.
 QRect caretRect(const ShownField& shown);

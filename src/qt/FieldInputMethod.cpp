@@ -78,9 +78,9 @@ QVariant fieldInputMethodQuery(Qt::InputMethodQuery query, const QWidget& widget
         case Qt::ImHints:
             return static_cast<int>(inputMethodHints(facts));
         case Qt::ImCursorRectangle:
-            return caretRect(shownField(widget, box, frameLabel));
+            return caretRect(shownField(widget, box, frameLabel, facts.singleLine));
         case Qt::ImFont:
-            return shownField(widget, box, frameLabel).font;
+            return shownField(widget, box, frameLabel, facts.singleLine).font;
         case Qt::ImSurroundingText:
             return QString::fromStdU16String(box.displayText());
         case Qt::ImCursorPosition:

@@ -22,6 +22,7 @@ struct InputFacts {
     int scaleDigits = 0;
     QString format;
     bool masked = false;
+    bool singleLine = true;
 };
 
 Qt::InputMethodHints inputMethodHints(const InputFacts& facts);

@@ -125,9 +125,10 @@ FieldSizing sizingOf(Quelta& control, const QFont& font) {
     if (EditBox* box = control.liveBox()) {
         sizing.font = qtFont(*box->font());
         sizing.border = view::borderOf(*box, control.frameLabel());
-        sizing.multiLine = box->isMultiLine();
         sizing.maxLength = box->maxLength();
     }
+    // Alignment makes a box multi-line inside; the field is one line unless MultiLine says.
+    sizing.multiLine = isTrue(control.MultiLine());
     sizing.autoSize = isTrue(control.AutoSize());
     sizing.numeric = control.DataType() == quelta::qltaNumeric ||
                      control.DataType() == quelta::qltaSignedNumeric;
@@ -204,7 +205,8 @@ EditBox* QueltaWidget::liveBox() const {
 }
 
 PixelLayout QueltaWidget::layoutOf(EditBox& box) const {
-    return fieldLayout(*this, box, control_->frameLabel());  // EditPainter.h
+    return fieldLayout(*this, box, control_->frameLabel(),
+                       !isTrue(control_->MultiLine()));  // EditPainter.h
 }
 
 void QueltaWidget::paintEvent(QPaintEvent*) {

@@ -171,7 +171,8 @@ QVariant QueltaWidget::inputMethodQuery(Qt::InputMethodQuery query) const {
     EditBox* box = liveBox();
     if (box == nullptr) return QWidget::inputMethodQuery(query);
     const InputFacts facts{control_->DataType(), control_->ScaleDigits(),
-                           QString::fromStdU16String(control_->Format()), box->isMasked()};
+                           QString::fromStdU16String(control_->Format()), box->isMasked(),
+                           !isTrue(control_->MultiLine())};
     const QVariant answer =
         fieldInputMethodQuery(query, *this, *box, control_->frameLabel(), facts);
     return answer.isValid() ? answer : QWidget::inputMethodQuery(query);

@@ -110,7 +110,7 @@ private slots:
         edit.setSelStart(20);
         const QFont font = qtFont(*edit.font());
         const QFontMetricsF metrics(font);
-        const PixelLayout layout = fieldLayout(*field, edit, field->control().frameLabel());
+        const PixelLayout layout = fieldLayout(*field, edit, field->control().frameLabel(), true);
         for (const auto& [part, caret] : {std::pair{0.3, 16}, std::pair{0.7, 17}}) {
             const view::EditView shown =
                 view::editView(edit, field->control().frameLabel(), pixelMetrics(layout, font));
