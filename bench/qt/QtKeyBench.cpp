@@ -11,15 +11,15 @@
 #include <QWidget>
 #include <cstdlib>
 
-#include "qt/QueltaWidget.h"
+#include "quelta/qt/FieldWidget.h"
 
 namespace quelta::qt {
 namespace {
 
 class NumericField {
 public:
-    NumericField() : field_(new QueltaWidget(&window_)) {
-        field_->setDataType(4);
+    NumericField() : field_(new FieldWidget(&window_)) {
+        field_->setDataType(FieldWidget::DataType::Numeric);
         field_->setMaxLength(12);
         window_.show();
         QApplication::setActiveWindow(&window_);
@@ -35,11 +35,11 @@ public:
         QApplication::sendEvent(field_, &release);
         typed_ = !typed_;
     }
-    QueltaWidget& field() { return *field_; }
+    FieldWidget& field() { return *field_; }
 
 private:
     QWidget window_;
-    QueltaWidget* field_;
+    FieldWidget* field_;
     bool typed_ = false;
     QKeyEvent digitDown_{QEvent::KeyPress, Qt::Key_1, Qt::NoModifier, QStringLiteral("1")};
     QKeyEvent digitUp_{QEvent::KeyRelease, Qt::Key_1, Qt::NoModifier, QStringLiteral("1")};
@@ -52,7 +52,7 @@ private:
 void BM_QtKeyEventToRepaintRequest(benchmark::State& state) {
     NumericField numeric;
     std::int64_t changes = 0;
-    QObject::connect(&numeric.field(), &QueltaWidget::changed, [&changes] { ++changes; });
+    QObject::connect(&numeric.field(), &FieldWidget::textEdited, [&changes] { ++changes; });
     for (auto _ : state)
         numeric.key();
     // Every key changes the text.

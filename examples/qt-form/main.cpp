@@ -20,7 +20,8 @@ int main(int argc, char** argv) {
                      [](const QString& property, int error) {
                          std::cout << property.toStdString() << " refused: Error " << error << '\n';
                      });
-    form.txtPrice->setDataType(9);  // no such data type: refused, the field unchanged
+    // A number that names no data type: refused, the field unchanged.
+    form.txtPrice->setDataType(static_cast<quelta::qt::FieldWidget::DataType>(9));
 
     std::cout << "quantity " << form.txtQuantity->formattedText().toStdString() << '\n';
     std::cout << "price    " << form.txtPrice->formattedText().toStdString() << '\n';

@@ -5,8 +5,9 @@
 #include <QVBoxLayout>
 
 #include "form/SampleForm.h"
+#include "qt/FieldWidgetPrivate.h"
 #include "qt/FormWidget.h"
-#include "qt/QueltaWidget.h"
+#include "qt/QtRegion.h"
 
 namespace quelta::qt {
 
@@ -24,12 +25,14 @@ DemoWindow::DemoWindow(std::unique_ptr<QWidget> form)
     form_->setMinimumSize(form_->size());
     layout->addWidget(form_, 0, Qt::AlignTop);
     layout->addLayout(logColumn, 1);
-    for (QueltaWidget* field : form_->findChildren<QueltaWidget*>()) {
-        connect(field, &QueltaWidget::logged, log_, &QPlainTextEdit::appendPlainText);
+    for (FieldWidget* field : form_->findChildren<FieldWidget*>()) {
+        connect(&FieldWidgetPrivate::of(*field), &FieldWidgetPrivate::logged, log_,
+                &QPlainTextEdit::appendPlainText);
     }
 }
 
 std::unique_ptr<DemoWindow> sampleDemoWindow(const QString& region) {
+    selectRegionFor(region, QLocale());  // before the form's values are read
     const StoredForm sample =
         parseFormFile(terminal::kSampleFormText, std::string(terminal::kSampleFormName));
     return std::make_unique<DemoWindow>(

@@ -8,23 +8,24 @@
 #include "platform/AutomationError.h"
 #include "platform/editbox/EditBox.h"
 #include "qt/FieldGeometry.h"
-#include "qt/QueltaWidget.h"
+#include "qt/FieldWidgetPrivate.h"
 
 namespace quelta::qt {
 namespace {
 
+// The control is looked up on each call: a write of a property fixed at run time replaces it.
 QAccessibleInterface* fieldFactory(const QString& className, QObject* object) {
-    if (className != QLatin1String(QueltaWidget::staticMetaObject.className())) return nullptr;
-    auto* field = qobject_cast<QueltaWidget*>(object);
+    if (className != QLatin1String(FieldWidget::staticMetaObject.className())) return nullptr;
+    auto* field = qobject_cast<FieldWidget*>(object);
     if (field == nullptr) return nullptr;
-    return new FieldAccessible(field, {[field] { return field->control().liveBox(); },
-                                       [field] {
-                                           Quelta& control = field->control();
-                                           return shownField(*field, *control.liveBox(),
-                                                             control.frameLabel(),
-                                                             !isTrue(control.MultiLine()));
-                                       },
-                                       [field] { return field->property("value").toString(); }});
+    return new FieldAccessible(
+        field, {[field] { return FieldWidgetPrivate::of(*field).control().liveBox(); },
+                [field] {
+                    Quelta& control = FieldWidgetPrivate::of(*field).control();
+                    return shownField(*field, *control.liveBox(), control.frameLabel(),
+                                      !isTrue(control.MultiLine()));
+                },
+                [field] { return field->value(); }});
 }
 
 }  // namespace

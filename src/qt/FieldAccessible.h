@@ -23,7 +23,7 @@ struct AccessibleSource {
     std::function<EditBox*()> box;  // the live box; null while there is none
     // Where the box's characters stand; called only while there is a box.
     std::function<ShownField()> shown;
-    std::function<QString()> value;  // the raw value
+    std::function<QVariant()> value;  // the raw value, typed as the field's `value`
 };
 
 class FieldAccessible : public QAccessibleWidget,
@@ -64,7 +64,7 @@ private:
     AccessibleSource source_;
 };
 
-// Installs the factory that makes the interface for every QueltaWidget; once per process.
+// Installs the factory that makes the interface for every FieldWidget; once per process.
 void installFieldAccessibility();
 
 // Tells an active screen reader that the field's text, or only its caret, changed.

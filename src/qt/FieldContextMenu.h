@@ -1,15 +1,14 @@
 #pragma once
-// A field's standard context menu: Undo, Cut, Copy, Paste, Delete and Select All, each
-// enabled as the edit box's state allows. An entry acts by sending the widget the key that
-// does the same (Ctrl+Z, Ctrl+X, Ctrl+C, Ctrl+V, Delete, Ctrl+A), so that it goes through
-// the platform's edit box and the control's keystroke rules exactly as the key would: a
-// KeyDown handler sees it, and a refused paste is refused alike.
+// A field's standard context menu: Undo, Redo, Cut, Copy, Paste, Delete and Select All,
+// each enabled as the edit box's state allows. An entry acts as the field's edit slot of
+// the same name (Delete as the Delete key), so that it goes through the platform's edit box
+// and is refused as the key would be: nothing changes in a locked field, and a password's
+// characters never reach the clipboard.
 
 #include <QPoint>
 #include <memory>
 
 class QMenu;
-class QWidget;
 
 namespace quelta {
 class EditBox;
@@ -17,10 +16,13 @@ class EditBox;
 
 namespace quelta::qt {
 
-enum class EditEntry { Undo, Cut, Copy, Paste, Delete, SelectAll };
+class FieldWidget;
+
+enum class EditEntry { Undo, Redo, Cut, Copy, Paste, Delete, SelectAll };
 
 struct EditState {
     bool canUndo = false;
+    bool canRedo = false;  // the last change was an undo
     bool selection = false;
     bool editable = true;  // not Locked
     bool masked = false;   // a password's characters never leave the box
@@ -28,12 +30,12 @@ struct EditState {
     bool allSelected = false;  // nothing left to select (an empty text included)
 };
 
-EditState editStateOf(const EditBox& box);
+EditState editStateOf(const EditBox& box, bool canRedo);
 bool entryEnabled(EditEntry entry, const EditState& state);
 
-// The menu for the box the widget shows, its entries sending their keys to `widget`.
-std::unique_ptr<QMenu> fieldContextMenu(QWidget& widget, const EditBox& box);
+// The menu for the box the field shows, a child of the field; null while it shows none.
+std::unique_ptr<QMenu> fieldContextMenu(FieldWidget& field);
 // Shows that menu at a global position until it closes.
-void execFieldContextMenu(QWidget& widget, const EditBox* box, QPoint at);
+void execFieldContextMenu(FieldWidget& field, QPoint at);
 
 }  // namespace quelta::qt

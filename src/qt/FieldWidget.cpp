@@ -1,85 +1,101 @@
-// The installed Qt widget: the Qt host's own widget inside, filling it, so that the
-// internal widget's headers stay out of the installed ones.
+// The installed Qt widget: one QWidget, whose inside (FieldWidgetPrivate) holds the control
+// and the platform's types, so that none of them shows in the installed header. Its
+// properties are generated (FieldWidgetProperties.cpp); here are its events and slots.
 #include "quelta/qt/FieldWidget.h"
 
-#include <QVBoxLayout>
+#include <QEvent>
 
-#include "qt/QueltaWidget.h"
+#include "qt/FieldWidgetPrivate.h"
 
 namespace quelta::qt {
 
 FieldWidget::FieldWidget(QWidget* parent, const QString& region)
-    : QWidget(parent), widget_(new QueltaWidget(this, region)) {
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(widget_);
-    setFocusProxy(widget_);
-    setFocusPolicy(widget_->focusPolicy());
-    connect(widget_, &QueltaWidget::changed, this, &FieldWidget::changed);
-    connect(widget_, &QueltaWidget::keyPressed, this, &FieldWidget::keyPressed);
-    connect(widget_, &QueltaWidget::clicked, this, &FieldWidget::clicked);
-    connect(widget_, &QueltaWidget::doubleClicked, this, &FieldWidget::doubleClicked);
-    connect(widget_, &QueltaWidget::refused, this, &FieldWidget::refused);
-}
+    : QWidget(parent), d_(std::make_unique<FieldWidgetPrivate>(*this, region)) {}
 
 FieldWidget::~FieldWidget() = default;
 
-QString FieldWidget::text() const {
-    return widget_->text();
+QSize FieldWidget::sizeHint() const {
+    return d_->sizeHint();
 }
-void FieldWidget::setText(const QString& text) {
-    widget_->setText(text);
+QSize FieldWidget::minimumSizeHint() const {
+    return d_->minimumSizeHint();
 }
-QString FieldWidget::value() const {
-    return widget_->value();
+QVariant FieldWidget::inputMethodQuery(Qt::InputMethodQuery query) const {
+    const QVariant answer = d_->inputMethodQuery(query);
+    return answer.isValid() ? answer : QWidget::inputMethodQuery(query);
 }
-void FieldWidget::setValue(const QString& value) {
-    widget_->setValue(value);
+
+void FieldWidget::undo() {
+    d_->undo(false);
 }
-QString FieldWidget::formattedText() const {
-    return widget_->formattedText();
+void FieldWidget::redo() {
+    d_->undo(true);
 }
-int FieldWidget::dataType() const {
-    return widget_->dataType();
+void FieldWidget::selectAll() {
+    d_->edit(EditCommand::SelectAll);
 }
-void FieldWidget::setDataType(int dataType) {
-    widget_->setDataType(dataType);
+void FieldWidget::copy() {
+    d_->edit(EditCommand::Copy);
 }
-QString FieldWidget::format() const {
-    return widget_->format();
+void FieldWidget::cut() {
+    d_->edit(EditCommand::Cut);
 }
-void FieldWidget::setFormat(const QString& format) {
-    widget_->setFormat(format);
+void FieldWidget::paste() {
+    d_->edit(EditCommand::Paste);
 }
-int FieldWidget::scaleDigits() const {
-    return widget_->scaleDigits();
+void FieldWidget::clear() {
+    d_->edit(EditCommand::SelectAll);
+    d_->edit(EditCommand::DeleteForward);
 }
-void FieldWidget::setScaleDigits(int digits) {
-    widget_->setScaleDigits(digits);
+
+void FieldWidget::paintEvent(QPaintEvent*) {
+    d_->paint();
 }
-bool FieldWidget::autoTab() const {
-    return widget_->autoTab();
+// Qt may resize or restyle a widget while it is still being made.
+void FieldWidget::resizeEvent(QResizeEvent*) {
+    if (d_) d_->resized();
 }
-void FieldWidget::setAutoTab(bool autoTab) {
-    widget_->setAutoTab(autoTab);
+void FieldWidget::keyPressEvent(QKeyEvent* event) {
+    d_->key(true, event);
 }
-int FieldWidget::maxLength() const {
-    return widget_->maxLength();
+void FieldWidget::keyReleaseEvent(QKeyEvent* event) {
+    d_->key(false, event);
 }
-void FieldWidget::setMaxLength(int maxLength) {
-    widget_->setMaxLength(maxLength);
+void FieldWidget::inputMethodEvent(QInputMethodEvent* event) {
+    d_->inputMethod(event);
 }
-int FieldWidget::alignment() const {
-    return widget_->alignment();
+void FieldWidget::mousePressEvent(QMouseEvent* event) {
+    d_->mouse(FieldWidgetPrivate::Mouse::Down, event);
 }
-void FieldWidget::setAlignment(int alignment) {
-    widget_->setAlignment(alignment);
+void FieldWidget::mouseReleaseEvent(QMouseEvent* event) {
+    d_->mouse(FieldWidgetPrivate::Mouse::Up, event);
 }
-bool FieldWidget::locked() const {
-    return widget_->locked();
+void FieldWidget::mouseMoveEvent(QMouseEvent* event) {
+    d_->mouse(FieldWidgetPrivate::Mouse::Move, event);
 }
-void FieldWidget::setLocked(bool locked) {
-    widget_->setLocked(locked);
+void FieldWidget::mouseDoubleClickEvent(QMouseEvent* event) {
+    d_->mouse(FieldWidgetPrivate::Mouse::DoubleClick, event);
+}
+void FieldWidget::focusInEvent(QFocusEvent* event) {
+    d_->focusIn(event);
+}
+void FieldWidget::focusOutEvent(QFocusEvent* event) {
+    d_->focusOut(event);
+}
+void FieldWidget::contextMenuEvent(QContextMenuEvent* event) {
+    d_->contextMenu(event);
+}
+
+// `enabled` and the font are QWidget's own; the control follows them.
+void FieldWidget::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::EnabledChange && d_) d_->enabledChanged();
+    if (event->type() == QEvent::FontChange && d_) d_->fontChanged();
+    QWidget::changeEvent(event);
+}
+
+void FieldWidget::connectNotify(const QMetaMethod& signal) {
+    d_->watch(signal);
+    QWidget::connectNotify(signal);
 }
 
 }  // namespace quelta::qt

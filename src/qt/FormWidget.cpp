@@ -7,9 +7,9 @@
 
 #include "form/Form.h"
 #include "platform/fonts/TextMeasurer.h"
+#include "qt/FieldWidgetPrivate.h"
 #include "qt/QtPlatformUse.h"
 #include "qt/QtRegion.h"
-#include "qt/QueltaWidget.h"
 
 namespace quelta::qt {
 namespace {
@@ -22,7 +22,7 @@ int pixels(const PropertyBag& extender, StringView key, double twipsPerPixel) {
         std::lround(extender.read(key, Variant(0.0)).toDouble() / twipsPerPixel));
 }
 
-void addCaption(QWidget& form, const QueltaWidget& field, const QString& caption) {
+void addCaption(QWidget& form, const FieldWidget& field, const QString& caption) {
     if (caption.isEmpty() || field.x() <= kMargin) return;
     auto* label = new QLabel(caption, &form);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -43,7 +43,8 @@ void layInRows(QWidget& built, const StoredForm& form, const std::string& file,
     rows->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
     rows->setVerticalSpacing(std::max(rows->verticalSpacing(), kRowSpacing));
     for (const StoredControl& stored : form.controls) {
-        auto* field = new QueltaWidget(stored, file, &built, region);
+        auto* field = new FieldWidget(&built, region);
+        FieldWidgetPrivate::of(*field).load(stored, file);
         field->setMinimumWidth(field->width());
         if (field->multiLine()) field->setMinimumHeight(field->height());
         rows->addRow(captionOf(stored), field);
@@ -70,7 +71,8 @@ std::unique_ptr<QWidget> formWidget(const StoredForm& form, const std::string& f
     }
     QRect used;
     for (const StoredControl& stored : form.controls) {
-        auto* field = new QueltaWidget(stored, file, built.get(), region);
+        auto* field = new FieldWidget(built.get(), region);
+        FieldWidgetPrivate::of(*field).load(stored, file);
         field->move(pixels(stored.extender, u"Left", twipsPerPixelX()) + kMargin,
                     pixels(stored.extender, u"Top", twipsPerPixelY()) + kMargin);
         addCaption(*built, *field, captionOf(stored));
@@ -80,8 +82,10 @@ std::unique_ptr<QWidget> formWidget(const StoredForm& form, const std::string& f
     return built;
 }
 
+// The region first: a form file's values are read in it.
 std::unique_ptr<QWidget> loadFormWidget(const std::string& path, const QString& region,
                                         FormLayout layout) {
+    selectRegionFor(region, QLocale());
     return formWidget(loadFormFile(path), path, region, layout);
 }
 

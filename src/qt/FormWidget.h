@@ -1,5 +1,5 @@
 #pragma once
-// A form file as a Qt widget: each control of the file becomes a QueltaWidget at its place
+// A form file as a Qt widget: each control of the file becomes a FieldWidget at its place
 // (twips to pixels at the screen's resolution), in the file's tab order, with its caption
 // (its ToolTipText, else its name) right-aligned in the room before it, as the terminal
 // host shows the form. A form designed with `quelta design` opens in any Qt application.
@@ -18,13 +18,14 @@ namespace quelta::qt {
 
 // The whole file is checked before a widget is built: a file a control refuses raises
 // FormFileError naming the file, the place and the key, and builds nothing. `region` as
-// for QueltaWidget.
+// for FieldWidget; the form must have been read in it (selectRegionFor, QtRegion.h).
 enum class FormLayout { Placed, Rows };
 
 std::unique_ptr<QWidget> formWidget(const StoredForm& form, const std::string& file,
                                     const QString& region = {},
                                     FormLayout layout = FormLayout::Placed);
-// Reads the file first (FormFileError for a missing or damaged one).
+// Chooses the region, then reads the file in it (FormFileError for a missing or damaged
+// one).
 std::unique_ptr<QWidget> loadFormWidget(const std::string& path, const QString& region = {},
                                         FormLayout layout = FormLayout::Placed);
 

@@ -1,5 +1,6 @@
 #include "terminal/CellScale.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -36,6 +37,22 @@ int CellScale::column(double twips) const {
 }
 int CellScale::row(double twips) const {
     return cellOf(twips, twipsPerRow);
+}
+
+CellScale evenRows(CellScale scale, std::vector<double> tops) {
+    std::erase_if(tops, [](double top) { return !std::isfinite(top); });
+    std::ranges::sort(tops);
+    double pitch = 0;
+    for (std::size_t i = 1; i < tops.size(); ++i) {
+        const double gap = tops[i] - tops[i - 1];
+        if (gap > 0 && (pitch == 0 || gap < pitch)) pitch = gap;
+    }
+    if (pitch == 0) return scale;
+    const double rows = std::max(1.0, std::round(pitch / scale.twipsPerRow));
+    const double row = pitch / rows;
+    if (row < scale.twipsPerRow * 2 / 3 || row > scale.twipsPerRow * 3 / 2) return scale;
+    scale.twipsPerRow = row;
+    return scale;
 }
 
 std::optional<CellScale> parseCellScale(std::string_view text) {

@@ -7,6 +7,7 @@
 
 #include <optional>
 #include <string_view>
+#include <vector>
 
 namespace quelta::terminal {
 
@@ -24,6 +25,13 @@ struct CellScale {
     double twipsOfColumns(int columns) const { return columns * twipsPerColumn; }
     double twipsOfRows(int rows) const { return rows * twipsPerRow; }
 };
+
+// The scale with its rows adjusted to the form's row pitch (the least gap between the tops
+// of its controls), so that controls placed a pitch apart stand a whole number of rows
+// apart and no blank rows come and go between them: 96 x 192 on a form of 240 twips a line
+// takes 240 twips a row. A pitch that no whole number of rows comes near (within half the
+// row either way) leaves the scale as it is.
+CellScale evenRows(CellScale scale, std::vector<double> tops);
 
 // Reads "WxH" (twips per column, twips per row), each a whole number from 1 to 10000;
 // nullopt for anything else.

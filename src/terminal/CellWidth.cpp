@@ -5,6 +5,8 @@
 namespace quelta::terminal {
 
 int cellWidth(char32_t character) {
+    // Printable ASCII, nearly every character of a form, needs no look-up.
+    if (character >= 0x20 && character < 0x7F) return 1;
     const auto c = static_cast<UChar32>(character);
     const std::int32_t category = U_GET_GC_MASK(c);
     if ((category & (U_GC_MN_MASK | U_GC_ME_MASK | U_GC_CF_MASK)) != 0) return 0;

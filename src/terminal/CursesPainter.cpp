@@ -1,6 +1,8 @@
 #include "terminal/CursesPainter.h"
 
 #include <algorithm>
+#include <climits>
+#include <vector>
 
 #include "terminal/CellWidth.h"
 #include "terminal/TerminalColour.h"
@@ -8,40 +10,87 @@
 namespace quelta::terminal {
 namespace {
 
-// Rows the event pane takes at the bottom of the screen, above the status line.
-constexpr int kPaneRows = 8;
-
 void put(WINDOW* window, int row, int column, StringView text) {
     mvwaddstr(window, row, column, toUtf8(text).c_str());
 }
 
-// Writes `text` from `column`, cut to what fits before the right edge.
-void putClipped(WINDOW* window, int row, int column, StringView text) {
-    const int room = getmaxx(window) - column;
-    if (row < 0 || row >= getmaxy(window) || room <= 0 || column < 0) return;
-    put(window, row, column, text.substr(0, unitsInCells(text, room)));
+// Below `bottom` lie the event pane and the status line, which the form does not draw over.
+int lastRow(WINDOW* window, int bottom) {
+    return std::min(bottom, getmaxy(window));
 }
 
-void fill(WINDOW* window, int row, int column, int width) {
-    const int room = std::min(width, getmaxx(window) - column);
-    if (row < 0 || row >= getmaxy(window) || room <= 0) return;
-    mvwhline(window, row, column, ' ', room);
+// Writes `text` from `column`, cut to what fits between the edges; a wide character cut by
+// the left edge leaves a blank.
+void putClipped(WINDOW* window, int row, int column, StringView text, int bottom = INT_MAX) {
+    if (row < 0 || row >= lastRow(window, bottom)) return;
+    std::size_t skipped = 0;
+    while (column < 0 && skipped < text.size()) {
+        const CodePoint c = codePointAt(text, skipped);
+        column += cellWidth(c.value);
+        skipped += static_cast<std::size_t>(c.units);
+    }
+    if (column < 0) return;
+    const int room = getmaxx(window) - column;
+    if (room <= 0) return;
+    text = text.substr(skipped);
+    put(window, row, column, text.substr(0, unitsInCells(text, room)));
+    if (skipped > 0 && column > 0) mvwhline(window, row, 0, ' ', column);
+}
+
+void line(WINDOW* window, int row, int column, chtype character, int length, int bottom) {
+    const int from = std::max(0, column);
+    const int to = std::min(column + length, getmaxx(window));
+    if (row < 0 || row >= lastRow(window, bottom) || to <= from) return;
+    mvwhline(window, row, from, character, to - from);
+}
+
+void upright(WINDOW* window, int row, int column, chtype character, int length, int bottom) {
+    const int from = std::max(0, row);
+    const int to = std::min(row + length, lastRow(window, bottom));
+    if (column < 0 || column >= getmaxx(window) || to <= from) return;
+    mvwvline(window, from, column, character, to - from);
+}
+
+void cell(WINDOW* window, int row, int column, chtype character, int bottom) {
+    line(window, row, column, character, 1, bottom);
+}
+
+void fill(WINDOW* window, int row, int column, int width, int bottom = INT_MAX) {
+    line(window, row, column, ' ', width, bottom);
+}
+
+// The words of `text` in lines of at most `width` cells; a longer word is cut.
+std::vector<String> wrappedWords(StringView text, int width) {
+    std::vector<String> lines(1);
+    std::size_t at = 0;
+    while (at < text.size()) {
+        const std::size_t end = std::min(text.find(u' ', at), text.size());
+        const StringView word = text.substr(at, end - at);
+        at = end + 1;
+        if (!lines.back().empty() && cellWidth(lines.back()) + 1 + cellWidth(word) > width)
+            lines.emplace_back();
+        if (!lines.back().empty()) lines.back() += u' ';
+        lines.back() += word.substr(0, unitsInCells(word, width));
+    }
+    return lines;
 }
 
 }  // namespace
 
-void drawRing(WINDOW* window, const CellRect& frame, attr_t topAndLeft) {
+void drawRing(WINDOW* window, const CellRect& frame, attr_t topAndLeft, int bottom) {
     const CellRect& f = frame;
+    const int right = f.column + f.width - 1;
+    const int low = f.row + f.height - 1;
     wattron(window, topAndLeft);
-    mvwhline(window, f.row, f.column + 1, ACS_HLINE, f.width - 2);
-    mvwvline(window, f.row + 1, f.column, ACS_VLINE, f.height - 2);
-    mvwaddch(window, f.row, f.column, ACS_ULCORNER);
-    mvwaddch(window, f.row, f.column + f.width - 1, ACS_URCORNER);
-    mvwaddch(window, f.row + f.height - 1, f.column, ACS_LLCORNER);
+    line(window, f.row, f.column + 1, ACS_HLINE, f.width - 2, bottom);
+    upright(window, f.row + 1, f.column, ACS_VLINE, f.height - 2, bottom);
+    cell(window, f.row, f.column, ACS_ULCORNER, bottom);
+    cell(window, f.row, right, ACS_URCORNER, bottom);
+    cell(window, low, f.column, ACS_LLCORNER, bottom);
     wattroff(window, topAndLeft);
-    mvwhline(window, f.row + f.height - 1, f.column + 1, ACS_HLINE, f.width - 2);
-    mvwvline(window, f.row + 1, f.column + f.width - 1, ACS_VLINE, f.height - 2);
-    mvwaddch(window, f.row + f.height - 1, f.column + f.width - 1, ACS_LRCORNER);
+    line(window, low, f.column + 1, ACS_HLINE, f.width - 2, bottom);
+    upright(window, f.row + 1, right, ACS_VLINE, f.height - 2, bottom);
+    cell(window, low, right, ACS_LRCORNER, bottom);
 }
 
 CursesPainter::CursesPainter() {
@@ -104,8 +153,18 @@ attr_t CursesPainter::colourPair(std::uint32_t backColor, std::uint32_t foreColo
 }
 
 int CursesPainter::paint(WINDOW* window, const ScreenView& view) {
-    if (last_ && last_->paneOpen && !view.paneOpen) last_.reset();  // the form comes back whole
+    if (!view.tooSmall.empty()) {
+        if (!last_ || last_->tooSmall != view.tooSmall) drawMessage(window, view.tooSmall);
+        curs_set(0);
+        last_ = view;
+        return 0;
+    }
+    // The form comes back whole where the pane or the message leave it, or it moves.
+    if (last_ && (last_->paneOpen != view.paneOpen || last_->paneRows != view.paneRows ||
+                  last_->formRows != view.formRows || !last_->tooSmall.empty()))
+        last_.reset();
     if (!last_) werase(window);
+    bottom_ = view.formRows > 0 ? view.formRows : getmaxy(window) - 1;
     int drawn = 0;
     const std::size_t count = std::max(view.fields.size(), last_ ? last_->fields.size() : 0);
     for (std::size_t i = 0; i < count; ++i) {
@@ -118,9 +177,11 @@ int CursesPainter::paint(WINDOW* window, const ScreenView& view) {
             ++drawn;
         }
     }
-    // The pane lies over the form's lower rows, so a field drawn anew may have covered it.
-    if (view.paneOpen && (drawn > 0 || !last_ || !last_->paneOpen || last_->pane != view.pane))
-        drawPane(window, view.pane);
+    // The pane lies over the form's lower rows, so a field drawn anew may have covered it
+    // where the form is not kept above it.
+    const bool covered = drawn > 0 && view.formRows == 0;
+    if (view.paneOpen && view.paneRows > 0 && (covered || !last_ || last_->pane != view.pane))
+        drawPane(window, view.pane, view.paneRows);
     if (!last_ || last_->status != view.status) drawStatus(window, view.status);
     placeCursor(window, view);
     last_ = view;
@@ -131,9 +192,9 @@ void CursesPainter::eraseField(WINDOW* window, const FieldView& field) {
     wattrset(window, A_NORMAL);
     const int captionWidth = cellWidth(field.caption) + 1;
     for (int r = 0; r < field.frame.height; ++r) {
-        fill(window, field.frame.row + r, field.frame.column, field.frame.width);
+        fill(window, field.frame.row + r, field.frame.column, field.frame.width, bottom_);
     }
-    fill(window, field.text.row, std::max(0, field.frame.column - captionWidth), captionWidth);
+    fill(window, field.text.row, field.frame.column - captionWidth, captionWidth, bottom_);
 }
 
 void CursesPainter::drawField(WINDOW* window, const FieldView& field) {
@@ -143,7 +204,8 @@ void CursesPainter::drawField(WINDOW* window, const FieldView& field) {
     const int captionCells = cellWidth(field.caption);
     StringView caption = field.caption;
     if (captionCells > room) caption = caption.substr(unitsInCells(caption, captionCells - room));
-    putClipped(window, field.text.row, field.frame.column - 1 - cellWidth(caption), caption);
+    putClipped(window, field.text.row, field.frame.column - 1 - cellWidth(caption), caption,
+               bottom_);
 
     drawBorder(window, field);
     for (int i = 0; i < static_cast<int>(field.rows.size()); ++i)
@@ -161,12 +223,12 @@ void CursesPainter::drawBorder(WINDOW* window, const FieldView& field) {
         const StringView left = field.border == Border::Plain ? u"[" : u"\u2595";
         const StringView right = field.border == Border::Plain ? u"]" : u"\u258F";
         for (int r = 0; r < f.height; ++r) {
-            putClipped(window, f.row + r, f.column, left);
-            putClipped(window, f.row + r, f.column + f.width - 1, right);
+            putClipped(window, f.row + r, f.column, left, bottom_);
+            putClipped(window, f.row + r, f.column + f.width - 1, right, bottom_);
         }
         return;
     }
-    drawRing(window, f, field.border == Border::Sunken ? A_DIM : A_NORMAL);
+    drawRing(window, f, field.border == Border::Sunken ? A_DIM : A_NORMAL, bottom_);
 }
 
 void CursesPainter::drawRow(WINDOW* window, const FieldView& field, int index) {
@@ -176,11 +238,12 @@ void CursesPainter::drawRow(WINDOW* window, const FieldView& field, int index) {
     const std::size_t from = unitsInCells(text, row.selectedFrom);
     const std::size_t to = unitsInCells(text, row.selectedTo);
     wattrset(window, fieldAttributes(field));
-    putClipped(window, y, field.text.column, text.substr(0, from));
+    putClipped(window, y, field.text.column, text.substr(0, from), bottom_);
     wattrset(window, attributes(kSelection));
-    putClipped(window, y, field.text.column + row.selectedFrom, text.substr(from, to - from));
+    putClipped(window, y, field.text.column + row.selectedFrom, text.substr(from, to - from),
+               bottom_);
     wattrset(window, fieldAttributes(field));
-    putClipped(window, y, field.text.column + row.selectedTo, text.substr(to));
+    putClipped(window, y, field.text.column + row.selectedTo, text.substr(to), bottom_);
 }
 
 // The vertical bar in the column right of the text area, the horizontal one in the row
@@ -193,9 +256,9 @@ void CursesPainter::drawScrollBar(WINDOW* window, const FieldView& field) {
                 c >= field.horizontalBar->thumbColumn &&
                 c < field.horizontalBar->thumbColumn + field.horizontalBar->thumbWidth;
             wattrset(window, fieldAttributes(field));
-            mvwaddch(window, row, field.text.column + c, thumb ? ACS_BLOCK : ACS_CKBOARD);
+            cell(window, row, field.text.column + c, thumb ? ACS_BLOCK : ACS_CKBOARD, bottom_);
         }
-        if (field.scrollBar) mvwaddch(window, row, field.text.column + field.text.width, ' ');
+        if (field.scrollBar) cell(window, row, field.text.column + field.text.width, ' ', bottom_);
     }
     if (!field.scrollBar) return;
     const int column = field.text.column + field.text.width;
@@ -203,7 +266,7 @@ void CursesPainter::drawScrollBar(WINDOW* window, const FieldView& field) {
         const bool thumb = r >= field.scrollBar->thumbRow &&
                            r < field.scrollBar->thumbRow + field.scrollBar->thumbHeight;
         wattrset(window, fieldAttributes(field));
-        mvwaddch(window, field.text.row + r, column, thumb ? ACS_BLOCK : ACS_CKBOARD);
+        cell(window, field.text.row + r, column, thumb ? ACS_BLOCK : ACS_CKBOARD, bottom_);
     }
 }
 
@@ -215,13 +278,23 @@ void CursesPainter::drawStatus(WINDOW* window, const String& status) {
     wattrset(window, A_NORMAL);
 }
 
-void CursesPainter::drawPane(WINDOW* window, const std::vector<String>& pane) {
-    const int top = std::max(0, getmaxy(window) - 1 - kPaneRows);
+void CursesPainter::drawMessage(WINDOW* window, const String& message) {
+    werase(window);
+    wattrset(window, A_BOLD);
+    const std::vector<String> lines = wrappedWords(message, getmaxx(window));
+    const int top = std::max(0, (getmaxy(window) - static_cast<int>(lines.size())) / 2);
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        putClipped(window, top + static_cast<int>(i), 0, lines[i]);
+    wattrset(window, A_NORMAL);
+}
+
+void CursesPainter::drawPane(WINDOW* window, const std::vector<String>& pane, int rows) {
+    const int top = std::max(0, getmaxy(window) - 1 - rows);
     wattrset(window, attributes(kPane));
     mvwhline(window, top, 0, ACS_HLINE, getmaxx(window));
     putClipped(window, top, 2, u" events and changes (F2 closes) ");
-    const int shown = std::min<int>(kPaneRows - 1, static_cast<int>(pane.size()));
-    for (int i = 0; i < kPaneRows - 1; ++i) {
+    const int shown = std::min<int>(rows - 1, static_cast<int>(pane.size()));
+    for (int i = 0; i < rows - 1; ++i) {
         fill(window, top + 1 + i, 0, getmaxx(window));
         if (i < shown)
             putClipped(window, top + 1 + i, 1,
@@ -232,7 +305,7 @@ void CursesPainter::drawPane(WINDOW* window, const std::vector<String>& pane) {
 
 void CursesPainter::placeCursor(WINDOW* window, const ScreenView& view) {
     for (const FieldView& field : view.fields) {
-        if (field.caret) {
+        if (field.caret && field.caret->row >= 0 && field.caret->row < bottom_) {
             curs_set(1);
             wmove(window, field.caret->row, field.caret->column);
             return;

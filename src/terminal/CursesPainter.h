@@ -8,6 +8,7 @@
 
 #include <curses.h>
 
+#include <climits>
 #include <cstdint>
 #include <map>
 #include <optional>
@@ -18,8 +19,10 @@
 namespace quelta::terminal {
 
 // A ring of lines just inside `frame`; `topAndLeft` is added to the top and left sides,
-// A_DIM for a sunken edge where the light does not reach.
-void drawRing(WINDOW* window, const CellRect& frame, attr_t topAndLeft = A_NORMAL);
+// A_DIM for a sunken edge where the light does not reach; cut at the window's edges and
+// above the row `bottom`.
+void drawRing(WINDOW* window, const CellRect& frame, attr_t topAndLeft = A_NORMAL,
+              int bottom = INT_MAX);
 
 class CursesPainter {
 public:
@@ -54,13 +57,15 @@ private:
     void drawRow(WINDOW* window, const FieldView& field, int index);
     void drawScrollBar(WINDOW* window, const FieldView& field);
     void drawStatus(WINDOW* window, const String& status);
-    void drawPane(WINDOW* window, const std::vector<String>& pane);
+    void drawPane(WINDOW* window, const std::vector<String>& pane, int rows);
+    void drawMessage(WINDOW* window, const String& message);
     void placeCursor(WINDOW* window, const ScreenView& view);
 
     bool colours_ = false;
     int palette_ = 0;  // how many colours the terminal has
     std::map<std::pair<std::uint32_t, std::uint32_t>, attr_t> pairs_;  // by BackColor, ForeColor
     std::optional<ScreenView> last_;
+    int bottom_ = 0;  // the row below the last one the fields may draw in
 };
 
 }  // namespace quelta::terminal

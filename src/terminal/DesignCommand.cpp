@@ -32,8 +32,9 @@ StoredForm formToOpen(const RunOptions& options) {
 int openAndRun(const RunOptions& options, const std::string& /*region*/) {
     Form form;
     form.setUserMode(false);
-    DesignHost host(form, options.scale, options.formFile);
-    form.replaceWith(formToOpen(options), formName(options));
+    StoredForm stored = formToOpen(options);
+    DesignHost host(form, cellScaleFor(options, stored), options.formFile);
+    form.replaceWith(std::move(stored), formName(options));
     return host.run();
 }
 

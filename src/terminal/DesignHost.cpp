@@ -53,6 +53,7 @@ int DesignHost::run() {
     });
 
     for (;;) {
+        designer_.setColumns(getmaxx(window));
         painter.paint(window, designer_.view());
         wrefresh(window);
         const CursesInput input = readCursesInput(window);

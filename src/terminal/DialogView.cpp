@@ -194,6 +194,11 @@ PlacedWidgets placeWidgets(const WidgetSet& widgets, const CellScale& scale, Cel
             placed.caret =
                 CellPoint{rects[i].row + drawn.caret->row,
                           rects[i].column + std::min(drawn.caret->column, rects[i].width - 1)};
+        } else if (view.focused) {
+            // The terminal's cursor shows the focus as well: in a check box's mark, else at
+            // the widget's first cell.
+            const int inMark = view.kind == Kind::CheckBox && rects[i].width > 1 ? 1 : 0;
+            placed.caret = CellPoint{rects[i].row, rects[i].column + inMark};
         }
         placed.views.push_back(std::move(view));
     }

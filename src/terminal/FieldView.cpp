@@ -44,6 +44,8 @@ CellRect textAreaOf(const CellRect& frame, Border border) {
     return area;
 }
 
+constexpr char16_t kCutMark[] = u"\u2026";
+
 std::size_t characterLength(StringView text, std::size_t at) {
     return static_cast<std::size_t>(codePointAt(text, at).units);
 }
@@ -76,13 +78,16 @@ String cellSlice(StringView text, int first, int width) {
 }
 
 // A row of the view in cells: the text from the cell `first` of the row on (a negative
-// `first` indents it), the selection as cells of the area.
-DrawnRow drawnRow(const view::ViewRow& row, int width) {
+// `first` indents it), the selection as cells of the area. `markCut` ends a row whose text
+// goes on past the right edge with a mark, so that a cut value does not pass for whole.
+DrawnRow drawnRow(const view::ViewRow& row, int width, bool markCut) {
     const int first = -static_cast<int>(std::floor(row.x));
     DrawnRow drawn;
     drawn.text = first >= 0 ? cellSlice(row.text, first, width)
                             : String(static_cast<std::size_t>(-first), u' ') +
                                   cellSlice(row.text, 0, width + first);
+    if (markCut && width > 0 && cellWidth(row.text) - first > width)
+        drawn.text = cellSlice(drawn.text, 0, width - 1) + kCutMark;
     if (row.selectedTo > row.selectedFrom) {
         auto cellOfIndex = [&](std::int32_t index) {
             const StringView before =
@@ -98,8 +103,9 @@ DrawnRow drawnRow(const view::ViewRow& row, int width) {
 
 void fillRows(FieldView& field, const view::EditView& shown) {
     const int width = field.text.width;
+    // While the field is edited the text scrolls to the caret instead.
     for (const view::ViewRow& row : shown.rows)
-        field.rows.push_back(drawnRow(row, width));
+        field.rows.push_back(drawnRow(row, width, !shown.focused));
     while (static_cast<int>(field.rows.size()) < field.text.height)
         field.rows.push_back({String(static_cast<std::size_t>(width), u' '), 0, 0});
     if (shown.caret) {
@@ -130,6 +136,9 @@ bool layField(Quelta& control, const CellScale& scale, FieldView& field, view::V
     if (bars.vertical) field.text.width = std::max(0, field.text.width - 1);
     if (bars.horizontal) field.text.height -= 1;
 
+    // The box wraps its text where the area ends, less the cell the caret takes after the
+    // last character of a row, so that every character wrapped into a row is drawn.
+    box->setFormatWidth(scale.twipsOfColumns(std::max(1, field.text.width - 1)));
     metrics = {field.text.height, static_cast<double>(field.text.width), 1,
                [](StringView text) { return double(cellWidth(text)); }};
     shown = view::editView(*box, control.frameLabel(), metrics);

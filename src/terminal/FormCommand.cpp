@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "form/EscapedText.h"
+#include "form/RegionOption.h"
 #include "form/SampleForm.h"
 #include "platform/AutomationError.h"
 #include "platform/region/RegionalSettings.h"
@@ -16,6 +17,18 @@ StoredForm namedForm(const RunOptions& options) {
     if (options.formFile.empty())
         return parseFormFile(kSampleFormText, std::string(kSampleFormName));
     return loadFormFile(options.formFile);
+}
+
+CellScale cellScaleFor(const RunOptions& options, const StoredForm& form) {
+    std::vector<double> tops;
+    for (const StoredControl& control : form.controls) {
+        try {
+            tops.push_back(control.extender.read(u"Top", Variant(0.0)).toDouble());
+        } catch (const AutomationError&) {
+            // A top that is not a number is the form's to refuse as it opens.
+        }
+    }
+    return evenRows(options.scale, std::move(tops));
 }
 
 std::string formName(const RunOptions& options) {
@@ -35,7 +48,7 @@ int runFormCommand(const FormCommand& command, const std::vector<std::string>& a
     if (!options.error.empty()) {
         std::fprintf(stderr, "quelta %s: %s\n%s", command.name, escapedText(options.error).c_str(),
                      command.usage);
-        return 2;
+        return kCommandLineMistake;
     }
     const std::string region =
         options.region.empty() ? regionNameFromEnvironment() : options.region;

@@ -24,6 +24,8 @@ struct FormCommand {
 // The form the options name: the compiled-in sample form without a file, else the file,
 // read and checked whole.
 StoredForm namedForm(const RunOptions& options);
+// The options' cell scale with its rows even for the form (evenRows).
+CellScale cellScaleFor(const RunOptions& options, const StoredForm& form);
 // What the form is called in messages: its file, or the sample form's name.
 std::string formName(const RunOptions& options);
 

@@ -8,6 +8,7 @@
 #include "terminal/CellWidth.h"
 #include "terminal/DesignLayout.h"
 #include "terminal/FormScreen.h"
+#include "terminal/StatusFit.h"
 
 namespace quelta::terminal {
 namespace {
@@ -31,10 +32,10 @@ float extenderTwips(ControlContainer& container, StringView name) {
     }
 }
 
-// The keys a person needs first come first, as a narrow terminal cuts the line's end.
-constexpr StringView kKeyHelp =
-    u"Enter pages  ^S save  ^Q quit  Tab select  arrows move  Shift+arrows size  Ins add"
-    u"  Del delete  F1 about";
+// The keys a person needs first come first, as a narrow terminal leaves out the last.
+const std::vector<StringView> kKeyHelp = {u"Enter pages", u"^S save",     u"^Q quit",
+                                          u"Tab select",  u"arrows move", u"Shift+arrows size",
+                                          u"Ins add",     u"Del delete",  u"F1 about"};
 
 constexpr StringView kSaveAs = u" Save as: ";
 
@@ -94,7 +95,8 @@ bool FormDesigner::pressOnForm(const DesignKey& key) {
             addControl();
             break;
         case Kind::Delete:
-            deleteControl();
+            // A control goes with its properties and nothing brings it back: ask first.
+            if (!selectedName().empty()) question_ = Question::DeleteControl;
             break;
         case Kind::Enter:
         case Kind::Properties:
@@ -118,6 +120,16 @@ bool FormDesigner::pressOnForm(const DesignKey& key) {
 
 bool FormDesigner::answer(const DesignKey& key) {
     if (question_ == Question::FileName) return answerFileName(key);
+    if (question_ == Question::DeleteControl) {
+        const bool yes =
+            key.kind == Kind::Character && (key.character == U'y' || key.character == U'Y');
+        const bool no =
+            key.kind == Kind::Escape ||
+            (key.kind == Kind::Character && (key.character == U'n' || key.character == U'N'));
+        if (yes) deleteControl();
+        if (yes || no) question_ = Question::None;
+        return true;
+    }
     if (key.kind == Kind::Escape) {
         question_ = Question::None;
         return true;
@@ -245,6 +257,8 @@ bool FormDesigner::save() {
 
 String FormDesigner::statusLine() {
     if (question_ == Question::SaveChanges) return u" Save changes? (y/n/Esc)";
+    if (question_ == Question::DeleteControl)
+        return u" Delete " + selectedName() + u" and its properties? (y/n)";
     if (question_ == Question::FileName)
         return String(kSaveAs) + typedName_.text() + u"  (Enter saves, Esc cancels)";
     String status = u" ";
@@ -256,7 +270,8 @@ String FormDesigner::statusLine() {
         status += u"(no controls)";
     }
     if (modified_) status += u" *";
-    return status + u"  |  " + (message_.empty() ? String(kKeyHelp) : message_);
+    return fittedStatus(status, message_.empty() ? kKeyHelp : std::vector<StringView>{message_},
+                        columns_);
 }
 
 void FormDesigner::click(CellPoint at) {

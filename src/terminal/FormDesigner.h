@@ -41,13 +41,15 @@ public:
     void click(CellPoint at);
 
     DesignView view();
+    // The terminal's width, to which the status line is cut by whole items; 0: uncut.
+    void setColumns(int columns) { columns_ = columns; }
     // The selected control's name, empty when the form has none.
     String selectedName();
     bool modified() const { return modified_; }
     const std::string& file() const { return file_; }
 
 private:
-    enum class Question { None, SaveChanges, FileName };
+    enum class Question { None, SaveChanges, FileName, DeleteControl };
 
     void afterDialog(bool open);
     bool pressOnForm(const DesignKey& key);
@@ -73,6 +75,7 @@ private:
     bool leaveAfterSaving_ = false;
     TextEntry typedName_;
     String message_;
+    int columns_ = 0;
 };
 
 // A control's place on its form, in twips, as the designer moves and sizes it.

@@ -15,7 +15,8 @@ struct FormScreen {
     std::vector<Quelta*> shown;  // the control of each field of the view
 };
 
-// `region` names the regional settings in the status line.
-FormScreen formScreen(Form& form, const CellScale& scale, StringView region);
+// `region` names the regional settings in the status line, which keeps as many whole
+// hints as fit in `columns` (0: all of them).
+FormScreen formScreen(Form& form, const CellScale& scale, StringView region, int columns = 0);
 
 }  // namespace quelta::terminal

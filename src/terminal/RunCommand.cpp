@@ -14,8 +14,9 @@ namespace {
 int openAndRun(const RunOptions& options, const std::string& region) {
     Form form;
     form.setUserMode(true);
-    TerminalHost host(form, options.scale, region);
-    form.replaceWith(namedForm(options), formName(options));
+    StoredForm stored = namedForm(options);
+    TerminalHost host(form, cellScaleFor(options, stored), region);
+    form.replaceWith(std::move(stored), formName(options));
     presetValues(form, options.presets);
     host.setPrompting(options.output.has_value());
     const int status = host.run();

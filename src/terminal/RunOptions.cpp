@@ -1,6 +1,6 @@
 #include "terminal/RunOptions.h"
 
-#include "platform/region/RegionalSettings.h"
+#include "form/RegionOption.h"
 
 namespace quelta::terminal {
 
@@ -46,11 +46,8 @@ RunOptions parseRunOptions(std::span<const std::string> arguments) {
             options.help = true;
         } else if (argument == "--region") {
             if (!takeValue(arguments, i, value, options)) break;
-            if (isKnownRegion(value)) {
-                options.region = value;
-            } else {
-                options.error = "unknown region '" + value + "'";
-            }
+            options.error = regionRefusal(value);
+            if (options.error.empty()) options.region = value;
         } else if (argument == "--output") {
             if (!takeValue(arguments, i, value, options)) break;
             options.output = valuesFormatNamed(value);

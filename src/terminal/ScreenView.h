@@ -14,6 +14,11 @@ struct ScreenView {
     String status;
     std::vector<String> pane;  // newest last; empty while the pane is closed
     bool paneOpen = false;
+    int paneRows = 8;  // the pane's height while it is open; 0 where it finds no room
+    // Rows from the top that the fields may draw in; 0 for all above the status line.
+    int formRows = 0;
+    // Shown alone instead of the form when the terminal is too small for it.
+    String tooSmall;
     bool operator==(const ScreenView&) const = default;
 };
 

@@ -1,5 +1,6 @@
 #include "terminal/TerminalHost.h"
 
+#include <algorithm>
 #include <memory>
 #include <optional>
 
@@ -7,6 +8,7 @@
 #include "platform/editbox/EditBox.h"
 #include "platform/window/VirtualKeys.h"
 #include "terminal/CellTextMeasurer.h"
+#include "terminal/CellWidth.h"
 #include "terminal/CursesPainter.h"
 #include "terminal/CursesReader.h"
 #include "terminal/CursesSession.h"
@@ -17,6 +19,8 @@ namespace {
 
 constexpr std::uint16_t kF2 = VK_F1 + 1;
 constexpr std::uint16_t kF10 = VK_F1 + 9;
+// The event pane's height where the screen has room for it.
+constexpr int kPaneRows = 8;
 
 using Ending = TerminalHost::Ending;
 
@@ -49,11 +53,55 @@ TerminalHost::~TerminalHost() {
     setTextMeasurer(nullptr);
 }
 
+void TerminalHost::setScreenSize(int rows, int columns) {
+    screenSize_ = {rows, columns};
+}
+
 FormScreen TerminalHost::screen() {
-    FormScreen shown = formScreen(form_, scale_, fromUtf8(region_));
+    FormScreen shown = formScreen(form_, scale_, fromUtf8(region_), screenSize_.columns);
     shown.view.paneOpen = paneOpen_;
     if (paneOpen_) shown.view.pane.assign(log_.lines().begin(), log_.lines().end());
+    if (screenSize_.rows > 0) fitToScreen(shown.view);
+    if (tooSmall_) shown.shown.clear();
     return shown;
+}
+
+void TerminalHost::fitToScreen(ScreenView& view) {
+    const CellSize needed = neededSize(view.fields);
+    tooSmall_ = screenSize_.rows < needed.rows || screenSize_.columns < needed.columns;
+    if (tooSmall_) {
+        view.fields.clear();
+        view.tooSmall = u"The window is too small for this form: make it at least " +
+                        fromUtf8(std::to_string(needed.columns)) + u" columns by " +
+                        fromUtf8(std::to_string(needed.rows)) + u" rows. Ctrl+Q quits.";
+        return;
+    }
+    const auto focused = std::ranges::find_if(view.fields, &FieldView::focused);
+    // Without a focused field the form keeps its place.
+    CellRect keep =
+        focused != view.fields.end() ? focused->frame : CellRect{offset_.row, offset_.column, 1, 1};
+    view.paneRows = paneOpen_ ? paneRows(screenSize_.rows, keep.height, kPaneRows) : 0;
+    view.formRows = screenSize_.rows - 1 - view.paneRows;
+
+    CellSize extent;
+    for (const FieldView& field : view.fields) {
+        extent.rows = std::max(extent.rows, field.frame.row + field.frame.height);
+        extent.columns = std::max(extent.columns, field.frame.column + field.frame.width);
+    }
+    // The caption left of the field comes along where there is room for both.
+    if (focused != view.fields.end()) {
+        const int captionStart = std::max(0, keep.column - cellWidth(focused->caption) - 1);
+        if (keep.column + keep.width - captionStart <= screenSize_.columns) {
+            keep.width += keep.column - captionStart;
+            keep.column = captionStart;
+        }
+    }
+    offset_.row =
+        scrollOffset(offset_.row, keep.row, keep.row + keep.height, view.formRows, extent.rows);
+    offset_.column = scrollOffset(offset_.column, keep.column, keep.column + keep.width,
+                                  screenSize_.columns, extent.columns);
+    for (FieldView& field : view.fields)
+        shiftField(field, -offset_.row, -offset_.column);
 }
 
 void TerminalHost::start() {
@@ -65,6 +113,7 @@ bool TerminalHost::press(const PressedKey& key) {
         ending_ = *ending;
         return false;
     }
+    if (tooSmall_) return true;  // the person cannot see what the keys would do
     if (key.keyCode == kF2 && key.shift == 0) {
         paneOpen_ = !paneOpen_;
         return true;
@@ -83,7 +132,8 @@ void TerminalHost::click(CellPoint at, bool twice) {
         beepOnRefusal([&] {
             if (!shown.view.fields[i].focused) form_.focus(control);
             EditBox* box = control.liveBox();
-            const std::optional<std::int32_t> index = characterAtCell(control, scale_, at);
+            const std::optional<std::int32_t> index = characterAtCell(
+                control, scale_, {at.row + offset_.row, at.column + offset_.column});
             if (box == nullptr || !index) return;
             const view::BoxPoint point = view::boxPointOf(*box, *index);
             if (twice) {
@@ -102,6 +152,7 @@ int TerminalHost::run() {
     setBeepListener([] { beep(); });
     start();
     for (;;) {
+        setScreenSize(getmaxy(session.screen()), getmaxx(session.screen()));
         painter.paint(session.screen(), screen().view);
         wrefresh(session.screen());
 

@@ -15,6 +15,7 @@
 #include "terminal/CellScale.h"
 #include "terminal/CursesKeys.h"
 #include "terminal/FormScreen.h"
+#include "terminal/FormViewport.h"
 
 namespace quelta::terminal {
 
@@ -43,10 +44,16 @@ public:
     // A click (`twice`: the second of a double click) at a cell of the screen.
     void click(CellPoint at, bool twice);
 
+    // The terminal's size, from which on the host shows the part of the form around the
+    // focused field (FormViewport.h); until set, the whole form from its top left.
+    void setScreenSize(int rows, int columns);
+
     // What the host would draw now.
     FormScreen screen();
 
 private:
+    void fitToScreen(ScreenView& view);
+
     Form& form_;
     CellScale scale_;
     std::string region_;
@@ -54,6 +61,9 @@ private:
     bool paneOpen_ = false;
     bool prompting_ = false;
     Ending ending_ = Ending::Left;
+    CellSize screenSize_;
+    CellPoint offset_;       // the form's cell at the screen's top left
+    bool tooSmall_ = false;  // as last shown: keys other than the endings wait
 };
 
 }  // namespace quelta::terminal

@@ -9,10 +9,13 @@
 namespace quelta::view {
 namespace {
 
-double alignmentIndent(std::uint32_t style, double textWidth, double width) {
-    if (textWidth >= width) return 0;
-    if ((style & ES_RIGHT) != 0) return width - textWidth;
-    if ((style & ES_CENTER) != 0) return (width - textWidth) / 2;
+// A right-aligned row leaves the caret its room after the last character, so that the
+// caret at the end stands in a place of its own and not on that character.
+double alignmentIndent(std::uint32_t style, double textWidth, const ViewMetrics& metrics) {
+    if (textWidth >= metrics.width) return 0;
+    if ((style & ES_RIGHT) != 0)
+        return std::max(0.0, metrics.width - metrics.caretWidth - textWidth);
+    if ((style & ES_CENTER) != 0) return (metrics.width - textWidth) / 2;
     return 0;
 }
 
@@ -22,7 +25,10 @@ StringView rowText(EditBox& box, StringView display, std::int32_t row) {
 }
 
 // How far the rows are scrolled to the left: just enough to show the caret with its room.
+// A box that wraps its words has nothing wider than itself to scroll to but the spaces that
+// hang at a row's end, so it stays put.
 double horizontalScroll(EditBox& box, StringView display, const ViewMetrics& metrics) {
+    if (box.wordWraps()) return 0;
     const std::int32_t caretRow = box.rowFromChar(box.caret());
     const StringView text = rowText(box, display, caretRow);
     const auto beforeCaret = static_cast<std::size_t>(std::clamp(
@@ -36,8 +42,8 @@ ViewRow viewRow(EditBox& box, StringView display, std::int32_t row, double scrol
     ViewRow shown;
     shown.start = box.rowStart(row);
     shown.text = String(rowText(box, display, row));
-    shown.x = scroll > 0 ? -scroll
-                         : alignmentIndent(box.style(), metrics.measure(shown.text), metrics.width);
+    shown.x =
+        scroll > 0 ? -scroll : alignmentIndent(box.style(), metrics.measure(shown.text), metrics);
     if (box.selectionVisible() && box.selLength() > 0) {
         const auto length = static_cast<std::int32_t>(shown.text.size());
         shown.selectedFrom = std::clamp(box.selStart() - shown.start, 0, length);

@@ -6,8 +6,8 @@
 #include "form/FormFile.h"
 #include "platform/fonts/TextMeasurer.h"
 #include "qt/DemoWindow.h"
+#include "qt/FieldWidgetPrivate.h"
 #include "qt/FormWidget.h"
-#include "qt/QueltaWidget.h"
 
 using namespace quelta;
 using namespace quelta::qt;
@@ -49,10 +49,10 @@ private slots:
             formText(control("txtA", 3000, R"("DataType": 4)") + ", " +
                      control("txtB", 1500, R"("Text": "b", "Enabled": false)"));
         std::unique_ptr<QWidget> form = formWidget(parseFormFile(text, "f.json"), "f.json");
-        const QList<QueltaWidget*> fields = form->findChildren<QueltaWidget*>();
+        const QList<FieldWidget*> fields = form->findChildren<FieldWidget*>();
         QCOMPARE(fields.size(), 2);
-        QCOMPARE(fields[0]->controlName(), QStringLiteral("txtA"));
-        QCOMPARE(fields[0]->dataType(), 4);
+        QCOMPARE(fields[0]->objectName(), QStringLiteral("txtA"));
+        QCOMPARE(fields[0]->dataType(), FieldWidget::DataType::Numeric);
         QCOMPARE(fields[1]->text(), QStringLiteral("b"));
         QCOMPARE(fields[0]->x() - fields[1]->x(), qRound(1500 / twipsPerPixelX()));
         QCOMPARE(fields[0]->width(), qRound(1200 / twipsPerPixelX()));
@@ -80,7 +80,7 @@ private slots:
         window->show();
         QApplication::setActiveWindow(window.get());
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
-        const QList<QueltaWidget*> fields = window->form().findChildren<QueltaWidget*>();
+        const QList<FieldWidget*> fields = window->form().findChildren<FieldWidget*>();
         const char* const typed[] = {"Jane Doe", "ab1234", "12",   "1234.5",
                                      "-0.125",   "y",      "12/3", "930"};
         for (std::size_t i = 0; i < std::size(typed); ++i) {
@@ -92,13 +92,13 @@ private slots:
         const QImage image = window->grab().toImage();
         if (const QByteArray out = qgetenv("QUELTA_SCREENSHOT_OUT"); !out.isEmpty())
             QVERIFY(image.save(QString::fromLocal8Bit(out)));
-        for (QueltaWidget* field : fields) {
+        for (FieldWidget* field : fields) {
             const QRect area(field->mapTo(window.get(), QPoint(0, 0)), field->size());
-            const QColor ink = field->isEnabled() && field->control().Enabled() != 0
+            const QColor ink = field->isEnabled()
                                    ? field->palette().color(QPalette::Text)
                                    : field->palette().color(QPalette::Disabled, QPalette::Text);
             QVERIFY2(holdsColour(image, area.adjusted(3, 3, -3, -3), ink),
-                     qPrintable(field->controlName() + " shows no text"));
+                     qPrintable(field->objectName() + " shows no text"));
         }
     }
 };

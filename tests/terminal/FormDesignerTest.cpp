@@ -85,7 +85,12 @@ TEST_F(FormDesignerTest, KeysSelectMoveSizeAddAndDeleteControls) {
     press(designer, {key(VK_INSERT)});
     EXPECT_EQ(u8(designer.selectedName()), "txtField1");
     EXPECT_EQ(placeOf(*form_.find(u"txtField1")).top, 5 * 240) << "under the lowest control";
-    press(designer, {key(VK_DELETE), key(VK_DELETE)});
+    // Delete asks first; only y deletes, and n or Esc keep the control.
+    press(designer, {key(VK_DELETE)});
+    EXPECT_NE(u8(designer.view().screen.status).find("Delete txtField1"), std::string::npos);
+    press(designer, {typed(U'x'), typed(U'n'), key(VK_DELETE), kEscape});
+    EXPECT_EQ(form_.controls().size(), 3u);
+    press(designer, {key(VK_DELETE), typed(U'y'), key(VK_DELETE), typed(U'Y')});
     EXPECT_EQ(form_.controls().size(), 1u);
     EXPECT_EQ(u8(designer.selectedName()), "txtA");
 }

@@ -39,7 +39,7 @@ TEST(TerminalDesignTest, APropertyChangedOnAPageIsSavedAndReadBack) {
     terminal.keys("Tab Down");
     EXPECT_NE(terminal.waitFor("1 - Right Justify", &last), "") << last;
     terminal.keys("Enter");
-    EXPECT_NE(terminal.waitFor("Amount▶▕      12▏◀", &last), "") << last;
+    EXPECT_NE(terminal.waitFor("Amount▶▕     12 ▏◀", &last), "") << last;
 
     // Leaving with changes asks first; Esc stays; Ctrl+S saves, and then Ctrl+Q leaves.
     terminal.keys("C-q");

@@ -133,6 +133,48 @@ TEST_F(TerminalRunTest, UnknownSequencesAreDroppedAndADumbTerminalIsRefused) {
     EXPECT_NE(dumb.waitFor("EXIT=2").find("cannot place the cursor"), std::string::npos);
 }
 
+// At 40 x 12 the notes lie below and right of the screen: the form follows the focus, what
+// is typed wraps where it is drawn, the event pane leaves the field in view, and a screen
+// too small for the notes asks for more until it has it.
+TEST_F(TerminalRunTest, ASmallTerminalFollowsTheFocusAndAsksForRoom) {
+    ASSERT_TRUE(terminal.start(std::string(QUELTA_BINARY) + " run", "xterm-256color", 40, 12));
+    waitFor("txtCustomer", "txtCustomer");
+    terminal.keys("Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab C-Home");
+    waitFor("txtNotes", "txtNotes");
+    terminal.keys("'every word of a long sentence stays where it is seen '");
+    std::string shown = waitFor("", "seen");
+    for (const char* word : {"\u2502every word of a long", "sentence", "stays", "where", "seen"})
+        EXPECT_NE(shown.find(word), std::string::npos) << word << "\n" << shown;
+    EXPECT_EQ(shown.substr(shown.rfind('\n', shown.size() - 2) + 1, 10), " txtNotes ") << shown;
+
+    terminal.keys("F2");
+    shown = waitFor("events and changes", "events");
+    EXPECT_NE(shown.find("\u2502every"), std::string::npos) << shown;
+
+    terminal.resize(30, 6);
+    waitFor("too small", "too small");
+    terminal.resize(40, 12);
+    waitFor("\u2502every", "every");
+}
+
+// Right-aligned, the caret at the end has a cell of its own after the last digit.
+TEST_F(TerminalRunTest, TheRightAlignedCaretStandsWhereTheNextDigitGoes) {
+    start("--set txtQuantity=125");
+    waitFor("Quantity", "125");
+    terminal.keys("Tab Tab");
+    waitFor("txtQuantity", "txtQuantity");
+    terminal.keys("Right");  // the selected value gives way to the caret at its end
+    usleep(300000);
+    const int end = std::stoi(terminal.paneFormat("#{cursor_x}"));
+    terminal.keys("Left");
+    for (int tries = 0; tries < 100 && std::stoi(terminal.paneFormat("#{cursor_x}")) == end;
+         ++tries)
+        usleep(20000);
+    EXPECT_EQ(std::stoi(terminal.paneFormat("#{cursor_x}")), end - 1);
+    terminal.keys("7");
+    waitFor("Quantity", "1275");
+}
+
 TEST(TerminalRunCommandTest, AFormThatCannotBeOpenedIsNamedAndFails) {
     const std::string missing = commandOutput(std::string(QUELTA_BINARY) +
                                               " run /nonexistent/form.json 2>&1; echo EXIT=$?");

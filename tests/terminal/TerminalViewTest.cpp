@@ -68,16 +68,17 @@ struct RowsCase {
 TEST_F(TerminalViewTest, RowsShowTheTextAlignedMaskedAndWrapped) {
     const RowsCase cases[] = {
         {"left", 6, 1, R"("Text": "12")", {"12    "}},
-        {"right", 6, 1, R"("Alignment": 1, "Text": "12")", {"    12"}},
+        {"right leaves the caret a cell", 6, 1, R"("Alignment": 1, "Text": "12")", {"   12 "}},
         {"centre", 7, 1, R"("Alignment": 2, "Text": "abc")", {"  abc  "}},
-        {"masked", 6, 1, R"("PasswordChar": "*", "Text": "secret!")", {"******"}},
+        {"masked", 6, 1, R"("PasswordChar": "*", "Text": "secret")", {"******"}},
+        {"a cut text ends in a mark", 6, 1, R"("Text": "1234567")", {"12345…"}},
         {"wide characters take two cells", 5, 1, R"("Text": "日本x")", {"日本x"}},
-        {"a wide character cut by the edge is a space", 4, 1, R"("Text": "a日本")", {"a日 "}},
-        {"word wrap at the box width",
-         10,
+        {"a wide character cut by the mark is a space", 3, 1, R"("Text": "a日本")", {"a …"}},
+        {"word wrap leaves the caret the last column",
+         11,
          3,
          R"("MultiLine": true, "WordWrap": true, "Text": "alpha beta gamma")",
-         {"alpha beta", "gamma     ", "          "}},
+         {"alpha beta ", "gamma      ", "           "}},
         {"line ends", 6, 2, R"("MultiLine": true, "Text": "ab\r\ncd")", {"ab    ", "cd    "}},
     };
     for (const RowsCase& row : cases) {

@@ -1,7 +1,7 @@
 #pragma once
-// A program in a terminal of 100 x 30 cells on a tmux server of its own, so that tests
-// and people's own sessions do not meet: keys go in with send-keys, the screen comes back
-// with capture-pane.
+// A program in a terminal (of 100 x 30 cells unless it says otherwise) on a tmux server of its own,
+// so that tests and people's own sessions do not meet: keys go in with send-keys, the screen comes
+// back with capture-pane.
 
 #include <unistd.h>
 
@@ -36,15 +36,21 @@ public:
     TmuxScreen(const TmuxScreen&) = delete;
     TmuxScreen& operator=(const TmuxScreen&) = delete;
 
-    // Runs `command` in a UTF-8 terminal of the given type; "EXIT=status" follows when it
-    // ends.
-    bool start(const std::string& command, const std::string& term = "xterm-256color") {
+    // Runs `command` in a UTF-8 terminal of the given type and size; "EXIT=status" follows
+    // when it ends.
+    bool start(const std::string& command, const std::string& term = "xterm-256color",
+               int columns = 100, int rows = 30) {
         const std::string shell =
             "env LANG=C.UTF-8 TERM=" + term + " " + command + "; echo EXIT=$?; sleep 60";
-        started_ =
-            std::system(
-                (tmux() + " new-session -d -s form -x 100 -y 30 '" + shell + "'").c_str()) == 0;
+        started_ = std::system((tmux() + " new-session -d -s form -x " + std::to_string(columns) +
+                                " -y " + std::to_string(rows) + " '" + shell + "'")
+                                   .c_str()) == 0;
         return started_;
+    }
+    void resize(int columns, int rows) {
+        std::system((tmux() + " resize-window -t form -x " + std::to_string(columns) + " -y " +
+                     std::to_string(rows))
+                        .c_str());
     }
     // tmux key names, separated by spaces.
     void keys(const std::string& tmuxKeys) {

@@ -1,6 +1,6 @@
 // quelta-codegen: prints the files derived from the control's member table (the typed
-// front's members and the reference page) into the source tree, or checks that the files
-// there are what the table gives today.
+// front's members, the Qt widget's properties and the reference page) into the source tree, or
+// checks that the files there are what the table gives today.
 //
 //   quelta-codegen write SOURCE_DIR    rewrites the files that differ
 //   quelta-codegen check SOURCE_DIR    status 1, naming each stale file, when any differs
@@ -10,17 +10,25 @@
 #include <fstream>
 #include <functional>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 
 #include "FieldMembersText.h"
+#include "QtWidgetText.h"
 #include "ReferencePage.h"
 
 namespace {
 
 struct Generated {
     const char* path;  // under the source folder
-    std::function<std::string()> text;
+    // The file's text from the one there now (only a file written partly by hand reads it).
+    std::function<std::string(const std::string& current)> text;
 };
+
+template <std::string (*whole)()>
+std::string wholeFile(const std::string&) {
+    return whole();
+}
 
 std::string fileText(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -38,16 +46,25 @@ int main(int argc, char** argv) {
         return 2;
     }
     const Generated files[] = {
-        {"include/quelta/FieldMembers.h", quelta::codegen::fieldMembersHeader},
-        {"src/api/front/FieldMembers.cpp", quelta::codegen::fieldMembersSource},
-        {"src/api/front/FieldEventHandlers.h", quelta::codegen::fieldEventHandlers},
-        {"docs/reference.md", quelta::codegen::referencePage},
+        {"include/quelta/FieldMembers.h", wholeFile<quelta::codegen::fieldMembersHeader>},
+        {"src/api/front/FieldMembers.cpp", wholeFile<quelta::codegen::fieldMembersSource>},
+        {"src/api/front/FieldEventHandlers.h", wholeFile<quelta::codegen::fieldEventHandlers>},
+        {"include/quelta/qt/FieldWidget.h", quelta::codegen::qtWidgetHeader},
+        {"src/qt/FieldWidgetProperties.cpp", wholeFile<quelta::codegen::qtWidgetSource>},
+        {"docs/reference.md", wholeFile<quelta::codegen::referencePage>},
     };
     int stale = 0;
     for (const Generated& file : files) {
         const std::string path = std::string(argv[2]) + "/" + file.path;
-        const std::string text = file.text();
-        if (fileText(path) == text) continue;
+        const std::string current = fileText(path);
+        std::string text;
+        try {
+            text = file.text(current);
+        } catch (const std::runtime_error& error) {
+            std::fprintf(stderr, "quelta-codegen: %s\n", error.what());
+            return 1;
+        }
+        if (current == text) continue;
         if (!write) {
             std::fprintf(stderr,
                          "%s is stale: run `cmake --build build --target quelta-regenerate`\n",

@@ -168,6 +168,9 @@ public:
     void setWidth(double width) { move(left(), top(), width, height()); }
     void setHeight(double height) { move(left(), top(), width(), height); }
     void move(double left, double top, double width, double height);
+    // The width the text wraps in, where the host draws less than the box's width (a
+    // border or a scroll bar of its own); until set, or when not positive, the box's width.
+    void setFormatWidth(double width) { formatWidth_ = width; }
 
     void refresh() { ++repaintCount_; }
     int repaintCount() const { return repaintCount_; }
@@ -210,6 +213,9 @@ public:
     // One key from the thread's keyboard input queue (WindowSystem.h), as a host delivers
     // it to the box that has the focus.
     void deliver(const KeyInput& input);
+    // The command of a key without the key: what a host's Undo, Cut, Copy, Paste or Select
+    // All does, refused as the key would be (nothing while the box takes no input).
+    void perform(EditCommand command);
 
     void mouseDown(std::int16_t button, std::int16_t shift, float x, float y);
     void mouseMove(std::int16_t button, std::int16_t shift, float x, float y);
@@ -287,6 +293,7 @@ private:
     std::uint32_t style_ = 0;
     std::uint32_t exStyle_ = 0;
     EditBoxProperties properties_;
+    double formatWidth_ = 0;
     EditText text_;
     EditLayout layout_;
     bool layoutValid_ = false;

@@ -103,6 +103,12 @@ void EditBox::deliver(const KeyInput& input) {
     }
 }
 
+void EditBox::perform(EditCommand command) {
+    if (!acceptsInput()) return;
+    auto self = keepAlive();
+    execute({command}, 0);
+}
+
 void EditBox::execute(EditAction action, char16_t character) {
     const std::int32_t start = selStart();
     const std::int32_t end = text_.selectionEnd();

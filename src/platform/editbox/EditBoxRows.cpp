@@ -10,7 +10,8 @@ namespace quelta {
 namespace {}  // namespace
 
 WrapOptions EditBox::wrapOptions() const {
-    return WrapOptions{isMultiLine(), wordWraps(), properties_.width};
+    const bool narrowed = formatWidth_ > 0 && std::isfinite(formatWidth_);
+    return WrapOptions{isMultiLine(), wordWraps(), narrowed ? formatWidth_ : properties_.width};
 }
 
 double EditBox::measureCharacter(char32_t character) {

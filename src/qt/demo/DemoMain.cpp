@@ -5,7 +5,9 @@
 #include <cstdio>
 #include <exception>
 
+#include "form/EscapedText.h"
 #include "form/FormFile.h"
+#include "form/RegionOption.h"
 #include "platform/AutomationError.h"
 #include "qt/DemoWindow.h"
 #include "qt/FormWidget.h"
@@ -26,7 +28,16 @@ int main(int argc, char** argv) {
     options.process(application);  // prints the usage and exits 1 for an unknown option
     if (options.positionalArguments().size() > 1) {
         std::fputs("quelta-qt-demo: one form file at most\n", stderr);
-        return 2;
+        return quelta::kCommandLineMistake;
+    }
+    // As `quelta run` does: a region without settings is a mistake, not a wish for en-US.
+    if (options.isSet(region)) {
+        const std::string refusal = quelta::regionRefusal(options.value(region).toStdString());
+        if (!refusal.empty()) {
+            std::fprintf(stderr, "quelta-qt-demo: %s\n%s", quelta::escapedText(refusal).c_str(),
+                         qPrintable(options.helpText()));
+            return quelta::kCommandLineMistake;
+        }
     }
     try {
         std::unique_ptr<quelta::qt::DemoWindow> window;

@@ -6,13 +6,14 @@
 
 #include "platform/region/Calendar.h"
 #include "platform/region/PlatformClock.h"
-#include "qt/QueltaWidget.h"
+#include "qt/FieldWidgetPrivate.h"
+#include "qt/FormWidget.h"
 #include "qt/ShownWindow.h"
 
 using namespace quelta;
 using namespace quelta::qt;
 
-class QueltaWidgetRegionTest : public QObject {
+class FieldWidgetRegionTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -22,10 +23,28 @@ private slots:
     }
     void cleanupTestCase() { unpinClock(); }
 
+    // First, while the thread has no region yet: a file written in en-US is read in the
+    // widgets' region, so that its 1234.5 stays that number here.
+    void aFormFileIsReadInTheWidgetsRegion() {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("order.json"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(R"({"format": "quelta-form", "version": 2, "region": "en-US", "controls": [
+            {"extender": {"Name": "txtPrice", "Left": 0, "Top": 0, "Width": 1200, "Height": 300},
+             "properties": {"DataType": 4, "Text": "1234.5"}}]})");
+        file.close();
+        std::unique_ptr<QWidget> form = loadFormWidget(path.toStdString());
+        auto* price = form->findChild<FieldWidget*>(QStringLiteral("txtPrice"));
+        QVERIFY(price != nullptr);
+        QCOMPARE(price->value(), QVariant(1234.5));
+        QCOMPARE(price->text(), QStringLiteral("1234,5"));
+    }
+
     void numericTypesTheRegionsComma() {
         QWidget window;
-        auto* amount = new QueltaWidget(&window);
-        amount->setDataType(4);
+        auto* amount = new FieldWidget(&window);
+        amount->setDataType(FieldWidget::DataType::Numeric);
         amount->setScaleDigits(2);
         showActive(window);
         amount->setFocus();
@@ -39,10 +58,10 @@ private slots:
 
     void dateCompletesWhenTheFocusLeaves() {
         QWidget window;
-        auto* date = new QueltaWidget(&window);
+        auto* date = new FieldWidget(&window);
         auto* next = new QLineEdit(&window);
         next->move(0, 40);
-        date->setDataType(6);
+        date->setDataType(FieldWidget::DataType::DateTime);
         date->setFormat(QStringLiteral("Vesk Date"));
         showActive(window);
         date->setFocus();
@@ -54,5 +73,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(QueltaWidgetRegionTest)
-#include "QueltaWidgetRegionTest.moc"
+QTEST_MAIN(FieldWidgetRegionTest)
+#include "FieldWidgetRegionTest.moc"

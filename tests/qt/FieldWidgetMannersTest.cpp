@@ -8,12 +8,11 @@
 #include <QtTest>
 
 #include "control/Quelta.h"
-#include "form/FormFile.h"
 #include "platform/editbox/EditBox.h"
 #include "qt/FieldContextMenu.h"
 #include "qt/FieldGeometry.h"
 #include "qt/FieldInputMethod.h"
-#include "qt/QueltaWidget.h"
+#include "qt/FieldWidgetPrivate.h"
 #include "qt/ShownWindow.h"
 
 using namespace quelta;
@@ -21,8 +20,11 @@ using namespace quelta::qt;
 
 namespace {
 
-EditBox& box(QueltaWidget& field) {
-    return *field.control().liveBox();
+Quelta& control(FieldWidget& field) {
+    return FieldWidgetPrivate::of(field).control();
+}
+EditBox& box(FieldWidget& field) {
+    return *control(field).liveBox();
 }
 
 QAction* entry(QMenu& menu, const QString& label) {
@@ -33,7 +35,7 @@ QAction* entry(QMenu& menu, const QString& label) {
 
 }  // namespace
 
-class QueltaWidgetMannersTest : public QObject {
+class FieldWidgetMannersTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -41,7 +43,7 @@ private slots:
 
     void copyAndPasteGoThroughTheApplicationClipboard() {
         QWidget window;
-        auto* field = new QueltaWidget(&window);
+        auto* field = new FieldWidget(&window);
         auto* other = new QLineEdit(&window);
         other->move(0, 40);
         showActive(window);
@@ -60,31 +62,39 @@ private slots:
         QCOMPARE(field->text(), QStringLiteral("xyz"));
     }
 
-    void menuEntriesFollowTheBoxAndActAsTheirKeys() {
+    void menuEntriesFollowTheBoxAndActAsTheSlots() {
         QWidget window;
-        auto* field = new QueltaWidget(&window);
+        auto* field = new FieldWidget(&window);
         showActive(window);
         field->setFocus();
         QGuiApplication::clipboard()->clear();
         auto enabled = [&](const char* label) {
-            const std::unique_ptr<QMenu> menu = fieldContextMenu(*field, box(*field));
+            const std::unique_ptr<QMenu> menu = fieldContextMenu(*field);
             return entry(*menu, QString::fromLatin1(label))->isEnabled();
         };
-        QVERIFY(!enabled("Undo") && !enabled("Copy") && !enabled("Paste") &&
+        QVERIFY(!enabled("Undo") && !enabled("Redo") && !enabled("Copy") && !enabled("Paste") &&
                 !enabled("Select All"));
         QTest::keyClicks(field, QStringLiteral("abc"));
         QVERIFY(enabled("Undo") && enabled("Select All") && !enabled("Cut"));
 
-        std::unique_ptr<QMenu> menu = fieldContextMenu(*field, box(*field));
+        std::unique_ptr<QMenu> menu = fieldContextMenu(*field);
         entry(*menu, QStringLiteral("Select All"))->trigger();
         QCOMPARE(box(*field).selLength(), 3);
-        menu = fieldContextMenu(*field, box(*field));
+        menu = fieldContextMenu(*field);
         entry(*menu, QStringLiteral("Cut"))->trigger();
         QCOMPARE(field->text(), QString());
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("abc"));
-        menu = fieldContextMenu(*field, box(*field));
+        menu = fieldContextMenu(*field);
         entry(*menu, QStringLiteral("Paste"))->trigger();
         QCOMPARE(field->text(), QStringLiteral("abc"));
+        menu = fieldContextMenu(*field);
+        entry(*menu, QStringLiteral("Undo"))->trigger();
+        QCOMPARE(field->text(), QString());
+        QVERIFY(enabled("Redo"));
+        menu = fieldContextMenu(*field);
+        entry(*menu, QStringLiteral("Redo"))->trigger();
+        QCOMPARE(field->text(), QStringLiteral("abc"));
+        QVERIFY(!enabled("Redo"));
 
         // Locked: the text may be selected and copied, never changed.
         field->setLocked(true);
@@ -93,17 +103,17 @@ private slots:
         QVERIFY(!enabled("Cut") && !enabled("Paste") && !enabled("Delete") && !enabled("Undo"));
         // A password never leaves the box.
         field->setLocked(false);
-        field->control().letPasswordChar(u"*");
+        field->setPasswordChar(QStringLiteral("*"));
         QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
         QVERIFY(!enabled("Copy") && !enabled("Cut") && enabled("Delete"));
     }
 
     void screenReadersReadTheShownTextTheValueAndTheStates() {
         QWidget window;
-        auto* field = new QueltaWidget(&window);
+        auto* field = new FieldWidget(&window);
         auto* other = new QLineEdit(&window);
         other->move(0, 40);
-        field->setDataType(4);
+        field->setDataType(FieldWidget::DataType::Numeric);
         field->setScaleDigits(2);
         field->setFormat(QStringLiteral("#,##0.00"));
         field->setValue(QStringLiteral("1234.5"));
@@ -160,7 +170,7 @@ private slots:
 
     void inputMethodsSeeTheCaretAndSelection() {
         QWidget window;
-        auto* field = new QueltaWidget(&window);
+        auto* field = new FieldWidget(&window);
         showActive(window);
         field->setFocus();
         QTest::keyClicks(field, QStringLiteral("abcd"));
@@ -179,34 +189,32 @@ private slots:
     // text of a right-aligned number keeps the line edit's margin from the frame.
     void sizeFollowsTheFontAndTextKeepsOffTheFrame() {
         QWidget window;
-        auto* field = new QueltaWidget(&window);
+        auto* field = new FieldWidget(&window);
         const QSize small = field->sizeHint();
         QFont larger = field->font();
         larger.setPointSizeF(larger.pointSizeF() * 2);
         field->setFont(larger);
         QVERIFY(field->sizeHint().height() > small.height());
         QVERIFY(field->minimumSizeHint().height() == field->sizeHint().height());
-        QCOMPARE(field->control().FontSize(), static_cast<float>(larger.pointSizeF()));
-        field->control().letFontName(u"Serif");  // the control's own choice from now on
+        QCOMPARE(static_cast<float>(field->fontSize()), static_cast<float>(larger.pointSizeF()));
+        field->setFontName(QStringLiteral("Serif"));  // the field's own choice from now on
         field->setFont(QFont(QStringLiteral("Monospace"), 20));
-        QCOMPARE(field->control().FontName(), String(u"Serif"));
+        QCOMPARE(field->fontName(), QStringLiteral("Serif"));
 
         auto sized = [](int maxLength) {
-            const std::string text =
-                R"({"format": "quelta-form", "version": 1, "controls": [{"extender": )"
-                R"({"Name": "txtA"}, "properties": {"AutoSize": true, "MaxLength": )" +
-                std::to_string(maxLength) + "}}]}";
-            const StoredForm form = parseFormFile(text, "f.json");
-            return QueltaWidget(form.controls.front(), "f.json", nullptr).sizeHint().width();
+            FieldWidget sized;
+            sized.setMaxLength(maxLength);
+            sized.setAutoSize(true);
+            return sized.sizeHint().width();
         };
         QVERIFY(sized(3) < sized(30) / 5);
 
-        field->setAlignment(1);
+        field->setAlignment(FieldWidget::Alignment::RightJustify);
         field->setText(QStringLiteral("12345"));
         field->resize(field->sizeHint().width() * 4, field->sizeHint().height());
         showActive(window);
         EditBox& edit = box(*field);
-        const ShownField shown = shownField(*field, edit, field->control().frameLabel(), true);
+        const ShownField shown = shownField(*field, edit, control(*field).frameLabel(), true);
         const QRect last = characterRect(shown, 4);
         QVERIFY(!last.isEmpty());
         QVERIFY(last.right() <= shown.layout.inside.right() - kHorizontalMargin);
@@ -214,5 +222,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(QueltaWidgetMannersTest)
-#include "QueltaWidgetMannersTest.moc"
+QTEST_MAIN(FieldWidgetMannersTest)
+#include "FieldWidgetMannersTest.moc"
