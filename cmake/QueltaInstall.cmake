@@ -10,9 +10,10 @@ install(TARGETS quelta_lib EXPORT QueltaTargets
   ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT Development
   LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT Runtime NAMELINK_COMPONENT Development)
 install(TARGETS quelta RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT Runtime)
+# The Qt widget's headers install with the Qt library, where Qt is found.
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/include/quelta ${PROJECT_BINARY_DIR}/include/quelta
   DESTINATION ${CMAKE_INSTALL_INCLUDEDIR} COMPONENT Development
-  FILES_MATCHING PATTERN "*.h")
+  FILES_MATCHING PATTERN "*.h" PATTERN qt EXCLUDE)
 
 install(EXPORT QueltaTargets NAMESPACE Quelta:: DESTINATION ${QUELTA_CMAKE_DIR}
   COMPONENT Development)
@@ -43,28 +44,3 @@ file(RELATIVE_PATH QUELTA_PC_TO_PREFIX /prefix/${CMAKE_INSTALL_LIBDIR}/pkgconfig
 configure_file(${PROJECT_SOURCE_DIR}/cmake/quelta.pc.in ${PROJECT_BINARY_DIR}/quelta.pc @ONLY)
 install(FILES ${PROJECT_BINARY_DIR}/quelta.pc DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig
   COMPONENT Development)
-
-# Debian packages: `cpack -G DEB` in the build folder makes quelta (the program, and the
-# shared library when there is one) and quelta-dev (headers, static library, CMake package,
-# pkg-config file).
-set(CPACK_PACKAGE_NAME quelta)
-set(CPACK_PACKAGE_VENDOR "The Quelta developers")
-set(CPACK_PACKAGE_CONTACT "Quelta developers <quelta@localhost>")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
-set(CPACK_GENERATOR DEB)
-set(CPACK_DEB_COMPONENT_INSTALL ON)
-set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_SECTION devel)
-set(CPACK_DEBIAN_RUNTIME_PACKAGE_NAME quelta)
-# The program's libraries as dpkg-shlibdeps finds them, where it is installed (dpkg-dev).
-find_program(QUELTA_DPKG_SHLIBDEPS dpkg-shlibdeps)
-if(QUELTA_DPKG_SHLIBDEPS)
-  set(CPACK_DEBIAN_RUNTIME_PACKAGE_SHLIBDEPS ON)
-else()
-  set(CPACK_DEBIAN_RUNTIME_PACKAGE_DEPENDS "libfreetype6, libfontconfig1, libncursesw6")
-endif()
-set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_NAME quelta-dev)
-set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_DEPENDS
-    "quelta (= ${PROJECT_VERSION}), libicu-dev, libfreetype-dev, libfontconfig-dev")
-set(CPACK_COMPONENTS_ALL Runtime Development)
-include(CPack)

@@ -1,3 +1,5 @@
+#include <vector>
+
 #include "api/ArgumentConversion.h"
 #include "api/TypeLibrary.h"
 #include "control/PersistedValue.h"
@@ -22,6 +24,40 @@ EditBoxCreation templateCreation(EditBoxEvents* owner, WindowHandle parent) {
     creation.properties.width = kTemplateWidth;
     creation.properties.height = kTemplateHeight;
     return creation;
+}
+
+// What a new control takes for one persisted property, in the read order. A number or text
+// default is the same for every control, so it is converted to the kept form once rather than
+// built and converted again at each creation; the extender's names are widened once.
+struct NewControlEntry {
+    bool fixed = false;  // value holds the kept form of the default
+    Variant value;
+    String extenderName;  // where the extender gives the value
+};
+
+bool isFixedDefault(const DefaultValue& value) {
+    return value.kind == DefaultValue::Kind::Number || value.kind == DefaultValue::Kind::Text;
+}
+
+const std::vector<NewControlEntry>& newControlEntries(const ControlContainer& container) {
+    static const std::vector<NewControlEntry> entries = [&] {
+        std::vector<NewControlEntry> result;
+        for (const MemberInfo* member : persistedReadOrder()) {
+            NewControlEntry entry;
+            const NewControlValue& rule = member->newControl;
+            entry.extenderName = fromUtf8(rule.fromExtender);
+            // Only fixed defaults are converted here, and those never ask the container.
+            entry.fixed = rule.fromExtender.empty() && !rule.throughAccessor &&
+                          isFixedDefault(member->byDefault);
+            if (entry.fixed) {
+                entry.value = fromSavedForm(
+                    member->type, savedDefault(member->type, member->byDefault, container));
+            }
+            result.push_back(std::move(entry));
+        }
+        return result;
+    }();
+    return entries;
 }
 
 }  // namespace
@@ -50,13 +86,19 @@ void Quelta::Initialize() {
 // RightToLeft, and Enabled is set through its property, with every effect that has.
 void Quelta::InitProperties() {
     const std::span<const MemberInfo* const> order = persistedReadOrder();
+    const std::vector<NewControlEntry>& entries = newControlEntries(container_);
     for (std::size_t at = 1; at <= order.size(); ++at) {
         const MemberInfo& member = *order[at - 1];
         if (at == member.persisted.rereadAt) continue;
+        const NewControlEntry& entry = entries[at - 1];
+        if (entry.fixed) {
+            member.persisted.place.load(state_, templateBox(), entry.value);
+            continue;
+        }
         const NewControlValue& rule = member.newControl;
         const Variant value = rule.fromExtender.empty()
                                   ? savedDefault(member.type, member.byDefault, container_)
-                                  : container_.extenderProperty(fromUtf8(rule.fromExtender));
+                                  : container_.extenderProperty(entry.extenderName);
         if (rule.throughAccessor) {
             member.write(*this, argumentAs(member.type, value));
         } else {

@@ -1,7 +1,5 @@
 #include "form/Form.h"
 
-#include <unordered_set>
-
 #include "form/TakesFocus.h"
 #include "platform/editbox/EditBox.h"
 #include "platform/window/VirtualKeys.h"
@@ -47,17 +45,19 @@ Form::~Form() {
 
 Form::Placed Form::place(const String& name, std::size_t tabIndex) {
     Placed placed;
-    placed.name = name;
     placed.site =
         std::make_unique<FormSite>(window_, name, static_cast<std::int16_t>(tabIndex), userMode_);
     placed.control = std::make_unique<Quelta>(*placed.site);
-    placed.site->setEventListener([this, name](std::int32_t dispid, std::span<Variant> args) {
-        if (listener_.event) listener_.event(name, dispid, args);
-    });
-    placed.site->setChangeListener([this, name](StringView property) {
-        if (listener_.change) listener_.change(name, property);
-    });
+    placed.site->setListener(this);
     return placed;
+}
+
+void Form::siteEvent(const String& site, std::int32_t dispid, std::span<Variant> arguments) {
+    if (listener_.event) listener_.event(site, dispid, arguments);
+}
+
+void Form::siteChanged(const String& site, StringView property) {
+    if (listener_.change) listener_.change(site, property);
 }
 
 Quelta& Form::addControl(const String& name) {
@@ -99,23 +99,27 @@ Form::Placed Form::loadControl(const StoredControl& stored, std::size_t index,
             "the form refuses the value (error " + std::to_string(error.number()) + ")");
     }
 
-    PropertyBag properties = stored.properties;
+    // Which stored entries the control asked for, by their place in the bag; an entry
+    // counts as asked for only by its own name in some ASCII case.
+    const std::vector<PropertyBag::Entry>& entries = stored.properties.entries();
+    std::vector<bool> asked(entries.size());
     String lastKeyRead;
-    std::unordered_set<String> keysRead;
-    properties.setReadListener([&](StringView key) {
+    const PropertyBag::ReadListener heard = [&](StringView key, const PropertyBag::Entry* found) {
         lastKeyRead = key;
-        keysRead.insert(asciiFolded(key));
-    });
+        if (found && equalsIgnoringAsciiCase(found->key, key))
+            asked[static_cast<std::size_t>(found - entries.data())] = true;
+    };
     try {
-        startControl(*placed.control, &properties);
+        const PropertyBag::ReadWatch watch(stored.properties, heard);
+        startControl(*placed.control, &stored.properties);
     } catch (const AutomationError& error) {
         throw FormFileError(
             file, place + ".properties." + toUtf8(lastKeyRead),
             "the control refuses the value (error " + std::to_string(error.number()) + ")");
     }
-    for (const PropertyBag::Entry& entry : stored.properties.entries()) {
-        if (!keysRead.contains(asciiFolded(entry.key))) {
-            throw FormFileError(file, place + ".properties." + toUtf8(entry.key),
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        if (!asked[i]) {
+            throw FormFileError(file, place + ".properties." + toUtf8(entries[i].key),
                                 "not a property of the control");
         }
     }
@@ -146,7 +150,7 @@ Form::Placed* Form::findPlaced(StringView name) {
 void Form::reindex() {
     positions_.clear();
     for (std::size_t i = 0; i < controls_.size(); ++i)
-        positions_.emplace(asciiFolded(controls_[i].name), i);
+        positions_.emplace(asciiFolded(controls_[i].site->name()), i);
 }
 
 Quelta* Form::find(StringView name) {

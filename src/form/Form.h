@@ -14,7 +14,7 @@
 
 namespace quelta {
 
-class Form {
+class Form : private SiteListener {
 public:
     struct Listener {
         std::function<void(const String& control, std::int32_t dispid, std::span<Variant>)> event;
@@ -66,10 +66,13 @@ public:
 
 private:
     struct Placed {
-        String name;
-        std::unique_ptr<FormSite> site;
+        std::unique_ptr<FormSite> site;  // which holds the name it was placed under
         std::unique_ptr<Quelta> control;
     };
+
+    // SiteListener: what the sites hear goes to the form's listener.
+    void siteEvent(const String& site, std::int32_t dispid, std::span<Variant> arguments) override;
+    void siteChanged(const String& site, StringView property) override;
 
     // A site and an unstarted control for it, wired to the listener.
     Placed place(const String& name, std::size_t tabIndex);

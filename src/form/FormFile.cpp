@@ -35,23 +35,37 @@ constexpr std::array<std::u16string_view, 9> kExtenderKeys = {
     u"TabIndex", u"ToolTipText", u"HelpContextID", u"WhatsThisHelpID",
 };
 
-// Where a reader is in the file, for the refusal.
+// Where a reader is in the file, for the refusal. The path is spelled out only for a
+// refusal: a file read whole names thousands of places and refuses at most one. A place
+// refers to the one it was made from, which must outlive it.
 class Place {
 public:
-    Place(const std::string& file, std::string path) : file_(file), path_(std::move(path)) {}
+    explicit Place(const std::string& file) : file_(file) {}
     Place member(std::string_view key) const {
-        return Place(file_, path_.empty() ? std::string(key) : path_ + "." + std::string(key));
+        return Place(file_, this, std::string(key), 0, false);
     }
-    Place element(std::size_t index) const {
-        return Place(file_, path_ + "[" + std::to_string(index) + "]");
-    }
+    Place element(std::size_t index) const { return Place(file_, this, {}, index, true); }
     [[noreturn]] void refuse(const std::string& reason) const {
-        throw FormFileError(file_, path_, reason);
+        throw FormFileError(file_, path(), reason);
     }
 
 private:
+    Place(const std::string& file, const Place* outer, std::string key, std::size_t index,
+          bool isElement)
+        : file_(file), outer_(outer), key_(std::move(key)), index_(index), isElement_(isElement) {}
+
+    std::string path() const {
+        if (!outer_) return {};
+        std::string outer = outer_->path();
+        if (isElement_) return outer + "[" + std::to_string(index_) + "]";
+        return outer.empty() ? key_ : outer + "." + key_;
+    }
+
     const std::string& file_;
-    std::string path_;
+    const Place* outer_ = nullptr;
+    std::string key_;
+    std::size_t index_ = 0;
+    bool isElement_ = false;
 };
 
 // Writing.
@@ -98,12 +112,45 @@ Json valueJson(const Variant& value) {
     return nullptr;
 }
 
-Json bagJson(const PropertyBag& bag) {
-    Json object = Json::object();
-    for (const PropertyBag::Entry& entry : bag.entries())
-        object[toUtf8(entry.key)] = valueJson(entry.value);
-    return object;
-}
+// Writes JSON into the form's text as it goes, with no document or copy of its own: a form
+// of ten thousand controls is written key by key. The library's own writer does the
+// escaping and the layout, the one the library's dump(2) gives.
+class JsonWriter {
+public:
+    explicit JsonWriter(std::string& text)
+        : text_(text), writer_(nlohmann::detail::output_adapter<char>(text), ' ') {}
+
+    void value(const Json& value, unsigned indent) {
+        writer_.dump(value, true, false, kIndentStep, indent);
+    }
+
+    // A bag as an object whose braces stand at `indent`.
+    void bag(const PropertyBag& bag, unsigned indent) {
+        if (bag.empty()) {
+            text_ += "{}";
+            return;
+        }
+        text_ += "{\n";
+        const unsigned inner = indent + kIndentStep;
+        for (std::size_t i = 0; i < bag.size(); ++i) {
+            const PropertyBag::Entry& entry = bag.entries()[i];
+            if (i > 0) text_ += ",\n";
+            text_.append(inner, ' ');
+            value(Json(toUtf8(entry.key)), inner);
+            text_ += ": ";
+            value(valueJson(entry.value), inner);
+        }
+        text_ += '\n';
+        text_.append(indent, ' ');
+        text_ += '}';
+    }
+
+private:
+    static constexpr unsigned kIndentStep = 2;
+
+    std::string& text_;
+    nlohmann::detail::serializer<Json> writer_;
+};
 
 // Reading.
 
@@ -201,6 +248,7 @@ Variant valueFromJson(const Json& value, const Place& place) {
 PropertyBag bagFromJson(const Json& object, const Place& place, bool extender) {
     requireType(object, Json::value_t::object, "must be an object", place);
     PropertyBag bag;
+    bag.reserve(object.size());
     for (const auto& [key, value] : object.items()) {
         const Place at = place.member(key);
         const String name = fromUtf8(key);
@@ -286,8 +334,8 @@ bool isExtenderKey(StringView key) {
     return false;
 }
 
-// The text is written control by control, without a document of the whole form, laid out
-// as a document of the whole form would be.
+// The text is written control by control, without a document of the whole form or of a
+// control, laid out as a document of the whole form would be.
 std::string formFileText(const StoredForm& form, const std::string& file) {
     std::string text =
         "{\n  \"format\": \"quelta-form\",\n  \"version\": " + std::to_string(kVersion) + ",\n";
@@ -296,22 +344,18 @@ std::string formFileText(const StoredForm& form, const std::string& file) {
     const std::string& region = currentRegionalSettings().regionName;
     if (isKnownRegion(region)) text += "  \"region\": " + Json(region).dump() + ",\n";
     text += "  \"controls\": [";
-    const Place list = Place(file, "").member("controls");
+    JsonWriter writer(text);
+    const Place root(file);
+    const Place list = root.member("controls");
     for (std::size_t i = 0; i < form.controls.size(); ++i) {
         const StoredControl& control = form.controls[i];
         // What reading would refuse is refused here, before anything is written.
         checkExtender(control.extender, list.element(i).member("extender"));
-        text += i == 0 ? "\n    " : ",\n    ";
-        const std::string dumped = Json{{"extender", bagJson(control.extender)},
-                                        {"properties", bagJson(control.properties)}}
-                                       .dump(2);
-        // Strings hold their line breaks escaped, so every break is the layout's.
-        std::size_t from = 0;
-        for (std::size_t at; (at = dumped.find('\n', from)) != std::string::npos; from = at + 1) {
-            text.append(dumped, from, at + 1 - from);
-            text += "    ";
-        }
-        text.append(dumped, from);
+        text += i == 0 ? "\n    {\n      \"extender\": " : ",\n    {\n      \"extender\": ";
+        writer.bag(control.extender, 6);
+        text += ",\n      \"properties\": ";
+        writer.bag(control.properties, 6);
+        text += "\n    }";
         if (text.size() > kMaxFormFileBytes) {
             list.element(i).refuse("the form takes more than the " +
                                    std::to_string(kMaxFormFileBytes >> 20) +
@@ -320,7 +364,7 @@ std::string formFileText(const StoredForm& form, const std::string& file) {
     }
     text += form.controls.empty() ? "]\n}\n" : "\n  ]\n}\n";
     if (text.size() > kMaxFormFileBytes)
-        Place(file, "").refuse("the form takes more than a form file may hold");
+        root.refuse("the form takes more than a form file may hold");
     return text;
 }
 
@@ -339,7 +383,7 @@ std::string regionOf(const Json& file, const Place& root) {
 }  // namespace
 
 StoredForm parseFormFile(std::string_view text, const std::string& file) {
-    const Place root(file, "");
+    const Place root(file);
     if (text.size() > kMaxFormFileBytes) root.refuse("the file is too large for a form");
     Json json = parseStrictJson(text, file, kJsonLimits);
     requireType(json, Json::value_t::object, "a form file is a JSON object", root);

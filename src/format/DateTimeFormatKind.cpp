@@ -23,10 +23,7 @@ bool hasOddYearRun(StringView upper) {
     return false;
 }
 
-}  // namespace
-
-DateTimeFormatKind classifyDateTimeFormat(StringView format) {
-    String upper = upperCase(format);
+DateTimeFormatKind classifyUpperCase(const String& upper) {
     DateTimeFormatKind kind;
     if (upper.empty() || contains(upper, u"DATE")) {
         kind.DateLike = true;
@@ -43,6 +40,25 @@ DateTimeFormatKind classifyDateTimeFormat(StringView format) {
     bool uncompletable = upper.find_first_of(u"QWC") != String::npos || hasOddYearRun(upper);
     if (uncompletable || (kind.DateLike && kind.TimeLike)) return {};
     return kind;
+}
+
+}  // namespace
+
+// A date control classifies its one format at every refresh of its display: the answer for
+// the format asked last is kept.
+DateTimeFormatKind classifyDateTimeFormat(StringView format) {
+    struct Last {
+        bool known = false;
+        String format;
+        DateTimeFormatKind kind;
+    };
+    thread_local Last last;
+    if (last.known && last.format == format) return last.kind;
+    last.known = false;
+    last.format = String(format);
+    last.kind = classifyUpperCase(upperCase(format));
+    last.known = true;
+    return last.kind;
 }
 
 }  // namespace quelta

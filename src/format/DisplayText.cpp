@@ -1,5 +1,7 @@
 #include "format/DisplayText.h"
 
+#include <algorithm>
+
 #include "control/Enumerations.h"
 #include "control/NarrowInteger.h"
 #include "format/BooleanText.h"
@@ -84,7 +86,13 @@ struct DateFormatReading {
 };
 
 DateFormatReading readDateFormat(StringView format, StringView regionalDateFormat) {
-    const StringView effective = upperCase(format) == u"VESK DATE" ? regionalDateFormat : format;
+    constexpr StringView kRegionalName = u"VESK DATE";
+    // A text outside ASCII may still upper-case to the name ("Veſk Date").
+    const bool ascii =
+        std::all_of(format.begin(), format.end(), [](char16_t c) { return c < 0x80; });
+    const bool named = equalsIgnoringAsciiCase(format, kRegionalName) ||
+                       (!ascii && upperCase(format) == kRegionalName);
+    const StringView effective = named ? regionalDateFormat : format;
     return {String(effective), classifyDateTimeFormat(effective)};
 }
 

@@ -7,7 +7,11 @@
 
 namespace quelta {
 
+// Names, keys and numbers are nearly always ASCII, which both encodings spell alike, one
+// unit per character; only other text needs the converter.
 String fromUtf8(std::string_view utf8) {
+    if (std::all_of(utf8.begin(), utf8.end(), [](char c) { return (c & 0x80) == 0; }))
+        return String(utf8.begin(), utf8.end());
     icu::UnicodeString text = icu::UnicodeString::fromUTF8(
         icu::StringPiece(utf8.data(), static_cast<int32_t>(utf8.size())));
     return String(reinterpret_cast<const char16_t*>(text.getBuffer()),
@@ -15,6 +19,8 @@ String fromUtf8(std::string_view utf8) {
 }
 
 std::string toUtf8(StringView utf16) {
+    if (std::all_of(utf16.begin(), utf16.end(), [](char16_t c) { return c < 0x80; }))
+        return std::string(utf16.begin(), utf16.end());
     icu::UnicodeString text(false, reinterpret_cast<const UChar*>(utf16.data()),
                             static_cast<int32_t>(utf16.size()));
     std::string result;

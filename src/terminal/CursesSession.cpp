@@ -14,6 +14,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "terminal/CommonKeySequences.h"
+
 namespace quelta::terminal {
 namespace {
 
@@ -118,6 +120,7 @@ CursesSession::CursesSession() {
     noecho();
     nonl();
     keypad(stdscr, TRUE);
+    defineCommonKeySequences();
     set_escdelay(25);
     mousemask(BUTTON1_CLICKED | BUTTON1_PRESSED | BUTTON1_DOUBLE_CLICKED, nullptr);
     mouseinterval(200);

@@ -37,22 +37,6 @@ void fillForm(Form& form) {
     form.addControl(u"txtName").letText(u"Grüße \"quoted\"");
 }
 
-TEST(FormFileTest, ASavedFormLoadsBackToTheSameControls) {
-    inRegion("en-US", [] {
-        Form form;
-        fillForm(form);
-        const std::string text = savedText(form);
-        Form loaded;
-        loaded.replaceWith(parseFormFile(text, "form.json"), "form.json");
-        EXPECT_EQ(savedText(loaded), text);
-        Form marked;  // after the byte-order mark some editors write
-        marked.replaceWith(parseFormFile("\xEF\xBB\xBF" + text, "form.json"), "form.json");
-        EXPECT_EQ(savedText(marked), text);
-        ASSERT_NE(loaded.find(u"TXTAMOUNT"), nullptr);
-        EXPECT_EQ(u8(loaded.find(u"txtAmount")->FormattedText()), "1,234.50");
-    });
-}
-
 TEST(FormFileTest, ADamagedOrHostileFileIsRefusedAndChangesNothing) {
     const std::string control = R"({"extender": {"Name": "txtA"}, "properties": {}})";
     auto file = [](const std::string& controls) {
@@ -72,6 +56,11 @@ TEST(FormFileTest, ADamagedOrHostileFileIsRefusedAndChangesNothing) {
          "controls[0].properties.DataType"},
         {"unknown property", file(R"({"extender": {"Name": "a"}, "properties": {"Colour": 1}})"),
          "controls[0].properties.Colour"},
+        {"empty key", file(R"({"extender": {"Name": "a"}, "properties": {"": 1}})"),
+         "controls[0].properties."},
+        {"a property's name only by folding",
+         file(R"({"extender": {"Name": "a"}, "properties": {"Bac\u212AColor": 1}})"),
+         "controls[0].properties.Bac\xe2\x84\xaa" "Color"},
         {"unknown extender", file(R"({"extender": {"Name": "a", "Visible": 1}, "properties": {}})"),
          "controls[0].extender.Visible"},
         {"huge size", file(R"({"extender": {"Name": "a", "Width": 1e40}, "properties": {}})"),
@@ -186,8 +175,8 @@ TEST(FormFileTest, ValuesKeepTheirMeaningInAnotherRegion) {
     for (const char* region : {"de-DE", "fr-FR", "ja-JP", "en-US"}) {
         SCOPED_TRACE(region);
         inRegion(region, [&] {
-            Form form;
-            form.replaceWith(parseFormFile(text, "form.json"), "form.json");
+            Form form;  // after the byte-order mark some editors write
+            form.replaceWith(parseFormFile("\xEF\xBB\xBF" + text, "form.json"), "form.json");
             EXPECT_EQ(u8(form.find(u"txtAmount")->Value()), "1234.5");
             EXPECT_EQ(textToDate(form.find(u"txtDate")->Text()), march4);
         });

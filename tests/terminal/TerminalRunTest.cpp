@@ -122,8 +122,9 @@ TEST_F(TerminalRunTest, APromptPrintsTheAcceptedValuesOrNothing) {
 TEST_F(TerminalRunTest, UnknownSequencesAreDroppedAndADumbTerminalIsRefused) {
     ASSERT_TRUE(terminal.start(std::string(QUELTA_BINARY) + " run", "vt100"));
     waitFor("Customer name", "Customer name");
-    terminal.keys("ab S-Right C-Left c");
-    waitFor("Customer name", "abc");
+    // vt100 lists no Home or End and tmux sends them as ESC [1~ and ESC [4~ anyway.
+    terminal.keys("ab S-Right C-Left Home c End d");
+    waitFor("Customer name", "cabd");
     EXPECT_EQ(lineWith(terminal.screen(), "Customer name").find('['), std::string::npos);
     terminal.keys("C-q");
     waitFor("EXIT=", "EXIT=0");

@@ -31,16 +31,35 @@ bool sameKey(StringView a, StringView b) {
     return foldKey(a) == foldKey(b);
 }
 
+PropertyBag::ReadWatch::ReadWatch(const PropertyBag& bag, const ReadListener& listener)
+    : bag_(bag), previous_(std::exchange(bag.readListener_, &listener)) {}
+
+PropertyBag::ReadWatch::~ReadWatch() {
+    bag_.readListener_ = previous_;
+}
+
+// Every control reads each of its properties by name, so this is the bag's busiest path:
+// the ASCII comparison comes first, and the full folding only where a key needs it. No two
+// entries are the same key, so the first match is the only one.
 const PropertyBag::Entry* PropertyBag::find(StringView key) const {
+    for (const Entry& entry : entries_) {
+        if (entry.key.size() == key.size() && equalsIgnoringAsciiCase(entry.key, key))
+            return &entry;
+    }
+    if (nonAsciiKeys_ == 0 && isAscii(key)) return nullptr;
     for (const Entry& entry : entries_) {
         if (sameKey(entry.key, key)) return &entry;
     }
     return nullptr;
 }
 
+void PropertyBag::countKey(StringView key, int change) {
+    if (!isAscii(key)) nonAsciiKeys_ += static_cast<std::size_t>(change);
+}
+
 Variant PropertyBag::read(StringView key, const Variant& defaultValue) const {
-    if (readListener_) readListener_(key);
     const Entry* entry = find(key);
+    if (readListener_) (*readListener_)(key, entry);
     return entry ? entry->value : defaultValue;
 }
 
@@ -56,11 +75,16 @@ void PropertyBag::write(StringView key, const Variant& value, const Variant& def
 void PropertyBag::write(StringView key, const Variant& value) {
     if (key.empty()) raiseError(kErrInvalidProcedureCall);
     if (auto* entry = const_cast<Entry*>(find(key))) {
-        if (entry->key != key) entry->key = String(key);
+        if (entry->key != key) {
+            countKey(entry->key, -1);
+            entry->key = String(key);
+            countKey(key, 1);
+        }
         entry->value = value;
         return;
     }
     entries_.push_back({String(key), value});
+    countKey(key, 1);
 }
 
 bool PropertyBag::contains(StringView key) const {
@@ -70,12 +94,14 @@ bool PropertyBag::contains(StringView key) const {
 bool PropertyBag::erase(StringView key) {
     const Entry* found = find(key);
     if (!found) return false;
+    countKey(found->key, -1);
     entries_.erase(entries_.begin() + (found - entries_.data()));
     return true;
 }
 
 void PropertyBag::clear() {
     entries_.clear();
+    nonAsciiKeys_ = 0;
 }
 
 }  // namespace quelta

@@ -14,9 +14,16 @@ bool validUnit(double value) {
 
 }  // namespace
 
+FontRef RecordingContainer::defaultAmbientFont() {
+    thread_local const FontRef font = std::make_shared<Font>();
+    return font;
+}
+
 RecordingContainer::RecordingContainer(WindowHandle parent) {
     const std::uint32_t childStyle = parent != 0 ? WS_CHILD : 0;
     window_ = createWindow({u"QueltaHost", childStyle | WS_VISIBLE, 0, parent, nullptr});
+    // The defaults below, and the position a form gives its controls.
+    extender_.reserve(12);
     extender_.write(u"Name", Variant(String(u"Quelta1")));
     extender_.write(u"RightToLeft", Variant::boolean(false));
     extender_.write(u"WhatsThisHelpID", Variant(std::int32_t{0}));
@@ -89,7 +96,7 @@ void RecordingContainer::setResizeHandler(std::function<void()> handler) {
 }
 
 void RecordingContainer::setAmbientFont(FontRef font) {
-    ambientFont_ = font ? std::move(font) : std::make_shared<Font>();
+    ambientFont_ = font ? std::move(font) : defaultAmbientFont();
 }
 
 FontRef RecordingContainer::drawingFont() const {

@@ -76,8 +76,12 @@ public:
     void clearRecords();
 
 private:
+    // The default font of the thread's containers until the host sets its own: no one
+    // changes it (ambientFont hands out copies), so a container costs no font of its own.
+    static FontRef defaultAmbientFont();
+
     bool userMode_ = true;
-    FontRef ambientFont_ = std::make_shared<Font>();
+    FontRef ambientFont_ = defaultAmbientFont();
     FontRef drawingFont_;
     PropertyBag extender_;
     bool enabled_ = true;

@@ -9,29 +9,50 @@ bool isHangingSpace(char16_t c) {
     return c == u' ' || c == u'\t';
 }
 
+bool isSurrogate(char16_t c) {
+    return c >= 0xD800 && c <= 0xDFFF;
+}
+
+// Behind the next CR LF, or -1.
+std::int32_t nextLineStart(StringView text, std::int32_t start) {
+    for (std::size_t i = text.find(u'\r', static_cast<std::size_t>(start)); i != StringView::npos;
+         i = text.find(u'\r', i + 1)) {
+        if (i + 1 < text.size() && text[i + 1] == u'\n') return static_cast<std::int32_t>(i + 2);
+    }
+    return -1;
+}
+
 }  // namespace
 
+// A wrap walks every character behind an edit up to where the rows meet the old ones again,
+// which in a long paragraph can be most of the text: the loop reads units directly and
+// decodes only surrogate pairs.
 std::int32_t nextRowStart(StringView text, std::int32_t start, const WrapOptions& options,
                           const CharacterWidth& width) {
-    const auto size = static_cast<std::int32_t>(text.size());
     if (!options.lineBreaks) return -1;
+    if (!options.wrap) return nextLineStart(text, start);
+    const auto size = static_cast<std::int32_t>(text.size());
+    const double rowWidth = options.width;
     double x = 0;
     std::int32_t afterSpaces = -1;  // where the word behind the last spaces begins
     for (std::int32_t i = start; i < size;) {
-        if (text[i] == u'\r' && i + 1 < size && text[i + 1] == u'\n') return i + 2;
-        auto [codePoint, units] = codePointAt(text, i);
-        if (!options.wrap) {
-            i += units;
-            continue;
+        const char16_t unit = text[i];
+        char32_t codePoint = unit;
+        std::int32_t units = 1;
+        if (unit == u'\r') {
+            if (i + 1 < size && text[i + 1] == u'\n') return i + 2;
+        } else if (isSurrogate(unit)) {
+            const CodePoint pair = codePointAt(text, static_cast<std::size_t>(i));
+            codePoint = pair.value;
+            units = pair.units;
         }
         const double advance = width(codePoint);
-        if (isHangingSpace(text[i])) {
+        if (isHangingSpace(unit)) {
             x += advance;
-            i += units;
-            afterSpaces = i;
+            afterSpaces = ++i;
             continue;
         }
-        if (x + advance > options.width && i > start) return afterSpaces >= 0 ? afterSpaces : i;
+        if (x + advance > rowWidth && i > start) return afterSpaces >= 0 ? afterSpaces : i;
         x += advance;
         i += units;
     }

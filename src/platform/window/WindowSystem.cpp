@@ -14,8 +14,8 @@
 namespace quelta {
 namespace {
 
+// A window's class name is not kept: nothing asks for it back.
 struct WindowRecord {
-    String className;
     std::uint32_t style = 0;
     std::uint32_t exStyle = 0;
     WindowHandle parent = 0;
@@ -47,7 +47,10 @@ struct HookDispatch {
 // Everything the window system keeps for one thread. Windows, hooks, focus, the input queue
 // and the beep belong to the thread that made them.
 struct ThreadWindows {
-    std::unordered_map<WindowHandle, std::shared_ptr<WindowRecord>> windows;
+    // By value: the map's nodes stay where they are as it grows, and a record is found,
+    // read and changed without counting references. No caller keeps a record across a
+    // message it sends, since the message's handler may destroy the window.
+    std::unordered_map<WindowHandle, WindowRecord> windows;
     HookChain hooks;  // most recently installed last
     std::vector<HookDispatch*> dispatches;
     WindowHandle focus = 0;
@@ -94,10 +97,10 @@ std::uint32_t issueHandle() {
 // than letting a procedure that sends to itself exhaust the stack.
 constexpr int kMaxSendDepth = 200;
 
-std::shared_ptr<WindowRecord> findWindow(WindowHandle window) {
+WindowRecord* findWindow(WindowHandle window) {
     auto& windows = thisThread().windows;
     auto found = windows.find(window);
-    return found == windows.end() ? nullptr : found->second;
+    return found == windows.end() ? nullptr : &found->second;
 }
 
 class ScopedCounter {
@@ -148,10 +151,10 @@ std::int32_t defaultAnswer(std::uint32_t message) {
 
 std::int32_t deliver(WindowHandle window, std::uint32_t message, std::uint32_t wParam,
                      std::int32_t lParam) {
-    auto record = findWindow(window);
+    const WindowRecord* record = findWindow(window);
     if (!record) return 0;
+    // A handler may destroy the window; nothing here touches the record afterwards.
     WindowProcedure* procedure = record->procedure;
-    record.reset();  // a handler may destroy the window; nothing here touches it afterwards
     if (!procedure) return defaultAnswer(message);
     return procedure->windowProc(window, message, wParam, lParam);
 }
@@ -161,8 +164,8 @@ void discardWindow(WindowHandle window) {
     auto& state = thisThread();
     auto found = state.windows.find(window);
     if (found == state.windows.end()) return;
-    if (auto parent = findWindow(found->second->parent))
-        parent->children.erase(found->second->placeInParent);
+    if (auto parent = findWindow(found->second.parent))
+        parent->children.erase(found->second.placeInParent);
     state.windows.erase(found);
     if (state.focus == window) state.focus = 0;
 }
@@ -208,14 +211,13 @@ WindowHandle createWindow(const WindowCreation& creation) {
     }
     if (threadStateEnded) return 0;
     const WindowHandle window = issueHandle();
-    auto record = std::make_shared<WindowRecord>();
-    record->className = creation.className;
-    record->style = creation.style;
-    record->exStyle = creation.exStyle;
-    record->parent = creation.parent;
-    record->procedure = creation.procedure;
+    WindowRecord record;
+    record.style = creation.style;
+    record.exStyle = creation.exStyle;
+    record.parent = creation.parent;
+    record.procedure = creation.procedure;
     if (auto parent = findWindow(creation.parent))
-        record->placeInParent = parent->children.insert(parent->children.end(), window);
+        record.placeInParent = parent->children.insert(parent->children.end(), window);
     thisThread().windows.emplace(window, std::move(record));
     try {
         if (SendMessageA(window, WM_NCCREATE, 0, 0) == 0) {

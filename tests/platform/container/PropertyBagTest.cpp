@@ -49,6 +49,45 @@ TEST(PropertyBagTest, KeysIgnoreCase) {
     EXPECT_TRUE(bag.contains(u"STRASSE")) << "full case folding";
     EXPECT_TRUE(bag.erase(u"sTrAsSe"));
     EXPECT_FALSE(bag.contains(u"Straße"));
+    // The Kelvin sign folds to "k": either side of the match may be the ASCII one.
+    bag.write(u"kind", Variant(std::int16_t{1}));
+    EXPECT_TRUE(bag.contains(u"\u212Aind"));
+    bag.clear();
+    bag.write(u"\u212Aind", Variant(std::int16_t{1}));
+    EXPECT_TRUE(bag.contains(u"KIND"));
+}
+
+// ASCII keys are compared by a shortcut that must still yield to the full folding wherever
+// either side holds another letter, however the bag came to hold it.
+TEST(PropertyBagTest, LookupsFollowRespellingErasingAndCopying) {
+    PropertyBag bag;
+    bag.write(u"Straße", Variant(std::int16_t{1}));
+    bag.write(u"\u212Aey", Variant(std::int16_t{2}));  // Kelvin sign: folds to "key"
+    PropertyBag copy = bag;
+    EXPECT_EQ(copy.read(u"STRASSE"), Variant(std::int16_t{1}));
+    EXPECT_EQ(copy.read(u"KEY"), Variant(std::int16_t{2}));
+    bag.write(u"STRASSE", Variant(std::int16_t{3}));  // now spelled in ASCII
+    EXPECT_EQ(bag.read(u"straße"), Variant(std::int16_t{3}));
+    EXPECT_TRUE(bag.erase(u"key"));
+    bag.write(u"Kelvin", Variant(std::int16_t{4}));
+    EXPECT_EQ(bag.read(u"\u212Aelvin"), Variant(std::int16_t{4}));
+}
+
+// A watch hears the reads of its own bag that find an entry, only while it lives.
+TEST(PropertyBagTest, AWatchHearsItsBagWhileItLives) {
+    PropertyBag bag;
+    bag.write(u"Text", Variant(u"x"));
+    std::vector<String> heard;
+    const PropertyBag::ReadListener listener = [&](StringView key, const PropertyBag::Entry* e) {
+        if (e == &bag.entries()[0]) heard.emplace_back(key);
+    };
+    {
+        const PropertyBag::ReadWatch watch(bag, listener);
+        PropertyBag(bag).read(u"Text");
+        bag.read(u"TEXT");
+    }
+    bag.read(u"Text");
+    EXPECT_EQ(heard, std::vector<String>{u"TEXT"});
 }
 
 TEST(PropertyBagTest, EntriesKeepTheOrderOfTheirFirstWrite) {

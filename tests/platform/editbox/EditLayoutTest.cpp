@@ -21,6 +21,13 @@ std::vector<String> rowsOf(StringView text, const WrapOptions& options) {
     return rows;
 }
 
+String repeated(StringView text, int times) {
+    String result;
+    for (int i = 0; i < times; ++i)
+        result += text;
+    return result;
+}
+
 TEST(EditLayoutTest, Rows) {
     const WrapOptions noWrap{true, false, 0};
     const WrapOptions wrap10{true, true, 1000};
@@ -44,6 +51,10 @@ TEST(EditLayoutTest, Rows) {
          {u"aaaa bbbb ", u"cccc"}},
         {"spaces hang at the row end", u"aaaaaaaaaa   bb", wrap10, {u"aaaaaaaaaa   ", u"bb"}},
         {"a long word is split", u"abcdefghijklmno", wrap10, {u"abcdefghij", u"klmno"}},
+        {"a surrogate pair is one character",
+         repeated(u"\U0001F600", 11),
+         wrap10,
+         {repeated(u"\U0001F600", 10), u"\U0001F600"}},
         {"wrap and breaks together",
          u"aaaa bbbb cccc\r\n\r\nd",
          wrap10,

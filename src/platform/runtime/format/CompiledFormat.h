@@ -80,6 +80,9 @@ struct NumberLayout {
     int percentSigns = 0;       // each multiplies by 100
     bool grouping = false;
     bool hasExponent = false;
+    // Only digit placeholders around at most one decimal point, as in "#,##0.00": such a
+    // section is written in one pass rather than token by token.
+    bool plainDigits = false;
 };
 
 struct TextLayout {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <functional>
 #include <map>
 
@@ -38,8 +39,14 @@ FormatCache& threadCache() {
 
 std::shared_ptr<const CompiledFormat> cachedFormat(StringView format) {
     FormatCache& cache = threadCache();
+    // Compared as bytes: the character-wise comparison of two UTF-16 texts is a loop of its
+    // own, and this one runs at every value formatted.
+    const std::size_t bytes = format.size() * sizeof(char16_t);
     for (const auto& recent : cache.recent) {
-        if (recent.key != nullptr && *recent.key == format) return *recent.format;
+        if (recent.key != nullptr && recent.key->size() == format.size() &&
+            std::memcmp(recent.key->data(), format.data(), bytes) == 0) {
+            return *recent.format;
+        }
     }
     if (format.size() > kCachedFormatLength) {
         return std::make_shared<const CompiledFormat>(compileFormat(format));

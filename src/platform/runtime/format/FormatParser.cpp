@@ -410,6 +410,27 @@ void compileLiteralSection(TokenWriter& out, StringView text) {
     });
 }
 
+bool isPlainNumber(const std::vector<FormatToken>& tokens, std::size_t from, std::size_t to) {
+    bool point = false;
+    for (std::size_t t = from; t < to; ++t) {
+        switch (tokens[t].kind) {
+            case TokenKind::IntegerDigit:
+                if (point) return false;
+                break;
+            case TokenKind::DecimalPoint:
+                if (point) return false;
+                point = true;
+                break;
+            case TokenKind::FractionDigit:
+                if (!point) return false;
+                break;
+            default:
+                return false;
+        }
+    }
+    return true;
+}
+
 void compileSection(TokenWriter& out, FormatSection& section, StringView text,
                     std::vector<FormatToken>& tokens) {
     out.beginSection();
@@ -418,6 +439,8 @@ void compileSection(TokenWriter& out, FormatSection& section, StringView text,
     switch (section.kind) {
         case SectionKind::Number:
             NumberSectionCompiler(out, section.number).compile(text);
+            section.number.plainDigits =
+                isPlainNumber(tokens, section.firstToken, out.tokenCount());
             break;
         case SectionKind::Date:
             DateSectionCompiler(out, section).compile(text);

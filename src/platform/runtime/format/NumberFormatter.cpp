@@ -185,10 +185,56 @@ private:
     int integerIndex_ = 0, fractionIndex_ = 0, exponentIndex_ = 0;
 };
 
+// A plain section's placeholders stand in one run, so they show every integer digit with
+// its group separators, the decimal point where the section has one, and the fraction
+// digits shown: the text the token walk writes, sized once and filled in one pass.
+void appendPlainNumber(String& out, const FormatSection& section, const DisplayedNumber& number,
+                       const RegionalSettings& settings) {
+    const NumberLayout& layout = section.number;
+    const DecimalDigits& digits = number.digits;
+    const IntegerDigits integer(digits, layout.minIntegerDigits);
+    const int count = integer.count();
+    const bool point = static_cast<int>(section.tokenCount) >
+                       layout.integerPlaceholders + layout.fractionPlaceholders;
+    const int fractionShown =
+        std::max(layout.minFractionDigits,
+                 std::clamp(digits.count - digits.pointPosition, 0, layout.fractionPlaceholders));
+    // Most regions group by one repeated size: the separators are then counted down rather
+    // than looked up for each digit.
+    const std::vector<int>& grouping = settings.grouping;
+    const int uniform = layout.grouping && grouping.size() == 1 ? grouping[0] : 0;
+    const bool irregular = layout.grouping && uniform <= 0;
+    std::size_t separators = 0;
+    if (uniform > 0 && count > 0) separators = static_cast<std::size_t>((count - 1) / uniform);
+    for (int j = 0; irregular && j < count; ++j)
+        separators += groupSeparatorAfter(count - 1 - j, grouping) ? 1 : 0;
+
+    const StringView group = settings.groupSeparator;
+    const StringView decimal = settings.decimalSeparator;
+    const std::size_t start = out.size();
+    out.resize(start + static_cast<std::size_t>(count + fractionShown) + separators * group.size() +
+               (point ? decimal.size() : 0));
+    char16_t* at = out.data() + start;
+    int untilSeparator = uniform > 0 && count > 0 ? (count - 1) % uniform + 1 : 0;
+    for (int j = 0; j < count; ++j) {
+        *at++ = integer.at(j);
+        const bool separator = uniform > 0
+                                   ? --untilSeparator == 0 && j + 1 < count
+                                   : irregular && groupSeparatorAfter(count - 1 - j, grouping);
+        if (!separator) continue;
+        at = std::copy(group.begin(), group.end(), at);
+        untilSeparator = uniform;
+    }
+    if (point) at = std::copy(decimal.begin(), decimal.end(), at);
+    for (int k = 0; k < fractionShown; ++k)
+        *at++ = static_cast<char16_t>(digits.digitAt(digits.pointPosition + k));
+}
+
 }  // namespace
 
 void appendNumber(String& out, const CompiledFormat& format, const FormatSection& section,
                   const DisplayedNumber& number, const RegionalSettings& settings) {
+    if (section.number.plainDigits) return appendPlainNumber(out, section, number, settings);
     NumberRenderer(out, section.number, number, settings).render(format, section);
 }
 

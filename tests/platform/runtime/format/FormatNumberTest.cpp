@@ -64,6 +64,24 @@ TEST(FormatNumberTest, GroupingAndThousandsScaling) {
     expectFormats(testing::germany(), {{1234.5, "#,##0.00", "1.234,50"}, {0.0, "0.0", "0,0"}});
 }
 
+// Sections of digits and a decimal point alone are written in one pass; with a literal
+// behind them the same digits go through the general token walk, which must agree.
+TEST(FormatNumberTest, PlainDigitSectionsAgreeWithTheTokenWalk) {
+    const char* formats[] = {"#,##0.00", "0", "#", "000.0#", "#,###", ".00", "0.", "#,##0,.0"};
+    const double values[] = {0, 0.004, 0.5, 7, 1234.5, -98765.4321, 123456789012.0, 1e20, 2.675};
+    for (const RegionalSettings& region :
+         {testing::unitedStates(), testing::twoDigitYearLand(), testing::germany()}) {
+        for (const char* format : formats) {
+            const std::string walked = std::string(format) + "\\x";
+            for (double value : values) {
+                EXPECT_EQ(formatIn(region, value, format) + "x",
+                          formatIn(region, value, walked.c_str()))
+                    << format << " " << value;
+            }
+        }
+    }
+}
+
 TEST(FormatNumberTest, PercentAndScientific) {
     expectFormats(testing::unitedStates(), {{0.256, "0%", "26%"},
                                             {0.5, "%", "50%"},
