@@ -36,7 +36,7 @@ std::unique_ptr<DemoWindow> sampleDemoWindow(const QString& region) {
     const StoredForm sample =
         parseFormFile(terminal::kSampleFormText, std::string(terminal::kSampleFormName));
     return std::make_unique<DemoWindow>(
-        formWidget(sample, std::string(terminal::kSampleFormName), region));
+        formWidget(sample, std::string(terminal::kSampleFormName), region, FormLayout::Rows));
 }
 
 }  // namespace quelta::qt

@@ -1,6 +1,6 @@
 #pragma once
 // The demo's window: a form (the terminal host's sample order form unless another form
-// file is given) beside a live log of its controls' events and property changes.
+// file is given), laid out in rows, beside a live log of its controls' events and property changes.
 
 #include <QPlainTextEdit>
 #include <QWidget>

@@ -2,50 +2,45 @@
 
 #include <QFontMetricsF>
 #include <QPalette>
+#include <QStyle>
+#include <QStyleOptionFrame>
+#include <QWidget>
 #include <algorithm>
 #include <cmath>
 
+#include "platform/editbox/EditBox.h"
+#include "platform/fonts/TextMeasurer.h"
 #include "qt/QtColour.h"
 #include "view/ScrollThumb.h"
 
 namespace quelta::qt {
 namespace {
 
-int borderWidth(view::Border border) {
-    switch (border) {
-        case view::Border::None:
-            return 0;
-        case view::Border::Plain:
-            return 1;
-        case view::Border::Sunken:
-            return 2;
-    }
-    return 0;
+QStyleOptionFrame frameOption(const QWidget& widget, const QRect& rect, view::Border border) {
+    QStyleOptionFrame option;
+    option.initFrom(&widget);
+    option.rect = rect;
+    option.lineWidth =
+        border == view::Border::None
+            ? 0
+            : widget.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &widget);
+    option.midLineWidth = 0;
+    if (border == view::Border::Sunken) option.state |= QStyle::State_Sunken;
+    if (border == view::Border::Plain) option.features = QStyleOptionFrame::Flat;
+    return option;
 }
 
-constexpr int kPadding = 1;  // between the border and the text
-
-void paintBorder(QPainter& painter, const QRect& frame, view::Border border,
-                 const QPalette& palette) {
-    if (border == view::Border::None) return;
-    painter.setBrush(Qt::NoBrush);
-    if (border == view::Border::Plain) {
-        painter.setPen(palette.color(QPalette::WindowText));
-        painter.drawRect(frame.adjusted(0, 0, -1, -1));
+void paintFrame(QPainter& painter, const QRect& frame, view::Border border,
+                const QColor& background, const PaintOptions& options) {
+    if (border == view::Border::None) {
+        painter.fillRect(frame, background);
         return;
     }
-    // Sunken: dark at the top and left, where the light does not reach, light below.
-    const QRect outer = frame.adjusted(0, 0, -1, -1);
-    const QRect inner = outer.adjusted(1, 1, -1, -1);
-    painter.setPen(palette.color(QPalette::Mid));
-    painter.drawLine(outer.topLeft(), outer.topRight());
-    painter.drawLine(outer.topLeft(), outer.bottomLeft());
-    painter.setPen(palette.color(QPalette::Shadow));
-    painter.drawLine(inner.topLeft(), inner.topRight());
-    painter.drawLine(inner.topLeft(), inner.bottomLeft());
-    painter.setPen(palette.color(QPalette::Light));
-    painter.drawLine(outer.bottomLeft(), outer.bottomRight());
-    painter.drawLine(outer.topRight(), outer.bottomRight());
+    const QWidget& widget = *options.widget;
+    QStyleOptionFrame option = frameOption(widget, frame, border);
+    option.palette.setColor(QPalette::Base, background);
+    if (options.readOnly) option.state |= QStyle::State_ReadOnly;
+    widget.style()->drawPrimitive(QStyle::PE_PanelLineEdit, &option, &painter, &widget);
 }
 
 void paintBar(QPainter& painter, const QRect& track, const view::ScrollRange& range,
@@ -82,13 +77,26 @@ void paintRow(QPainter& painter, const PixelLayout& layout, const view::ViewRow&
 
 }  // namespace
 
-PixelLayout pixelLayout(const QRect& frame, view::Border border, view::ScrollBars bars,
-                        double lineHeight) {
+QMargins frameInsets(const QWidget& widget, view::Border border) {
+    if (border == view::Border::None) return {};
+    // Measured on a rectangle of its own, so that a widget not yet sized gets the same.
+    const QRect probe(0, 0, 200, 100);
+    const QStyleOptionFrame option = frameOption(widget, probe, border);
+    const QRect contents =
+        widget.style()->subElementRect(QStyle::SE_LineEditContents, &option, &widget);
+    if (!contents.isValid() || !probe.contains(contents)) {
+        return {option.lineWidth, option.lineWidth, option.lineWidth, option.lineWidth};
+    }
+    return {contents.left() - probe.left(), contents.top() - probe.top(),
+            probe.right() - contents.right(), probe.bottom() - contents.bottom()};
+}
+
+PixelLayout pixelLayout(const QRect& frame, const QMargins& insets, view::ScrollBars bars,
+                        double lineHeight, bool centred) {
     PixelLayout layout;
     layout.frame = frame;
     layout.lineHeight = std::max(1.0, lineHeight);
-    const int inset = borderWidth(border);
-    QRect inside = frame.adjusted(inset, inset, -inset, -inset);
+    QRect inside = frame.marginsRemoved(insets);
     // A bar needs more room than a line of text beside it to make sense.
     if (bars.vertical && inside.width() > 2 * kScrollBarExtent) {
         layout.vertical = QRect(inside.right() - kScrollBarExtent + 1, inside.top(),
@@ -101,8 +109,28 @@ PixelLayout pixelLayout(const QRect& frame, view::Border border, view::ScrollBar
         inside.setBottom(inside.bottom() - kScrollBarExtent);
         if (!layout.vertical.isEmpty()) layout.vertical.setBottom(inside.bottom());
     }
-    layout.text = inside.adjusted(kPadding, 0, -kPadding, 0);
+    layout.inside = inside;
+    QRect text =
+        inside.adjusted(kHorizontalMargin, kVerticalMargin, -kHorizontalMargin, -kVerticalMargin);
+    // A line edit taller than its line shows the line in the middle, as Qt's do.
+    const int row = static_cast<int>(std::ceil(layout.lineHeight));
+    if (centred && text.height() > row) {
+        text.setTop(text.top() + (text.height() - row + 1) / 2);
+        text.setHeight(row);
+    } else if (centred && text.height() < row) {
+        // Too low for the margins: the line takes the whole inside, clipped at its foot.
+        text.setTop(inside.top());
+        text.setBottom(inside.bottom());
+    }
+    layout.text = text;
     return layout;
+}
+
+PixelLayout fieldLayout(const QWidget& widget, EditBox& box, const Label& frameLabel,
+                        bool singleLine) {
+    const view::Border border = view::borderOf(box, frameLabel);
+    return pixelLayout(widget.rect(), frameInsets(widget, border), view::scrollBarsOf(box),
+                       box.lineHeight() / twipsPerPixelY(), singleLine);
 }
 
 view::ViewMetrics pixelMetrics(const PixelLayout& layout, const QFont& font) {
@@ -116,9 +144,8 @@ view::ViewMetrics pixelMetrics(const PixelLayout& layout, const QFont& font) {
 
 void paintEditView(QPainter& painter, const PixelLayout& layout, const view::EditView& shown,
                    const QFont& font, const PaintOptions& options) {
-    const QPalette& palette = options.palette;
-    painter.fillRect(layout.frame, qtColour(shown.backColor, palette));
-    paintBorder(painter, layout.frame, shown.border, palette);
+    const QPalette& palette = options.widget->palette();
+    paintFrame(painter, layout.frame, shown.border, qtColour(shown.backColor, palette), options);
 
     const QColor text = options.enabled ? qtColour(shown.foreColor, palette)
                                         : palette.color(QPalette::Disabled, QPalette::Text);
@@ -129,12 +156,17 @@ void paintEditView(QPainter& painter, const PixelLayout& layout, const view::Edi
     for (int i = 0; i < static_cast<int>(shown.rows.size()); ++i)
         paintRow(painter, layout, shown.rows[static_cast<std::size_t>(i)], i, metrics, palette,
                  text);
-    if (shown.caret && options.caretShown) {
-        const double x = std::floor(layout.text.left() + shown.caret->x);
-        const double top = layout.text.top() + shown.caret->row * layout.lineHeight;
-        painter.fillRect(QRectF(x, top, 1, layout.lineHeight), text);
-    }
     painter.restore();
+    // The caret stands in the pixel before the letter it precedes, so that it never covers
+    // the letter; at the start of the text that pixel is the margin's.
+    if (shown.caret && options.caretShown) {
+        const double x = std::floor(layout.text.left() + shown.caret->x) - 1;
+        const double top = layout.text.top() + shown.caret->row * layout.lineHeight;
+        painter.save();
+        painter.setClipRect(layout.inside);
+        painter.fillRect(QRectF(x, top, 1, layout.lineHeight), text);
+        painter.restore();
+    }
 
     if (shown.vertical && !layout.vertical.isEmpty())
         paintBar(painter, layout.vertical, *shown.vertical, Qt::Vertical, palette);

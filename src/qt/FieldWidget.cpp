@@ -17,6 +17,13 @@ FieldWidget::~FieldWidget() = default;
 QSize FieldWidget::sizeHint() const {
     return d_->sizeHint();
 }
+QSize FieldWidget::minimumSizeHint() const {
+    return d_->minimumSizeHint();
+}
+QVariant FieldWidget::inputMethodQuery(Qt::InputMethodQuery query) const {
+    const QVariant answer = d_->inputMethodQuery(query);
+    return answer.isValid() ? answer : QWidget::inputMethodQuery(query);
+}
 
 void FieldWidget::undo() {
     d_->undo(false);
@@ -69,16 +76,20 @@ void FieldWidget::mouseMoveEvent(QMouseEvent* event) {
 void FieldWidget::mouseDoubleClickEvent(QMouseEvent* event) {
     d_->mouse(FieldWidgetPrivate::Mouse::DoubleClick, event);
 }
-void FieldWidget::focusInEvent(QFocusEvent*) {
-    d_->focusIn();
+void FieldWidget::focusInEvent(QFocusEvent* event) {
+    d_->focusIn(event);
 }
 void FieldWidget::focusOutEvent(QFocusEvent* event) {
     d_->focusOut(event);
 }
+void FieldWidget::contextMenuEvent(QContextMenuEvent* event) {
+    d_->contextMenu(event);
+}
 
-// `enabled` is QWidget's own; the control follows it.
+// `enabled` and the font are QWidget's own; the control follows them.
 void FieldWidget::changeEvent(QEvent* event) {
     if (event->type() == QEvent::EnabledChange && d_) d_->enabledChanged();
+    if (event->type() == QEvent::FontChange && d_) d_->fontChanged();
     QWidget::changeEvent(event);
 }
 

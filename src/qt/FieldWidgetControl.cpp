@@ -77,6 +77,7 @@ void FieldWidgetPrivate::asHost(const QString& property, Action&& action) {
         emit q_.refused(property, error.number());
     }
     --hostWrites_;
+    q_.updateGeometry();  // the size hint follows MaxLength, AutoSize, MultiLine and the font
     afterInput();
 }
 

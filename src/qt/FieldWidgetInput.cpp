@@ -1,5 +1,6 @@
-// The widget's input: Qt's key, input method, mouse and focus events as the platform's, and
-// the edit slots as the commands of the keys.
+// The widget's input: Qt's key, input method, mouse and focus events as the platform's, the
+// edit slots as the commands of the keys, and the context menu and input methods' queries.
+#include <QContextMenuEvent>
 #include <QFocusEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -12,6 +13,8 @@
 #include "platform/editbox/EditBox.h"
 #include "platform/window/VirtualKeys.h"
 #include "qt/EditPainter.h"
+#include "qt/FieldContextMenu.h"
+#include "qt/FieldInputMethod.h"
 #include "qt/FieldWidgetPrivate.h"
 #include "qt/QtKeys.h"
 #include "qt/QtTextMeasurer.h"
@@ -153,7 +156,10 @@ void FieldWidgetPrivate::mouse(Mouse action, QMouseEvent* event) {
 
 // --- Focus --------------------------------------------------------------------------------
 
-void FieldWidgetPrivate::focusIn() {
+void FieldWidgetPrivate::focusIn(QFocusEvent* event) {
+    // A context menu closing gives back a focus the box never lost.
+    if (event->reason() == Qt::PopupFocusReason && liveBox() != nullptr && liveBox()->hasFocus())
+        return;
     beepOnRefusal([&] { form_->focus(*control_); });
     deliverPendingKeys();
 }
@@ -171,6 +177,22 @@ void FieldWidgetPrivate::focusOut(QFocusEvent* event) {
     });
     afterInput();
     if (left) emit q_.editingFinished();
+}
+
+// --- Context menu and input methods -------------------------------------------------------
+
+void FieldWidgetPrivate::contextMenu(QContextMenuEvent* event) {
+    execFieldContextMenu(q_, event->globalPos());  // FieldContextMenu.h
+}
+
+// Null where the field has no answer, so that QWidget's answers.
+QVariant FieldWidgetPrivate::inputMethodQuery(Qt::InputMethodQuery query) const {
+    EditBox* box = liveBox();
+    if (box == nullptr) return {};
+    const InputFacts facts{control_->DataType(), control_->ScaleDigits(),
+                           QString::fromStdU16String(control_->Format()), box->isMasked(),
+                           !isTrue(control_->MultiLine())};
+    return fieldInputMethodQuery(query, q_, *box, control_->frameLabel(), facts);
 }
 
 }  // namespace quelta::qt

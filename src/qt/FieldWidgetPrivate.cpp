@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <cmath>
 
+#include "control/Enumerations.h"
 #include "control/Quelta.h"
 #include "control/QueltaEvents.h"
 #include "form/EventLine.h"
@@ -13,6 +14,8 @@
 #include "platform/AutomationError.h"
 #include "platform/editbox/EditBox.h"
 #include "qt/EditPainter.h"
+#include "qt/FieldAccessible.h"
+#include "qt/FieldSizeHint.h"
 #include "qt/QtRegion.h"
 #include "qt/QtTextMeasurer.h"
 
@@ -67,11 +70,15 @@ void FieldWidgetPrivate::load(const StoredControl& stored, const std::string& fi
     // see what the file says.
     q_.setObjectName(controlName());
     q_.setEnabled(control_->Enabled() != 0);
+    font_ = WidgetFont();  // a new control: followed unless its file chose a font
+    followFont();
     afterInput();
 }
 
 void FieldWidgetPrivate::connectForm() {
     syncFocusPolicy();
+    installFieldAccessibility();  // FieldAccessible.h
+    followFont();
     q_.setAttribute(Qt::WA_InputMethodEnabled);
     q_.setCursor(Qt::IBeamCursor);
     form_->setListener({[this](const String&, std::int32_t dispid, std::span<Variant> arguments) {
@@ -96,6 +103,7 @@ void FieldWidgetPrivate::onEvent(std::int32_t dispid, std::span<Variant> argumen
     switch (dispid) {
         case kEventChange:
             redoable_ = undoing_;
+            announceTextChange(q_);  // FieldAccessible.h
             if (hostWrites_ == 0 && q_.isSignalConnected(textEditedSignal()))
                 emit q_.textEdited(qtString(control_->Text()));
             break;
@@ -134,17 +142,57 @@ QString FieldWidgetPrivate::controlName() const {
 
 // --- Size ---------------------------------------------------------------------------------
 
+namespace {
+
+FieldSizing sizingOf(Quelta& control, const QFont& font) {
+    FieldSizing sizing{font};
+    if (EditBox* box = control.liveBox()) {
+        sizing.font = qtFont(*box->font());
+        sizing.border = view::borderOf(*box, control.frameLabel());
+        sizing.maxLength = box->maxLength();
+    }
+    // Alignment makes a box multi-line inside; the field is one line unless MultiLine says.
+    sizing.multiLine = isTrue(control.MultiLine());
+    sizing.autoSize = isTrue(control.AutoSize());
+    sizing.numeric = control.DataType() == quelta::qltaNumeric ||
+                     control.DataType() == quelta::qltaSignedNumeric;
+    return sizing;
+}
+
+}  // namespace
+
 QSize FieldWidgetPrivate::sizeHint() const {
+    return fieldSizeHint(q_, sizingOf(*control_, q_.font()));
+}
+
+QSize FieldWidgetPrivate::minimumSizeHint() const {
+    return fieldMinimumSizeHint(q_, sizingOf(*control_, q_.font()));
+}
+
+// The size the control has taken on its site, in pixels.
+QSize FieldWidgetPrivate::controlSize() const {
     const ControlContainer& site = control_->container();
     return {static_cast<int>(std::lround(site.width() / twipsPerPixelX())),
             static_cast<int>(std::lround(site.height() / twipsPerPixelY()))};
+}
+
+void FieldWidgetPrivate::followFont() {
+    font_.follow(*control_, q_.font());  // WidgetFont.h
+}
+
+// A new font of the widget's (its own, a parent's, the application's): the control follows
+// it unless it chose its own, and a layout asks again for the size.
+void FieldWidgetPrivate::fontChanged() {
+    followFont();
+    q_.updateGeometry();
+    afterInput();
 }
 
 // The control may size itself (AutoSize, a minimum height): the widget follows.
 void FieldWidgetPrivate::syncGeometry() {
     if (syncing_) return;
     syncing_ = true;
-    const QSize wanted = sizeHint();
+    const QSize wanted = controlSize();
     if (wanted != q_.size()) q_.resize(wanted);
     syncing_ = false;
 }
@@ -225,7 +273,10 @@ void FieldWidgetPrivate::publishCaret() {
     caret_ = caret;
     selStart_ = selStart;
     selLength_ = selLength;
-    if (caret != before) emit q_.cursorPositionChanged(before, caret);
+    if (caret != before) {
+        emit q_.cursorPositionChanged(before, caret);
+        announceCaret(q_, caret);  // FieldAccessible.h
+    }
     if (selectionMoved) emit q_.selectionChanged();
 }
 
@@ -237,8 +288,7 @@ EditBox* FieldWidgetPrivate::liveBox() const {
 }
 
 PixelLayout FieldWidgetPrivate::layoutOf(EditBox& box) const {
-    return pixelLayout(q_.rect(), view::borderOf(box, control_->frameLabel()),
-                       view::scrollBarsOf(box), box.lineHeight() / twipsPerPixelY());
+    return fieldLayout(q_, box, control_->frameLabel(), !isTrue(control_->MultiLine()));
 }
 
 void FieldWidgetPrivate::paint() {
@@ -249,7 +299,8 @@ void FieldWidgetPrivate::paint() {
     const PixelLayout layout = layoutOf(*box);
     const view::EditView shown =
         view::editView(*box, control_->frameLabel(), pixelMetrics(layout, font));
-    paintEditView(painter, layout, shown, font, {q_.palette(), caretShown_, q_.isEnabled()});
+    paintEditView(painter, layout, shown, font,
+                  {&q_, caretShown_, q_.isEnabled(), isTrue(box->locked())});
 }
 
 }  // namespace quelta::qt

@@ -40,8 +40,10 @@
 #include "platform/runtime/Variant.h"
 #include "platform/window/WindowSystem.h"
 #include "qt/QtPlatformUse.h"
+#include "qt/WidgetFont.h"
 #include "quelta/qt/FieldWidget.h"
 
+class QContextMenuEvent;
 class QFocusEvent;
 class QInputMethodEvent;
 class QKeyEvent;
@@ -93,14 +95,22 @@ public:
     void key(bool press, QKeyEvent* event);
     void inputMethod(QInputMethodEvent* event);
     void mouse(Mouse action, QMouseEvent* event);
-    void focusIn();
+    void focusIn(QFocusEvent* event);
     void focusOut(QFocusEvent* event);
     void enabledChanged();
-    QSize sizeHint() const;
+    void fontChanged();
+    void contextMenu(QContextMenuEvent* event);
+    QVariant inputMethodQuery(Qt::InputMethodQuery query) const;  // FieldInputMethod.h
+    QSize sizeHint() const;                                       // FieldSizeHint.h
+    QSize minimumSizeHint() const;
+
+    // The box the widget shows; null while the control shows none.
+    EditBox* liveBox() const;
 
     // The edit slots: the command acts on the edit box as its key does.
     void edit(EditCommand command);
     void undo(bool redo);
+    bool canRedo() const { return redoable_; }
 
     // From now on the widget's property of this change signal is published.
     void watch(const QMetaMethod& signal);
@@ -122,18 +132,20 @@ private:
     void publishCaret();
     void syncFocusPolicy();
     void syncGeometry();
+    QSize controlSize() const;
+    void followFont();
     void restartCaret();
 
     void deliverPendingKeys();
     void deliver(const KeyInput& input);
 
-    EditBox* liveBox() const;
     PixelLayout layoutOf(EditBox& box) const;
 
     FieldWidget& q_;
     QtPlatformUse use_;  // before the form, so that it outlives the control
     std::unique_ptr<Form> form_;
     Quelta* control_ = nullptr;
+    WidgetFont font_;  // the control's Font follows the widget's font() until it is set
     QTimer caretTimer_;
     bool caretShown_ = true;
     bool syncing_ = false;

@@ -1,6 +1,8 @@
 #include "qt/FormWidget.h"
 
+#include <QFormLayout>
 #include <QLabel>
+#include <algorithm>
 #include <cmath>
 
 #include "form/Form.h"
@@ -12,7 +14,8 @@
 namespace quelta::qt {
 namespace {
 
-constexpr int kMargin = 8;  // pixels around the form's controls
+constexpr int kMargin = 8;      // pixels around the form's controls
+constexpr int kRowSpacing = 6;  // at least, between the rows of a form in rows
 
 int pixels(const PropertyBag& extender, StringView key, double twipsPerPixel) {
     return static_cast<int>(
@@ -33,10 +36,26 @@ QString captionOf(const StoredControl& stored) {
     return QString::fromStdU16String(tip.empty() ? name : tip);
 }
 
+void layInRows(QWidget& built, const StoredForm& form, const std::string& file,
+               const QString& region) {
+    auto* rows = new QFormLayout(&built);
+    rows->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
+    rows->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    rows->setVerticalSpacing(std::max(rows->verticalSpacing(), kRowSpacing));
+    for (const StoredControl& stored : form.controls) {
+        auto* field = new FieldWidget(&built, region);
+        FieldWidgetPrivate::of(*field).load(stored, file);
+        field->setMinimumWidth(field->width());
+        if (field->multiLine()) field->setMinimumHeight(field->height());
+        rows->addRow(captionOf(stored), field);
+    }
+    built.adjustSize();
+}
+
 }  // namespace
 
 std::unique_ptr<QWidget> formWidget(const StoredForm& form, const std::string& file,
-                                    const QString& region) {
+                                    const QString& region, FormLayout layout) {
     auto built = std::make_unique<QWidget>();
     selectRegionFor(region, built->locale());
     {
@@ -45,6 +64,10 @@ std::unique_ptr<QWidget> formWidget(const StoredForm& form, const std::string& f
         const QtPlatformUse qtMeasure;  // as the widgets will measure
         Form check;
         check.replaceWith(form, file);
+    }
+    if (layout == FormLayout::Rows) {
+        layInRows(*built, form, file, region);
+        return built;
     }
     QRect used;
     for (const StoredControl& stored : form.controls) {
@@ -60,9 +83,10 @@ std::unique_ptr<QWidget> formWidget(const StoredForm& form, const std::string& f
 }
 
 // The region first: a form file's values are read in it.
-std::unique_ptr<QWidget> loadFormWidget(const std::string& path, const QString& region) {
+std::unique_ptr<QWidget> loadFormWidget(const std::string& path, const QString& region,
+                                        FormLayout layout) {
     selectRegionFor(region, QLocale());
-    return formWidget(loadFormFile(path), path, region);
+    return formWidget(loadFormFile(path), path, region, layout);
 }
 
 }  // namespace quelta::qt

@@ -5,7 +5,9 @@
 #include <memory>
 
 #include "platform/fonts/TextMeasurer.h"
+#include "platform/window/Clipboard.h"
 #include "platform/window/WindowSystem.h"
+#include "qt/QtClipboard.h"
 #include "qt/QtTextMeasurer.h"
 
 namespace quelta::qt {
@@ -25,12 +27,14 @@ QtPlatformUse::QtPlatformUse() {
                          kTwipsPerInch / screen->logicalDotsPerInchY());
     }
     setBeepListener([] { QApplication::beep(); });
+    setClipboardBackend(std::make_shared<QtClipboard>());
 }
 
 QtPlatformUse::~QtPlatformUse() {
     if (--usesOnThread > 0) return;
     setTextMeasurer(nullptr);
     setBeepListener(nullptr);
+    setClipboardBackend(nullptr);
 }
 
 }  // namespace quelta::qt

@@ -113,8 +113,7 @@ private slots:
         edit.setSelStart(20);
         const QFont font = qtFont(*edit.font());
         const QFontMetricsF metrics(font);
-        const PixelLayout layout =
-            pixelLayout(field->rect(), view::borderOf(edit, control(*field).frameLabel()), {}, 1);
+        const PixelLayout layout = fieldLayout(*field, edit, control(*field).frameLabel(), true);
         for (const auto& [part, caret] : {std::pair{0.3, 16}, std::pair{0.7, 17}}) {
             const view::EditView shown =
                 view::editView(edit, control(*field).frameLabel(), pixelMetrics(layout, font));

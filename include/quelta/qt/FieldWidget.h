@@ -11,6 +11,11 @@
 // dates, a bool for Boolean, a QString for the text types, and a null QVariant while the
 // field is empty.
 //
+// It behaves as a line edit among Qt widgets: the style draws its frame, copy and paste use
+// the application's clipboard, the right button opens the edit menu, and screen readers and
+// input methods are answered. Its text is drawn in the widget's font() until the field's own
+// font is set (fontName, fontSize, ...); from then on that choice stands over setFont.
+//
 // The regional settings belong to the thread: the first field of a thread takes them from
 // `region`, else from its QLocale. A value the field refuses changes nothing and is reported
 // by `refused` with the error number. A few properties (alignment, multiLine, borderStyle,
@@ -331,7 +336,10 @@ public:
     explicit FieldWidget(QWidget* parent = nullptr, const QString& region = {});
     ~FieldWidget() override;
 
+    // As a line edit's: a line of the font, as wide as MaxLength characters with AutoSize.
     QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
 
 public Q_SLOTS:
     // Editing as the keys edit: each acts through the field's edit box and is refused as
@@ -373,6 +381,8 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    // Undo, Redo, Cut, Copy, Paste, Delete and Select All, as the edit slots do them.
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void changeEvent(QEvent* event) override;
     void connectNotify(const QMetaMethod& signal) override;
 

@@ -104,6 +104,8 @@ public:
     // Replaces the selection as a paste would (case styles, MaxLength) and raises Change.
     void setSelText(StringView text);
     std::int32_t caret() const { return text_.caret(); }
+    // Whether an undo (Ctrl+Z) has an edit to take back.
+    bool canUndo() const { return text_.canUndo(); }
 
     std::int32_t maxLength() const { return properties_.maxLength; }
     void setMaxLength(std::int32_t maxLength);  // 0 no limit; negative is error 380

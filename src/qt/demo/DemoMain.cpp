@@ -45,8 +45,8 @@ int main(int argc, char** argv) {
             window = quelta::qt::sampleDemoWindow(options.value(region));
         } else {
             const std::string file = options.positionalArguments().front().toStdString();
-            window = std::make_unique<quelta::qt::DemoWindow>(
-                quelta::qt::loadFormWidget(file, options.value(region)));
+            window = std::make_unique<quelta::qt::DemoWindow>(quelta::qt::loadFormWidget(
+                file, options.value(region), quelta::qt::FormLayout::Rows));
         }
         window->show();
         return application.exec();
