@@ -33,6 +33,13 @@ TEST(TerminalDesignTest, APropertyChangedOnAPageIsSavedAndReadBack) {
     std::string last;
     ASSERT_NE(terminal.waitFor("txtName 2400,240", &last), "") << last;
 
+    // The Text page's box edits one character at a time with the keys tmux really sends:
+    // Home and End at either end, Delete the character after the caret. Esc writes nothing.
+    terminal.keys("Enter NPage Home x End y Home Right DC");
+    EXPECT_NE(terminal.waitFor("Text:         xaney ", &last), "") << last;
+    terminal.keys("Escape");
+    ASSERT_NE(terminal.waitFor("txtName 2400,240", &last), "") << last;
+
     // Select the amount, move it a cell right, and right-justify it on the General page.
     terminal.keys("Tab Right Enter");
     ASSERT_NE(terminal.waitFor("Properties of txtAmount", &last), "") << last;
