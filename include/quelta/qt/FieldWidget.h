@@ -6,10 +6,10 @@
 //
 // Every property of the control is a Qt property of the same name in lower camel case
 // (dataType, scaleDigits, oleDragMode), with a change signal; its enumerations are Qt
-// enumerations. Enabled and the font are QWidget's own. `value` is typed by the data
-// type: a double for the numeric types, a QDateTime (a QTime for a time of day alone) for
-// dates, a bool for Boolean, a QString for the text types, and a null QVariant while the
-// field is empty.
+// enumerations; QWidget's own enabled and font stand for Enabled and Font. `value` is
+// typed by the data type: a double for the numeric types, a QDateTime (a QTime for a time
+// of day alone) for dates, a bool for Boolean, a QString for the text types, and a null
+// QVariant while the field is empty.
 //
 // It behaves as a line edit among Qt widgets: the style draws its frame, copy and paste use
 // the application's clipboard, the right button opens the edit menu, and screen readers and
