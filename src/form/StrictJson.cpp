@@ -1,133 +1,143 @@
 #include "form/StrictJson.h"
 
-#include <utility>
-#include <vector>
+#include <nlohmann/json.hpp>
 
 #include "form/FormFile.h"
 
 namespace quelta {
-namespace {
 
-using Json = nlohmann::ordered_json;
-
-// Builds the document from the parser's events, as the parser's own builder does, and knows
-// at every step where in the document it is.
-class StrictBuilder {
+// The library's event parser, its events checked and handed on.
+class StrictJsonReader::Parser {
 public:
-    StrictBuilder(const std::string& file, const StrictJsonLimits& limits)
-        : file_(file), limits_(limits) {}
+    Parser(StrictJsonReader& reader, JsonEvents& events) : reader_(reader), events_(events) {}
 
-    Json take() { return std::move(root_); }
+    using Json = nlohmann::json;
 
-    bool null() { return added(nullptr); }
-    bool boolean(bool value) { return added(value); }
-    bool number_integer(Json::number_integer_t value) { return added(value); }
-    bool number_unsigned(Json::number_unsigned_t value) { return added(value); }
-    bool number_float(Json::number_float_t value, const std::string&) { return added(value); }
-    bool string(std::string& value) { return added(std::move(value)); }
-    bool binary(Json::binary_t&) { return refuse("", "binary values are no JSON text"); }
+    bool null() { return scalar(nullptr); }
+    bool boolean(bool value) { return scalar(value); }
+    bool number_integer(Json::number_integer_t value) { return scalar(std::int64_t{value}); }
+    bool number_unsigned(Json::number_unsigned_t value) { return scalar(std::uint64_t{value}); }
+    bool number_float(Json::number_float_t value, const std::string&) { return scalar(value); }
+    bool string(std::string& value) { return scalar(std::string_view(value)); }
+    bool binary(Json::binary_t&) { reader_.refuse("", "binary values are no JSON text"); }
 
-    bool start_object(std::size_t) { return open(Json::value_t::object); }
-    bool start_array(std::size_t) { return open(Json::value_t::array); }
-    bool end_object() { return close(); }
-    bool end_array() { return close(); }
-
-    // Objects of a form are small, so a look through the keys so far is cheaper than any
-    // index; the key limit keeps it so for a hostile file.
+    // The handler hears of a container while the place still names it as a value.
+    bool start_object(std::size_t) {
+        reader_.valueStarts(true);
+        events_.startObject();
+        reader_.open(false);
+        return true;
+    }
+    bool start_array(std::size_t) {
+        reader_.valueStarts(true);
+        events_.startArray();
+        reader_.open(true);
+        return true;
+    }
+    bool end_object() {
+        events_.endObject();
+        reader_.close();
+        return true;
+    }
+    bool end_array() {
+        events_.endArray();
+        reader_.close();
+        return true;
+    }
     bool key(std::string& key) {
-        Frame& top = open_.back();
-        Json::object_t& object = top.container->get_ref<Json::object_t&>();
-        top.key = std::move(key);
-        for (const auto& [existing, value] : object) {
-            if (existing == top.key) return refuse(place(), "the key stands twice");
-        }
-        if (object.size() >= limits_.maxObjectKeys)
-            return refuse(place(), "more keys in one object than a form holds");
+        reader_.addKey(key);
+        events_.key(key);
         return true;
     }
 
     bool parse_error(std::size_t, const std::string&, const nlohmann::detail::exception& error) {
         // The parser's message names the line and column of the fault.
-        return refuse("", std::string("not JSON: ") + error.what());
+        reader_.refuse("", std::string("not JSON: ") + error.what());
     }
 
 private:
-    struct Frame {
-        Json* container;
-        std::string key;  // of the value to come, in an object
-    };
-
-    // Where the value to come goes: the keys and element numbers of the open containers.
-    std::string place() const {
-        std::string path;
-        for (const Frame& frame : open_) {
-            if (frame.container->is_array()) {
-                // An outer list already holds the element being read; the innermost one
-                // not yet.
-                const std::size_t index =
-                    frame.container->size() - (&frame == &open_.back() ? 0 : 1);
-                path += "[" + std::to_string(index) + "]";
-            } else {
-                if (!path.empty()) path += '.';
-                path += frame.key;
-            }
-        }
-        return path;
-    }
-
-    template <typename Value>
-    bool added(Value&& value) {
-        add(std::forward<Value>(value));
+    bool scalar(const JsonScalar& value) {
+        reader_.valueStarts(false);
+        events_.scalar(value);
         return true;
     }
 
-    template <typename Value>
-    Json* add(Value&& value) {
-        if (open_.empty()) {
-            root_ = Json(std::forward<Value>(value));
-            return &root_;
-        }
-        Frame& top = open_.back();
-        if (top.container->is_array()) {
-            auto& array = top.container->get_ref<Json::array_t&>();
-            return &array.emplace_back(std::forward<Value>(value));
-        }
-        // The key was checked when it came; the map's own insert would search again.
-        auto& entries = static_cast<std::vector<std::pair<const std::string, Json>>&>(
-            top.container->get_ref<Json::object_t&>());
-        return &entries.emplace_back(top.key, std::forward<Value>(value)).second;
-    }
-
-    bool open(Json::value_t type) {
-        if (static_cast<int>(open_.size()) >= limits_.maxDepth)
-            return refuse("", "the file nests deeper than a form does");
-        Json* container = add(Json(type));
-        open_.push_back({container, {}});
-        return true;
-    }
-
-    bool close() {
-        open_.pop_back();
-        return true;
-    }
-
-    [[noreturn]] bool refuse(const std::string& place, const std::string& reason) const {
-        throw FormFileError(file_, place, reason);
-    }
-
-    const std::string& file_;
-    const StrictJsonLimits& limits_;
-    Json root_;
-    std::vector<Frame> open_;
+    StrictJsonReader& reader_;
+    JsonEvents& events_;
 };
 
-}  // namespace
+StrictJsonReader::StrictJsonReader(const std::string& file, const StrictJsonLimits& limits)
+    : file_(file), limits_(limits) {}
 
-Json parseStrictJson(std::string_view text, const std::string& file,
-                     const StrictJsonLimits& limits) {
-    StrictBuilder builder(file, limits);
-    Json::sax_parse(text.begin(), text.end(), &builder);
-    return builder.take();
+void StrictJsonReader::read(std::string_view text, JsonEvents& events) {
+    depth_ = 0;
+    Parser parser(*this, events);
+    nlohmann::json::sax_parse(text.begin(), text.end(), &parser);
+}
+
+std::string_view StrictJsonReader::Frame::lastKey() const {
+    if (spans.empty()) return {};
+    return std::string_view(keys).substr(spans.back().begin, spans.back().size);
+}
+
+std::string StrictJsonReader::place(std::size_t levels) const {
+    std::string path;
+    for (std::size_t i = 0; i < std::min(levels, depth_); ++i) {
+        const Frame& frame = frames_[i];
+        if (frame.isArray) {
+            // The element being read; before the first one starts, the place it will take.
+            const std::size_t index = frame.elements == 0 ? 0 : frame.elements - 1;
+            path += "[" + std::to_string(index) + "]";
+        } else {
+            if (!path.empty()) path += '.';
+            path += frame.lastKey();
+        }
+    }
+    return path;
+}
+
+void StrictJsonReader::valueStarts(bool isContainer) {
+    if (isContainer && static_cast<int>(depth_) >= limits_.maxDepth)
+        refuse("", "the file nests deeper than a form does");
+    if (depth_ > 0 && frames_[depth_ - 1].isArray) ++frames_[depth_ - 1].elements;
+}
+
+void StrictJsonReader::open(bool isArray) {
+    if (frames_.size() == depth_) frames_.emplace_back();
+    Frame& frame = frames_[depth_++];
+    frame.isArray = isArray;
+    frame.elements = 0;
+    frame.keys.clear();
+    frame.spans.clear();
+}
+
+void StrictJsonReader::close() {
+    --depth_;
+}
+
+// Objects of a form are small, so a look through the keys so far is cheaper than any index;
+// the key limit keeps it so for a hostile file. A hash of each key makes most comparisons
+// one of two numbers.
+void StrictJsonReader::addKey(std::string_view key) {
+    Frame& frame = frames_[depth_ - 1];
+    std::uint32_t hash = 2166136261u;
+    for (char c : key)
+        hash = (hash ^ static_cast<unsigned char>(c)) * 16777619u;
+    const std::string_view keys = frame.keys;
+    bool twice = false;
+    for (const Frame::Key& span : frame.spans) {
+        if (span.hash == hash && keys.substr(span.begin, span.size) == key) twice = true;
+    }
+    frame.spans.push_back({static_cast<std::uint32_t>(frame.keys.size()),
+                           static_cast<std::uint32_t>(key.size()), hash});
+    frame.keys += key;
+    if (twice) refuse(place(), "the key stands twice");
+    if (frame.spans.size() > limits_.maxObjectKeys)
+        refuse(place(), "more keys in one object than a form holds");
+}
+
+void StrictJsonReader::refuse(const std::string& place, const std::string& reason) const {
+    throw FormFileError(file_, place, reason);
 }
 
 }  // namespace quelta
