@@ -1,5 +1,6 @@
 #include "form/FormFile.h"
 
+#include <algorithm>
 #include <array>
 
 #include "form/EscapedText.h"
@@ -49,24 +50,34 @@ bool isExtenderKey(StringView key) {
     return false;
 }
 
-// The extender values as reading accepts them; saving holds to the same.
+// The extender values as reading accepts them; saving holds to the same. The bag is looked
+// through once, as every control of a form is checked on every load and save.
 std::optional<ExtenderFault> extenderFault(const PropertyBag& extender) {
-    const Variant name = extender.read(u"Name");
-    if (name.type() != VariantType::String || name.toString().empty())
+    std::array<const Variant*, kExtenderKeys.size()> values{};
+    for (const PropertyBag::Entry& entry : extender.entries()) {
+        for (std::size_t i = 0; i < kExtenderKeys.size(); ++i) {
+            if (sameKey(entry.key, kExtenderKeys[i])) values[i] = &entry.value;
+        }
+    }
+    auto valueOf = [&](std::u16string_view key) {
+        return values[static_cast<std::size_t>(
+            std::find(kExtenderKeys.begin(), kExtenderKeys.end(), key) - kExtenderKeys.begin())];
+    };
+    const Variant* name = valueOf(u"Name");
+    if (!name || name->type() != VariantType::String || *name == Variant(String()))
         return ExtenderFault{u"Name", "every control needs a name"};
-    if (extender.contains(u"ToolTipText") &&
-        extender.read(u"ToolTipText").type() != VariantType::String)
+    if (const Variant* tip = valueOf(u"ToolTipText"); tip && tip->type() != VariantType::String)
         return ExtenderFault{u"ToolTipText", "must be a string"};
     for (std::u16string_view key : {u"TabIndex", u"HelpContextID", u"WhatsThisHelpID"}) {
-        if (extender.contains(key) && !isWholeNumber(extender.read(key)))
+        if (const Variant* value = valueOf(key); value && !isWholeNumber(*value))
             return ExtenderFault{key, "must be a 32-bit whole number"};
     }
     for (std::u16string_view key : {u"Left", u"Top", u"Width", u"Height"}) {
-        if (!extender.contains(key)) continue;
-        const Variant value = extender.read(key);
+        const Variant* value = valueOf(key);
+        if (!value) continue;
         const bool isSize = key == u"Width" || key == u"Height";
-        if (!isNumber(value) || !(value.toDouble() >= (isSize ? 0 : -kMaxTwips)) ||
-            !(value.toDouble() <= kMaxTwips)) {
+        if (!isNumber(*value) || !(value->toDouble() >= (isSize ? 0 : -kMaxTwips)) ||
+            !(value->toDouble() <= kMaxTwips)) {
             return ExtenderFault{key, isSize ? "a size is 0 to 10,000,000 twips"
                                              : "a position is within 10,000,000 twips"};
         }

@@ -91,10 +91,6 @@ enum ControlRank {
     kInProperties
 };
 
-String keyOf(std::string_view utf8) {
-    return fromUtf8(utf8);
-}
-
 std::optional<std::int64_t> wholeNumber(const JsonScalar& value) {
     if (const auto* number = std::get_if<std::int64_t>(&value)) return *number;
     if (const auto* number = std::get_if<std::uint64_t>(&value))
@@ -159,6 +155,7 @@ private:
     void topKey(std::string_view key);
     void topValue(const JsonScalar& value);
     void bagKey(std::string_view key);
+    bool standsTwice(StringView key);
     void fontField(const JsonScalar& value);
     void endControl();
     void endObjectValue();
@@ -198,6 +195,8 @@ private:
     bool isExtender_ = false;
     int bagRank_ = kInProperties;
     String bagKey_;
+    std::vector<std::uint32_t> keyHashes_;  // of the bag's keys so far
+    bool hasNonAsciiKey_ = false;
 
     // An object value being read: {"font": {...}} or {"picture": "FILE"}.
     std::size_t objectKeys_ = 0;
@@ -253,6 +252,8 @@ void FormFileReader::startValue(bool isObject) {
             } else if (wanted(bagRank_)) {
                 StoredControl& control = form_.controls.back();
                 bag_ = isExtender_ ? &control.extender : &control.properties;
+                keyHashes_.clear();
+                hasNonAsciiKey_ = false;
                 level = Level::Bag;
             }
             break;
@@ -347,16 +348,36 @@ void FormFileReader::topKey(std::string_view key) {
 
 void FormFileReader::bagKey(std::string_view key) {
     if (!wanted(bagRank_)) return;
-    bagKey_ = keyOf(key);
+    if (std::all_of(key.begin(), key.end(), [](char c) { return (c & 0x80) == 0; }))
+        bagKey_.assign(key.begin(), key.end());  // into the room the last key left
+    else
+        bagKey_ = fromUtf8(key);
     if (bagKey_.empty()) {
         noteInBag(json_.place(), "a key may not be empty");
-    } else if (bag_->contains(bagKey_)) {
+    } else if (standsTwice(bagKey_)) {
         noteInBag(json_.place(), "the key stands twice");
     } else if (isExtender_ && !isExtenderKey(bagKey_)) {
         noteInBag(json_.place(), "not a value a form keeps for a control");
     } else {
         slot_ = Slot::BagValue;
     }
+}
+
+// Whether the bag holds the key in another spelling already. A bag compares keys without
+// regard to case; a hash of the ASCII-lowered key spares asking it for all but the keys that
+// may be the same.
+bool FormFileReader::standsTwice(StringView key) {
+    std::uint32_t hash = 2166136261u;
+    bool ascii = true;
+    for (char16_t c : key) {
+        ascii = ascii && c < 0x80;
+        hash = (hash ^ asciiLower(c)) * 16777619u;
+    }
+    const bool maybe = !ascii || hasNonAsciiKey_ ||
+                       std::find(keyHashes_.begin(), keyHashes_.end(), hash) != keyHashes_.end();
+    keyHashes_.push_back(hash);
+    hasNonAsciiKey_ = hasNonAsciiKey_ || !ascii;
+    return maybe && bag_->contains(key);
 }
 
 void FormFileReader::scalar(const JsonScalar& value) {

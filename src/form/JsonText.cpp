@@ -48,10 +48,14 @@ void appendEscaped(std::string& json, char c) {
 
 void appendJsonString(std::string& json, StringView text) {
     json += '"';
-    // Names, keys and values are nearly always ASCII, which needs no converter.
-    if (std::all_of(text.begin(), text.end(), [](char16_t c) { return c < 0x80; })) {
-        for (char16_t c : text)
-            appendEscaped(json, static_cast<char>(c));
+    // Names, keys and values are nearly always ASCII with nothing to escape: copied whole.
+    const bool plain = std::all_of(text.begin(), text.end(), [](char16_t c) {
+        return c >= 0x20 && c < 0x80 && c != '"' && c != '\\';
+    });
+    if (plain) {
+        const std::size_t start = json.size();
+        json.resize(start + text.size());
+        std::copy(text.begin(), text.end(), json.begin() + static_cast<std::ptrdiff_t>(start));
     } else {
         for (char c : toUtf8(text))
             appendEscaped(json, c);
@@ -86,7 +90,7 @@ void appendJsonNumber(std::string& json, double number) {
         if (*p != '.') digits[count++] = *p;
     }
     int exponent = 0;
-    std::from_chars(e + 2, end, exponent);  // after "e+" or "e-"
+    std::from_chars(e + 2, end, exponent);                       // after "e+" or "e-"
     const int point = (e[1] == '-' ? -exponent : exponent) + 1;  // digits before the point
     const std::string_view all(digits, static_cast<std::size_t>(count));
     constexpr int kLargestFixed = 15;
