@@ -55,31 +55,37 @@ bool isExtenderKey(StringView key) {
 std::optional<ExtenderFault> extenderFault(const PropertyBag& extender) {
     std::array<const Variant*, kExtenderKeys.size()> values{};
     for (const PropertyBag::Entry& entry : extender.entries()) {
+        const bool ascii =
+            std::all_of(entry.key.begin(), entry.key.end(), [](char16_t c) { return c < 0x80; });
         for (std::size_t i = 0; i < kExtenderKeys.size(); ++i) {
-            if (sameKey(entry.key, kExtenderKeys[i])) values[i] = &entry.value;
+            const std::u16string_view known = kExtenderKeys[i];
+            if (ascii
+                    ? entry.key.size() == known.size() && equalsIgnoringAsciiCase(entry.key, known)
+                    : sameKey(entry.key, known)) {
+                values[i] = &entry.value;
+                break;
+            }
         }
     }
-    auto valueOf = [&](std::u16string_view key) {
-        return values[static_cast<std::size_t>(
-            std::find(kExtenderKeys.begin(), kExtenderKeys.end(), key) - kExtenderKeys.begin())];
-    };
-    const Variant* name = valueOf(u"Name");
+    // By their places in kExtenderKeys.
+    const Variant* name = values[0];
     if (!name || name->type() != VariantType::String || *name == Variant(String()))
-        return ExtenderFault{u"Name", "every control needs a name"};
-    if (const Variant* tip = valueOf(u"ToolTipText"); tip && tip->type() != VariantType::String)
-        return ExtenderFault{u"ToolTipText", "must be a string"};
-    for (std::u16string_view key : {u"TabIndex", u"HelpContextID", u"WhatsThisHelpID"}) {
-        if (const Variant* value = valueOf(key); value && !isWholeNumber(*value))
-            return ExtenderFault{key, "must be a 32-bit whole number"};
+        return ExtenderFault{kExtenderKeys[0], "every control needs a name"};
+    if (const Variant* tip = values[6]; tip && tip->type() != VariantType::String)
+        return ExtenderFault{kExtenderKeys[6], "must be a string"};
+    for (std::size_t i : {5, 7, 8}) {  // TabIndex, HelpContextID, WhatsThisHelpID
+        if (values[i] && !isWholeNumber(*values[i]))
+            return ExtenderFault{kExtenderKeys[i], "must be a 32-bit whole number"};
     }
-    for (std::u16string_view key : {u"Left", u"Top", u"Width", u"Height"}) {
-        const Variant* value = valueOf(key);
+    for (std::size_t i : {1, 2, 3, 4}) {  // Left, Top, Width, Height
+        const Variant* value = values[i];
         if (!value) continue;
-        const bool isSize = key == u"Width" || key == u"Height";
+        const bool isSize = i >= 3;
         if (!isNumber(*value) || !(value->toDouble() >= (isSize ? 0 : -kMaxTwips)) ||
             !(value->toDouble() <= kMaxTwips)) {
-            return ExtenderFault{key, isSize ? "a size is 0 to 10,000,000 twips"
-                                             : "a position is within 10,000,000 twips"};
+            return ExtenderFault{kExtenderKeys[i], isSize
+                                                       ? "a size is 0 to 10,000,000 twips"
+                                                       : "a position is within 10,000,000 twips"};
         }
     }
     return std::nullopt;
