@@ -1,58 +1,81 @@
 #include "form/StrictJson.h"
 
-#include <nlohmann/json.hpp>
+#include <rapidjson/error/en.h>
+#include <rapidjson/memorystream.h>
+#include <rapidjson/reader.h>
+#include <unicode/utf8.h>
+
+#include <algorithm>
 
 #include "form/FormFile.h"
+#include "form/InputFile.h"
 
 namespace quelta {
+
+namespace {
+
+// "at line 3, column 14" for a fault at that offset of the text.
+std::string lineAndColumn(std::string_view text, std::size_t offset) {
+    offset = std::min(offset, text.size());
+    const std::string_view before = text.substr(0, offset);
+    const std::size_t line =
+        1 + static_cast<std::size_t>(std::count(before.begin(), before.end(), '\n'));
+    const std::size_t lineStart =
+        before.rfind('\n') == std::string_view::npos ? 0 : before.rfind('\n') + 1;
+    return "at line " + std::to_string(line) + ", column " + std::to_string(offset - lineStart + 1);
+}
+
+}  // namespace
 
 // The library's event parser, its events checked and handed on.
 class StrictJsonReader::Parser {
 public:
-    Parser(StrictJsonReader& reader, JsonEvents& events) : reader_(reader), events_(events) {}
+    Parser(StrictJsonReader& reader, JsonEvents& events, std::string_view text,
+           const rapidjson::MemoryStream& stream)
+        : reader_(reader), events_(events), text_(text), stream_(stream) {}
 
-    using Json = nlohmann::json;
+    using Size = rapidjson::SizeType;
 
-    bool null() { return scalar(nullptr); }
-    bool boolean(bool value) { return scalar(value); }
-    bool number_integer(Json::number_integer_t value) { return scalar(std::int64_t{value}); }
-    bool number_unsigned(Json::number_unsigned_t value) { return scalar(std::uint64_t{value}); }
-    bool number_float(Json::number_float_t value, const std::string&) { return scalar(value); }
-    bool string(std::string& value) { return scalar(std::string_view(value)); }
-    bool binary(Json::binary_t&) { reader_.refuse("", "binary values are no JSON text"); }
+    bool Null() { return scalar(nullptr); }
+    bool Bool(bool value) { return scalar(value); }
+    bool Int(int value) { return scalar(std::int64_t{value}); }
+    bool Int64(std::int64_t value) { return scalar(value); }
+    bool Uint(unsigned value) { return scalar(std::uint64_t{value}); }
+    bool Uint64(std::uint64_t value) { return scalar(value); }
+    bool Double(double value) { return scalar(value); }
+    bool RawNumber(const char*, Size, bool) { return false; }  // not asked for
+    bool String(const char* text, Size size, bool) {
+        return scalar(checkedText(std::string_view(text, size)));
+    }
 
     // The handler hears of a container while the place still names it as a value.
-    bool start_object(std::size_t) {
+    bool StartObject() {
         reader_.valueStarts(true);
         events_.startObject();
         reader_.open(false);
         return true;
     }
-    bool start_array(std::size_t) {
+    bool StartArray() {
         reader_.valueStarts(true);
         events_.startArray();
         reader_.open(true);
         return true;
     }
-    bool end_object() {
+    bool EndObject(Size) {
         events_.endObject();
         reader_.close();
         return true;
     }
-    bool end_array() {
+    bool EndArray(Size) {
         events_.endArray();
         reader_.close();
         return true;
     }
-    bool key(std::string& key) {
+    bool Key(const char* text, Size size, bool) {
+        const std::string_view key = checkedText(std::string_view(text, size));
         reader_.addKey(key);
         events_.key(key);
         return true;
-    }
-
-    bool parse_error(std::size_t, const std::string&, const nlohmann::detail::exception& error) {
-        // The parser's message names the line and column of the fault.
-        reader_.refuse("", std::string("not JSON: ") + error.what());
     }
 
 private:
@@ -62,17 +85,49 @@ private:
         return true;
     }
 
+    // Whole UTF-8, checked here rather than by the parser, which would look at every byte
+    // of every string through its own tables: nearly all text in a form is ASCII.
+    std::string_view checkedText(std::string_view text) {
+        if (std::all_of(text.begin(), text.end(), [](char c) { return (c & 0x80) == 0; }))
+            return text;
+        const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
+        const auto size = static_cast<std::int32_t>(text.size());
+        for (std::int32_t at = 0; at < size;) {
+            UChar32 c = 0;
+            U8_NEXT(bytes, at, size, c);
+            if (c < 0) {
+                reader_.refuse("", "not JSON " + lineAndColumn(text_, stream_.Tell()) +
+                                       ": a string that is not UTF-8");
+            }
+        }
+        return text;
+    }
+
     StrictJsonReader& reader_;
     JsonEvents& events_;
+    std::string_view text_;
+    const rapidjson::MemoryStream& stream_;
 };
 
 StrictJsonReader::StrictJsonReader(const std::string& file, const StrictJsonLimits& limits)
     : file_(file), limits_(limits) {}
 
 void StrictJsonReader::read(std::string_view text, JsonEvents& events) {
+    text = withoutByteOrderMark(text);
     depth_ = 0;
-    Parser parser(*this, events);
-    nlohmann::json::sax_parse(text.begin(), text.end(), &parser);
+    rapidjson::MemoryStream stream(text.data(), text.size());
+    Parser parser(*this, events, text, stream);
+    rapidjson::Reader reader;
+    // Numbers read exactly as the C library reads them.
+    constexpr unsigned kFlags = rapidjson::kParseFullPrecisionFlag;
+    const rapidjson::ParseResult result = reader.Parse<kFlags>(stream, parser);
+    if (result.IsError()) {
+        refuse("", std::string("not JSON ") + lineAndColumn(text, result.Offset()) + ": " +
+                       rapidjson::GetParseError_En(result.Code()));
+    }
+    // The parser takes a NUL byte for the end of the text.
+    if (stream.Tell() != text.size())
+        refuse("", "not JSON " + lineAndColumn(text, stream.Tell()) + ": a NUL byte");
 }
 
 std::string_view StrictJsonReader::Frame::lastKey() const {
