@@ -70,6 +70,9 @@ FontField fontFieldOf(std::string_view key) {
     return FontField::Unknown;
 }
 
+// Whether a top-level value the file must hold is there and of the right kind.
+enum class Presence { Missing, Wrong, Right };
+
 struct Fault {
     int rank = 0;  // the lower is checked first
     std::string place;
@@ -176,7 +179,7 @@ private:
 
     // The top level, judged when the whole text has been read.
     bool isObject_ = false;
-    int format_ = 0;  // 0 missing, 1 wrong, 2 right
+    Presence format_ = Presence::Missing;
     std::optional<std::int64_t> version_;
     bool versionSeen_ = false;
     std::size_t keysSeen_ = 0;
@@ -184,8 +187,8 @@ private:
     std::optional<std::size_t> regionKey_;
     bool regionKnown_ = false;
     std::string region_;
-    int controls_ = 0;                // 0 missing, 1 not a list, 2 a list
-    std::optional<Fault> formFault_;  // the first control's that is refused
+    Presence controls_ = Presence::Missing;  // Right when a list
+    std::optional<Fault> formFault_;         // the first control's that is refused
 
     // The control being read.
     std::optional<Fault> controlFault_;
@@ -232,7 +235,7 @@ void FormFileReader::startValue(bool isObject) {
             topValue(nullptr);  // of the wrong type, as null is
             break;
         case Slot::Controls:
-            controls_ = isObject ? 1 : 2;
+            controls_ = isObject ? Presence::Wrong : Presence::Right;
             if (!isObject) level = Level::Controls;
             break;
         case Slot::Control:
@@ -389,7 +392,7 @@ void FormFileReader::scalar(const JsonScalar& value) {
             topValue(value);
             break;
         case Slot::Controls:
-            controls_ = 1;
+            controls_ = Presence::Wrong;
             break;
         case Slot::Control:
             formFault_ = Fault{0, json_.place(), "a control must be an object"};
@@ -422,7 +425,7 @@ void FormFileReader::scalar(const JsonScalar& value) {
 void FormFileReader::topValue(const JsonScalar& value) {
     const auto* text = std::get_if<std::string_view>(&value);
     if (slot_ == Slot::Format) {
-        format_ = text && *text == kFormFileFormat ? 2 : 1;
+        format_ = text && *text == kFormFileFormat ? Presence::Right : Presence::Wrong;
     } else if (slot_ == Slot::Version) {
         versionSeen_ = true;
         version_ = wholeNumber(value);
@@ -534,8 +537,8 @@ void FormFileReader::refuseWhatTheRulesRefuse() const {
         throw FormFileError(file_, place, reason);
     };
     if (!isObject_) refuse("", "a form file is a JSON object");
-    if (format_ == 0) refuse("", "\"format\" is missing");
-    if (format_ == 1) refuse("format", "not a form file");
+    if (format_ == Presence::Missing) refuse("", "\"format\" is missing");
+    if (format_ == Presence::Wrong) refuse("format", "not a form file");
     if (!versionSeen_) refuse("", "\"version\" is missing");
     if (!version_ || *version_ < kFirstFormFileVersion || *version_ > kFormFileVersion)
         refuse("version", "a version this program does not read");
@@ -545,8 +548,8 @@ void FormFileReader::refuseWhatTheRulesRefuse() const {
     if (foreign) refuse(foreign->second, "not a key of a form file");
     if (regionKey_ && !regionKnown_)
         refuse("region", "not the name of a region this program knows");
-    if (controls_ == 0) refuse("", "\"controls\" is missing");
-    if (controls_ == 1) refuse("controls", "must be a list");
+    if (controls_ == Presence::Missing) refuse("", "\"controls\" is missing");
+    if (controls_ == Presence::Wrong) refuse("controls", "must be a list");
     if (formFault_) refuse(formFault_->place, formFault_->reason);
 }
 
