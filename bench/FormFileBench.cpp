@@ -76,6 +76,23 @@ void BM_SaveForm(benchmark::State& state) {
 }
 BENCHMARK(BM_SaveForm)->Arg(10000)->Unit(benchmark::kMillisecond);
 
+// The file's text alone, read into bags and written from them, without the controls that
+// load from the bags or store into them.
+void BM_ReadFormFileText(benchmark::State& state) {
+    const std::string text = formText(static_cast<int>(state.range(0)));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(parseFormFile(text, "form.json"));
+}
+BENCHMARK(BM_ReadFormFileText)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+void BM_WriteFormFileText(benchmark::State& state) {
+    const StoredForm stored =
+        parseFormFile(formText(static_cast<int>(state.range(0))), "form.json");
+    for (auto _ : state)
+        benchmark::DoNotOptimize(formFileText(stored));
+}
+BENCHMARK(BM_WriteFormFileText)->Arg(10000)->Unit(benchmark::kMillisecond);
+
 // A designer's whole session in one: every control added, then the form saved. The time
 // per control must not grow with the form: compare 16,000 with 4,000.
 void BM_CreateAndSaveForm(benchmark::State& state) {

@@ -13,9 +13,9 @@
 // notation the numeric and date values are written in (StoredValueRegion.h); version 1
 // files have none and are read in the current region.
 //
-// Reading checks the whole file before anything is built from it, so that a damaged or
-// hostile file is refused without touching what is open; the refusal names the file, the
-// place of the fault and the key. A key that stands twice anywhere, or a top-level key other
+// Reading checks the whole file before it hands anything back, so that a damaged or hostile
+// file is refused without touching what is open; the refusal names the file, the place of
+// the fault and the key. A key that stands twice anywhere, or a top-level key other
 // than the four above, is such a fault.
 
 #include <cstddef>

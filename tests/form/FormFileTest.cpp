@@ -14,6 +14,7 @@
 #include "form/Form.h"
 #include "form/FormFile.h"
 #include "format/ValueControlSupport.h"
+#include "platform/fonts/Font.h"
 #include "platform/region/Calendar.h"
 #include "platform/runtime/Conversions.h"
 
@@ -46,9 +47,10 @@ TEST(FormFileTest, ADamagedOrHostileFileIsRefusedAndChangesNothing) {
         const char* name;
         std::string text;
         const char* place;
+        const char* says = "";  // in the message
     };
     const Case cases[] = {
-        {"truncated", file(control).substr(0, 40), ""},
+        {"truncated", file(control).substr(0, 40), "", "line 1, column 41"},
         {"not a form", R"({"format": "other", "version": 1, "controls": []})", "format"},
         {"wrong type", file(R"({"extender": {"Name": "txtA"}, "properties": {"Alignment": "x"}})"),
          "controls[0].properties.Alignment"},
@@ -81,6 +83,26 @@ TEST(FormFileTest, ADamagedOrHostileFileIsRefusedAndChangesNothing) {
         {"unknown region",
          R"({"format": "quelta-form", "version": 2, "region": "xx-Nowhere", "controls": []})",
          "region"},
+        // Of several faults, the one checked first, wherever it stands in the text.
+        {"a fault of JSON after others", file(R"({"extender": {"Visible": 1}})") + "x", ""},
+        {"the format before the rest", R"({"controls": [5], "version": 9, "format": "x"})",
+         "format"},
+        {"a region in a version 1 file", R"({"format": "quelta-form", "region": "en-US",
+          "version": 1, "controls": []})",
+         "region"},
+        {"the extender before the properties",
+         file(R"({"properties": {"Font": {"font": 1}}, "extender": {"Left": "x"}})"),
+         "controls[0].extender.Name"},
+        {"name twice in other letters",
+         file(R"({"extender": {"Name": "c", "NAME": "d"}, "properties": {}})"),
+         "controls[0].extender.NAME"},
+        {"a font field twice",
+         file(R"({"extender": {"Name": "a"}, "properties": {"Font": {"font": {"size": 9,
+              "size": 10}}}})"),
+         "controls[0].properties.Font.font.size"},
+        {"a lone surrogate", file(R"({"extender": {"Name": "\udc00"}, "properties": {}})"), "",
+         "not UTF-8"},
+        {"text after a NUL byte", file(control) + std::string(1, '\0') + "]", "", "NUL"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -93,12 +115,63 @@ TEST(FormFileTest, ADamagedOrHostileFileIsRefusedAndChangesNothing) {
             EXPECT_EQ(refusal.file(), "form.json");
             EXPECT_EQ(refusal.place(), c.place) << refusal.what();
             const std::string message = refusal.what();  // quotes keys and text, escaped
+            EXPECT_NE(message.find(c.says), std::string::npos) << message;
             EXPECT_EQ(message.find_first_of("\x1b\x9b\xff"), std::string::npos) << message;
         }
         ASSERT_NE(form.find(u"txtKept"), nullptr);
         EXPECT_EQ(u8(form.find(u"txtKept")->Text()), "kept");
         EXPECT_EQ(form.find(u"txtA"), nullptr);
     }
+}
+
+// The saved text keeps the layout files always had (two spaces a level, a key a line), so
+// that a file saved again compares alike with the one saved before.
+TEST(FormFileTest, SavedTextKeepsItsLayout) {
+    StoredForm form;
+    StoredControl& control = form.controls.emplace_back();
+    control.extender.write(u"Name", Variant(u"txtA"));
+    control.extender.write(u"Left", Variant(120.5));
+    control.properties.write(u"AutoTab", Variant::boolean(true));
+    control.properties.write(u"DataIcon", Variant::nothing());
+    control.properties.write(u"Font", Variant(ObjectRef(std::make_shared<Font>(u"Arial", 9.0f))));
+    form.controls.emplace_back().extender.write(u"Name", Variant(u"txtB"));
+    inRegion("en-US", [&] {
+        EXPECT_EQ(formFileText(form), R"({
+  "format": "quelta-form",
+  "version": 2,
+  "region": "en-US",
+  "controls": [
+    {
+      "extender": {
+        "Name": "txtA",
+        "Left": 120.5
+      },
+      "properties": {
+        "AutoTab": true,
+        "DataIcon": null,
+        "Font": {
+          "font": {
+            "name": "Arial",
+            "size": 9.0,
+            "weight": 400,
+            "italic": false,
+            "underline": false,
+            "strikethrough": false,
+            "charset": 0
+          }
+        }
+      }
+    },
+    {
+      "extender": {
+        "Name": "txtB"
+      },
+      "properties": {}
+    }
+  ]
+}
+)");
+    });
 }
 
 // A save keeps what the file was: its mode, the link it is reached through, its place in a

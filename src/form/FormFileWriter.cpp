@@ -1,0 +1,178 @@
+// Writing a form's file text straight from its bags: each key and value goes into the text
+// as it stands, with no JSON value built for any of them, laid out as a document of the
+// whole form would be (two spaces a level, one key a line).
+#include <string>
+
+#include "form/FormFile.h"
+#include "form/FormFileRules.h"
+#include "form/JsonText.h"
+#include "platform/container/Picture.h"
+#include "platform/fonts/Font.h"
+#include "platform/region/RegionalSettings.h"
+
+namespace quelta {
+namespace {
+
+constexpr unsigned kIndentStep = 2;
+
+class FormTextWriter {
+public:
+    explicit FormTextWriter(std::string& text) : text_(text) {}
+
+    // A bag as an object whose braces stand at `indent`.
+    void bag(const PropertyBag& bag, unsigned indent) {
+        if (bag.empty()) {
+            text_ += "{}";
+            return;
+        }
+        text_ += '{';
+        bool first = true;
+        for (const PropertyBag::Entry& entry : bag.entries()) {
+            startMember(first, indent + kIndentStep);
+            appendJsonString(text_, entry.key);
+            text_ += ": ";
+            value(entry.value, indent + kIndentStep);
+        }
+        endObject(indent);
+    }
+
+private:
+    void value(const Variant& value, unsigned indent) {
+        switch (value.type()) {
+            case VariantType::Boolean:
+                text_ += value.toBool() ? "true" : "false";
+                return;
+            case VariantType::Integer:
+            case VariantType::Long:
+                appendJsonNumber(text_, value.toLong());
+                return;
+            case VariantType::Single:
+            case VariantType::Double:
+            case VariantType::Currency:
+            case VariantType::Date:
+                appendJsonNumber(text_, value.toDouble());
+                return;
+            case VariantType::String:
+                appendJsonString(text_, value.toString());
+                return;
+            case VariantType::Object:
+                object(value, indent);
+                return;
+            case VariantType::Empty:
+            case VariantType::Null:
+            case VariantType::Error:
+                break;
+        }
+        text_ += "null";
+    }
+
+    // A font or a picture; other objects (data objects, the host's own) are not part of a
+    // saved form.
+    void object(const Variant& value, unsigned indent) {
+        if (auto font = value.objectAs<Font>()) {
+            text_ += '{';
+            bool first = true;
+            startMember(first, indent + kIndentStep);
+            text_ += "\"font\": ";
+            fontFields(*font, indent + kIndentStep);
+            endObject(indent);
+        } else if (auto picture = value.objectAs<Picture>(); picture && !picture->empty()) {
+            text_ += '{';
+            bool first = true;
+            startMember(first, indent + kIndentStep);
+            text_ += "\"picture\": ";
+            appendJsonString(text_, picture->source());
+            endObject(indent);
+        } else {
+            text_ += "null";
+        }
+    }
+
+    void fontFields(const Font& font, unsigned indent) {
+        text_ += '{';
+        bool first = true;
+        auto field = [&](const char* name) {
+            startMember(first, indent + kIndentStep);
+            text_ += '"';
+            text_ += name;
+            text_ += "\": ";
+        };
+        auto flag = [&](const char* name, bool on) {
+            field(name);
+            text_ += on ? "true" : "false";
+        };
+        field("name");
+        appendJsonString(text_, font.name());
+        field("size");
+        appendJsonNumber(text_, static_cast<double>(font.size()));
+        field("weight");
+        appendJsonNumber(text_, std::int32_t{font.weight()});
+        flag("italic", font.italic());
+        flag("underline", font.underline());
+        flag("strikethrough", font.strikethrough());
+        field("charset");
+        appendJsonNumber(text_, std::int32_t{font.charset()});
+        endObject(indent);
+    }
+
+    void startMember(bool& first, unsigned indent) {
+        text_ += first ? "\n" : ",\n";
+        first = false;
+        text_.append(indent, ' ');
+    }
+
+    void endObject(unsigned indent) {
+        text_ += '\n';
+        text_.append(indent, ' ');
+        text_ += '}';
+    }
+
+    std::string& text_;
+};
+
+std::string controlPlace(std::size_t index) {
+    return "controls[" + std::to_string(index) + "]";
+}
+
+}  // namespace
+
+std::string formFileText(const StoredForm& form, const std::string& file) {
+    std::string text = "{\n  \"format\": \"quelta-form\",\n  \"version\": ";
+    appendJsonNumber(text, std::int32_t{kFormFileVersion});
+    text += ",\n";
+    // Settings a host defined field by field have no region to name; such a file reads in
+    // the region of its reader, as files did before regions were recorded.
+    const std::string& region = currentRegionalSettings().regionName;
+    if (isKnownRegion(region)) {
+        text += "  \"region\": ";
+        appendJsonString(text, fromUtf8(region));
+        text += ",\n";
+    }
+    text += "  \"controls\": [";
+    FormTextWriter writer(text);
+    for (std::size_t i = 0; i < form.controls.size(); ++i) {
+        const StoredControl& control = form.controls[i];
+        // What reading would refuse is refused here, before anything is written.
+        if (auto fault = extenderFault(control.extender)) {
+            throw FormFileError(file, controlPlace(i) + ".extender." + toUtf8(fault->key),
+                                fault->reason);
+        }
+        text += i == 0 ? "\n    {\n      \"extender\": " : ",\n    {\n      \"extender\": ";
+        writer.bag(control.extender, 6);
+        text += ",\n      \"properties\": ";
+        writer.bag(control.properties, 6);
+        text += "\n    }";
+        if (text.size() > kMaxFormFileBytes) {
+            throw FormFileError(file, controlPlace(i),
+                                "the form takes more than the " +
+                                    std::to_string(kMaxFormFileBytes >> 20) +
+                                    " MB a form file may hold");
+        }
+    }
+    text += form.controls.empty() ? "]\n}\n" : "\n  ]\n}\n";
+    if (text.size() > kMaxFormFileBytes)
+        throw FormFileError(file, "", "the form takes more than a form file may hold");
+    return text;
+}
+
+}  // namespace quelta
