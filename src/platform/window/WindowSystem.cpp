@@ -58,6 +58,13 @@ struct ThreadWindows {
     std::vector<HookDispatch*> dispatches;
     // Only one chain runs at a time, so its copy of the hooks reuses this one's storage.
     HookDispatch running;
+    // Entries of removed hooks that no running chain holds any more, for the next hook: a
+    // control installs one around every window it creates.
+    std::vector<std::shared_ptr<HookEntry>> spareHooks;
+    // The window found last: sending one message looks its window up several times, and
+    // creating or destroying a window sends several messages in a row.
+    WindowHandle lastFound = 0;
+    WindowRecord* lastFoundRecord = nullptr;
     WindowHandle focus = 0;
     int sendDepth = 0;
     std::deque<KeyInput> keyQueue;
@@ -113,10 +120,16 @@ std::uint32_t issueHandle() {
 // than letting a procedure that sends to itself exhaust the stack.
 constexpr int kMaxSendDepth = 200;
 
+// Only a window that exists is remembered, so the shared state of ended threads, which has
+// none, is never written.
 WindowRecord* findWindow(ThreadWindows& state, WindowHandle window) {
     if (window == 0) return nullptr;
+    if (window == state.lastFound) return state.lastFoundRecord;
     auto found = state.windows.find(window);
-    return found == state.windows.end() ? nullptr : &found->second;
+    if (found == state.windows.end()) return nullptr;
+    state.lastFound = window;
+    state.lastFoundRecord = &found->second;
+    return state.lastFoundRecord;
 }
 
 WindowRecord* findWindow(WindowHandle window) {
@@ -215,6 +228,7 @@ void discardWindow(WindowHandle window) {
         child = next;
     }
     if (auto parent = findWindow(state, record.parent)) removeChild(*parent, record);
+    if (state.lastFound == window) state.lastFound = 0;
     state.windows.erase(found);
     if (state.focus == window) state.focus = 0;
 }
@@ -383,10 +397,18 @@ HookHandle SetWindowsHookExA(std::int32_t idHook, HookProc procedure, std::uint3
     if (idHook != WH_CALLWNDPROC || !procedure || threadId != GetCurrentThreadId() ||
         threadStateEnded)
         return 0;
-    auto entry = std::make_shared<HookEntry>();
+    auto& state = thisThread();
+    std::shared_ptr<HookEntry> entry;
+    if (state.spareHooks.empty()) {
+        entry = std::make_shared<HookEntry>();
+    } else {
+        entry = std::move(state.spareHooks.back());
+        state.spareHooks.pop_back();
+    }
     entry->handle = issueHandle();
     entry->procedure = std::move(procedure);
-    thisThread().hooks.push_back(entry);
+    entry->installed = true;
+    state.hooks.push_back(entry);
     return entry->handle;
 }
 
@@ -403,11 +425,18 @@ std::int32_t CallNextHookEx(HookHandle /*hook*/, std::int32_t code, std::uint32_
 }
 
 bool UnhookWindowsHookEx(HookHandle hook) {
-    auto& hooks = thisThread().hooks;
+    auto& state = thisThread();
+    auto& hooks = state.hooks;
     for (auto it = hooks.begin(); it != hooks.end(); ++it) {
         if ((*it)->handle == hook) {
-            (*it)->installed = false;
+            std::shared_ptr<HookEntry> entry = std::move(*it);
             hooks.erase(it);
+            entry->installed = false;
+            // A chain that is running keeps the procedure until it is done with it.
+            if (entry.use_count() == 1 && !threadStateEnded) {
+                entry->procedure = nullptr;
+                state.spareHooks.push_back(std::move(entry));
+            }
             return true;
         }
     }
