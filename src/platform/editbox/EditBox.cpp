@@ -14,14 +14,13 @@ bool isValidMousePointer(std::int16_t pointer) {
 
 }  // namespace
 
-EditBox::EditBox(CreationKey, const EditBoxCreation& creation)
-    : index_(creation.index), owner_(creation.owner), properties_(creation.properties) {
+EditBox::EditBox(CreationKey, EditBoxCreation&& creation)
+    : index_(creation.index), owner_(creation.owner), properties_(std::move(creation.properties)) {
     if (!properties_.font) properties_.font = std::make_shared<Font>();
-    text_.setText(creation.text);
+    text_.setText(std::move(creation.text));
 }
 
-std::shared_ptr<EditBox> EditBox::create(const EditBoxCreation& creation) {
-    auto box = std::make_shared<EditBox>(CreationKey{}, creation);
+std::shared_ptr<EditBox> EditBox::create(EditBoxCreation creation) {
     WindowCreation window;
     window.className = u"EDIT";
     window.style = WS_CHILD | creation.style;
@@ -29,6 +28,7 @@ std::shared_ptr<EditBox> EditBox::create(const EditBoxCreation& creation) {
     if (!creation.properties.enabled) window.style |= WS_DISABLED;
     window.exStyle = creation.exStyle;
     window.parent = creation.parent;
+    auto box = std::make_shared<EditBox>(CreationKey{}, std::move(creation));
     window.procedure = box.get();
     box->window_ = createWindow(window);
     if (box->window_ == 0) raiseError(kErrOutOfMemory);

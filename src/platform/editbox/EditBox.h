@@ -73,8 +73,8 @@ class EditBox : public WindowProcedure, public std::enable_shared_from_this<Edit
 
 public:
     // Creates the box and its window; error 7 (out of memory) when no window could be made.
-    static std::shared_ptr<EditBox> create(const EditBoxCreation& creation);
-    EditBox(CreationKey, const EditBoxCreation& creation);
+    static std::shared_ptr<EditBox> create(EditBoxCreation creation);
+    EditBox(CreationKey, EditBoxCreation&& creation);
     ~EditBox() override;
     EditBox(const EditBox&) = delete;
     EditBox& operator=(const EditBox&) = delete;

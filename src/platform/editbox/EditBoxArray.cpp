@@ -9,18 +9,13 @@ constexpr int kHighestIndex = 32767;
 
 }  // namespace
 
-EditBoxArray::EditBoxArray(const EditBoxCreation& creation)
+EditBoxArray::EditBoxArray(EditBoxCreation creation)
     : owner_(creation.owner),
       parent_(creation.parent),
       style_(creation.style),
       exStyle_(creation.exStyle) {
-    if (creation.index == 0) {
-        fixed_[0] = EditBox::create(creation);
-        return;
-    }
-    EditBoxCreation first = creation;
-    first.index = 0;
-    fixed_[0] = EditBox::create(first);
+    creation.index = 0;
+    fixed_[0] = EditBox::create(std::move(creation));
 }
 
 std::shared_ptr<EditBox>* EditBoxArray::place(int index) {
@@ -54,7 +49,7 @@ void EditBoxArray::load(int index) {
     copy.properties.font = original.font()->clone();
     copy.properties.visible = false;
     copy.text = original.text();
-    std::shared_ptr<EditBox> box = EditBox::create(copy);
+    std::shared_ptr<EditBox> box = EditBox::create(std::move(copy));
     if (isFixed(index))
         fixed_[index] = std::move(box);
     else

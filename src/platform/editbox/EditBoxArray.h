@@ -24,7 +24,7 @@ inline constexpr std::int32_t kErrCannotUnloadDesignElement = 362;
 class EditBoxArray {
 public:
     // Creates element 0 with the given creation settings (its index is always 0).
-    explicit EditBoxArray(const EditBoxCreation& template_);
+    explicit EditBoxArray(EditBoxCreation template_);
 
     // Error 340 for an element that is not loaded.
     EditBox& operator[](int index) {
