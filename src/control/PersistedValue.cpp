@@ -19,6 +19,12 @@ std::shared_ptr<Object> objectOfKind(const Variant& value) {
     return typed;
 }
 
+// A picture never changes, so every control without an icon holds the same empty one.
+const std::shared_ptr<Picture>& noPicture() {
+    static const auto none = std::make_shared<Picture>();
+    return none;
+}
+
 }  // namespace
 
 Variant fromSavedForm(ValueType type, const Variant& saved) {
@@ -39,7 +45,7 @@ Variant fromSavedForm(ValueType type, const Variant& saved) {
             return Variant(ObjectRef(objectOfKind<Font>(saved)));
         case ValueType::Picture: {
             std::shared_ptr<Picture> picture = objectOfKind<Picture>(saved);
-            return Variant(ObjectRef(picture ? picture : std::make_shared<Picture>()));
+            return Variant(ObjectRef(picture ? picture : noPicture()));
         }
         case ValueType::DataObject:
         case ValueType::None:

@@ -2,18 +2,11 @@
 
 #include <algorithm>
 #include <cmath>
-#include <unordered_map>
 
 #include "platform/AutomationError.h"
 
 namespace quelta {
 namespace {
-
-// The boxes of this thread by window, for hosts that route input by the focused window.
-std::unordered_map<WindowHandle, std::weak_ptr<EditBox>>& boxesByWindow() {
-    thread_local std::unordered_map<WindowHandle, std::weak_ptr<EditBox>> boxes;
-    return boxes;
-}
 
 bool isValidMousePointer(std::int16_t pointer) {
     return (pointer >= 0 && pointer <= 15) || pointer == 99;
@@ -21,17 +14,13 @@ bool isValidMousePointer(std::int16_t pointer) {
 
 }  // namespace
 
-EditBox::EditBox(const EditBoxCreation& creation)
-    : index_(creation.index),
-      owner_(creation.owner),
-      properties_(creation.properties),
-      characterWidth_([this](char32_t character) { return measureCharacter(character); }) {
+EditBox::EditBox(CreationKey, EditBoxCreation&& creation)
+    : index_(creation.index), owner_(creation.owner), properties_(std::move(creation.properties)) {
     if (!properties_.font) properties_.font = std::make_shared<Font>();
-    text_.setText(creation.text);
+    text_.setText(std::move(creation.text));
 }
 
 std::shared_ptr<EditBox> EditBox::create(EditBoxCreation creation) {
-    std::shared_ptr<EditBox> box(new EditBox(creation));
     WindowCreation window;
     window.className = u"EDIT";
     window.style = WS_CHILD | creation.style;
@@ -39,10 +28,10 @@ std::shared_ptr<EditBox> EditBox::create(EditBoxCreation creation) {
     if (!creation.properties.enabled) window.style |= WS_DISABLED;
     window.exStyle = creation.exStyle;
     window.parent = creation.parent;
+    auto box = std::make_shared<EditBox>(CreationKey{}, std::move(creation));
     window.procedure = box.get();
     box->window_ = createWindow(window);
     if (box->window_ == 0) raiseError(kErrOutOfMemory);
-    boxesByWindow()[box->window_] = box;
     // The styles are what the window ended up with, not what was asked for.
     box->style_ = static_cast<std::uint32_t>(GetWindowLongA(box->window_, GWL_STYLE));
     box->exStyle_ = static_cast<std::uint32_t>(GetWindowLongA(box->window_, GWL_EXSTYLE));
@@ -53,9 +42,11 @@ EditBox::~EditBox() {
     destroy();
 }
 
+// A box is its window's procedure, so the window system finds it; a box on its way out
+// (no longer owned) is not found.
 std::shared_ptr<EditBox> EditBox::fromWindow(WindowHandle window) {
-    auto found = boxesByWindow().find(window);
-    return found == boxesByWindow().end() ? nullptr : found->second.lock();
+    auto* box = dynamic_cast<EditBox*>(windowProcedure(window));
+    return box ? box->weak_from_this().lock() : nullptr;
 }
 
 void EditBox::destroy() {
@@ -166,9 +157,9 @@ String EditBox::displayText() const {
 void EditBox::applyEdit(const EditChange& change, bool byUser) {
     goalX_.reset();
     if (layoutIsCurrent())
-        layout_.update(text(), change, characterWidth_);
-    else
-        layoutValid_ = false;
+        measurement_->layout.update(text(), change, measurement_->characterWidth);
+    else if (measurement_)
+        measurement_->layoutValid = false;
     if (byUser) dataChanged_ = true;
     notify([&](EditBoxEvents& owner) { owner.change(index_); });
 }
@@ -196,7 +187,6 @@ std::int32_t EditBox::windowProc(WindowHandle, std::uint32_t message, std::uint3
             return 0;
         case WM_NCDESTROY:
             // Destroyed from outside the box: it takes no more input.
-            boxesByWindow().erase(window_);
             window_ = 0;
             focused_ = false;
             return 0;
@@ -213,7 +203,7 @@ std::int32_t EditBox::windowProc(WindowHandle, std::uint32_t message, std::uint3
 std::int32_t EditBox::lineIndex(std::int32_t line) {
     if (line == -1) line = rowFromChar(text_.caret());
     if (line < 0 || line >= rowCount()) return -1;
-    return layout_.rowStart(line);
+    return rowLayout().rowStart(line);
 }
 
 std::int32_t EditBox::lineLength(std::int32_t index) {
@@ -221,8 +211,8 @@ std::int32_t EditBox::lineLength(std::int32_t index) {
         // The characters outside the selection on the rows the selection touches.
         const std::int32_t first = rowFromChar(selStart());
         const std::int32_t last = rowFromChar(text_.selectionEnd());
-        return (selStart() - layout_.rowStart(first)) +
-               std::max(0, layout_.rowEnd(text(), last) - text_.selectionEnd());
+        return (selStart() - rowLayout().rowStart(first)) +
+               std::max(0, rowLayout().rowEnd(text(), last) - text_.selectionEnd());
     }
     if (index < 0 || index > text_.size()) return 0;
     return rowLength(rowFromChar(index));

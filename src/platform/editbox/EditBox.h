@@ -66,9 +66,15 @@ struct EditBoxCreation {
 };
 
 class EditBox : public WindowProcedure, public std::enable_shared_from_this<EditBox> {
+    // Lets only create() construct a box, while the box and its count share one allocation.
+    struct CreationKey {
+        explicit CreationKey() = default;
+    };
+
 public:
     // Creates the box and its window; error 7 (out of memory) when no window could be made.
     static std::shared_ptr<EditBox> create(EditBoxCreation creation);
+    EditBox(CreationKey, EditBoxCreation&& creation);
     ~EditBox() override;
     EditBox(const EditBox&) = delete;
     EditBox& operator=(const EditBox&) = delete;
@@ -246,7 +252,6 @@ private:
         String text;
     };
 
-    explicit EditBox(const EditBoxCreation& creation);
     std::shared_ptr<EditBox> keepAlive();
     // Tells the owner, unless there is none or the box is going away.
     template <typename Notification>
@@ -287,6 +292,25 @@ private:
 
     std::int32_t dropText(DragSession& session, float x, float y, std::int32_t effect);
 
+    // What only a box that is measured needs: its rows and the widths of its characters in
+    // the font and measurer they were measured with. A control's template box is never shown
+    // nor measured, so it never pays for these.
+    struct Measurement {
+        explicit Measurement(EditBox& box);
+        EditLayout layout;
+        bool layoutValid = false;
+        const TextMeasurer* measuredWith = nullptr;
+        const Font* measuredFont = nullptr;
+        std::uint64_t measuredRevision = 0;
+        std::unordered_map<char32_t, double> widths;  // measured, beyond ASCII
+        CharacterWidth characterWidth;
+    };
+    // Made at the first measurement.
+    Measurement& measurement();
+    // The rows, current after ensureLayout.
+    EditLayout& rowLayout() { return measurement_->layout; }
+    double characterWidth(char32_t character) { return measurement().characterWidth(character); }
+
     int index_;
     EditBoxEvents* owner_;
     WindowHandle window_ = 0;
@@ -295,14 +319,7 @@ private:
     EditBoxProperties properties_;
     double formatWidth_ = 0;
     EditText text_;
-    EditLayout layout_;
-    bool layoutValid_ = false;
-    const TextMeasurer* measuredWith_ = nullptr;
-    const Font* measuredFont_ = nullptr;
-    std::uint64_t measuredRevision_ = 0;
-    std::unordered_map<char32_t, double> widths_;  // measured, beyond ASCII
-    // Declared after the state its measurement reads.
-    const CharacterWidth characterWidth_;
+    std::unique_ptr<Measurement> measurement_;
     std::optional<double> goalX_;
     bool focused_ = false;
     bool dataChanged_ = false;

@@ -27,9 +27,12 @@ public:
     explicit EditBoxArray(EditBoxCreation template_);
 
     // Error 340 for an element that is not loaded.
-    EditBox& operator[](int index);
+    EditBox& operator[](int index) {
+        if (isFixed(index) && fixed_[index]) return *fixed_[index];
+        return *element(index);
+    }
     std::shared_ptr<EditBox> element(int index);
-    bool isLoaded(int index) const { return elements_.count(index) != 0; }
+    bool isLoaded(int index) const;
 
     // Error 360 when loaded already, 340 for an index outside 1..32767.
     void load(int index);
@@ -38,8 +41,18 @@ public:
     void unload(int index);
 
 private:
-    EditBoxCreation template_;
-    std::map<int, std::shared_ptr<EditBox>> elements_;
+    static bool isFixed(int index) { return index == 0 || index == 1; }
+    // The element's place, null when it has none; an empty pointer when it is not loaded.
+    std::shared_ptr<EditBox>* place(int index);
+
+    // What a copy is created with besides element 0's properties and text.
+    EditBoxEvents* owner_;
+    WindowHandle parent_;
+    std::uint32_t style_;
+    std::uint32_t exStyle_;
+    // The two elements a control uses are kept in place; any others by index.
+    std::shared_ptr<EditBox> fixed_[2];
+    std::map<int, std::shared_ptr<EditBox>> others_;
 };
 
 }  // namespace quelta

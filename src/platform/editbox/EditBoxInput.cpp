@@ -201,10 +201,10 @@ std::int32_t EditBox::movedCaret(EditCommand command) {
 // movement began, so that a short row passed on the way does not pull it left.
 std::int32_t EditBox::verticalTarget(std::int32_t rows) {
     ensureLayout();
-    const std::int32_t row = layout_.rowFromChar(text_.caret());
+    const std::int32_t row = rowLayout().rowFromChar(text_.caret());
     if (!goalX_) goalX_ = positionOf(text_.caret()).x;
     const std::int32_t target = static_cast<std::int32_t>(
-        std::clamp<std::int64_t>(std::int64_t{row} + rows, 0, layout_.rowCount() - 1));
+        std::clamp<std::int64_t>(std::int64_t{row} + rows, 0, rowLayout().rowCount() - 1));
     if (target == row) return text_.caret();
     return hitTest(*goalX_, (target + 0.5) * lineHeight());
 }

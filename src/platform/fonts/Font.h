@@ -14,12 +14,12 @@ namespace quelta {
 class Font : public AutomationObject {
 public:
     Font() = default;
-    Font(String name, float size) : name_(std::move(name)), size_(size) {}
+    Font(String name, float size);
 
     // A new font object with the same attributes (not shared with this one).
     std::shared_ptr<Font> clone() const { return std::make_shared<Font>(*this); }
 
-    const String& name() const { return name_; }
+    const String& name() const { return *name_; }
     float size() const { return size_; }  // points
     bool bold() const { return weight_ >= kBoldWeight; }
     bool italic() const { return italic_; }
@@ -43,7 +43,7 @@ public:
 
     bool sameAttributes(const Font& other) const;
 
-    Variant defaultValue() const override { return name_; }  // the default member is Name
+    Variant defaultValue() const override { return *name_; }  // the default member is Name
 
     static constexpr std::int16_t kNormalWeight = 400;
     static constexpr std::int16_t kBoldWeight = 700;
@@ -57,7 +57,10 @@ private:
         }
     }
 
-    String name_ = u"MS Sans Serif";
+    // Shared between copies, and with every font of the default name: a form holds a font per
+    // control, nearly all with the same name, and a name is replaced, never changed in place.
+    static const std::shared_ptr<const String>& defaultName();
+    std::shared_ptr<const String> name_ = defaultName();
     float size_ = 8.25f;
     std::int16_t weight_ = kNormalWeight;
     bool italic_ = false;

@@ -4,7 +4,6 @@
 #include <atomic>
 #include <cstring>
 #include <deque>
-#include <list>
 #include <memory>
 #include <unordered_map>
 #include <vector>
@@ -16,14 +15,18 @@ namespace {
 
 // A window's class name is not kept: nothing asks for it back.
 struct WindowRecord {
+    WindowHandle handle = 0;
     std::uint32_t style = 0;
     std::uint32_t exStyle = 0;
     WindowHandle parent = 0;
-    // In the order they were created. A list, and each child's place in its parent's, so
-    // that a window leaves its parent at the same cost however many siblings it has: a
-    // form's window holds every control's windows, and they are rebuilt one by one.
-    std::list<WindowHandle> children;
-    std::list<WindowHandle>::iterator placeInParent;
+    // The children in the order they were created, linked through their records (which stay
+    // where they are in the thread's map), so that a window joins and leaves its parent at the
+    // same cost however many siblings it has, and without an allocation of its own: a form's
+    // window holds every control's windows, and they are rebuilt one by one.
+    WindowRecord* firstChild = nullptr;
+    WindowRecord* lastChild = nullptr;
+    WindowRecord* previousSibling = nullptr;
+    WindowRecord* nextSibling = nullptr;
     WindowProcedure* procedure = nullptr;
     bool destroying = false;  // between the start of destroyWindow and its end
 };
@@ -53,6 +56,15 @@ struct ThreadWindows {
     std::unordered_map<WindowHandle, WindowRecord> windows;
     HookChain hooks;  // most recently installed last
     std::vector<HookDispatch*> dispatches;
+    // Only one chain runs at a time, so its copy of the hooks reuses this one's storage.
+    HookDispatch running;
+    // Entries of removed hooks that no running chain holds any more, for the next hook: a
+    // control installs one around every window it creates.
+    std::vector<std::shared_ptr<HookEntry>> spareHooks;
+    // The window found last: sending one message looks its window up several times, and
+    // creating or destroying a window sends several messages in a row.
+    WindowHandle lastFound = 0;
+    WindowRecord* lastFoundRecord = nullptr;
     WindowHandle focus = 0;
     int sendDepth = 0;
     std::deque<KeyInput> keyQueue;
@@ -65,19 +77,30 @@ struct ThreadWindows {
 // shared, empty state instead, in which every handle is invalid; the calls that would change
 // a state refuse while the thread is ending, so the shared state is only ever read.
 thread_local bool threadStateEnded = false;
+// The thread's state once made; every call of the window system starts here, so it is a
+// plain pointer rather than an object with a guard on each access.
+thread_local ThreadWindows* currentState = nullptr;
 
 struct ThreadWindowsOwner {
     ThreadWindows state;
-    ~ThreadWindowsOwner() { threadStateEnded = true; }
+    ~ThreadWindowsOwner() {
+        threadStateEnded = true;
+        currentState = nullptr;
+    }
 };
 
-ThreadWindows& thisThread() {
+ThreadWindows& startThreadState() {
     if (threadStateEnded) {
         static ThreadWindows* const ended = new ThreadWindows;  // outlives every thread
         return *ended;
     }
     thread_local ThreadWindowsOwner owner;
+    currentState = &owner.state;
     return owner.state;
+}
+
+ThreadWindows& thisThread() {
+    return currentState != nullptr ? *currentState : startThreadState();
 }
 
 // Handles and thread ids come from process-wide counters, so that a value issued on one
@@ -97,10 +120,38 @@ std::uint32_t issueHandle() {
 // than letting a procedure that sends to itself exhaust the stack.
 constexpr int kMaxSendDepth = 200;
 
+// Only a window that exists is remembered, so the shared state of ended threads, which has
+// none, is never written.
+WindowRecord* findWindow(ThreadWindows& state, WindowHandle window) {
+    if (window == 0) return nullptr;
+    if (window == state.lastFound) return state.lastFoundRecord;
+    auto found = state.windows.find(window);
+    if (found == state.windows.end()) return nullptr;
+    state.lastFound = window;
+    state.lastFoundRecord = &found->second;
+    return state.lastFoundRecord;
+}
+
 WindowRecord* findWindow(WindowHandle window) {
-    auto& windows = thisThread().windows;
-    auto found = windows.find(window);
-    return found == windows.end() ? nullptr : &found->second;
+    return findWindow(thisThread(), window);
+}
+
+void appendChild(WindowRecord& parent, WindowRecord& child) {
+    child.previousSibling = parent.lastChild;
+    child.nextSibling = nullptr;
+    if (parent.lastChild != nullptr)
+        parent.lastChild->nextSibling = &child;
+    else
+        parent.firstChild = &child;
+    parent.lastChild = &child;
+}
+
+void removeChild(WindowRecord& parent, WindowRecord& child) {
+    (child.previousSibling ? child.previousSibling->nextSibling : parent.firstChild) =
+        child.nextSibling;
+    (child.nextSibling ? child.nextSibling->previousSibling : parent.lastChild) =
+        child.previousSibling;
+    child.previousSibling = child.nextSibling = nullptr;
 }
 
 class ScopedCounter {
@@ -129,17 +180,22 @@ std::int32_t callHookFrom(HookDispatch& dispatch, std::int32_t code, std::uint32
 // Shows a message to the thread's WH_CALLWNDPROC hooks, newest first. A message sent while a
 // hook chain is already running (by a hook itself) is not shown again, so a hook that sends
 // messages cannot recurse into itself.
-void runHooks(WindowHandle window, std::uint32_t message, std::uint32_t wParam,
-              std::int32_t lParam) {
-    auto& state = thisThread();
+void runHooks(ThreadWindows& state, WindowHandle window, std::uint32_t message,
+              std::uint32_t wParam, std::int32_t lParam) {
     if (state.hooks.empty() || !state.dispatches.empty()) return;
-    HookDispatch dispatch{HookChain(state.hooks.rbegin(), state.hooks.rend()), 0};
+    HookDispatch& dispatch = state.running;
+    dispatch.chain.assign(state.hooks.rbegin(), state.hooks.rend());
+    dispatch.position = 0;
     const CallWindowProcRecord record{lParam, wParam, message, window};
     state.dispatches.push_back(&dispatch);
     struct Pop {
         std::vector<HookDispatch*>& stack;
-        ~Pop() { stack.pop_back(); }
-    } pop{state.dispatches};
+        HookChain& chain;
+        ~Pop() {
+            stack.pop_back();
+            chain.clear();
+        }
+    } pop{state.dispatches, dispatch.chain};
     constexpr std::int32_t kHcAction = 0;
     constexpr std::uint32_t kSentByCurrentThread = 1;
     callHookFrom(dispatch, kHcAction, kSentByCurrentThread, &record);
@@ -149,9 +205,9 @@ std::int32_t defaultAnswer(std::uint32_t message) {
     return message == WM_NCCREATE ? 1 : 0;
 }
 
-std::int32_t deliver(WindowHandle window, std::uint32_t message, std::uint32_t wParam,
-                     std::int32_t lParam) {
-    const WindowRecord* record = findWindow(window);
+std::int32_t deliver(ThreadWindows& state, WindowHandle window, std::uint32_t message,
+                     std::uint32_t wParam, std::int32_t lParam) {
+    const WindowRecord* record = findWindow(state, window);
     if (!record) return 0;
     // A handler may destroy the window; nothing here touches the record afterwards.
     WindowProcedure* procedure = record->procedure;
@@ -159,13 +215,20 @@ std::int32_t deliver(WindowHandle window, std::uint32_t message, std::uint32_t w
     return procedure->windowProc(window, message, wParam, lParam);
 }
 
-// Removes a window without telling it, for a creation that failed half-way.
+// Removes a window without telling it, for a creation that failed half-way. Children it
+// still has keep its handle as their parent's but leave its list.
 void discardWindow(WindowHandle window) {
     auto& state = thisThread();
     auto found = state.windows.find(window);
     if (found == state.windows.end()) return;
-    if (auto parent = findWindow(found->second.parent))
-        parent->children.erase(found->second.placeInParent);
+    WindowRecord& record = found->second;
+    for (WindowRecord* child = record.firstChild; child != nullptr;) {
+        WindowRecord* next = child->nextSibling;
+        child->previousSibling = child->nextSibling = nullptr;
+        child = next;
+    }
+    if (auto parent = findWindow(state, record.parent)) removeChild(*parent, record);
+    if (state.lastFound == window) state.lastFound = 0;
     state.windows.erase(found);
     if (state.focus == window) state.focus = 0;
 }
@@ -182,9 +245,12 @@ bool isFocusWithin(WindowHandle window) {
 // The children in the order they were created; a copy, since destroying them changes the
 // parent's list.
 std::vector<WindowHandle> childrenOf(WindowHandle parent) {
-    auto record = findWindow(parent);
-    if (!record) return {};
-    return std::vector<WindowHandle>(record->children.begin(), record->children.end());
+    std::vector<WindowHandle> children;
+    if (auto record = findWindow(parent)) {
+        for (const WindowRecord* child = record->firstChild; child; child = child->nextSibling)
+            children.push_back(child->handle);
+    }
+    return children;
 }
 
 // Removes a window and its descendants without telling them, for a creation or destruction
@@ -204,21 +270,22 @@ std::uint32_t* styleWord(WindowRecord& record, std::int32_t index) {
 }  // namespace
 
 WindowHandle createWindow(const WindowCreation& creation) {
+    auto& state = thisThread();
+    WindowRecord* parent = nullptr;
     if (creation.parent != 0) {
         // A dying parent would leave the new child behind with a dangling parent handle.
-        auto parent = findWindow(creation.parent);
+        parent = findWindow(state, creation.parent);
         if (!parent || parent->destroying) return 0;
     }
     if (threadStateEnded) return 0;
     const WindowHandle window = issueHandle();
-    WindowRecord record;
+    WindowRecord& record = state.windows[window];
+    record.handle = window;
     record.style = creation.style;
     record.exStyle = creation.exStyle;
     record.parent = creation.parent;
     record.procedure = creation.procedure;
-    if (auto parent = findWindow(creation.parent))
-        record.placeInParent = parent->children.insert(parent->children.end(), window);
-    thisThread().windows.emplace(window, std::move(record));
+    if (parent) appendChild(*parent, record);
     try {
         if (SendMessageA(window, WM_NCCREATE, 0, 0) == 0) {
             if (isWindow(window)) discardWindow(window);
@@ -257,12 +324,17 @@ bool destroyWindow(WindowHandle window) {
 }
 
 bool isWindow(WindowHandle window) {
-    return window != 0 && findWindow(window) != nullptr;
+    return findWindow(window) != nullptr;
 }
 
 WindowHandle GetParent(WindowHandle window) {
     auto record = findWindow(window);
     return record ? record->parent : 0;
+}
+
+WindowProcedure* windowProcedure(WindowHandle window) {
+    auto record = findWindow(window);
+    return record ? record->procedure : nullptr;
 }
 
 bool IsWindowEnabled(WindowHandle window) {
@@ -325,10 +397,18 @@ HookHandle SetWindowsHookExA(std::int32_t idHook, HookProc procedure, std::uint3
     if (idHook != WH_CALLWNDPROC || !procedure || threadId != GetCurrentThreadId() ||
         threadStateEnded)
         return 0;
-    auto entry = std::make_shared<HookEntry>();
+    auto& state = thisThread();
+    std::shared_ptr<HookEntry> entry;
+    if (state.spareHooks.empty()) {
+        entry = std::make_shared<HookEntry>();
+    } else {
+        entry = std::move(state.spareHooks.back());
+        state.spareHooks.pop_back();
+    }
     entry->handle = issueHandle();
     entry->procedure = std::move(procedure);
-    thisThread().hooks.push_back(entry);
+    entry->installed = true;
+    state.hooks.push_back(entry);
     return entry->handle;
 }
 
@@ -345,11 +425,18 @@ std::int32_t CallNextHookEx(HookHandle /*hook*/, std::int32_t code, std::uint32_
 }
 
 bool UnhookWindowsHookEx(HookHandle hook) {
-    auto& hooks = thisThread().hooks;
+    auto& state = thisThread();
+    auto& hooks = state.hooks;
     for (auto it = hooks.begin(); it != hooks.end(); ++it) {
         if ((*it)->handle == hook) {
-            (*it)->installed = false;
+            std::shared_ptr<HookEntry> entry = std::move(*it);
             hooks.erase(it);
+            entry->installed = false;
+            // A chain that is running keeps the procedure until it is done with it.
+            if (entry.use_count() == 1 && !threadStateEnded) {
+                entry->procedure = nullptr;
+                state.spareHooks.push_back(std::move(entry));
+            }
             return true;
         }
     }
@@ -359,10 +446,10 @@ bool UnhookWindowsHookEx(HookHandle hook) {
 std::int32_t SendMessageA(WindowHandle window, std::uint32_t message, std::uint32_t wParam,
                           std::int32_t lParam) {
     auto& state = thisThread();
-    if (!isWindow(window) || state.sendDepth >= kMaxSendDepth) return 0;
+    if (state.sendDepth >= kMaxSendDepth || !findWindow(state, window)) return 0;
     ScopedCounter depth(state.sendDepth);
-    runHooks(window, message, wParam, lParam);
-    return deliver(window, message, wParam, lParam);
+    runHooks(state, window, message, wParam, lParam);
+    return deliver(state, window, message, wParam, lParam);
 }
 
 void RtlMoveMemory(void* destination, const void* source, std::size_t length) {

@@ -105,6 +105,8 @@ bool destroyWindow(WindowHandle window);
 
 bool isWindow(WindowHandle window);
 WindowHandle GetParent(WindowHandle window);  // 0 for a top-level or invalid window
+// The procedure a window was created with; null for a window without one or an invalid handle.
+WindowProcedure* windowProcedure(WindowHandle window);
 
 // Sets or clears WS_DISABLED and sends WM_ENABLE (wParam 1 enabled, 0 disabled) when the
 // state changes; disabling the window that has the focus removes the focus. Returns whether

@@ -203,6 +203,39 @@ TEST_F(WindowSystemTest, HooksRemovedWhileTheChainRunsAreSkipped) {
     EXPECT_EQ(GetWindowLongA(w, GWL_STYLE), static_cast<std::int32_t>(WS_HSCROLL));
 }
 
+// A removed hook's place serves the next installation: the old handle stays dead and the
+// new hook runs its own procedure, not the old one.
+TEST_F(WindowSystemTest, HookInstalledAfterARemovalRunsItsOwnProcedure) {
+    HookHandle first = installStyleHook(WS_HSCROLL);
+    ASSERT_TRUE(UnhookWindowsHookEx(first));
+    HookHandle second = installStyleHook(WS_VSCROLL);
+    WindowHandle w = track(createWindow({u"Edit", 0, 0, 0, nullptr}));
+    EXPECT_NE(second, first);
+    EXPECT_FALSE(UnhookWindowsHookEx(first));
+    EXPECT_TRUE(UnhookWindowsHookEx(second));
+    EXPECT_EQ(GetWindowLongA(w, GWL_STYLE), static_cast<std::int32_t>(WS_VSCROLL));
+}
+
+// Destroying a parent destroys the children it still has, in the order they were created,
+// whichever of them left before.
+TEST_F(WindowSystemTest, ParentDestroysItsRemainingChildrenInCreationOrder) {
+    const WindowHandle parent = open().first;
+    std::vector<WindowHandle> destroyed;
+    std::vector<WindowHandle> children;
+    for (int i = 0; i < 4; ++i) {
+        RecordingProcedure& procedure = newProcedure();
+        procedure.on(WM_DESTROY, [&destroyed](WindowHandle w) { destroyed.push_back(w); });
+        children.push_back(makeWindow(&procedure, WS_CHILD, parent));
+    }
+    destroyWindow(children[1]);
+    destroyWindow(children[3]);
+    destroyed.clear();
+    destroyWindow(parent);
+    EXPECT_EQ(destroyed, (std::vector<WindowHandle>{children[0], children[2]}));
+    for (WindowHandle child : children)
+        EXPECT_FALSE(isWindow(child));
+}
+
 // A hook that sends messages itself must not be shown them again, or it would recurse.
 TEST_F(WindowSystemTest, MessagesSentByAHookSkipTheHooks) {
     std::vector<std::uint32_t> hookSaw;
