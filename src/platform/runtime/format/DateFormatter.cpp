@@ -188,12 +188,12 @@ private:
         const String& text = pattern == Pattern::ShortDate  ? s.shortDatePattern
                              : pattern == Pattern::LongDate ? s.longDatePattern
                                                             : s.longTimePattern;
-        auto compiled = cachedFormat(text);
-        const FormatSection& section = compiled->sections[0];
+        const CompiledFormat& compiled = cachedFormat(text);
+        const FormatSection& section = compiled.sections[0];
         DateRenderer nested(out_, serial_, context_, depth_ + 1);
         nested.minimumYearDigits_ = minimumYearDigits_;
         if (section.kind == SectionKind::Date || section.kind == SectionKind::Literal) {
-            nested.render(*compiled, section);
+            nested.render(compiled, section);
         }
     }
 
