@@ -152,7 +152,7 @@ private:
         size_t digits = 0;
         while (digits < 4 && text_.isDigitAt(i + 1 + digits))
             ++digits;
-        assignThirdGroup(text_.valOf(i + 1, digits), text_.at(i + 1) == u'0');
+        assignThirdGroup(text_.digitsValueOf(i + 1, digits), text_.at(i + 1) == u'0');
     }
 
     // The character behind the first one decides whether a year of 0 was meant ("00").
@@ -182,13 +182,13 @@ private:
 // digits of the year (the two-digit year rule and roll-over otherwise change them). The
 // platform's date text reads back as the date it was made from, so the built date's own
 // parts are the parts of its text, without reading the text again.
-String dateTextIfUnchanged(const DateEntry& entry, StringView referenceText) {
+CompletedEntry dateTextIfUnchanged(const DateEntry& entry, StringView referenceText) {
     double serial = dateSerial(entry.year, entry.month, entry.day);
     DateParts back = datePartsOf(serial);
     if (back.day != entry.day || back.month != entry.month || back.year % 100 != entry.year % 100) {
-        return String(referenceText);
+        return {String(referenceText), std::nullopt};
     }
-    return dateToText(serial);
+    return {dateToText(serial), serial};
 }
 
 struct TimeEntry {
@@ -257,40 +257,49 @@ void applyAfternoon(TimeEntry& entry, StringView typed) {
     if (entry.hour < 12 && upperCase(typed).find(u'P') != String::npos) entry.hour += 12;
 }
 
-String timeTextIfUnchanged(const TimeEntry& entry, StringView referenceText) {
+CompletedEntry timeTextIfUnchanged(const TimeEntry& entry, StringView referenceText) {
     double serial = timeSerial(entry.hour, entry.minute, entry.second);
     DateParts back = datePartsOf(serial);
     if (back.hour != entry.hour || back.minute != entry.minute ||
         back.second % 100 != entry.second % 100) {
-        return String(referenceText);
+        return {String(referenceText), std::nullopt};
     }
-    return dateToText(serial);
+    return {dateToText(serial), serial};
 }
 
 }  // namespace
 
 // A platform failure on the way (a part beyond 16 bits, a date outside the calendar) is an
 // entry that does not form a date, so it falls back like one.
-String CompleteDateEntry(StringView typed, StringView referenceText, const RegionalDateOrder& order,
-                         double today) {
+CompletedEntry completeDateEntry(StringView typed, StringView referenceText,
+                                 const RegionalDateOrder& order, double today) {
     try {
         TypedDateParts parts = DateEntryScanner(typed, order).scan();
         DateEntry entry = withDefaults(parts, referenceText, today);
         correctMonthTen(entry);
         return dateTextIfUnchanged(entry, referenceText);
     } catch (const AutomationError&) {
-        return String(referenceText);
+        return {String(referenceText), std::nullopt};
     }
 }
 
-String CompleteTimeEntry(StringView typed, StringView referenceText) {
+CompletedEntry completeTimeEntry(StringView typed, StringView referenceText) {
     try {
         TimeEntry entry = TimeEntryScanner(typed).scan();
         applyAfternoon(entry, typed);
         return timeTextIfUnchanged(entry, referenceText);
     } catch (const AutomationError&) {
-        return String(referenceText);
+        return {String(referenceText), std::nullopt};
     }
+}
+
+String CompleteDateEntry(StringView typed, StringView referenceText, const RegionalDateOrder& order,
+                         double today) {
+    return completeDateEntry(typed, referenceText, order, today).text;
+}
+
+String CompleteTimeEntry(StringView typed, StringView referenceText) {
+    return completeTimeEntry(typed, referenceText).text;
 }
 
 }  // namespace quelta

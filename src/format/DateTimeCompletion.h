@@ -6,6 +6,7 @@
 // value restores the value and one over an empty control clears it.
 
 #include <cstdint>
+#include <optional>
 
 #include "platform/String.h"
 
@@ -19,14 +20,24 @@ struct RegionalDateOrder {
     std::int16_t YearPosition = 0;
 };
 
+// A completed entry: the platform's text of a date or time and the serial it was made from,
+// or the reference text and no serial when the entry fell back to it.
+struct CompletedEntry {
+    String text;
+    std::optional<double> serial;
+};
+
 // typed is never empty when the control calls it. Parts not typed come from the reference
 // text when it is a date, otherwise from today (a serial date). The result is the
 // platform's text of a date without time, or referenceText.
 String CompleteDateEntry(StringView typed, StringView referenceText, const RegionalDateOrder& order,
                          double today);
+CompletedEntry completeDateEntry(StringView typed, StringView referenceText,
+                                 const RegionalDateOrder& order, double today);
 
 // Hour, minute and second from up to three groups; a "P" anywhere moves an hour below 12
 // into the afternoon. The result is the platform's text of a time of day, or referenceText.
 String CompleteTimeEntry(StringView typed, StringView referenceText);
+CompletedEntry completeTimeEntry(StringView typed, StringView referenceText);
 
 }  // namespace quelta

@@ -39,14 +39,16 @@ Presentation presentationFor(std::int16_t dataType, StringView format, DisplayMo
     }
 }
 
-// The value of the entry and the format string it is shown with.
+// The value of the entry and the format string it is shown with; a completed date entry
+// can be the platform's text of its value already.
 struct TypedEntry {
     Variant value;
     String format;
+    bool entryIsValueText = false;
 };
 
 TypedEntry booleanEntry(StringView text, StringView format) {
-    return {Variant::boolean(booleanOfText(text, format)), String(format)};
+    return {Variant::boolean(booleanOfText(text, format)), String(format), false};
 }
 
 bool isZeroOrEmpty(const Variant& value) {
@@ -74,7 +76,8 @@ TypedEntry numericEntry(StringView text, const DisplaySettings& settings) {
     const String number = numericTextOf(text, settings.numericChars);
     Variant value;
     ignoringErrors([&] { value = Variant(textToDouble(number)); });
-    return {value, numericFormat(settings.format, settings.scaleDigits, settings.mode, value)};
+    return {value, numericFormat(settings.format, settings.scaleDigits, settings.mode, value),
+            false};
 }
 
 // How a date control reads its format: the format it shows with ("Vesk Date" in any letter
@@ -96,14 +99,14 @@ DateFormatReading readDateFormat(StringView format, StringView regionalDateForma
     return {String(effective), classifyDateTimeFormat(effective)};
 }
 
-String completedEntry(const String& text, DateTimeFormatKind kind, const DisplaySettings& settings,
-                      double today) {
-    if (text.empty()) return text;
+CompletedEntry completedEntry(String text, DateTimeFormatKind kind, const DisplaySettings& settings,
+                              double today) {
+    if (text.empty()) return {std::move(text), std::nullopt};
     if (kind.DateLike) {
-        return CompleteDateEntry(text, settings.referenceText, settings.dateOrder, today);
+        return completeDateEntry(text, settings.referenceText, settings.dateOrder, today);
     }
-    if (kind.TimeLike) return CompleteTimeEntry(text, settings.referenceText);
-    return text;
+    if (kind.TimeLike) return completeTimeEntry(text, settings.referenceText);
+    return {std::move(text), std::nullopt};
 }
 
 // Whether the day, month and year that the entry shows come back from the date the platform
@@ -126,22 +129,31 @@ bool numberGroupsAgree(StringView entry, const Variant& value) {
 }
 
 // A date or time, or the empty text for an entry that is not one. The conversion fails
-// exactly where the platform's date test rejects the entry, so it is the test as well.
-Variant dateValueOf(StringView entry, DateTimeFormatKind kind) {
+// exactly where the platform's date test rejects the entry, so it is the test as well. A
+// completed entry is the platform's text of the date it was made from: when it reads back
+// as that date, its groups agree and it is the value's text.
+struct DateValue {
     Variant value;
-    if (!ignoringErrors([&] { value = Variant(Date{textToDate(entry)}); })) {
-        return Variant(String());
-    }
-    if (kind.DateLike && !numberGroupsAgree(entry, value)) return Variant(String());
-    return value;
+    bool entryIsValueText = false;
+};
+
+DateValue dateValueOf(const CompletedEntry& entry, DateTimeFormatKind kind) {
+    double serial = 0;
+    if (!ignoringErrors([&] { serial = textToDate(entry.text); })) return {Variant(String())};
+    if (entry.serial == serial) return {Variant(Date{serial}), true};
+    Variant value(Date{serial});
+    if (kind.DateLike && !numberGroupsAgree(entry.text, value)) return {Variant(String())};
+    return {std::move(value)};
 }
 
 // A format for a date alone or a time alone completes a partial entry first; any other
 // format takes the entry as typed. text becomes the completed entry.
 TypedEntry dateEntry(String& text, const DisplaySettings& settings, double today) {
     DateFormatReading reading = readDateFormat(settings.format, settings.regionalDateFormat);
-    text = completedEntry(text, reading.kind, settings, today);
-    return {dateValueOf(text, reading.kind), std::move(reading.effective)};
+    CompletedEntry completed = completedEntry(std::move(text), reading.kind, settings, today);
+    DateValue date = dateValueOf(completed, reading.kind);
+    text = std::move(completed.text);
+    return {std::move(date.value), std::move(reading.effective), date.entryIsValueText};
 }
 
 TypedEntry typedEntryOf(String& text, const DisplaySettings& settings, double today) {
@@ -169,7 +181,8 @@ DisplayText displayTextOf(String text, const DisplaySettings& settings, double t
     const TypedEntry entry = typedEntryOf(text, settings, today);
     // The value is a number, Boolean or date read from the entry, or empty: the platform
     // has a text for each.
-    DisplayText result{std::move(text), entry.value.toString()};
+    DisplayText result{std::move(text), std::nullopt};
+    result.storedText = entry.entryIsValueText ? result.display : entry.value.toString();
     ignoringErrors([&] { result.display = formatValue(entry.value, entry.format, 1, 1); });
     if (presentation.trimmed) result.display = trimSpaces(result.display);
     return result;

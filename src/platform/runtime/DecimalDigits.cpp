@@ -54,12 +54,19 @@ void writeDigits(std::uint64_t value, char* out, int count) {
     if (at > 0) out[0] = static_cast<char>('0' + high % 10);
 }
 
-// The digits of a value between 10^(n-23) and 10^n, rounded to n significant digits in
-// exact integer arithmetic: value = m * 2^e, so value * 10^s = m * 10^s / 2^-e, and the
-// remainder of that division decides the rounding, half to even as the library printer
-// does. Saves the general printer's work on the values a form shows; false outside the
-// range, where the printer takes over.
-bool roundedDigitsExactly(double value, int n, DecimalDigits& number) {
+// A magnitude rounded to n significant digits: value = significand * 10^(pointPosition - n)
+// with 10^(n-1) <= significand < 10^n.
+struct RoundedSignificand {
+    std::uint64_t significand = 0;
+    int pointPosition = 0;
+};
+
+// The significand of a value between 10^(n-23) and 10^n, rounded in exact integer
+// arithmetic: value = m * 2^e, so value * 10^s = m * 10^s / 2^-e, and the remainder of that
+// division decides the rounding, half to even as the library printer does. Saves the
+// general printer's work on the values a form shows; false outside the range, where the
+// printer takes over.
+bool roundedSignificandExactly(double value, int n, RoundedSignificand& rounded) {
     const auto bits = std::bit_cast<std::uint64_t>(value);
     const int biased = static_cast<int>(bits >> 52 & 0x7FF);
     if (biased == 0) return false;  // subnormal
@@ -79,18 +86,23 @@ bool roundedDigitsExactly(double value, int n, DecimalDigits& number) {
             const Wide half = Wide{1} << (shift - 1);
             if (remainder > half || (remainder == half && (q & 1) != 0)) ++q;
         }
-        int pointPosition = k + 1;
+        rounded.pointPosition = k + 1;
         if (q == kPowersOfTen[static_cast<std::size_t>(n)]) {  // 9.99.. carried to 10.0..
             q /= 10;
-            ++pointPosition;
+            ++rounded.pointPosition;
         }
-        number.count = n;
-        writeDigits(static_cast<std::uint64_t>(q), number.digits, n);
-        number.pointPosition = pointPosition;
-        dropTrailingZeros(number);
+        rounded.significand = static_cast<std::uint64_t>(q);
         return true;
     }
     return false;
+}
+
+// The digits of an integer of `count` digits, without its trailing zeros.
+void setDigits(DecimalDigits& number, std::uint64_t value, int count, int pointPosition) {
+    writeDigits(value, number.digits, count);
+    number.count = count;
+    number.pointPosition = pointPosition;
+    dropTrailingZeros(number);
 }
 
 }  // namespace
@@ -100,7 +112,11 @@ DecimalDigits decimalDigitsOf(double value, int significantDigits) {
     value = std::fabs(value);
     if (value == 0 || !std::isfinite(value)) return number;
     significantDigits = std::clamp(significantDigits, 1, 17);
-    if (roundedDigitsExactly(value, significantDigits, number)) return number;
+    RoundedSignificand rounded;
+    if (roundedSignificandExactly(value, significantDigits, rounded)) {
+        setDigits(number, rounded.significand, significantDigits, rounded.pointPosition);
+        return number;
+    }
     char text[40];
     // "d.ddddde+xx": the leading digit, the rest, then the decimal exponent.
     auto result = std::to_chars(text, text + sizeof text, value, std::chars_format::scientific,
@@ -115,6 +131,41 @@ DecimalDigits decimalDigitsOf(double value, int significantDigits) {
     std::from_chars(at + 1 + (at[1] == '+' ? 1 : 0), end, exponent);
     number.pointPosition = exponent + 1;
     dropTrailingZeros(number);
+    return number;
+}
+
+// The second rounding works on the significand: keeping `keep` of its n digits divides by
+// 10^(n - keep), and the first digit dropped is 5 or more exactly when the remainder is at
+// least half the divisor.
+DecimalDigits decimalDigitsOf(double value, int significantDigits, int power, int fractionDigits) {
+    DecimalDigits number;
+    const double magnitude = std::fabs(value);
+    const int n = std::clamp(significantDigits, 1, 17);
+    RoundedSignificand rounded;
+    if (magnitude == 0 || !std::isfinite(magnitude) ||
+        !roundedSignificandExactly(magnitude, n, rounded)) {
+        number = decimalDigitsOf(value, significantDigits);
+        shiftDecimalPoint(number, power);
+        roundToFraction(number, fractionDigits);
+        return number;
+    }
+    const long long pointPosition = static_cast<long long>(rounded.pointPosition) + power;
+    const long long keep = pointPosition + fractionDigits;
+    if (keep >= n) {
+        setDigits(number, rounded.significand, n, static_cast<int>(pointPosition));
+        return number;
+    }
+    if (keep < 0) return number;  // less than half of the last place shown
+    const auto divisor =
+        static_cast<std::uint64_t>(kPowersOfTen[static_cast<std::size_t>(n - keep)]);
+    std::uint64_t kept = rounded.significand / divisor;
+    if (rounded.significand % divisor >= divisor / 2) ++kept;
+    if (kept == 0) return number;
+    if (kept == kPowersOfTen[static_cast<std::size_t>(keep)]) {  // 9.995 -> 10.00
+        setDigits(number, 1, 1, static_cast<int>(pointPosition) + 1);
+    } else {
+        setDigits(number, kept, static_cast<int>(keep), static_cast<int>(pointPosition));
+    }
     return number;
 }
 

@@ -24,6 +24,11 @@ struct DecimalDigits {
 // rounded to nearest by the shortest-round-trip printer.
 DecimalDigits decimalDigitsOf(double value, int significantDigits);
 
+// decimalDigitsOf, then shiftDecimalPoint by `power` and roundToFraction to
+// `fractionDigits`, in one step that writes only the digits kept: what a number section
+// without an exponent shows of a double.
+DecimalDigits decimalDigitsOf(double value, int significantDigits, int power, int fractionDigits);
+
 // The magnitude of an integer amount scaled by 10^-scale (a currency's four decimals),
 // exactly.
 DecimalDigits decimalDigitsOfScaled(std::int64_t scaled, int scale);

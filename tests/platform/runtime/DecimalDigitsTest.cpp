@@ -28,10 +28,13 @@ std::string printed(double value, int significantDigits) {
            std::to_string(std::stoi(std::string(at + 1, static_cast<const char*>(end))) + 1);
 }
 
-std::string ours(double value, int significantDigits) {
-    DecimalDigits d = decimalDigitsOf(value, significantDigits);
+std::string text(const DecimalDigits& d) {
     return std::string(d.digits, static_cast<std::size_t>(d.count)) + "@" +
            std::to_string(d.pointPosition);
+}
+
+std::string ours(double value, int significantDigits) {
+    return text(decimalDigitsOf(value, significantDigits));
 }
 
 TEST(DecimalDigitsTest, AgreesWithThePrinterOnEveryMagnitude) {
@@ -48,6 +51,28 @@ TEST(DecimalDigitsTest, AgreesWithThePrinterOnEveryMagnitude) {
     for (double value : {1234567890123455.0, 1234567890123445.0, 9.9999999999999995, 0.5, 1e-8}) {
         EXPECT_EQ(ours(value, 15), printed(value, 15)) << value;
     }
+}
+
+// Rounding once to a section's places gives what rounding the digits twice gives, carries
+// and values that round away included.
+TEST(DecimalDigitsTest, RoundingToPlacesInOneStepAgreesWithTwoSteps) {
+    std::mt19937_64 random(5);
+    std::uniform_real_distribution<double> exponent(-8, 18);
+    for (int i = 0; i < 20000; ++i) {
+        double value = std::pow(10.0, exponent(random));
+        if (i % 3 == 0) value = std::round(value * 100) / 100 + 0.005;  // ties at two places
+        for (auto [power, places] : {std::pair{0, 2}, {2, 0}, {-3, 1}, {0, 0}, {0, 20}, {-9, 3}}) {
+            DecimalDigits twice = decimalDigitsOf(value, 15);
+            shiftDecimalPoint(twice, power);
+            roundToFraction(twice, places);
+            DecimalDigits once = decimalDigitsOf(value, 15, power, places);
+            ASSERT_EQ(once.isZero() ? "0" : text(once), twice.isZero() ? "0" : text(twice))
+                << value << " " << power << " " << places;
+        }
+    }
+    EXPECT_EQ(text(decimalDigitsOf(9.995, 15, 0, 2)), "1@2");
+    EXPECT_EQ(text(decimalDigitsOf(2.675, 15, 0, 2)), "268@1");
+    EXPECT_TRUE(decimalDigitsOf(0.004, 15, 0, 2).isZero());
 }
 
 }  // namespace

@@ -10,7 +10,14 @@ namespace {
 
 enum class Pattern { ShortDate, LongDate, LongTime };
 
+// Most parts of a date are below 100 and shown with one or two digits: those are written
+// without a conversion.
 void appendNumber(String& out, int value, int minimumDigits) {
+    if (value >= 0 && value < 100 && minimumDigits <= 2) {
+        if (value >= 10 || minimumDigits == 2) out += static_cast<char16_t>(u'0' + value / 10);
+        out += static_cast<char16_t>(u'0' + value % 10);
+        return;
+    }
     char text[16];
     auto result = std::to_chars(text, text + sizeof text, value);
     for (int pad = minimumDigits - static_cast<int>(result.ptr - text); pad > 0; --pad) {
@@ -22,12 +29,8 @@ void appendNumber(String& out, int value, int minimumDigits) {
 
 class DateRenderer {
 public:
-    DateRenderer(String& out, double serial, const DateContext& context, int depth)
-        : out_(out),
-          serial_(serial),
-          parts_(datePartsOf(serial)),
-          context_(context),
-          depth_(depth) {}
+    DateRenderer(String& out, double serial, const DateContext& context)
+        : DateRenderer(out, serial, datePartsOf(serial), context, 0) {}
 
     void render(const CompiledFormat& format, const FormatSection& section) {
         hasDayNumber_ = section.hasDayNumber;
@@ -55,6 +58,10 @@ public:
     }
 
 private:
+    DateRenderer(String& out, double serial, const DateParts& parts, const DateContext& context,
+                 int depth)
+        : out_(out), serial_(serial), parts_(parts), context_(context), depth_(depth) {}
+
     void renderCode(TokenKind kind, bool twelveHour) {
         const RegionalSettings& s = context_.settings;
         switch (kind) {
@@ -188,12 +195,12 @@ private:
         const String& text = pattern == Pattern::ShortDate  ? s.shortDatePattern
                              : pattern == Pattern::LongDate ? s.longDatePattern
                                                             : s.longTimePattern;
-        auto compiled = cachedFormat(text);
-        const FormatSection& section = compiled->sections[0];
-        DateRenderer nested(out_, serial_, context_, depth_ + 1);
+        const CompiledFormat& compiled = cachedFormat(text);
+        const FormatSection& section = compiled.sections[0];
+        DateRenderer nested(out_, serial_, parts_, context_, depth_ + 1);
         nested.minimumYearDigits_ = minimumYearDigits_;
         if (section.kind == SectionKind::Date || section.kind == SectionKind::Literal) {
-            nested.render(*compiled, section);
+            nested.render(compiled, section);
         }
     }
 
@@ -218,11 +225,11 @@ private:
 
 void appendDate(String& out, const CompiledFormat& format, const FormatSection& section,
                 double serial, const DateContext& context) {
-    DateRenderer(out, serial, context, 0).render(format, section);
+    DateRenderer(out, serial, context).render(format, section);
 }
 
 void appendGeneralDate(String& out, double serial, const DateContext& context) {
-    DateRenderer(out, serial, context, 0).renderGeneralDate();
+    DateRenderer(out, serial, context).renderGeneralDate();
 }
 
 }  // namespace quelta

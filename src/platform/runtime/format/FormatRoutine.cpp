@@ -17,11 +17,11 @@ namespace {
 
 constexpr int kMaxDefaultValueDepth = 8;
 
-// A value read as a number, with the decimal digits it is shown by: 15 significant digits
-// for a double, 7 for a single, every digit of a currency amount.
+// A value read as a number, with the magnitude it is shown by: 15 significant digits for a
+// double, 7 for a single, every digit of a currency amount.
 struct NumericValue {
     double value = 0;
-    DecimalDigits magnitude;
+    NumberMagnitude magnitude;
 };
 
 // Raises error 6 for a value that is no finite number.
@@ -30,11 +30,11 @@ NumericValue numericValueOf(const Variant& value) {
     if (!std::isfinite(number)) raiseError(kErrOverflow);
     switch (value.type()) {
         case VariantType::Single:
-            return {number, decimalDigitsOf(number, 7)};
+            return {number, {number, 7}};
         case VariantType::Currency:
-            return {number, decimalDigitsOfScaled(value.toCurrency().scaled, 4)};
+            return {number, NumberMagnitude::ofCurrency(value.toCurrency().scaled)};
         default:
-            return {number, decimalDigitsOf(number, 15)};
+            return {number, {number, 15}};
     }
 }
 
@@ -85,6 +85,9 @@ private:
     String number(const NumericValue& value) {
         NumberSectionChoice choice = chooseNumberSection(format_, value.magnitude, value.value < 0);
         const FormatSection& section = format_.sections[choice.section];
+        if (section.kind == SectionKind::Number && section.number.plainDigits) {
+            return plainNumber(section, choice);
+        }
         String out;
         out.reserve(32);
         switch (section.kind) {
@@ -107,6 +110,16 @@ private:
         return out;
     }
 
+    // The sign and the digits, in a text allocated once at its length.
+    String plainNumber(const FormatSection& section, const NumberSectionChoice& choice) const {
+        const PlainNumber plain(section, choice.displayed, context_.settings);
+        const StringView sign = choice.showMinus ? minusSign() : StringView();
+        String out(sign.size() + plain.length(), u'0');
+        std::copy(sign.begin(), sign.end(), out.begin());
+        plain.write(out.data() + sign.size());
+        return out;
+    }
+
     String text(const String& value) {
         if (format_.kind == SectionKind::Text) return textSection(value);
         std::optional<double> first, second;
@@ -119,7 +132,7 @@ private:
         }
         std::optional<double> read = first ? first : second;
         if (!read) return value;
-        return number(NumericValue{*read, decimalDigitsOf(*read, 15)});
+        return number(NumericValue{*read, {*read, 15}});
     }
 
     // Text formats show an empty text and Null by their second section.
@@ -219,9 +232,9 @@ String formatValue(const Variant& value, StringView format, int firstDayOfWeek, 
     DateContext context{
         settings, firstDayOfWeek == 0 ? std::clamp(settings.firstDayOfWeek, 1, 7) : firstDayOfWeek,
         static_cast<FirstWeekRule>(firstWeekOfYear == 0 ? 1 : firstWeekOfYear)};
-    auto compiled = cachedFormat(pattern);
-    String out = Formatter(*compiled, context).format(plain);
-    bool textShown = plain.type() == VariantType::String || compiled->kind == SectionKind::Text;
+    const CompiledFormat& compiled = cachedFormat(pattern);
+    String out = Formatter(compiled, context).format(plain);
+    bool textShown = plain.type() == VariantType::String || compiled.kind == SectionKind::Text;
     if (!textShown && out.size() > kMaxFormattedLength) raiseError(kErrInvalidProcedureCall);
     return out;
 }

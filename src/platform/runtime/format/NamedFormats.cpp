@@ -87,7 +87,8 @@ std::optional<NamedFormat> resolveNamedFormat(StringView format, const RegionalS
         {u"short time", [](const RegionalSettings& s) { return s.shortTimePattern; }},
     };
     for (std::size_t i = 0; i < std::size(kNames); ++i) {
-        if (equalsIgnoringAsciiCase(format, kNames[i].name)) {
+        if (format.size() == kNames[i].name.size() &&
+            equalsIgnoringAsciiCase(format, kNames[i].name)) {
             return NamedFormat{kNames[i].pattern(settings), i == 0};
         }
     }

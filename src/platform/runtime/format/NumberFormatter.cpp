@@ -72,13 +72,24 @@ bool groupSeparatorAfter(int digitsToRight, const std::vector<int>& grouping) {
     }
 }
 
-DisplayedNumber displayedNumber(const NumberLayout& layout, DecimalDigits magnitude) {
-    DisplayedNumber number{magnitude, 0};
-    shiftDecimalPoint(number.digits, 2 * layout.percentSigns - 3 * layout.thousandsScaling);
-    if (!layout.hasExponent || number.digits.isZero()) {
-        roundToFraction(number.digits, layout.fractionPlaceholders);
-        return number;
-    }
+DecimalDigits NumberMagnitude::digits() const {
+    return scaled ? decimalDigitsOfScaled(amount, 4) : decimalDigitsOf(value, significantDigits);
+}
+
+DecimalDigits NumberMagnitude::digits(int power, int fractionDigits) const {
+    if (!scaled) return decimalDigitsOf(value, significantDigits, power, fractionDigits);
+    DecimalDigits number = digits();
+    shiftDecimalPoint(number, power);
+    roundToFraction(number, fractionDigits);
+    return number;
+}
+
+DisplayedNumber displayedNumber(const NumberLayout& layout, const NumberMagnitude& magnitude) {
+    const int power = 2 * layout.percentSigns - 3 * layout.thousandsScaling;
+    if (!layout.hasExponent) return {magnitude.digits(power, layout.fractionPlaceholders), 0};
+    DisplayedNumber number{magnitude.digits(), 0};
+    shiftDecimalPoint(number.digits, power);
+    if (number.digits.isZero()) return number;
     number.exponent = number.digits.pointPosition - layout.integerPlaceholders;
     number.digits.pointPosition = layout.integerPlaceholders;
     roundToFraction(number.digits, layout.fractionPlaceholders);
@@ -185,49 +196,89 @@ private:
     int integerIndex_ = 0, fractionIndex_ = 0, exponentIndex_ = 0;
 };
 
-// A plain section's placeholders stand in one run, so they show every integer digit with
-// its group separators, the decimal point where the section has one, and the fraction
-// digits shown: the text the token walk writes, sized once and filled in one pass.
-void appendPlainNumber(String& out, const FormatSection& section, const DisplayedNumber& number,
-                       const RegionalSettings& settings) {
-    const NumberLayout& layout = section.number;
-    const DecimalDigits& digits = number.digits;
-    const IntegerDigits integer(digits, layout.minIntegerDigits);
-    const int count = integer.count();
-    const bool point = static_cast<int>(section.tokenCount) >
-                       layout.integerPlaceholders + layout.fractionPlaceholders;
-    const int fractionShown =
-        std::max(layout.minFractionDigits,
-                 std::clamp(digits.count - digits.pointPosition, 0, layout.fractionPlaceholders));
+// Copies a separator; most are one character, which a plain store writes.
+char16_t* copySeparator(StringView separator, char16_t* at) {
+    if (separator.size() == 1) {
+        *at = separator[0];
+        return at + 1;
+    }
+    for (char16_t c : separator)
+        *at++ = c;
+    return at;
+}
+
+}  // namespace
+
+PlainNumber::PlainNumber(const FormatSection& section, const DisplayedNumber& number,
+                         const RegionalSettings& settings)
+    : layout_(section.number), digits_(number.digits), settings_(settings) {
+    const int significant = std::max(digits_.pointPosition, 0);
+    padding_ = std::max(layout_.minIntegerDigits - significant, 0);
+    integerCount_ = significant + padding_;
+    point_ = static_cast<int>(section.tokenCount) >
+             layout_.integerPlaceholders + layout_.fractionPlaceholders;
+    fractionShown_ = std::max(
+        layout_.minFractionDigits,
+        std::clamp(digits_.count - digits_.pointPosition, 0, layout_.fractionPlaceholders));
     // Most regions group by one repeated size: the separators are then counted down rather
     // than looked up for each digit.
     const std::vector<int>& grouping = settings.grouping;
-    const int uniform = layout.grouping && grouping.size() == 1 ? grouping[0] : 0;
-    const bool irregular = layout.grouping && uniform <= 0;
-    std::size_t separators = 0;
-    if (uniform > 0 && count > 0) separators = static_cast<std::size_t>((count - 1) / uniform);
-    for (int j = 0; irregular && j < count; ++j)
-        separators += groupSeparatorAfter(count - 1 - j, grouping) ? 1 : 0;
+    uniform_ = layout_.grouping && grouping.size() == 1 ? grouping[0] : 0;
+    irregular_ = layout_.grouping && uniform_ <= 0;
+    if (uniform_ > 0 && integerCount_ > 0) separators_ = (integerCount_ - 1) / uniform_;
+    for (int j = 0; irregular_ && j < integerCount_; ++j)
+        separators_ += groupSeparatorAfter(integerCount_ - 1 - j, grouping) ? 1 : 0;
+}
 
-    const StringView group = settings.groupSeparator;
-    const StringView decimal = settings.decimalSeparator;
-    const std::size_t start = out.size();
-    out.resize(start + static_cast<std::size_t>(count + fractionShown) + separators * group.size() +
-               (point ? decimal.size() : 0));
-    char16_t* at = out.data() + start;
-    int untilSeparator = uniform > 0 && count > 0 ? (count - 1) % uniform + 1 : 0;
-    for (int j = 0; j < count; ++j) {
-        *at++ = integer.at(j);
-        const bool separator = uniform > 0
-                                   ? --untilSeparator == 0 && j + 1 < count
-                                   : irregular && groupSeparatorAfter(count - 1 - j, grouping);
-        if (!separator) continue;
-        at = std::copy(group.begin(), group.end(), at);
-        untilSeparator = uniform;
+std::size_t PlainNumber::length() const {
+    return static_cast<std::size_t>(integerCount_ + fractionShown_) +
+           static_cast<std::size_t>(separators_) * settings_.groupSeparator.size() +
+           (point_ ? settings_.decimalSeparator.size() : 0);
+}
+
+char16_t* PlainNumber::write(char16_t* at) const {
+    const StringView group = settings_.groupSeparator;
+    // The integer digits: the padding, the digits the number has, then the zeros standing
+    // in for the digits it has not ("1E+20" has one).
+    const int stored = std::min(std::max(digits_.pointPosition, 0), digits_.count);
+    auto digitAt = [&](int j) {
+        const int index = j - padding_;
+        return index >= 0 && index < stored ? static_cast<char16_t>(digits_.digits[index]) : u'0';
+    };
+    if (uniform_ > 0) {
+        // The first group may be short; each later one holds `uniform_` digits.
+        int untilSeparator = integerCount_ > 0 ? (integerCount_ - 1) % uniform_ + 1 : 0;
+        for (int j = 0; j < integerCount_; ++j) {
+            *at++ = digitAt(j);
+            if (--untilSeparator == 0 && j + 1 < integerCount_) {
+                at = copySeparator(group, at);
+                untilSeparator = uniform_;
+            }
+        }
+    } else {
+        for (int j = 0; j < integerCount_; ++j) {
+            *at++ = digitAt(j);
+            if (irregular_ && groupSeparatorAfter(integerCount_ - 1 - j, settings_.grouping)) {
+                at = copySeparator(group, at);
+            }
+        }
     }
-    if (point) at = std::copy(decimal.begin(), decimal.end(), at);
-    for (int k = 0; k < fractionShown; ++k)
-        *at++ = static_cast<char16_t>(digits.digitAt(digits.pointPosition + k));
+    if (point_) at = copySeparator(settings_.decimalSeparator, at);
+    for (int k = 0; k < fractionShown_; ++k)
+        *at++ = static_cast<char16_t>(digits_.digitAt(digits_.pointPosition + k));
+    return at;
+}
+
+namespace {
+
+// A plain section's placeholders stand in one run: the text the token walk writes, sized
+// once and filled in one pass.
+void appendPlainNumber(String& out, const FormatSection& section, const DisplayedNumber& number,
+                       const RegionalSettings& settings) {
+    const PlainNumber plain(section, number, settings);
+    const std::size_t start = out.size();
+    out.resize(start + plain.length());
+    plain.write(out.data() + start);
 }
 
 }  // namespace
@@ -239,7 +290,7 @@ void appendNumber(String& out, const CompiledFormat& format, const FormatSection
 }
 
 NumberSectionChoice chooseNumberSection(const CompiledFormat& format,
-                                        const DecimalDigits& magnitude, bool negative) {
+                                        const NumberMagnitude& magnitude, bool negative) {
     NumberSectionChoice choice;
     if (magnitude.isZero()) {
         choice.section = format.hasSection(2) ? 2 : 0;

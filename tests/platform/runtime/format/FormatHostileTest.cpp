@@ -97,5 +97,21 @@ TEST(FormatHostileTest, CacheStaysBoundedAndCorrect) {
     EXPECT_EQ(cachedFormatCount(), before) << "long formats are not kept";
 }
 
+// Regional patterns new to the cache, short and long, fill it while a format that names
+// them is being shown: the format in use must outlive the cache starting afresh.
+TEST(FormatHostileTest, AFormatInUseOutlivesTheCacheStartingAfresh) {
+    RegionalSettings settings = testing::unitedStates();
+    const std::string padding(kCachedFormatLength, ' ');
+    for (int i = 0; i < 3 * static_cast<int>(kCachedFormats); ++i) {
+        const std::string mark = " \"" + std::to_string(i) + "\"";
+        const std::string shortDate = i % 2 ? padding : "", outer = i % 3 ? "" : padding;
+        settings.shortDatePattern = fromUtf8("d" + mark + shortDate);
+        settings.longTimePattern = fromUtf8("h" + mark);
+        const std::string shown = formatIn(settings, Date{36526.5}, ("c \"x\"" + outer).c_str());
+        ASSERT_EQ(shown,
+                  "1 " + std::to_string(i) + shortDate + " 12 " + std::to_string(i) + " x" + outer);
+    }
+}
+
 }  // namespace
 }  // namespace quelta
