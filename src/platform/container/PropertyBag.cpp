@@ -20,6 +20,17 @@ bool isAscii(StringView text) {
     return true;
 }
 
+// FNV-1a over the key's characters in ASCII lower case: keys equal in some ASCII case hash
+// alike, whatever else they hold.
+std::uint32_t asciiFoldedHash(StringView key) {
+    std::uint32_t hash = 2166136261U;
+    for (char16_t c : key) {
+        hash ^= asciiLower(c);
+        hash *= 16777619U;
+    }
+    return hash;
+}
+
 }  // namespace
 
 // Keys nearly always are ASCII, where folding is lower-casing A to Z; the full folding is
@@ -42,8 +53,13 @@ PropertyBag::ReadWatch::~ReadWatch() {
 // the ASCII comparison comes first, and the full folding only where a key needs it. No two
 // entries are the same key, so the first match is the only one.
 const PropertyBag::Entry* PropertyBag::find(StringView key) const {
+    return find(key, asciiFoldedHash(key));
+}
+
+const PropertyBag::Entry* PropertyBag::find(StringView key, std::uint32_t hash) const {
     for (const Entry& entry : entries_) {
-        if (entry.key.size() == key.size() && equalsIgnoringAsciiCase(entry.key, key))
+        if (entry.asciiFoldedHash == hash && entry.key.size() == key.size() &&
+            equalsIgnoringAsciiCase(entry.key, key))
             return &entry;
     }
     if (nonAsciiKeys_ == 0 && isAscii(key)) return nullptr;
@@ -57,33 +73,40 @@ void PropertyBag::countKey(StringView key, int change) {
     if (!isAscii(key)) nonAsciiKeys_ += static_cast<std::size_t>(change);
 }
 
-Variant PropertyBag::read(StringView key, const Variant& defaultValue) const {
+const Variant* PropertyBag::lookup(StringView key) const {
     const Entry* entry = find(key);
     if (readListener_) (*readListener_)(key, entry);
-    return entry ? entry->value : defaultValue;
+    return entry ? &entry->value : nullptr;
 }
 
-void PropertyBag::write(StringView key, const Variant& value, const Variant& defaultValue) {
+Variant PropertyBag::read(StringView key, const Variant& defaultValue) const {
+    const Variant* stored = lookup(key);
+    return stored ? *stored : defaultValue;
+}
+
+void PropertyBag::write(StringView key, Variant value, const Variant& defaultValue) {
     if (key.empty()) raiseError(kErrInvalidProcedureCall);
     if (sameValue(value, defaultValue)) {
         erase(key);
         return;
     }
-    write(key, value);
+    write(key, std::move(value));
 }
 
-void PropertyBag::write(StringView key, const Variant& value) {
+void PropertyBag::write(StringView key, Variant value) {
     if (key.empty()) raiseError(kErrInvalidProcedureCall);
-    if (auto* entry = const_cast<Entry*>(find(key))) {
+    const std::uint32_t hash = asciiFoldedHash(key);
+    if (auto* entry = const_cast<Entry*>(find(key, hash))) {
         if (entry->key != key) {
             countKey(entry->key, -1);
             entry->key = String(key);
+            entry->asciiFoldedHash = hash;
             countKey(key, 1);
         }
-        entry->value = value;
+        entry->value = std::move(value);
         return;
     }
-    entries_.push_back({String(key), value});
+    entries_.push_back({String(key), std::move(value), hash});
     countKey(key, 1);
 }
 

@@ -5,6 +5,7 @@
 // order the control first wrote them.
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <utility>
 #include <vector>
@@ -19,6 +20,9 @@ public:
     struct Entry {
         String key;
         Variant value;
+        // The key's letters in ASCII lower case, hashed: a look-up compares the text only
+        // where this matches, so that the keys a read does not want cost a number each.
+        std::uint32_t asciiFoldedHash = 0;
     };
     using ReadListener = std::function<void(StringView key, const Entry* found)>;
 
@@ -59,15 +63,18 @@ public:
 
     // The stored value, or defaultValue when the key is missing.
     Variant read(StringView key, const Variant& defaultValue = Variant()) const;
+    // The stored value in place, or null when the key is missing, for a reader that builds
+    // its default only when it needs one. A watch hears it as a read.
+    const Variant* lookup(StringView key) const;
 
     // Stores the value, except that a value equal to its default (by sameValue) is left out
     // of the bag, and an entry already stored under the key is removed: a reader gets the
     // same value back through its default, and the saved form stays small. An empty key
     // raises error 5.
-    void write(StringView key, const Variant& value, const Variant& defaultValue);
+    void write(StringView key, Variant value, const Variant& defaultValue);
     // Stores the value whatever it is (hosts filling a bag from a form file). An empty key
     // raises error 5.
-    void write(StringView key, const Variant& value);
+    void write(StringView key, Variant value);
 
     bool contains(StringView key) const;
     bool erase(StringView key);  // whether there was such an entry
@@ -82,10 +89,12 @@ public:
 
 private:
     const Entry* find(StringView key) const;
+    const Entry* find(StringView key, std::uint32_t asciiFoldedHash) const;
     void countKey(StringView key, int change);
 
-    // A bag holds a control's few dozen properties at most, so a look through them beats
-    // an index in time and memory: every control on a form keeps bags.
+    // A bag holds a control's few dozen properties at most, so a look through them, each
+    // entry first compared by its hash, beats an index in time and memory: every control on
+    // a form keeps bags.
     std::vector<Entry> entries_;
     // Keys with a character beyond ASCII; while there are none, and the key asked for is
     // ASCII too, a key is found by its length and its letters in any ASCII case alone.
