@@ -8,6 +8,7 @@ namespace quelta {
 namespace {
 
 constexpr std::int16_t kCtrlOrAlt = kCtrlMask | kAltMask;
+constexpr std::size_t kUsualStoredProperties = 8;
 
 // The extender values a stored control brings to its site: its size, and the rest as the
 // extender properties its control reads. The name and the tab index the site has already.
@@ -105,6 +106,9 @@ StoredForm Form::store() {
         Placed& placed = *controls_[i];
         StoredControl stored;
         storeExtender(placed.site, i, stored.extender);
+        // Room for the handful of values a control nearly always keeps apart from its
+        // defaults, so that the bag does not grow by steps.
+        stored.properties.reserve(kUsualStoredProperties);
         placed.control.WriteProperties(stored.properties);
         form.controls.push_back(std::move(stored));
     }

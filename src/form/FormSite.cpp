@@ -1,5 +1,6 @@
 #include "form/FormSite.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "platform/container/PropertyBag.h"
@@ -43,6 +44,12 @@ std::optional<FormSite::Key> FormSite::keyNamed(StringView name) {
         {u"RightToLeft", Key::RightToLeft},
         {u"DataChanged", Key::DataChanged},
     };
+    for (const auto& [keyName, key] : kKeys) {
+        if (name.size() == keyName.size() && equalsIgnoringAsciiCase(name, keyName)) return key;
+    }
+    // Another letter may still fold to one of these (the long s to "s").
+    if (std::all_of(name.begin(), name.end(), [](char16_t c) { return c <= 0x7F; }))
+        return std::nullopt;
     for (const auto& [keyName, key] : kKeys) {
         if (sameKey(name, keyName)) return key;
     }

@@ -21,6 +21,8 @@ TEST(FormSiteTest, ExtenderValuesByNameInAnyCase) {
     FormSite site(0, u"txtA", 3, userMode);
     EXPECT_EQ(site.extenderProperty(u"NAME"), Variant(u"txtA"));
     EXPECT_EQ(site.extenderProperty(u"tabindex"), Variant(std::int16_t{3}));
+    EXPECT_EQ(site.extenderProperty(u"VI\u017FIBLE"), Variant::boolean(true))
+        << "long s folds to s";
     EXPECT_EQ(errorNumberOf([&] { site.extenderProperty(u"Colour"); }), kErrNotSupported);
     EXPECT_EQ(errorNumberOf([&] { site.extenderProperty(u"Left"); }), kErrNotSupported);
     EXPECT_EQ(errorNumberOf([&] { site.setExtenderProperty(u"Left", Variant(std::int32_t{5})); }),

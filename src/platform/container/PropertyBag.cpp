@@ -20,17 +20,6 @@ bool isAscii(StringView text) {
     return true;
 }
 
-// FNV-1a over the key's characters in ASCII lower case: keys equal in some ASCII case hash
-// alike, whatever else they hold.
-std::uint32_t asciiFoldedHash(StringView key) {
-    std::uint32_t hash = 2166136261U;
-    for (char16_t c : key) {
-        hash ^= asciiLower(c);
-        hash *= 16777619U;
-    }
-    return hash;
-}
-
 }  // namespace
 
 // Keys nearly always are ASCII, where folding is lower-casing A to Z; the full folding is
@@ -53,13 +42,8 @@ PropertyBag::ReadWatch::~ReadWatch() {
 // the ASCII comparison comes first, and the full folding only where a key needs it. No two
 // entries are the same key, so the first match is the only one.
 const PropertyBag::Entry* PropertyBag::find(StringView key) const {
-    return find(key, asciiFoldedHash(key));
-}
-
-const PropertyBag::Entry* PropertyBag::find(StringView key, std::uint32_t hash) const {
     for (const Entry& entry : entries_) {
-        if (entry.asciiFoldedHash == hash && entry.key.size() == key.size() &&
-            equalsIgnoringAsciiCase(entry.key, key))
+        if (entry.key.size() == key.size() && equalsIgnoringAsciiCase(entry.key, key))
             return &entry;
     }
     if (nonAsciiKeys_ == 0 && isAscii(key)) return nullptr;
@@ -95,18 +79,16 @@ void PropertyBag::write(StringView key, Variant value, const Variant& defaultVal
 
 void PropertyBag::write(StringView key, Variant value) {
     if (key.empty()) raiseError(kErrInvalidProcedureCall);
-    const std::uint32_t hash = asciiFoldedHash(key);
-    if (auto* entry = const_cast<Entry*>(find(key, hash))) {
+    if (auto* entry = const_cast<Entry*>(find(key))) {
         if (entry->key != key) {
             countKey(entry->key, -1);
             entry->key = String(key);
-            entry->asciiFoldedHash = hash;
             countKey(key, 1);
         }
         entry->value = std::move(value);
         return;
     }
-    entries_.push_back({String(key), std::move(value), hash});
+    entries_.push_back({String(key), std::move(value)});
     countKey(key, 1);
 }
 

@@ -5,7 +5,6 @@
 // order the control first wrote them.
 
 #include <cstddef>
-#include <cstdint>
 #include <functional>
 #include <utility>
 #include <vector>
@@ -20,9 +19,6 @@ public:
     struct Entry {
         String key;
         Variant value;
-        // The key's letters in ASCII lower case, hashed: a look-up compares the text only
-        // where this matches, so that the keys a read does not want cost a number each.
-        std::uint32_t asciiFoldedHash = 0;
     };
     using ReadListener = std::function<void(StringView key, const Entry* found)>;
 
@@ -89,12 +85,10 @@ public:
 
 private:
     const Entry* find(StringView key) const;
-    const Entry* find(StringView key, std::uint32_t asciiFoldedHash) const;
     void countKey(StringView key, int change);
 
-    // A bag holds a control's few dozen properties at most, so a look through them, each
-    // entry first compared by its hash, beats an index in time and memory: every control on
-    // a form keeps bags.
+    // A bag holds a control's few dozen properties at most, so a look through them beats
+    // an index in time and memory: every control on a form keeps bags.
     std::vector<Entry> entries_;
     // Keys with a character beyond ASCII; while there are none, and the key asked for is
     // ASCII too, a key is found by its length and its letters in any ASCII case alone.
