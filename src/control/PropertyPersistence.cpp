@@ -18,9 +18,14 @@ namespace quelta {
 void Quelta::ReadProperties(const PropertyBag& bag) {
     applyHelpFileForUserMode();
     for (const MemberInfo* member : persistedReadOrder()) {
-        const Variant saved =
-            bag.read(member->wideName(), savedDefault(member->type, member->byDefault, container_));
-        member->persisted.place.load(state_, templateBox(), fromSavedForm(member->type, saved));
+        // The default is built only for a key the bag lacks: most keys of a saved control
+        // are left out, and a stored font or text is converted where it stands.
+        const Variant* saved = bag.lookup(member->wideName());
+        const Variant value =
+            saved ? fromSavedForm(member->type, *saved)
+                  : fromSavedForm(member->type,
+                                  savedDefault(member->type, member->byDefault, container_));
+        member->persisted.place.load(state_, templateBox(), value);
     }
     RebuildEditBox();
 }

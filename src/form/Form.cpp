@@ -8,31 +8,66 @@ namespace quelta {
 namespace {
 
 constexpr std::int16_t kCtrlOrAlt = kCtrlMask | kAltMask;
-
-// Names and keys as the form compares them: in any ASCII letter case.
-String asciiFolded(StringView text) {
-    String folded(text);
-    for (char16_t& c : folded)
-        c = asciiLower(c);
-    return folded;
-}
+constexpr std::size_t kUsualStoredProperties = 8;
 
 // The extender values a stored control brings to its site: its size, and the rest as the
-// extender properties its control reads.
+// extender properties its control reads. The name and the tab index the site has already.
 void placeOnSite(FormSite& site, const PropertyBag& extender) {
     for (const PropertyBag::Entry& entry : extender.entries()) {
-        if (equalsIgnoringAsciiCase(entry.key, u"Width") ||
+        if (equalsIgnoringAsciiCase(entry.key, u"Name") ||
+            equalsIgnoringAsciiCase(entry.key, u"Width") ||
             equalsIgnoringAsciiCase(entry.key, u"Height") ||
             equalsIgnoringAsciiCase(entry.key, u"TabIndex")) {
-            continue;  // the site's own size, and the place in the list
+            continue;
         }
         site.defineExtenderProperty(entry.key, entry.value);
     }
-    site.setSize(extender.read(u"Width", Variant(RecordingContainer::kDefaultWidth)).toSingle(),
-                 extender.read(u"Height", Variant(RecordingContainer::kDefaultHeight)).toSingle());
+    const Variant* width = extender.lookup(u"Width");
+    const Variant* height = extender.lookup(u"Height");
+    site.setSize(width ? width->toSingle() : FormSite::kDefaultWidth,
+                 height ? height->toSingle() : FormSite::kDefaultHeight);
+}
+
+// The extender values a form file keeps of a site, in the order the file lists them.
+void storeExtender(const FormSite& site, std::size_t tabIndex, PropertyBag& extender) {
+    extender.reserve(9);
+    for (StringView key : {u"Name", u"WhatsThisHelpID", u"HelpContextID", u"ToolTipText"})
+        extender.write(key, site.extenderProperty(key));
+    extender.write(u"TabIndex", Variant(static_cast<std::int32_t>(tabIndex)));
+    for (StringView key : {u"Left", u"Top"}) {
+        if (site.hasExtenderProperty(key)) extender.write(key, site.extenderProperty(key));
+    }
+    extender.write(u"Width", Variant(site.width()));
+    extender.write(u"Height", Variant(site.height()));
 }
 
 }  // namespace
+
+struct Form::LoadScratch {
+    // Which stored entries the control asked for, by their place in the bag.
+    std::vector<bool> asked;
+    const PropertyBag::Entry* entries = nullptr;
+    String lastKeyRead;
+};
+
+std::size_t Form::FoldedHash::operator()(StringView name) const {
+    std::size_t hash = 14695981039346656037ULL;
+    for (char16_t c : name) {
+        hash ^= asciiLower(c);
+        hash *= 1099511628211ULL;
+    }
+    return hash;
+}
+
+bool Form::FoldedEqual::operator()(StringView a, StringView b) const {
+    return a.size() == b.size() && equalsIgnoringAsciiCase(a, b);
+}
+
+Form::Placed::Placed(Form& form, String name, std::size_t tabIndex)
+    : site(form.window_, std::move(name), static_cast<std::int16_t>(tabIndex), form.userMode_),
+      control(site) {
+    site.setListener(&form);  // what the control does while it is built is not heard
+}
 
 Form::Form() {
     window_ = createWindow({u"QueltaForm", WS_VISIBLE, 0, 0, nullptr});
@@ -43,13 +78,8 @@ Form::~Form() {
     destroyWindow(window_);
 }
 
-Form::Placed Form::place(const String& name, std::size_t tabIndex) {
-    Placed placed;
-    placed.site =
-        std::make_unique<FormSite>(window_, name, static_cast<std::int16_t>(tabIndex), userMode_);
-    placed.control = std::make_unique<Quelta>(*placed.site);
-    placed.site->setListener(this);
-    return placed;
+std::unique_ptr<Form::Placed> Form::place(String name, std::size_t tabIndex) {
+    return std::make_unique<Placed>(*this, std::move(name), tabIndex);
 }
 
 void Form::siteEvent(const String& site, std::int32_t dispid, std::span<Variant> arguments) {
@@ -62,64 +92,66 @@ void Form::siteChanged(const String& site, StringView property) {
 
 Quelta& Form::addControl(const String& name) {
     if (name.empty() || find(name)) raiseError(kErrInvalidProcedureCall);
-    Placed placed = place(name, controls_.size());
-    startControl(*placed.control, nullptr);
-    positions_.emplace(asciiFolded(name), controls_.size());
+    std::unique_ptr<Placed> placed = place(name, controls_.size());
+    startControl(placed->control, nullptr);
     controls_.push_back(std::move(placed));
-    return *controls_.back().control;
+    positions_.emplace(controls_.back()->site.name(), controls_.size() - 1);
+    return controls_.back()->control;
 }
 
 StoredForm Form::store() {
     StoredForm form;
+    form.controls.reserve(controls_.size());
     for (std::size_t i = 0; i < controls_.size(); ++i) {
-        Placed& placed = controls_[i];
+        Placed& placed = *controls_[i];
         StoredControl stored;
-        for (const PropertyBag::Entry& entry : placed.site->extenderProperties().entries()) {
-            if (isExtenderKey(entry.key)) stored.extender.write(entry.key, entry.value);
-        }
-        stored.extender.write(u"TabIndex", Variant(static_cast<std::int32_t>(i)));
-        stored.extender.write(u"Width", Variant(placed.site->width()));
-        stored.extender.write(u"Height", Variant(placed.site->height()));
-        placed.control->WriteProperties(stored.properties);
+        storeExtender(placed.site, i, stored.extender);
+        // Room for the handful of values a control nearly always keeps apart from its
+        // defaults, so that the bag does not grow by steps.
+        stored.properties.reserve(kUsualStoredProperties);
+        placed.control.WriteProperties(stored.properties);
         form.controls.push_back(std::move(stored));
     }
     return form;
 }
 
-Form::Placed Form::loadControl(const StoredControl& stored, std::size_t index,
-                               const std::string& file) {
-    const std::string place = "controls[" + std::to_string(index) + "]";
-    Placed placed = this->place(stored.extender.read(u"Name").toString(), index);
+std::unique_ptr<Form::Placed> Form::loadControl(const StoredControl& stored, String name,
+                                                std::size_t index, const std::string& file,
+                                                LoadScratch& scratch) {
+    // The place in the file is spelled out only for a refusal.
+    const auto place = [index] { return "controls[" + std::to_string(index) + "]"; };
+    std::unique_ptr<Placed> placed = this->place(std::move(name), index);
     try {
-        placeOnSite(*placed.site, stored.extender);
+        placeOnSite(placed->site, stored.extender);
     } catch (const AutomationError& error) {
         // The file's checks keep the values in range; this guards what they may miss.
         throw FormFileError(
-            file, place + ".extender",
+            file, place() + ".extender",
             "the form refuses the value (error " + std::to_string(error.number()) + ")");
     }
 
-    // Which stored entries the control asked for, by their place in the bag; an entry
-    // counts as asked for only by its own name in some ASCII case.
+    // An entry counts as asked for only by its own name in some ASCII case.
     const std::vector<PropertyBag::Entry>& entries = stored.properties.entries();
-    std::vector<bool> asked(entries.size());
-    String lastKeyRead;
-    const PropertyBag::ReadListener heard = [&](StringView key, const PropertyBag::Entry* found) {
-        lastKeyRead = key;
+    scratch.asked.assign(entries.size(), false);
+    scratch.entries = entries.data();
+    scratch.lastKeyRead.clear();
+    const PropertyBag::ReadListener heard = [&scratch](StringView key,
+                                                       const PropertyBag::Entry* found) {
+        scratch.lastKeyRead = key;
         if (found && equalsIgnoringAsciiCase(found->key, key))
-            asked[static_cast<std::size_t>(found - entries.data())] = true;
+            scratch.asked[static_cast<std::size_t>(found - scratch.entries)] = true;
     };
     try {
         const PropertyBag::ReadWatch watch(stored.properties, heard);
-        startControl(*placed.control, &stored.properties);
+        startControl(placed->control, &stored.properties);
     } catch (const AutomationError& error) {
         throw FormFileError(
-            file, place + ".properties." + toUtf8(lastKeyRead),
+            file, place() + ".properties." + toUtf8(scratch.lastKeyRead),
             "the control refuses the value (error " + std::to_string(error.number()) + ")");
     }
     for (std::size_t i = 0; i < entries.size(); ++i) {
-        if (!asked[i]) {
-            throw FormFileError(file, place + ".properties." + toUtf8(entries[i].key),
+        if (!scratch.asked[i]) {
+            throw FormFileError(file, place() + ".properties." + toUtf8(entries[i].key),
                                 "not a property of the control");
         }
     }
@@ -127,48 +159,52 @@ Form::Placed Form::loadControl(const StoredControl& stored, std::size_t index,
 }
 
 void Form::replaceWith(const StoredForm& form, const std::string& file) {
-    std::vector<Placed> loaded;
+    std::vector<std::unique_ptr<Placed>> loaded;
     loaded.reserve(form.controls.size());
-    std::unordered_map<String, std::size_t> positions;
+    Positions positions;
+    positions.reserve(form.controls.size());
+    LoadScratch scratch;
     for (std::size_t i = 0; i < form.controls.size(); ++i) {
-        const String name = form.controls[i].extender.read(u"Name").toString();
-        if (!positions.emplace(asciiFolded(name), i).second) {
+        const Variant* stored = form.controls[i].extender.lookup(u"Name");
+        String name = stored ? stored->toString() : String();
+        if (positions.contains(name)) {
             throw FormFileError(file, "controls[" + std::to_string(i) + "].extender.Name",
                                 "the name stands twice");
         }
-        loaded.push_back(loadControl(form.controls[i], i, file));
+        loaded.push_back(loadControl(form.controls[i], std::move(name), i, file, scratch));
+        positions.emplace(loaded.back()->site.name(), i);
     }
     controls_.swap(loaded);  // the old controls go with `loaded`
     positions_.swap(positions);
 }
 
 Form::Placed* Form::findPlaced(StringView name) {
-    auto found = positions_.find(asciiFolded(name));
-    return found == positions_.end() ? nullptr : &controls_[found->second];
+    auto found = positions_.find(name);
+    return found == positions_.end() ? nullptr : controls_[found->second].get();
 }
 
 void Form::reindex() {
     positions_.clear();
     for (std::size_t i = 0; i < controls_.size(); ++i)
-        positions_.emplace(asciiFolded(controls_[i].site->name()), i);
+        positions_.emplace(controls_[i]->site.name(), i);
 }
 
 Quelta* Form::find(StringView name) {
     Placed* placed = findPlaced(name);
-    return placed ? placed->control.get() : nullptr;
+    return placed ? &placed->control : nullptr;
 }
 
 FormSite* Form::siteOf(StringView name) {
     Placed* placed = findPlaced(name);
-    return placed ? placed->site.get() : nullptr;
+    return placed ? &placed->site : nullptr;
 }
 
 bool Form::removeControl(StringView name) {
-    Placed* placed = findPlaced(name);
-    if (!placed) return false;
+    auto found = positions_.find(name);
+    if (found == positions_.end()) return false;
     // Gone from the list and the index before its control goes, in case that is heard.
-    Placed removed = std::move(*placed);
-    controls_.erase(controls_.begin() + (placed - controls_.data()));
+    std::unique_ptr<Placed> removed = std::move(controls_[found->second]);
+    controls_.erase(controls_.begin() + static_cast<std::ptrdiff_t>(found->second));
     reindex();  // the places after it moved; removing is rare beside finding
     return true;
 }
@@ -176,8 +212,8 @@ bool Form::removeControl(StringView name) {
 std::vector<Quelta*> Form::controls() {
     std::vector<Quelta*> all;
     all.reserve(controls_.size());
-    for (Placed& placed : controls_)
-        all.push_back(placed.control.get());
+    for (const std::unique_ptr<Placed>& placed : controls_)
+        all.push_back(&placed->control);
     return all;
 }
 
@@ -187,34 +223,34 @@ void Form::focus(Quelta& control) {
     if (EditBox* live = control.liveBox()) SetFocus(live->hWnd());
 }
 
-Form::Placed* Form::focusedControl() {
+std::optional<std::size_t> Form::focusedControl() {
     WindowHandle focused = GetFocus();
-    for (Placed& placed : controls_) {
-        EditBox* live = placed.control->liveBox();
-        if (live && live->hWnd() == focused) return &placed;
+    for (std::size_t i = 0; i < controls_.size(); ++i) {
+        EditBox* live = controls_[i]->control.liveBox();
+        if (live && live->hWnd() == focused) return i;
     }
-    return nullptr;
+    return std::nullopt;
 }
 
 void Form::moveFocus(int step) {
     if (controls_.empty()) return;
     const int count = static_cast<int>(controls_.size());
-    Placed* current = focusedControl();
-    int start = current ? static_cast<int>(current - controls_.data()) : (step > 0 ? -1 : 0);
+    const std::optional<std::size_t> current = focusedControl();
+    int start = current ? static_cast<int>(*current) : (step > 0 ? -1 : 0);
     for (int tried = 1; tried <= count; ++tried) {
         Placed& next =
-            controls_[static_cast<std::size_t>(((start + step * tried) % count + count) % count)];
-        if (takesFocus(*next.control)) {
-            focus(*next.control);
+            *controls_[static_cast<std::size_t>(((start + step * tried) % count + count) % count)];
+        if (takesFocus(next.control)) {
+            focus(next.control);
             return;
         }
     }
 }
 
 void Form::focusFirst() {
-    for (Placed& placed : controls_) {
-        if (!takesFocus(*placed.control)) continue;
-        focus(*placed.control);
+    for (const std::unique_ptr<Placed>& placed : controls_) {
+        if (!takesFocus(placed->control)) continue;
+        focus(placed->control);
         return;
     }
 }

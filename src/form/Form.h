@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <unordered_map>
 #include <vector>
 
@@ -65,22 +66,38 @@ public:
     void deliverPendingKeys();
 
 private:
+    // A control and its site in one block, the site first: the control talks to it from
+    // its start to its end.
     struct Placed {
-        std::unique_ptr<FormSite> site;  // which holds the name it was placed under
-        std::unique_ptr<Quelta> control;
+        Placed(Form& form, String name, std::size_t tabIndex);
+        FormSite site;  // which holds the name it was placed under
+        Quelta control;
     };
+    // The scratch of one load, kept from control to control so that each costs no
+    // allocation of its own.
+    struct LoadScratch;
+
+    // Names as the form compares them: in any ASCII letter case.
+    struct FoldedHash {
+        std::size_t operator()(StringView name) const;
+    };
+    struct FoldedEqual {
+        bool operator()(StringView a, StringView b) const;
+    };
+    using Positions = std::unordered_map<StringView, std::size_t, FoldedHash, FoldedEqual>;
 
     // SiteListener: what the sites hear goes to the form's listener.
     void siteEvent(const String& site, std::int32_t dispid, std::span<Variant> arguments) override;
     void siteChanged(const String& site, StringView property) override;
 
     // A site and an unstarted control for it, wired to the listener.
-    Placed place(const String& name, std::size_t tabIndex);
-    Placed loadControl(const StoredControl& stored, std::size_t index, const std::string& file);
+    std::unique_ptr<Placed> place(String name, std::size_t tabIndex);
+    std::unique_ptr<Placed> loadControl(const StoredControl& stored, String name, std::size_t index,
+                                        const std::string& file, LoadScratch& scratch);
 
     Placed* findPlaced(StringView name);
     void reindex();
-    Placed* focusedControl();
+    std::optional<std::size_t> focusedControl();  // its place in controls_
     void moveFocus(int step);
     void deliver(const KeyInput& input);
 
@@ -88,10 +105,10 @@ private:
     bool userMode_ = true;
     bool swallowingTab_ = false;
     Listener listener_;
-    std::vector<Placed> controls_;
-    // Each control's place in controls_ by its name in ASCII lower case, so that finding a
-    // name costs the same on a form of any size.
-    std::unordered_map<String, std::size_t> positions_;
+    std::vector<std::unique_ptr<Placed>> controls_;
+    // Each control's place in controls_ by its name in any ASCII case, so that finding a
+    // name costs the same on a form of any size. The keys are the sites' own names.
+    Positions positions_;
 };
 
 }  // namespace quelta

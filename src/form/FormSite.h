@@ -2,11 +2,16 @@
 // The place of one control on a form: the container services the control talks to. It
 // passes the control's events and property-changed notifications on to the form's listener
 // as they happen, instead of recording them, so that a long-running host keeps no history.
+//
+// A site keeps the extender values a form has for a control (its name, place, tab index,
+// tooltip, help numbers and the flags a control may read) as plain fields rather than a
+// bag: a form of ten thousand controls holds ten thousand sites.
 
 #include <cstdint>
+#include <optional>
 #include <span>
 
-#include "platform/container/RecordingContainer.h"
+#include "platform/container/BasicContainer.h"
 
 namespace quelta {
 
@@ -19,7 +24,7 @@ public:
     virtual void siteChanged(const String& site, StringView property) = 0;
 };
 
-class FormSite : public RecordingContainer {
+class FormSite : public BasicContainer {
 public:
     FormSite(WindowHandle formWindow, String name, std::int16_t tabIndex, const bool& userMode);
 
@@ -31,13 +36,44 @@ public:
     const String& name() const { return name_; }
 
     bool userMode() const override { return userMode_; }
+    // The extender values by name in any letter case: Name, Left and Top once the form placed
+    // the control, TabIndex, ToolTipText, HelpContextID, WhatsThisHelpID, Tag, Visible,
+    // TabStop, RightToLeft, DataChanged; error 438 for any other. A written value takes the
+    // value's type (error 13 when it does not convert); the name is fixed where the site was
+    // placed, and writing it is error 383.
+    Variant extenderProperty(StringView name) const override;
+    void setExtenderProperty(StringView name, const Variant& value) override;
+    // As setExtenderProperty, and also gives the control its first Left or Top.
+    void defineExtenderProperty(StringView name, const Variant& value);
+    // Whether the site has that value (Left and Top only once defined).
+    bool hasExtenderProperty(StringView name) const;
+
     void raiseEvent(std::int32_t dispid, std::span<Variant> arguments) override;
     void propertyChanged(StringView name) override;
+    // A form opens no help and shows no errors of its own: a control's error reaches its
+    // caller, so the site keeps neither.
+    void setHelpFile(const String&) override {}
+    void reportError(std::int32_t) override {}
 
 private:
+    enum class Key : std::uint8_t;
+    static std::optional<Key> keyNamed(StringView name);
+    void write(Key key, const Variant& value);
+
     const bool& userMode_;  // the form's, read afresh at each call
     SiteListener* listener_ = nullptr;
     String name_;
+    Variant left_;  // Empty until the form places the control; as given otherwise
+    Variant top_;
+    String toolTipText_;
+    String tag_;
+    std::int32_t helpContextID_ = 0;
+    std::int32_t whatsThisHelpID_ = 0;
+    std::int16_t tabIndex_ = 0;
+    bool rightToLeft_ = false;
+    bool dataChanged_ = false;
+    bool visible_ = true;
+    bool tabStop_ = true;
 };
 
 }  // namespace quelta

@@ -24,8 +24,7 @@ std::optional<Member> memberNamed(StringView name) {
 
 // A place the form never set is the form's corner.
 float placeOf(const FormSite& site, StringView key) {
-    const PropertyBag& extender = site.extenderProperties();
-    return extender.contains(key) ? extender.read(key).toSingle() : 0.0F;
+    return site.hasExtenderProperty(key) ? site.extenderProperty(key).toSingle() : 0.0F;
 }
 
 float twipsOf(const Variant& value) {
@@ -55,7 +54,7 @@ std::optional<Variant> siteMember(const FormSite& site, StringView name) {
         case Member::ToolTipText:
             break;
     }
-    return Variant(site.extenderProperties().read(u"ToolTipText", Variant(String())).toString());
+    return site.extenderProperty(u"ToolTipText");
 }
 
 bool setSiteMember(FormSite& site, StringView name, const Variant& value) {

@@ -195,8 +195,7 @@ void FormDesigner::addControl() {
         return;
     }
     selected_ = static_cast<int>(form_.controls().size()) - 1;
-    place(freePlace(taken, RecordingContainer::kDefaultWidth, RecordingContainer::kDefaultHeight,
-                    scale_));
+    place(freePlace(taken, FormSite::kDefaultWidth, FormSite::kDefaultHeight, scale_));
     modified_ = true;
 }
 

@@ -57,22 +57,27 @@ void PropertyBag::countKey(StringView key, int change) {
     if (!isAscii(key)) nonAsciiKeys_ += static_cast<std::size_t>(change);
 }
 
-Variant PropertyBag::read(StringView key, const Variant& defaultValue) const {
+const Variant* PropertyBag::lookup(StringView key) const {
     const Entry* entry = find(key);
     if (readListener_) (*readListener_)(key, entry);
-    return entry ? entry->value : defaultValue;
+    return entry ? &entry->value : nullptr;
 }
 
-void PropertyBag::write(StringView key, const Variant& value, const Variant& defaultValue) {
+Variant PropertyBag::read(StringView key, const Variant& defaultValue) const {
+    const Variant* stored = lookup(key);
+    return stored ? *stored : defaultValue;
+}
+
+void PropertyBag::write(StringView key, Variant value, const Variant& defaultValue) {
     if (key.empty()) raiseError(kErrInvalidProcedureCall);
     if (sameValue(value, defaultValue)) {
         erase(key);
         return;
     }
-    write(key, value);
+    write(key, std::move(value));
 }
 
-void PropertyBag::write(StringView key, const Variant& value) {
+void PropertyBag::write(StringView key, Variant value) {
     if (key.empty()) raiseError(kErrInvalidProcedureCall);
     if (auto* entry = const_cast<Entry*>(find(key))) {
         if (entry->key != key) {
@@ -80,10 +85,10 @@ void PropertyBag::write(StringView key, const Variant& value) {
             entry->key = String(key);
             countKey(key, 1);
         }
-        entry->value = value;
+        entry->value = std::move(value);
         return;
     }
-    entries_.push_back({String(key), value});
+    entries_.push_back({String(key), std::move(value)});
     countKey(key, 1);
 }
 

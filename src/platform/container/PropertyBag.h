@@ -59,15 +59,18 @@ public:
 
     // The stored value, or defaultValue when the key is missing.
     Variant read(StringView key, const Variant& defaultValue = Variant()) const;
+    // The stored value in place, or null when the key is missing, for a reader that builds
+    // its default only when it needs one. A watch hears it as a read.
+    const Variant* lookup(StringView key) const;
 
     // Stores the value, except that a value equal to its default (by sameValue) is left out
     // of the bag, and an entry already stored under the key is removed: a reader gets the
     // same value back through its default, and the saved form stays small. An empty key
     // raises error 5.
-    void write(StringView key, const Variant& value, const Variant& defaultValue);
+    void write(StringView key, Variant value, const Variant& defaultValue);
     // Stores the value whatever it is (hosts filling a bag from a form file). An empty key
     // raises error 5.
-    void write(StringView key, const Variant& value);
+    void write(StringView key, Variant value);
 
     bool contains(StringView key) const;
     bool erase(StringView key);  // whether there was such an entry

@@ -5,23 +5,13 @@
 namespace quelta {
 namespace {
 
-bool validLength(float value) {
-    return std::isfinite(value) && value >= 0;
-}
 bool validUnit(double value) {
     return std::isfinite(value) && value > 0;
 }
 
 }  // namespace
 
-FontRef RecordingContainer::defaultAmbientFont() {
-    thread_local const FontRef font = std::make_shared<Font>();
-    return font;
-}
-
-RecordingContainer::RecordingContainer(WindowHandle parent) {
-    const std::uint32_t childStyle = parent != 0 ? WS_CHILD : 0;
-    window_ = createWindow({u"QueltaHost", childStyle | WS_VISIBLE, 0, parent, nullptr});
+RecordingContainer::RecordingContainer(WindowHandle parent) : BasicContainer(parent) {
     // The defaults below, and the position a form gives its controls.
     extender_.reserve(12);
     extender_.write(u"Name", Variant(String(u"Quelta1")));
@@ -34,10 +24,6 @@ RecordingContainer::RecordingContainer(WindowHandle parent) {
     extender_.write(u"TabStop", Variant::boolean(true));
     extender_.write(u"TabIndex", Variant(std::int16_t{0}));
     extender_.write(u"Tag", Variant(String()));
-}
-
-RecordingContainer::~RecordingContainer() {
-    destroyWindow(window_);
 }
 
 Variant RecordingContainer::extenderProperty(StringView name) const {
@@ -72,35 +58,6 @@ void RecordingContainer::raiseEvent(std::int32_t dispid, std::span<Variant> argu
         handler(dispid, arguments);
     }
     raisedEvents_[index].returned.assign(arguments.begin(), arguments.end());
-}
-
-void RecordingContainer::setEnabled(bool enabled) {
-    enabled_ = enabled;
-    EnableWindow(window_, enabled);
-}
-
-void RecordingContainer::setSize(float width, float height) {
-    if (!validLength(width) || !validLength(height)) raiseError(kErrInvalidPropertyValue);
-    if (width == width_ && height == height_) return;
-    width_ = width;
-    height_ = height;
-    ++resizeCount_;
-    if (resizeHandler_) {
-        auto handler = resizeHandler_;  // the control may register another one meanwhile
-        handler();
-    }
-}
-
-void RecordingContainer::setResizeHandler(std::function<void()> handler) {
-    resizeHandler_ = std::move(handler);
-}
-
-void RecordingContainer::setAmbientFont(FontRef font) {
-    ambientFont_ = font ? std::move(font) : defaultAmbientFont();
-}
-
-FontRef RecordingContainer::drawingFont() const {
-    return drawingFont_ ? drawingFont_ : ambientFont_;
 }
 
 void RecordingContainer::setContainerScale(double twipsPerUnitX, double twipsPerUnitY) {

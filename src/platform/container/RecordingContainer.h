@@ -8,12 +8,12 @@
 #include <functional>
 #include <vector>
 
-#include "platform/container/ControlContainer.h"
+#include "platform/container/BasicContainer.h"
 #include "platform/container/PropertyBag.h"
 
 namespace quelta {
 
-class RecordingContainer : public ControlContainer {
+class RecordingContainer : public BasicContainer {
 public:
     struct RaisedEvent {
         std::int32_t dispid = 0;
@@ -22,34 +22,15 @@ public:
     };
     using EventHandler = std::function<void(std::int32_t dispid, std::span<Variant> arguments)>;
 
-    // The control's extent when a host places it new on a form.
-    static constexpr float kDefaultWidth = 1245;
-    static constexpr float kDefaultHeight = 525;
-
     // Creates the control's window, as a child of parent when one is given.
     explicit RecordingContainer(WindowHandle parent = 0);
-    ~RecordingContainer() override;
-    RecordingContainer(const RecordingContainer&) = delete;
-    RecordingContainer& operator=(const RecordingContainer&) = delete;
 
     // ControlContainer
     bool userMode() const override { return userMode_; }
-    // Each read hands out a copy, as containers do, so that a control that changes its font
-    // changes neither its neighbours' nor the form's.
-    FontRef ambientFont() const override { return ambientFont_->clone(); }
     Variant extenderProperty(StringView name) const override;
     void setExtenderProperty(StringView name, const Variant& value) override;
     void propertyChanged(StringView name) override;
     void raiseEvent(std::int32_t dispid, std::span<Variant> arguments) override;
-    bool enabled() const override { return enabled_; }
-    void setEnabled(bool enabled) override;
-    float width() const override { return width_; }
-    float height() const override { return height_; }
-    void setSize(float width, float height) override;
-    void setResizeHandler(std::function<void()> handler) override;
-    WindowHandle windowHandle() const override { return window_; }
-    FontRef drawingFont() const override;
-    void setDrawingFont(FontRef font) override { drawingFont_ = std::move(font); }
     double containerTwipsPerUnitX() const override { return containerTwipsPerUnitX_; }
     double containerTwipsPerUnitY() const override { return containerTwipsPerUnitY_; }
     void setHelpFile(const String& path) override;
@@ -57,7 +38,6 @@ public:
 
     // Host-side settings.
     void setUserMode(bool userMode) { userMode_ = userMode; }
-    void setAmbientFont(FontRef font);  // null restores a default font
     // Adds or replaces an extender property, or removes it so that reading it fails.
     void defineExtenderProperty(StringView name, const Variant& value);
     bool removeExtenderProperty(StringView name);
@@ -76,19 +56,10 @@ public:
     void clearRecords();
 
 private:
-    // The default font of the thread's containers until the host sets its own: no one
-    // changes it (ambientFont hands out copies), so a container costs no font of its own.
-    static FontRef defaultAmbientFont();
+    void sizeChanged() override { ++resizeCount_; }
 
     bool userMode_ = true;
-    FontRef ambientFont_ = defaultAmbientFont();
-    FontRef drawingFont_;
     PropertyBag extender_;
-    bool enabled_ = true;
-    float width_ = kDefaultWidth;
-    float height_ = kDefaultHeight;
-    std::function<void()> resizeHandler_;
-    WindowHandle window_ = 0;
     double containerTwipsPerUnitX_ = 1;
     double containerTwipsPerUnitY_ = 1;
     EventHandler eventHandler_;
