@@ -35,6 +35,8 @@ int publicErrorOf(const std::function<void()>& call) {
 class FieldFrontTest : public ::testing::Test {
 protected:
     void SetUp() override { selectRegion("en-US"); }
+    // OverType is the thread's, not the field's: the tests after these must find it off.
+    void TearDown() override { Field("reset").setOverType(false); }
 };
 
 // A typed value as the dispatch interface gives the member: objects by the file or name they
