@@ -1,6 +1,7 @@
 // Writing a form's file text straight from its bags: each key and value goes into the text
 // as it stands, with no JSON value built for any of them, laid out as a document of the
 // whole form would be (two spaces a level, one key a line).
+#include <algorithm>
 #include <string>
 
 #include "form/FormFile.h"
@@ -134,6 +135,14 @@ std::string controlPlace(std::size_t index) {
     return "controls[" + std::to_string(index) + "]";
 }
 
+// Room for a form whose controls are about the size of its first one, so that a large form
+// is not copied over and over as its text grows (each copy into fresh pages, which the
+// system must also fault in). What is never written is never touched.
+void reserveForTheRest(std::string& text, std::size_t controls) {
+    const std::size_t estimate = text.size() + text.size() * controls + text.size() * controls / 4;
+    text.reserve(std::min(estimate, kMaxFormFileBytes + 1));
+}
+
 }  // namespace
 
 std::string formFileText(const StoredForm& form, const std::string& file) {
@@ -162,6 +171,7 @@ std::string formFileText(const StoredForm& form, const std::string& file) {
         text += ",\n      \"properties\": ";
         writer.bag(control.properties, 6);
         text += "\n    }";
+        if (i == 0) reserveForTheRest(text, form.controls.size());
         if (text.size() > kMaxFormFileBytes) {
             throw FormFileError(file, controlPlace(i),
                                 "the form takes more than the " +
