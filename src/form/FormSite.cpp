@@ -81,17 +81,22 @@ FormSite::FormSite(WindowHandle formWindow, String name, std::int16_t tabIndex,
       name_(std::move(name)),
       tabIndex_(tabIndex) {}
 
+// Every value but the place, which the site has once the form gave it.
+bool FormSite::holds(Key key) const {
+    if (key == Key::Left) return !left_.isEmpty();
+    if (key == Key::Top) return !top_.isEmpty();
+    return true;
+}
+
 Variant FormSite::extenderProperty(StringView name) const {
     const std::optional<Key> key = keyNamed(name);
-    if (!key) raiseError(kErrNotSupported);
+    if (!key || !holds(*key)) raiseError(kErrNotSupported);
     switch (*key) {
         case Key::Name:
             return Variant(name_);
         case Key::Left:
-            if (left_.isEmpty()) raiseError(kErrNotSupported);
             return left_;
         case Key::Top:
-            if (top_.isEmpty()) raiseError(kErrNotSupported);
             return top_;
         case Key::TabIndex:
             return Variant(tabIndex_);
@@ -117,15 +122,13 @@ Variant FormSite::extenderProperty(StringView name) const {
 
 bool FormSite::hasExtenderProperty(StringView name) const {
     const std::optional<Key> key = keyNamed(name);
-    if (!key) return false;
-    if (*key == Key::Left) return !left_.isEmpty();
-    if (*key == Key::Top) return !top_.isEmpty();
-    return true;
+    return key && holds(*key);
 }
 
 void FormSite::setExtenderProperty(StringView name, const Variant& value) {
-    if (!hasExtenderProperty(name)) raiseError(kErrNotSupported);
-    write(*keyNamed(name), value);
+    const std::optional<Key> key = keyNamed(name);
+    if (!key || !holds(*key)) raiseError(kErrNotSupported);
+    write(*key, value);
 }
 
 void FormSite::defineExtenderProperty(StringView name, const Variant& value) {

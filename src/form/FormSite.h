@@ -58,6 +58,7 @@ public:
 private:
     enum class Key : std::uint8_t;
     static std::optional<Key> keyNamed(StringView name);
+    bool holds(Key key) const;
     void write(Key key, const Variant& value);
 
     const bool& userMode_;  // the form's, read afresh at each call
