@@ -271,8 +271,8 @@ CompletedEntry timeTextIfUnchanged(const TimeEntry& entry, StringView referenceT
 
 // A platform failure on the way (a part beyond 16 bits, a date outside the calendar) is an
 // entry that does not form a date, so it falls back like one.
-CompletedEntry completeDateEntry(StringView typed, StringView referenceText,
-                                 const RegionalDateOrder& order, double today) {
+CompletedEntry completeDateEntryWithSerial(StringView typed, StringView referenceText,
+                                           const RegionalDateOrder& order, double today) {
     try {
         TypedDateParts parts = DateEntryScanner(typed, order).scan();
         DateEntry entry = withDefaults(parts, referenceText, today);
@@ -283,7 +283,7 @@ CompletedEntry completeDateEntry(StringView typed, StringView referenceText,
     }
 }
 
-CompletedEntry completeTimeEntry(StringView typed, StringView referenceText) {
+CompletedEntry completeTimeEntryWithSerial(StringView typed, StringView referenceText) {
     try {
         TimeEntry entry = TimeEntryScanner(typed).scan();
         applyAfternoon(entry, typed);
@@ -295,11 +295,11 @@ CompletedEntry completeTimeEntry(StringView typed, StringView referenceText) {
 
 String CompleteDateEntry(StringView typed, StringView referenceText, const RegionalDateOrder& order,
                          double today) {
-    return completeDateEntry(typed, referenceText, order, today).text;
+    return completeDateEntryWithSerial(typed, referenceText, order, today).text;
 }
 
 String CompleteTimeEntry(StringView typed, StringView referenceText) {
-    return completeTimeEntry(typed, referenceText).text;
+    return completeTimeEntryWithSerial(typed, referenceText).text;
 }
 
 }  // namespace quelta

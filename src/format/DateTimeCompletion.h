@@ -32,12 +32,14 @@ struct CompletedEntry {
 // platform's text of a date without time, or referenceText.
 String CompleteDateEntry(StringView typed, StringView referenceText, const RegionalDateOrder& order,
                          double today);
-CompletedEntry completeDateEntry(StringView typed, StringView referenceText,
-                                 const RegionalDateOrder& order, double today);
+// The same, with the serial, so that a display need not read the text back into a date.
+CompletedEntry completeDateEntryWithSerial(StringView typed, StringView referenceText,
+                                           const RegionalDateOrder& order, double today);
 
 // Hour, minute and second from up to three groups; a "P" anywhere moves an hour below 12
 // into the afternoon. The result is the platform's text of a time of day, or referenceText.
 String CompleteTimeEntry(StringView typed, StringView referenceText);
-CompletedEntry completeTimeEntry(StringView typed, StringView referenceText);
+// The same, with the serial.
+CompletedEntry completeTimeEntryWithSerial(StringView typed, StringView referenceText);
 
 }  // namespace quelta

@@ -103,9 +103,9 @@ CompletedEntry completedEntry(String text, DateTimeFormatKind kind, const Displa
                               double today) {
     if (text.empty()) return {std::move(text), std::nullopt};
     if (kind.DateLike) {
-        return completeDateEntry(text, settings.referenceText, settings.dateOrder, today);
+        return completeDateEntryWithSerial(text, settings.referenceText, settings.dateOrder, today);
     }
-    if (kind.TimeLike) return completeTimeEntry(text, settings.referenceText);
+    if (kind.TimeLike) return completeTimeEntryWithSerial(text, settings.referenceText);
     return {std::move(text), std::nullopt};
 }
 

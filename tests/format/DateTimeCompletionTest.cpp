@@ -31,7 +31,7 @@ void expectDates(const char* region, const RegionalDateOrder& order,
     for (const DateRow& row : rows) {
         String expected = row.year == 0 ? String(reference)
                                         : dateToText(dateSerial(row.year, row.month, row.day));
-        CompletedEntry completed = completeDateEntry(row.typed, reference, order, kToday);
+        CompletedEntry completed = completeDateEntryWithSerial(row.typed, reference, order, kToday);
         EXPECT_EQ(u8(completed.text), u8(expected)) << region << " typed " << u8(row.typed);
         // The serial goes with the text it was made from, and only then.
         EXPECT_EQ(completed.serial,
