@@ -22,7 +22,7 @@ void fillForm(Form& form, int count) {
 std::string formText(int count) {
     Form form;
     fillForm(form, count);
-    return formFileText(form.store());
+    return form.fileText();
 }
 
 std::size_t heapInUse() {
@@ -52,7 +52,7 @@ void saveForm(benchmark::State& state, int count) {
     Form form;
     form.replaceWith(parseFormFile(formText(count), "form.json"), "form.json");
     for (auto _ : state)
-        benchmark::DoNotOptimize(formFileText(form.store()));
+        benchmark::DoNotOptimize(form.fileText());
 }
 
 void BM_LoadThousandControlForm(benchmark::State& state) {
@@ -99,7 +99,7 @@ void BM_CreateAndSaveForm(benchmark::State& state) {
     for (auto _ : state) {
         Form form;
         fillForm(form, static_cast<int>(state.range(0)));
-        benchmark::DoNotOptimize(formFileText(form.store()));
+        benchmark::DoNotOptimize(form.fileText());
     }
 }
 BENCHMARK(BM_CreateAndSaveForm)->Arg(4000)->Arg(16000)->Unit(benchmark::kMillisecond);

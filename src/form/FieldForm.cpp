@@ -119,7 +119,7 @@ void FieldForm::load(const std::string& path) {
 
 void FieldForm::save(const std::string& path) const {
     try {
-        saveFormFile(path, core_->form.store());
+        core_->form.save(path);
     } catch (const AutomationError& error) {
         throw Error(error.number(), errorMessage(error.number()) + ": " + path);
     }

@@ -1,5 +1,6 @@
 #include "form/Form.h"
 
+#include "form/FileReplacement.h"
 #include "form/TakesFocus.h"
 #include "platform/editbox/EditBox.h"
 #include "platform/window/VirtualKeys.h"
@@ -30,13 +31,13 @@ void placeOnSite(FormSite& site, const PropertyBag& extender) {
 
 // The extender values a form file keeps of a site, in the order the file lists them.
 void storeExtender(const FormSite& site, std::size_t tabIndex, PropertyBag& extender) {
-    extender.reserve(9);
-    for (StringView key : {u"Name", u"WhatsThisHelpID", u"HelpContextID", u"ToolTipText"})
-        extender.write(key, site.extenderProperty(key));
+    extender.write(u"Name", Variant(site.name()));
+    extender.write(u"WhatsThisHelpID", Variant(site.whatsThisHelpID()));
+    extender.write(u"HelpContextID", Variant(site.helpContextID()));
+    extender.write(u"ToolTipText", Variant(site.toolTipText()));
     extender.write(u"TabIndex", Variant(static_cast<std::int32_t>(tabIndex)));
-    for (StringView key : {u"Left", u"Top"}) {
-        if (site.hasExtenderProperty(key)) extender.write(key, site.extenderProperty(key));
-    }
+    if (!site.left().isEmpty()) extender.write(u"Left", site.left());
+    if (!site.top().isEmpty()) extender.write(u"Top", site.top());
     extender.write(u"Width", Variant(site.width()));
     extender.write(u"Height", Variant(site.height()));
 }
@@ -102,17 +103,34 @@ Quelta& Form::addControl(const String& name) {
 StoredForm Form::store() {
     StoredForm form;
     form.controls.reserve(controls_.size());
+    storeEach([&form](const StoredControl& stored) { form.controls.push_back(stored); });
+    return form;
+}
+
+void Form::storeEach(const std::function<void(const StoredControl&)>& each) {
+    StoredControl stored;
+    stored.extender.reserve(9);
+    // Room for the handful of values a control nearly always keeps apart from its
+    // defaults, so that the bag does not grow by steps.
+    stored.properties.reserve(kUsualStoredProperties);
     for (std::size_t i = 0; i < controls_.size(); ++i) {
         Placed& placed = *controls_[i];
-        StoredControl stored;
+        stored.extender.clear();
+        stored.properties.clear();
         storeExtender(placed.site, i, stored.extender);
-        // Room for the handful of values a control nearly always keeps apart from its
-        // defaults, so that the bag does not grow by steps.
-        stored.properties.reserve(kUsualStoredProperties);
         placed.control.WriteProperties(stored.properties);
-        form.controls.push_back(std::move(stored));
+        each(stored);
     }
-    return form;
+}
+
+std::string Form::fileText(const std::string& file) {
+    FormFileText text(file, controls_.size());
+    storeEach([&text](const StoredControl& stored) { text.add(stored); });
+    return std::move(text).finish();
+}
+
+void Form::save(const std::string& path) {
+    replaceFileContent(path, fileText(path));
 }
 
 std::unique_ptr<Form::Placed> Form::loadControl(const StoredControl& stored, String name,

@@ -49,6 +49,16 @@ public:
     // The form as a file keeps it: each control's extender values and what its
     // WriteProperties writes, in tab order.
     StoredForm store();
+    // Each control as store() keeps it, handed over one at a time in tab order. The stored
+    // control is reused from one to the next, so a large form costs no more per control
+    // than a small one: nothing of the whole form is held at once.
+    void storeEach(const std::function<void(const StoredControl&)>& each);
+    // The form's file text (FormFile.h), each control written as soon as it is stored;
+    // FormFileError naming `file` as formFileText raises it.
+    std::string fileText(const std::string& file = "form");
+    // Saves the form whole or not at all (FileReplacement.h): a failed or refused save
+    // leaves the previous file as it was.
+    void save(const std::string& path);
     // Replaces every control with those of a stored form, each started with ReadProperties.
     // The new controls are all built before the old ones go: a form that a control refuses
     // (a value it cannot convert, a key no control reads, a name twice) raises

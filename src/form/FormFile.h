@@ -66,6 +66,23 @@ private:
 // FormFileError naming `file` when the text would be one that reading refuses (too large, a
 // control's position or size beyond the limits).
 std::string formFileText(const StoredForm& form, const std::string& file = "form");
+
+// The same text written a control at a time, for a host that stores its controls one by
+// one (Form::fileText) instead of holding them all as a StoredForm first.
+class FormFileText {
+public:
+    // `controls`: how many will be added, so that the text is reserved once.
+    FormFileText(std::string file, std::size_t controls);
+    // Raises FormFileError as formFileText does, naming the control's place in the file.
+    void add(const StoredControl& control);
+    std::string finish() &&;
+
+private:
+    std::string file_;
+    std::size_t controls_;
+    std::size_t added_ = 0;
+    std::string text_;
+};
 // Reads a form from a file's text; `file` names it in errors.
 StoredForm parseFormFile(std::string_view text, const std::string& file);
 

@@ -145,44 +145,56 @@ void reserveForTheRest(std::string& text, std::size_t controls) {
 
 }  // namespace
 
-std::string formFileText(const StoredForm& form, const std::string& file) {
-    std::string text = "{\n  \"format\": \"quelta-form\",\n  \"version\": ";
-    appendJsonNumber(text, std::int32_t{kFormFileVersion});
-    text += ",\n";
+FormFileText::FormFileText(std::string file, std::size_t controls)
+    : file_(std::move(file)), controls_(controls) {
+    text_ = "{\n  \"format\": \"quelta-form\",\n  \"version\": ";
+    appendJsonNumber(text_, std::int32_t{kFormFileVersion});
+    text_ += ",\n";
     // Settings a host defined field by field have no region to name; such a file reads in
     // the region of its reader, as files did before regions were recorded.
     const std::string& region = currentRegionalSettings().regionName;
     if (isKnownRegion(region)) {
-        text += "  \"region\": ";
-        appendJsonString(text, fromUtf8(region));
-        text += ",\n";
+        text_ += "  \"region\": ";
+        appendJsonString(text_, fromUtf8(region));
+        text_ += ",\n";
     }
-    text += "  \"controls\": [";
-    FormTextWriter writer(text);
-    for (std::size_t i = 0; i < form.controls.size(); ++i) {
-        const StoredControl& control = form.controls[i];
-        // What reading would refuse is refused here, before anything is written.
-        if (auto fault = extenderFault(control.extender)) {
-            throw FormFileError(file, controlPlace(i) + ".extender." + toUtf8(fault->key),
-                                fault->reason);
-        }
-        text += i == 0 ? "\n    {\n      \"extender\": " : ",\n    {\n      \"extender\": ";
-        writer.bag(control.extender, 6);
-        text += ",\n      \"properties\": ";
-        writer.bag(control.properties, 6);
-        text += "\n    }";
-        if (i == 0) reserveForTheRest(text, form.controls.size());
-        if (text.size() > kMaxFormFileBytes) {
-            throw FormFileError(file, controlPlace(i),
-                                "the form takes more than the " +
-                                    std::to_string(kMaxFormFileBytes >> 20) +
-                                    " MB a form file may hold");
-        }
+    text_ += "  \"controls\": [";
+}
+
+void FormFileText::add(const StoredControl& control) {
+    const std::size_t i = added_++;
+    // What reading would refuse is refused here, before anything is written.
+    if (auto fault = extenderFault(control.extender)) {
+        throw FormFileError(file_, controlPlace(i) + ".extender." + toUtf8(fault->key),
+                            fault->reason);
     }
-    text += form.controls.empty() ? "]\n}\n" : "\n  ]\n}\n";
-    if (text.size() > kMaxFormFileBytes)
-        throw FormFileError(file, "", "the form takes more than a form file may hold");
-    return text;
+    text_ += i == 0 ? "\n    {\n      \"extender\": " : ",\n    {\n      \"extender\": ";
+    FormTextWriter writer(text_);
+    writer.bag(control.extender, 6);
+    text_ += ",\n      \"properties\": ";
+    writer.bag(control.properties, 6);
+    text_ += "\n    }";
+    if (i == 0) reserveForTheRest(text_, controls_);
+    if (text_.size() > kMaxFormFileBytes) {
+        throw FormFileError(file_, controlPlace(i),
+                            "the form takes more than the " +
+                                std::to_string(kMaxFormFileBytes >> 20) +
+                                " MB a form file may hold");
+    }
+}
+
+std::string FormFileText::finish() && {
+    text_ += added_ == 0 ? "]\n}\n" : "\n  ]\n}\n";
+    if (text_.size() > kMaxFormFileBytes)
+        throw FormFileError(file_, "", "the form takes more than a form file may hold");
+    return std::move(text_);
+}
+
+std::string formFileText(const StoredForm& form, const std::string& file) {
+    FormFileText text(file, form.controls.size());
+    for (const StoredControl& control : form.controls)
+        text.add(control);
+    return std::move(text).finish();
 }
 
 }  // namespace quelta

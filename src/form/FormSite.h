@@ -48,6 +48,14 @@ public:
     // Whether the site has that value (Left and Top only once defined).
     bool hasExtenderProperty(StringView name) const;
 
+    // The values a form file keeps of the site, for the form that stores them; the place
+    // is Empty until the form gives it.
+    const Variant& left() const { return left_; }
+    const Variant& top() const { return top_; }
+    const String& toolTipText() const { return toolTipText_; }
+    std::int32_t helpContextID() const { return helpContextID_; }
+    std::int32_t whatsThisHelpID() const { return whatsThisHelpID_; }
+
     void raiseEvent(std::int32_t dispid, std::span<Variant> arguments) override;
     void propertyChanged(StringView name) override;
     // A form opens no help and shows no errors of its own: a control's error reaches its

@@ -170,7 +170,7 @@ void ScriptHost::execute(const EchoChanges& statement) {
 void ScriptHost::execute(const SaveForm& statement) {
     const std::string file = toUtf8(statement.file);
     try {
-        saveFormFile(file, form_.store());
+        form_.save(file);
     } catch (const FormFileError& refusal) {
         reportError(kErrBadFileFormat);
         out_ << refusal.what() << '\n';

@@ -241,7 +241,7 @@ bool FormDesigner::save() {
         return false;
     }
     try {
-        saveFormFile(file_, form_.store());
+        form_.save(file_);
     } catch (const AutomationError& error) {
         message_ = errorText(error) + u": the form cannot be saved";
         return false;

@@ -24,7 +24,7 @@ namespace {
 namespace fs = std::filesystem;
 
 std::string savedText(Form& form) {
-    return formFileText(form.store());
+    return form.fileText();
 }
 
 // A form of two controls, one with values of every kind: numbers, text, a Boolean, a font.
@@ -197,7 +197,7 @@ TEST(FormFileTest, SavingKeepsTheFileAsItStood) {
     ::waitpid(ended, nullptr, 0);
     const fs::path leftover = folder / temporaryNameFor(target.filename().string(), ended);
     std::ofstream(leftover) << "half a form";
-    saveFormFile(target.string(), stored);
+    form.save(target.string());  // written control by control, as the whole stored form
     EXPECT_FALSE(fs::exists(leftover));
     EXPECT_EQ(formFileText(loadFormFile(target.string())), formFileText(stored));
 
@@ -205,7 +205,7 @@ TEST(FormFileTest, SavingKeepsTheFileAsItStood) {
     const fs::path link = folder / "link.json";
     fs::create_symlink(target.filename(), link);
     form.find(u"txtName")->letText(u"through the link");
-    saveFormFile(link.string(), form.store());
+    form.save(link.string());
     EXPECT_TRUE(fs::is_symlink(link));
     EXPECT_EQ(modeOf(target), 0600u);
     EXPECT_EQ(u8(loadFormFile(target.string()).controls[1].properties.read(u"Text").toString()),
