@@ -17,9 +17,7 @@ bool booleanOfText(StringView text, StringView format) {
         });
     }
     if (isTrueWord) return true;
-    bool value = false;
-    ignoringErrors([&] { value = textToBoolean(text); });
-    return value;
+    return tryTextToBoolean(text).value_or(false);
 }
 
 }  // namespace quelta

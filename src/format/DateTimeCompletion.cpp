@@ -74,9 +74,7 @@ DateEntry withDefaults(const TypedDateParts& typed, StringView referenceText, do
     DateParts defaults;
     if (!typed.day || !typed.month || !typed.year) {
         double serial = today;
-        if (!referenceText.empty()) {
-            ignoringErrors([&] { serial = textToDate(referenceText); });
-        }
+        if (!referenceText.empty()) serial = tryTextToDate(referenceText).value_or(today);
         defaults = datePartsOf(serial);
     }
     return {typed.day.value_or(defaults.day), typed.month.value_or(defaults.month),

@@ -138,8 +138,9 @@ struct DateValue {
 };
 
 DateValue dateValueOf(const CompletedEntry& entry, DateTimeFormatKind kind) {
-    double serial = 0;
-    if (!ignoringErrors([&] { serial = textToDate(entry.text); })) return {Variant(String())};
+    const std::optional<double> tried = tryTextToDate(entry.text);
+    if (!tried) return {Variant(String())};
+    const double serial = *tried;
     if (entry.serial == serial) return {Variant(Date{serial}), true};
     Variant value(Date{serial});
     if (kind.DateLike && !numberGroupsAgree(entry.text, value)) return {Variant(String())};

@@ -20,14 +20,20 @@ int currentYear() {
 
 }  // namespace
 
-bool textToBoolean(StringView text) {
+std::optional<bool> tryTextToBoolean(StringView text) {
     StringView word = trimmedBy(text, isSpace);
     // The literal forms that Write # puts in files, exactly as written there.
     if (equalsIgnoringAsciiCase(word, u"TRUE") || word == u"#TRUE#") return true;
     if (equalsIgnoringAsciiCase(word, u"FALSE") || word == u"#FALSE#") return false;
     NumberParseResult number = parseRegionalNumber(text, currentNotation());
-    if (number.status != NumberParseStatus::Ok) raiseError(kErrTypeMismatch);
+    if (number.status != NumberParseStatus::Ok) return std::nullopt;
     return number.value != 0;
+}
+
+bool textToBoolean(StringView text) {
+    const std::optional<bool> value = tryTextToBoolean(text);
+    if (!value) raiseError(kErrTypeMismatch);
+    return *value;
 }
 
 double textToDouble(StringView text) {
@@ -41,14 +47,18 @@ bool isNumericText(StringView text) {
     return parseRegionalNumber(text, currentNotation()).status == NumberParseStatus::Ok;
 }
 
+std::optional<double> tryTextToDate(StringView text) {
+    return parseDateText(text, currentNotation(), &currentYear);
+}
+
 double textToDate(StringView text) {
-    std::optional<double> serial = parseDateText(text, currentNotation(), &currentYear);
+    const std::optional<double> serial = tryTextToDate(text);
     if (!serial) raiseError(kErrTypeMismatch);
     return *serial;
 }
 
 bool isDateText(StringView text) {
-    return parseDateText(text, currentNotation(), &currentYear).has_value();
+    return tryTextToDate(text).has_value();
 }
 
 String booleanToText(bool value) {

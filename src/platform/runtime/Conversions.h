@@ -2,6 +2,8 @@
 // The runtime library's text conversions, in the thread's regional settings
 // (RegionalSettings.h). A conversion that fails raises error 13 (type mismatch).
 
+#include <optional>
+
 #include "platform/String.h"
 #include "platform/runtime/Variant.h"
 
@@ -21,6 +23,12 @@ double textToDouble(StringView text);
 // A date, a time, or both, in the regional order; the result is a serial date. The rules
 // are those of parseDateText (DateTextParser.h).
 double textToDate(StringView text);
+
+// As textToDate and textToBoolean, with nothing for a text that does not convert, for a
+// caller that tries a text rather than demands it: the display tries every entry, and a
+// raised error costs twenty times the conversion.
+std::optional<double> tryTextToDate(StringView text);
+std::optional<bool> tryTextToBoolean(StringView text);
 
 // Whether textToDate would succeed / textToDouble would succeed.
 bool isDateText(StringView text);

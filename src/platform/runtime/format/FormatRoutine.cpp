@@ -46,12 +46,6 @@ std::optional<double> textAsNumber(StringView text) {
     return std::nullopt;
 }
 
-std::optional<double> textAsDate(StringView text) {
-    double serial = 0;
-    if (ignoringErrors([&] { serial = textToDate(text); })) return serial;
-    return std::nullopt;
-}
-
 String errorText(const Variant& value) {
     std::string number = std::to_string(value.errorNumber());
     return u"Error " + String(number.begin(), number.end());
@@ -124,11 +118,11 @@ private:
         if (format_.kind == SectionKind::Text) return textSection(value);
         std::optional<double> first, second;
         if (format_.kind == SectionKind::Date) {
-            first = textAsDate(value);
+            first = tryTextToDate(value);
             if (!first) second = textAsNumber(value);
         } else {
             first = textAsNumber(value);
-            if (!first) second = textAsDate(value);
+            if (!first) second = tryTextToDate(value);
         }
         std::optional<double> read = first ? first : second;
         if (!read) return value;
@@ -186,7 +180,7 @@ String generalNumber(const Variant& value) {
         case VariantType::String: {
             String text = value.toString();
             std::optional<double> read = textAsNumber(text);
-            if (!read) read = textAsDate(text);
+            if (!read) read = tryTextToDate(text);
             return read ? doubleToText(*read) : text;
         }
         default:
