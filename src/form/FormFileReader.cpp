@@ -28,6 +28,11 @@ namespace {
 // properties to come.
 constexpr StrictJsonLimits kJsonLimits{.maxDepth = 6, .maxObjectKeys = 64};
 
+// What a saved control nearly always holds: all but Left and Top of the extender, and the
+// handful of properties a designer sets.
+constexpr std::size_t kUsualExtenderKeys = 9;
+constexpr std::size_t kUsualPropertyKeys = 8;
+
 // The levels the reader knows, as the file nests them.
 enum class Level { Top, Controls, Control, Bag, ObjectValue, FontFields, Skipped };
 
@@ -255,6 +260,9 @@ void FormFileReader::startValue(bool isObject) {
             } else if (wanted(bagRank_)) {
                 StoredControl& control = form_.controls.back();
                 bag_ = isExtender_ ? &control.extender : &control.properties;
+                // Room for what a saved control usually holds, so that the bag does not
+                // grow by steps: every step is an allocation for each control of the file.
+                bag_->reserve(isExtender_ ? kUsualExtenderKeys : kUsualPropertyKeys);
                 keyHashes_.clear();
                 hasNonAsciiKey_ = false;
                 level = Level::Bag;
