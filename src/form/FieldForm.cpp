@@ -108,7 +108,7 @@ void FieldForm::sendKeys(std::string_view keys) {
 void FieldForm::load(const std::string& path) {
     try {
         StoredForm stored = loadFormFile(path);
-        core_->form.replaceWith(stored, path);
+        core_->form.replaceWith(std::move(stored), path);
     } catch (const FormFileError& refusal) {
         throw Error(loadErrorNumber(refusal), refusal.what());
     } catch (const AutomationError& error) {

@@ -177,6 +177,14 @@ std::unique_ptr<Form::Placed> Form::loadControl(const StoredControl& stored, Str
 }
 
 void Form::replaceWith(const StoredForm& form, const std::string& file) {
+    load(form, file, nullptr);
+}
+
+void Form::replaceWith(StoredForm&& form, const std::string& file) {
+    load(form, file, &form);
+}
+
+void Form::load(const StoredForm& form, const std::string& file, StoredForm* consumed) {
     std::vector<std::unique_ptr<Placed>> loaded;
     loaded.reserve(form.controls.size());
     Positions positions;
@@ -191,6 +199,9 @@ void Form::replaceWith(const StoredForm& form, const std::string& file) {
         }
         loaded.push_back(loadControl(form.controls[i], std::move(name), i, file, scratch));
         positions.emplace(loaded.back()->site.name(), i);
+        // What the control was loaded from is given back at once, so that the next
+        // control is built in the memory it leaves rather than in memory never touched.
+        if (consumed) consumed->controls[i] = StoredControl();
     }
     controls_.swap(loaded);  // the old controls go with `loaded`
     positions_.swap(positions);

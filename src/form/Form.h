@@ -64,6 +64,9 @@ public:
     // (a value it cannot convert, a key no control reads, a name twice) raises
     // FormFileError naming `file`, the control and the key, and leaves the form as it was.
     void replaceWith(const StoredForm& form, const std::string& file);
+    // The same, giving back each control's stored values as soon as its control is built:
+    // a large form's file is not held beside the whole form it makes.
+    void replaceWith(StoredForm&& form, const std::string& file);
 
     // Moves the focus into a control as a click or Tab would: the control is told first,
     // then its edit box receives the focus unless the control stays disabled.
@@ -102,6 +105,8 @@ private:
 
     // A site and an unstarted control for it, wired to the listener.
     std::unique_ptr<Placed> place(String name, std::size_t tabIndex);
+    // replaceWith; `consumed`, when given, is `form` and is emptied control by control.
+    void load(const StoredForm& form, const std::string& file, StoredForm* consumed);
     std::unique_ptr<Placed> loadControl(const StoredControl& stored, String name, std::size_t index,
                                         const std::string& file, LoadScratch& scratch);
 
