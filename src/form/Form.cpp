@@ -252,11 +252,17 @@ void Form::focus(Quelta& control) {
     if (EditBox* live = control.liveBox()) SetFocus(live->hWnd());
 }
 
+// Tab after Tab finds the focus where the form put it last, so that tabbing through a large
+// form does not look through all of it at every key; a click elsewhere costs one look.
 std::optional<std::size_t> Form::focusedControl() {
-    WindowHandle focused = GetFocus();
-    for (std::size_t i = 0; i < controls_.size(); ++i) {
+    const WindowHandle focused = GetFocus();
+    auto hasFocus = [&](std::size_t i) {
         EditBox* live = controls_[i]->control.liveBox();
-        if (live && live->hWnd() == focused) return i;
+        return live && live->hWnd() == focused;
+    };
+    if (lastFocused_ < controls_.size() && hasFocus(lastFocused_)) return lastFocused_;
+    for (std::size_t i = 0; i < controls_.size(); ++i) {
+        if (hasFocus(i)) return lastFocused_ = i;
     }
     return std::nullopt;
 }
@@ -267,10 +273,10 @@ void Form::moveFocus(int step) {
     const std::optional<std::size_t> current = focusedControl();
     int start = current ? static_cast<int>(*current) : (step > 0 ? -1 : 0);
     for (int tried = 1; tried <= count; ++tried) {
-        Placed& next =
-            *controls_[static_cast<std::size_t>(((start + step * tried) % count + count) % count)];
-        if (takesFocus(next.control)) {
-            focus(next.control);
+        const auto at = static_cast<std::size_t>(((start + step * tried) % count + count) % count);
+        if (takesFocus(controls_[at]->control)) {
+            lastFocused_ = at;
+            focus(controls_[at]->control);
             return;
         }
     }

@@ -119,6 +119,7 @@ private:
     WindowHandle window_ = 0;
     bool userMode_ = true;
     bool swallowingTab_ = false;
+    std::size_t lastFocused_ = 0;  // where the focus was found or put last; only a hint
     Listener listener_;
     std::vector<std::unique_ptr<Placed>> controls_;
     // Each control's place in controls_ by its name in any ASCII case, so that finding a

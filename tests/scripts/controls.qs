@@ -40,3 +40,6 @@ focus txtFirst
 keys "ab"
 keys "{TAB}"
 keys "c"
+' A click takes the focus elsewhere: Tab goes on from there, not from the last Tab.
+focus txtFirst
+keys "{TAB}d"
