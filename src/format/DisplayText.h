@@ -43,10 +43,10 @@ struct DisplayText {
 };
 
 // text is the stored text as the live box is to show it (line breaks already replaced
-// under single-line emulation); today (a serial date) supplies the parts a partial date
-// entry leaves out. Never fails: a conversion or Format call that fails is skipped and what
-// it was to set keeps its value, so a format the Format routine refuses shows the entry
-// itself.
+// under single-line emulation); today (a serial date, read by date controls alone) supplies
+// the parts a partial date entry leaves out. Never fails: a conversion or Format call that
+// fails is skipped and what it was to set keeps its value, so a format the Format routine
+// refuses shows the entry itself.
 DisplayText displayTextOf(String text, const DisplaySettings& settings, double today);
 
 }  // namespace quelta

@@ -52,8 +52,11 @@ void Quelta::RefreshDisplay() {
     // A date being edited keeps the text it started from, to complete partial entries from
     // and to fall back to.
     if (state_.DataType == qltaDateTime && isTrue(state_.HasFocus)) state_.ReferenceText = text;
+    // Only a date entry is completed from today's date, and reading the clock costs as much
+    // as refreshing a number.
+    const double today = state_.DataType == qltaDateTime ? Today() : 0.0;
     const DisplayText shown =
-        displayTextOf(std::move(text), displaySettingsOf(state_, threadData()), Today());
+        displayTextOf(std::move(text), displaySettingsOf(state_, threadData()), today);
     // The template is element 0, whose change notification the change handler ignores.
     if (shown.storedText) ignoringErrors([&] { stored.setText(*shown.storedText); });
     {
