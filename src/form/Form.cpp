@@ -10,6 +10,7 @@ namespace {
 
 constexpr std::int16_t kCtrlOrAlt = kCtrlMask | kAltMask;
 constexpr std::size_t kUsualStoredProperties = 8;
+constexpr std::size_t kStoredExtenderKeys = 9;  // as many as storeExtender writes at most
 
 // The extender values a stored control brings to its site: its size, and the rest as the
 // extender properties its control reads. The name and the tab index the site has already.
@@ -109,7 +110,7 @@ StoredForm Form::store() {
 
 void Form::storeEach(const std::function<void(const StoredControl&)>& each) {
     StoredControl stored;
-    stored.extender.reserve(9);
+    stored.extender.reserve(kStoredExtenderKeys);
     // Room for the handful of values a control nearly always keeps apart from its
     // defaults, so that the bag does not grow by steps.
     stored.properties.reserve(kUsualStoredProperties);
@@ -177,14 +178,14 @@ std::unique_ptr<Form::Placed> Form::loadControl(const StoredControl& stored, Str
 }
 
 void Form::replaceWith(const StoredForm& form, const std::string& file) {
-    load(form, file, nullptr);
+    loadControls(form, file, nullptr);
 }
 
 void Form::replaceWith(StoredForm&& form, const std::string& file) {
-    load(form, file, &form);
+    loadControls(form, file, &form);
 }
 
-void Form::load(const StoredForm& form, const std::string& file, StoredForm* consumed) {
+void Form::loadControls(const StoredForm& form, const std::string& file, StoredForm* consumed) {
     std::vector<std::unique_ptr<Placed>> loaded;
     loaded.reserve(form.controls.size());
     Positions positions;

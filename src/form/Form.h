@@ -106,7 +106,7 @@ private:
     // A site and an unstarted control for it, wired to the listener.
     std::unique_ptr<Placed> place(String name, std::size_t tabIndex);
     // replaceWith; `consumed`, when given, is `form` and is emptied control by control.
-    void load(const StoredForm& form, const std::string& file, StoredForm* consumed);
+    void loadControls(const StoredForm& form, const std::string& file, StoredForm* consumed);
     std::unique_ptr<Placed> loadControl(const StoredControl& stored, String name, std::size_t index,
                                         const std::string& file, LoadScratch& scratch);
 
