@@ -50,12 +50,8 @@ private:
 // serial; nothing when it does not convert.
 std::optional<double> valueOf(ValueKind kind, const Variant& text) {
     if (text.type() != VariantType::String || text.toString().empty()) return std::nullopt;
-    std::optional<double> value;
-    ignoringErrors([&] {
-        value =
-            kind == ValueKind::Number ? textToDouble(text.toString()) : textToDate(text.toString());
-    });
-    return value;
+    return kind == ValueKind::Number ? tryTextToDouble(text.toString())
+                                     : tryTextToDate(text.toString());
 }
 
 }  // namespace

@@ -68,11 +68,13 @@ QVariant typedValue(int dataType, StringView stored, StringView text) {
     switch (dataType) {
         case qltaNumeric:
         case qltaSignedNumeric:
-            return isNumericText(text) ? QVariant(textToDouble(text)) : QVariant();
+            if (const std::optional<double> number = tryTextToDouble(text)) return *number;
+            return {};
         case qltaBoolean:
             return textToBoolean(text);
         case qltaDateTime:
-            return isDateText(text) ? dateValue(textToDate(text)) : QVariant();
+            if (const std::optional<double> serial = tryTextToDate(text)) return dateValue(*serial);
+            return {};
         default:
             return QString::fromStdU16String(String(text));
     }

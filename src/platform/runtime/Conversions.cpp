@@ -43,8 +43,14 @@ double textToDouble(StringView text) {
     return number.value;
 }
 
+std::optional<double> tryTextToDouble(StringView text) {
+    NumberParseResult number = parseRegionalNumber(text, currentNotation());
+    if (number.status != NumberParseStatus::Ok) return std::nullopt;
+    return number.value;
+}
+
 bool isNumericText(StringView text) {
-    return parseRegionalNumber(text, currentNotation()).status == NumberParseStatus::Ok;
+    return tryTextToDouble(text).has_value();
 }
 
 std::optional<double> tryTextToDate(StringView text) {

@@ -24,11 +24,13 @@ double textToDouble(StringView text);
 // are those of parseDateText (DateTextParser.h).
 double textToDate(StringView text);
 
-// As textToDate and textToBoolean, with nothing for a text that does not convert, for a
-// caller that tries a text rather than demands it: the display tries every entry, and a
-// raised error costs twenty times the conversion.
+// As textToDate, textToBoolean and textToDouble, with nothing for a text that does not
+// convert (or, for a number, is beyond a double), for a caller that tries a text rather than
+// demands it: the display tries every entry, and a raised error costs twenty times the
+// conversion.
 std::optional<double> tryTextToDate(StringView text);
 std::optional<bool> tryTextToBoolean(StringView text);
+std::optional<double> tryTextToDouble(StringView text);
 
 // Whether textToDate would succeed / textToDouble would succeed.
 bool isDateText(StringView text);
